@@ -1,0 +1,82 @@
+#include "model/TimeCourse.h"
+
+#include "model/Arithmetic.h"
+
+namespace velmora {
+
+void avancedansgraphe1Click(World& world, WindowUpdate& update)
+{
+    if (world.substrateAmount == 0 || !world.running) {
+        return;
+    }
+    ++world.graphCount;
+    update.elapsedSeconds = wrapAdd(world.graphCount, world.graphTimeOffset);
+    if (world.graphCount > graphSeconds) {
+        // The 101st second opens a new page and stores no sample; the next second shows the
+        // same time again and stores the first sample of the page.
+        world.graphTimeOffset = wrapAdd(world.graphTimeOffset, graphSeconds);
+        effacerecran1Click(world, update);
+        return;
+    }
+    world.graphSamples[world.graphCount] = world.count[world.substrateKind];
+    update.redrawGraph = true;
+}
+
+void effacerecran1Click(World& world, WindowUpdate& update)
+{
+    world.graphCount = 0;
+    world.tickCounter = 0;
+    for (std::int32_t i = 1; i <= graphSeconds; ++i) {
+        world.graphMarks[i] = noMark;
+    }
+    update.redrawGraph = true;
+}
+
+void recordGraphMark(World& world, std::int32_t colour)
+{
+    world.graphMarks[world.graphCount] = colour;
+}
+
+std::string timeLabelText(std::int32_t seconds)
+{
+    return std::to_string(seconds) + " s";
+}
+
+AxisLabels axisLabels(std::int32_t substrateAmount, bool percent)
+{
+    if (percent) {
+        return {"100 %", "0 %"};
+    }
+    return {std::to_string(substrateAmount) + " UA", "0 UA"};
+}
+
+bool graphHasCurve(const World& world)
+{
+    return world.substrateAmount != 0;
+}
+
+std::int32_t graphCurveY(const World& world, std::int32_t second, std::int32_t plotHeight)
+{
+    const std::int32_t percent = world.graphSamples[second] * 100 / world.substrateAmount;
+    return (100 - percent) * plotHeight / 100;
+}
+
+std::int32_t timeAxisLabelCount(const World& world)
+{
+    return world.graphCount / 5;
+}
+
+TimeAxisLabel timeAxisLabel(const World& world, std::int32_t j, std::int32_t width, std::int32_t height,
+                            std::int32_t fontPoints)
+{
+    const std::int32_t second = 5 * j;
+    // The shift counts the digits of 5j alone, not those of the page's offset.
+    const auto digits = static_cast<std::int32_t>(std::to_string(second).size());
+    TimeAxisLabel label;
+    label.x = graphSecondX(second, width) - digits * (fontPoints / 2);
+    label.y = graphPlotHeight(height) + 2;
+    label.text = std::to_string(wrapAdd(second, world.graphTimeOffset));
+    return label;
+}
+
+} // namespace velmora

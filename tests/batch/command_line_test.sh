@@ -1,0 +1,39 @@
+#!/bin/sh
+# The batch runner's command line as a user meets it.
+set -u
+batch="$1"
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+
+# A faulty line: exit status 2, one line on stderr naming the option, no file written.
+for args in "--colour blue" "--reaction 9" "--ticks" "--event 5:speed=2" "--scene 10"; do
+    # shellcheck disable=SC2086
+    "$batch" $args --csv "$work/bad.csv" --dump "$work/bad.txt" 2>"$work/err"
+    status=$?
+    [ "$status" -eq 2 ] || fail "'$args' exits $status, not 2"
+    [ "$(wc -l <"$work/err")" -eq 1 ] || fail "'$args' does not print one line: $(cat "$work/err")"
+    first=${args%% *}
+    grep -q -- "$first" "$work/err" || fail "'$args': the error does not name $first"
+    [ ! -e "$work/bad.csv" ] && [ ! -e "$work/bad.txt" ] || fail "'$args' wrote a file"
+done
+
+# A sound run writes both files; the same run again gives the same bytes.
+"$batch" --reaction 3 --ticks 400 --event 200:ph=3 --csv "$work/a.csv" --dump "$work/a.txt" || fail "run 1 failed"
+"$batch" --reaction 3 --ticks 400 --event 200:ph=3 --csv "$work/b.csv" --dump "$work/b.txt" || fail "run 2 failed"
+cmp -s "$work/a.txt" "$work/b.txt" || fail "two runs give different dumps"
+cmp -s "$work/a.csv" "$work/b.csv" || fail "two runs give different time courses"
+[ "$(head -n 1 "$work/a.txt")" = "velmora-dump 1" ] || fail "the dump does not start with its format line"
+[ "$(wc -l <"$work/a.csv")" -eq 21 ] || fail "400 ticks do not give a header and 20 rows"
+
+# A file that cannot be written is told, with a failure status.
+"$batch" --ticks 1 --dump "$work/no/such/folder/d.txt" 2>"$work/err"
+[ $? -eq 1 ] || fail "an unwritable dump does not exit 1"
+grep -q "cannot write" "$work/err" || fail "an unwritable dump is not told"
+
+"$batch" --help >"$work/help" || fail "--help fails"
+grep -q -- "--event" "$work/help" || fail "--help does not list the options"
+
+[ "$failures" -eq 0 ] && echo "all command-line checks passed"
+[ "$failures" -eq 0 ]
