@@ -89,15 +89,6 @@ TEST(Molecules, RemovalOfNoMoleculeChangesNothing)
     EXPECT_EQ(world->random.state, state);
 }
 
-// A chain of units 1 (top) .. n (bottom), in the amylose reaction.
-void layChain(World& world, int first, int last)
-{
-    for (int s = first; s <= last; ++s) {
-        world.chainPrev[s] = s > first ? s - 1 : 0;
-        world.chainNext[s] = s < last ? s + 1 : 0;
-    }
-}
-
 TEST(Molecules, AmyloseRemovalCutsTheUnitOutThenMovesTheLastUnitsLinks)
 {
     struct Case
@@ -125,8 +116,8 @@ TEST(Molecules, AmyloseRemovalCutsTheUnitOutThenMovesTheLastUnitsLinks)
         for (int s = 1; s <= 6; ++s) {
             place(*world, Kind::amyloseUnit, 10 * s, 0);
         }
-        layChain(*world, 1, 3);
-        layChain(*world, 4, 6);
+        testing::linkChain(*world, 1, 3);
+        testing::linkChain(*world, 4, 6);
         removeMolecule(*world, Role::substrate, Kind::amyloseUnit, c.removed, testScene);
         ASSERT_EQ(world->count[Kind::amyloseUnit], 5) << c.what;
         for (int s = 1; s <= 5; ++s) {
@@ -144,7 +135,7 @@ TEST(Molecules, OutsideTheAmyloseReactionLinksKeepTheirLayout)
     for (int s = 1; s <= 3; ++s) {
         place(*world, Kind::lactose, 10 * s, 0);
     }
-    layChain(*world, 1, 3);
+    testing::linkChain(*world, 1, 3);
     removeMolecule(*world, Role::substrate, Kind::lactose, 1, testScene);
     EXPECT_EQ(world->chainNext[1], 2);
     EXPECT_EQ(world->chainPrev[3], 2);

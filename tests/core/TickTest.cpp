@@ -290,13 +290,7 @@ TEST(Tick, AmyloseEnzymeTakesOnlyTheBottomOfAChain)
     for (const Case& c : cases) {
         auto world = scenario(Reaction::amyloseHydrolysis, 0, true);
         ASSERT_EQ(world->siteOffsetY, 100);
-        for (int u = 1; u <= 3; ++u) {
-            place(*world, Kind::amyloseUnit, 1000, 1000 + 200 * u);
-        }
-        world->chainNext[1] = 2;
-        world->chainPrev[2] = 1;
-        world->chainNext[2] = 3;
-        world->chainPrev[3] = 2;
+        testing::placeChain(*world, 3, 1000, 1200);
         place(*world, Kind::amyloseUnit, 3000, 1000);
         const std::int32_t ux = world->posX[Kind::amyloseUnit][c.unit];
         const std::int32_t uy = world->posY[Kind::amyloseUnit][c.unit];
@@ -314,13 +308,7 @@ TEST(Tick, AmyloseEnzymeTakesOnlyTheBottomOfAChain)
 TEST(Tick, AmyloseIsCutFromTheBottomAndTheLastUnitBecomesMaltose)
 {
     auto world = scenario(Reaction::amyloseHydrolysis, 37, true);
-    for (int u = 1; u <= 3; ++u) {
-        place(*world, Kind::amyloseUnit, 1000, 1000 + 200 * u);
-    }
-    world->chainNext[1] = 2;
-    world->chainPrev[2] = 1;
-    world->chainNext[2] = 3;
-    world->chainPrev[3] = 2;
+    testing::placeChain(*world, 3, 1000, 1200);
     place(*world, Kind::enzyme, 1000, 1600 - 100);
 
     tick(*world);
@@ -415,11 +403,7 @@ TEST(Tick, StrongAcidHydrolysesEverySugarInThreePasses)
     }
     place(*world, Kind::maltose, 3000, 3000);
     place(*world, Kind::maltose, 3000, 3000);
-    for (int u = 1; u <= 5; ++u) {
-        place(*world, Kind::amyloseUnit, 1000, 1000 + 200 * u);
-        world->chainPrev[u] = u > 1 ? u - 1 : 0;
-        world->chainNext[u] = u < 5 ? u + 1 : 0;
-    }
+    testing::placeChain(*world, 5, 1000, 1200);
     tick(*world);
     // A molecule moved into a freed slot is not looked at again in the same pass: of three lactose,
     // slot 1 goes and the last one moves into it, slot 2 goes, slot 3 is past the count.

@@ -39,6 +39,25 @@ inline std::int32_t place(World& world, std::int32_t kind, std::int32_t x, std::
     return slot;
 }
 
+// Links the units in slots first (top) .. last (bottom) into one amylose chain.
+inline void linkChain(World& world, std::int32_t first, std::int32_t last)
+{
+    for (std::int32_t s = first; s <= last; ++s) {
+        world.chainPrev[s] = s > first ? s - 1 : 0;
+        world.chainNext[s] = s < last ? s + 1 : 0;
+    }
+}
+
+// Appends `units` amylose units as one chain at column x, the top one at y, a symbol apart.
+inline void placeChain(World& world, std::int32_t units, std::int32_t x, std::int32_t y)
+{
+    const std::int32_t first = world.count[Kind::amyloseUnit] + 1;
+    for (std::int32_t u = 0; u < units; ++u) {
+        place(world, Kind::amyloseUnit, x, y + u * symbolSide(world.spriteBase) * 10);
+    }
+    linkChain(world, first, first + units - 1);
+}
+
 // Makes enzyme e hold the substrate molecule in `slot`, as an encounter does.
 inline void bindSubstrate(World& world, std::int32_t e, std::int32_t slot, std::int32_t busy)
 {
