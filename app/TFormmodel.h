@@ -1,0 +1,143 @@
+#pragma once
+
+#include "experiment/PanelValues.h"
+#include "model/WindowUpdate.h"
+#include "model/World.h"
+
+#include <QMainWindow>
+#include <QSize>
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+
+class DrawingSurface;
+class QAction;
+class QActionGroup;
+class QCheckBox;
+class QFrame;
+class QLabel;
+class QMenu;
+class QTimer;
+class TShockwaveFlash;
+
+// The main window: the molecule box (top left), the graph with its header (top right), the legend
+// and comment movie (bottom left) and the control-panel movie (bottom right), under the menu bar.
+// It owns the World. Its handlers keep the names of the menu items and controls they serve; each
+// calls the model, then carries out what the model asks of the window.
+class TFormmodel : public QMainWindow
+{
+    Q_OBJECT
+public:
+    // Laid out for a screen of the given size; by default the screen the window opens on.
+    explicit TFormmodel(QSize screen = {}, QWidget* parent = nullptr);
+    ~TFormmodel() override;
+
+    velmora::World& world() { return *world_; }
+
+    // The graph's hint, six lines joined by carriage returns.
+    static const QString graphHint;
+    // The notice shown for the molecule models of the full version (no final full stop).
+    static const QString advancedFeaturesMessage;
+
+public slots:
+    // Start-up and the "Fichier" menu.
+    void Formctivate();
+    void Chargerlesvaleurspardfaut1Click();
+    void Quitter1Click();
+
+    // "Modèle".
+    void recommencer1Click();
+    void Pause1Click();
+    void Arrter1Click();
+    void Hydrolysedulactose1Click();
+    void Synthsedulactose1Click();
+    void Hydrolysedumaltose1Click();
+    void Hydrolysedelamylose1Click();
+
+    // "Affichage".
+    void purger1Click();
+    void N101Click();
+    void N201Click();
+    void N501Click();
+    void N1001Click();
+    void N2001Click();
+    void N4001Click();
+    void Grandssymboles1Click();
+    void Petitssymboles1Click();
+    void changelegende1Click();
+
+    // "Cache".
+    void Recalcdenat1Click();
+    void recalccharge1Click();
+    void afficherfps1Click();
+    void effacerecran1Click();
+    void affichermenucach1Click();
+    void rafrachir1Click();
+    void avancedansgraphe1Click();
+    void rafraichircommentaire1Click();
+    void suspendrexp1Click();
+
+    // "En savoir plus sur".
+    void plus1Click();
+    void laractiondhydrolysedulactose1Click();
+    void lemcanismedelacatalyseenzymatique1Click();
+
+    // Timers, graph header and movies.
+    void Timer1Timer();
+    void Timer2Timer();
+    void CheckBox1Click();
+    void Image1Click();
+    void FlashButFSCommand(const QString& command, const QString& args);
+    void advancedFeaturesNotice();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    bool loadSettings(); // false when the file could not be read and applied
+    void createControls();
+    void createMenu();
+    void layOut(QSize screen);
+    void selectReaction(std::int32_t reaction);
+    void chooseMaxProducts(std::int32_t caption);
+    void chooseSymbolSize(bool small);
+    void changeQuantity(velmora::PanelFault (*change)(velmora::World&, std::optional<std::int32_t>,
+                                                      velmora::WindowUpdate&),
+                        const char* variable);
+
+    // What the window reads from and does for the model.
+    velmora::ReactionChoice reactionChoice() const;
+    velmora::SceneSize sceneSize() const;
+    velmora::PanelValues readPanel() const;
+    std::optional<std::int32_t> readPanelInteger(const char* variable) const;
+    void reportPanelFault(velmora::PanelFault fault);
+    void carryOut(const velmora::WindowUpdate& update);
+
+    std::unique_ptr<velmora::World> world_;
+    QSize screen_;
+
+    DrawingSurface* DXDraw1 = nullptr;
+    QFrame* PanelFlash = nullptr;
+    TShockwaveFlash* FlashLegende = nullptr;
+    QFrame* PanelComment = nullptr;
+    TShockwaveFlash* FlashBut = nullptr;
+    DrawingSurface* EcranSub = nullptr;
+    QLabel* LabelPourcent = nullptr;
+    QLabel* LabelPourcent0 = nullptr;
+    QFrame* Panel3 = nullptr;
+    QLabel* Image1 = nullptr;
+    QLabel* Label11 = nullptr;
+    QLabel* Label14 = nullptr;
+    QLabel* LabelTemps = nullptr;
+    QCheckBox* CheckBox1 = nullptr;
+    QLabel* Imageglace = nullptr;
+    QTimer* Timer1 = nullptr;
+    QTimer* Timer2 = nullptr;
+
+    QMenu* Cache1 = nullptr;
+    QAction* reactionItems_[5] = {}; // indexed by reaction 1..4
+    QAction* Grandssymboles1 = nullptr;
+    QAction* Petitssymboles1 = nullptr;
+    QAction* afficherfps1 = nullptr;
+};

@@ -1,0 +1,22 @@
+// velmora2: the program's entry.
+
+#include "app/ErrorReport.h"
+#include "app/SingleInstance.h"
+#include "app/TFormmodel.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv)
+{
+    // One copy per user: a second start ends at once, silently.
+    if (!acquireSingleInstanceGuard("Brendole")) {
+        return 0;
+    }
+    QApplication application(argc, argv);
+    QApplication::setApplicationName("velmora2");
+    QApplication::setApplicationDisplayName(applicationTitle());
+
+    TFormmodel window;
+    window.show();
+    return QApplication::exec();
+}

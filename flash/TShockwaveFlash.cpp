@@ -1,0 +1,150 @@
+#include "flash/TShockwaveFlash.h"
+
+#include <QFileInfo>
+#include <QQmlEngine>
+#include <QQmlProperty>
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <QRegularExpression>
+#include <QTextStream>
+
+#include <cstdio>
+
+namespace {
+
+constexpr int visibilityProperty = 7;
+
+// Drawn by the CPU: no graphics card is needed, and every machine shows the same pixels.
+void useSoftwareRendering()
+{
+    static const bool done = [] {
+        MovieSandbox::lockDownProcess();
+        QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
+        return true;
+    }();
+    (void)done;
+}
+
+} // namespace
+
+TShockwaveFlash::TShockwaveFlash(QWidget* parent)
+    : QQuickWidget((useSoftwareRendering(), parent))
+{
+    engine()->addUrlInterceptor(&sandbox_);
+    engine()->setNetworkAccessManagerFactory(&network_);
+    engine()->addImportPath("qrc:/");
+    setResizeMode(QQuickWidget::SizeRootObjectToView);
+    setClearColor(Qt::transparent);
+}
+
+void TShockwaveFlash::setMovie(const QString& path)
+{
+    moviePath_ = path;
+    const QFileInfo file(path);
+    sandbox_.setMovieFolder(file.absolutePath());
+    setSource(QUrl());
+    engine()->clearComponentCache();
+    QTextStream err(stderr);
+    if (!file.isFile()) {
+        err << "velmora2: the movie " << path << " cannot be shown: there is no such file\n";
+        return;
+    }
+    setSource(QUrl::fromLocalFile(file.absoluteFilePath()));
+    if (status() == QQuickWidget::Error || !movieRoot()) {
+        err << "velmora2: the movie " << path << " cannot be shown:\n";
+        for (const QQmlError& error : errors()) {
+            err << "  " << error.toString() << '\n';
+        }
+        return;
+    }
+    connect(movieRoot(), SIGNAL(fsCommand(QString, QString)), this, SIGNAL(FSCommand(QString, QString)),
+            Qt::QueuedConnection);
+}
+
+QQuickItem* TShockwaveFlash::movieRoot() const
+{
+    return rootObject();
+}
+
+void TShockwaveFlash::Play()
+{
+    if (QQuickItem* root = movieRoot()) {
+        root->setProperty("playing", true);
+    }
+}
+
+void TShockwaveFlash::Rewind()
+{
+    GotoFrame(1);
+}
+
+void TShockwaveFlash::GotoFrame(int frame)
+{
+    if (QQuickItem* root = movieRoot()) {
+        QMetaObject::invokeMethod(root, "gotoFrame", Q_ARG(QVariant, frame));
+    }
+}
+
+void TShockwaveFlash::TGotoFrame(const QString& clip, int frame)
+{
+    if (QObject* target = findClip(clip)) {
+        QMetaObject::invokeMethod(target, "gotoFrame", Q_ARG(QVariant, frame));
+    }
+}
+
+void TShockwaveFlash::SetVariable(const QString& name, const QString& value)
+{
+    QQuickItem* root = movieRoot();
+    if (!root || name.isEmpty()) {
+        return;
+    }
+    QQmlProperty property(root, name);
+    if (property.isValid()) {
+        property.write(value);
+    } else {
+        root->setProperty(name.toUtf8().constData(), value); // a new variable
+    }
+}
+
+QString TShockwaveFlash::GetVariable(const QString& name) const
+{
+    QQuickItem* root = movieRoot();
+    if (!root || name.isEmpty()) {
+        return {};
+    }
+    const QQmlProperty property(root, name);
+    const QVariant value = property.isValid() ? property.read() : root->property(name.toUtf8().constData());
+    return value.isValid() ? value.toString() : QString();
+}
+
+void TShockwaveFlash::TSetProperty(const QString& clip, int property, const QString& value)
+{
+    if (property != visibilityProperty) {
+        return;
+    }
+    if (QObject* target = findClip(clip)) {
+        target->setProperty("visible", value != "0");
+    }
+}
+
+QObject* TShockwaveFlash::findClip(const QString& clip) const
+{
+    QQuickItem* root = movieRoot();
+    if (!root) {
+        return nullptr;
+    }
+    // A clip path may be written "legende", "/legende" or "_root.legende"; nested clips are named
+    // from the outside in, separated by "/" or ".".
+    QString path = clip;
+    if (path.startsWith("_root")) {
+        path = path.mid(5);
+    }
+    QObject* found = root;
+    for (const QString& name : path.split(QRegularExpression("[/.]"), Qt::SkipEmptyParts)) {
+        found = found->findChild<QObject*>(name);
+        if (!found) {
+            return nullptr;
+        }
+    }
+    return found == root ? nullptr : found;
+}

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "flash/MovieSandbox.h"
+
+#include <QPointer>
+#include <QQuickWidget>
+#include <QString>
+
+class QQuickItem;
+
+// The movie player. A movie is a QML document whose root item is a Movie of the program's own
+// module (see anims/README.md): a main timeline of frames, string variables, named clips with
+// their own frames, and commands sent to the program. The operations keep the names of the
+// player interface that the program has always used.
+//
+// A missing or broken movie leaves the player empty: the error goes to stderr, every operation
+// then does nothing and GetVariable gives empty text.
+class TShockwaveFlash : public QQuickWidget
+{
+    Q_OBJECT
+public:
+    explicit TShockwaveFlash(QWidget* parent = nullptr);
+
+    // Loads the movie file and plays it from its first frame.
+    void setMovie(const QString& path);
+    QString movie() const { return moviePath_; }
+
+    void Play();
+    void Rewind(); // to frame 1, stopped
+    void GotoFrame(int frame); // the main timeline shows that frame, stopped
+    void TGotoFrame(const QString& clip, int frame);
+    void SetVariable(const QString& name, const QString& value);
+    QString GetVariable(const QString& name) const;
+    // Property 7 is the clip's visibility: "0" hides it, any other value shows it.
+    void TSetProperty(const QString& clip, int property, const QString& value);
+
+    // The shown movie's root item, or null when none loaded.
+    QQuickItem* movieRoot() const;
+
+signals:
+    // A command from the movie, delivered on the GUI thread once the movie's own handler returned.
+    void FSCommand(const QString& command, const QString& args);
+
+private:
+    QObject* findClip(const QString& clip) const;
+
+    MovieSandbox sandbox_;
+    NoNetworkAccessManagerFactory network_;
+    QString moviePath_;
+};

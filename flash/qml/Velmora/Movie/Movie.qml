@@ -1,0 +1,68 @@
+import QtQuick
+
+// The root item of every movie. Its main timeline has frames 1..frameCount and plays at frameRate
+// frames a second; the program moves it with play, rewind and gotoFrame. Its string properties are
+// the movie's variables. A movie talks to the program with command(name, args).
+//
+// With stageWidth and stageHeight set, the movie is drawn on a stage of that size, scaled as a
+// whole to fit the player and centred in it; without them its children fill the player.
+Item {
+    id: movie
+
+    property int currentFrame: 1
+    property int frameCount: 1
+    property real frameRate: 12
+    property bool playing: true
+    property bool loops: false // at the last frame: back to frame 1, or stop there
+
+    property real stageWidth: 0
+    property real stageHeight: 0
+    default property alias content: stage.data
+
+    signal fsCommand(string command, string args)
+
+    function play() {
+        playing = true
+    }
+
+    function stop() {
+        playing = false
+    }
+
+    function rewind() {
+        gotoFrame(1)
+    }
+
+    // Shows the frame and stops there. Frames outside 1..frameCount go to the nearest one.
+    function gotoFrame(frame) {
+        currentFrame = Math.max(1, Math.min(Number(frame), frameCount))
+        playing = false
+    }
+
+    function command(name, args) {
+        fsCommand(String(name), args === undefined ? "" : String(args))
+    }
+
+    Item {
+        id: stage
+        readonly property bool fixed: movie.stageWidth > 0 && movie.stageHeight > 0
+        width: fixed ? movie.stageWidth : movie.width
+        height: fixed ? movie.stageHeight : movie.height
+        anchors.centerIn: parent
+        scale: fixed ? Math.min(movie.width / movie.stageWidth, movie.height / movie.stageHeight) : 1
+    }
+
+    Timer {
+        interval: Math.max(1, Math.round(1000 / movie.frameRate))
+        repeat: true
+        running: movie.playing && movie.frameCount > 1
+        onTriggered: {
+            if (movie.currentFrame < movie.frameCount)
+                movie.currentFrame += 1
+            else if (movie.loops)
+                movie.currentFrame = 1
+            else
+                movie.playing = false
+        }
+    }
+}

@@ -1,0 +1,130 @@
+#include "settings/SettingsFile.h"
+
+#include "settings/IntegerText.h"
+
+#include <cerrno>
+#include <sys/stat.h>
+#include <memory>
+#include <optional>
+
+namespace velmora {
+
+namespace {
+
+// Longer lines are cut there: no section line or sensible value is that long.
+constexpr std::size_t longestLine = 64 * 1024;
+
+struct LineRead
+{
+    bool atEnd = false; // nothing was left to read
+    int error = 0; // errno of a failed read
+};
+
+// Reads one line without its line feed and without a carriage return before it.
+LineRead readLine(std::FILE* file, std::string& line)
+{
+    line.clear();
+    int c = std::fgetc(file);
+    if (c == EOF) {
+        return {true, std::ferror(file) ? (errno != 0 ? errno : EIO) : 0};
+    }
+    for (; c != EOF && c != '\n'; c = std::fgetc(file)) {
+        if (line.size() < longestLine) {
+            line.push_back(static_cast<char>(c));
+        }
+    }
+    if (c == EOF && std::ferror(file)) {
+        return {false, errno != 0 ? errno : EIO};
+    }
+    if (!line.empty() && line.back() == '\r') {
+        line.pop_back();
+    }
+    return {};
+}
+
+std::string ioError(int code)
+{
+    return "I/O error " + std::to_string(code);
+}
+
+} // namespace
+
+std::string applySettings(std::FILE* file, World& world, SettingsTarget& target)
+{
+    std::string line;
+    std::string value;
+    for (;;) {
+        const LineRead read = readLine(file, line);
+        if (read.error != 0) {
+            return ioError(read.error);
+        }
+        if (read.atEnd) {
+            return {};
+        }
+        const bool section = line == "[temperature]" || line == "[substrat]" || line == "[autre]" ||
+                             line == "[enzyme]" || line == "[ph]" || line == "[taille]" || line == "[reaction]";
+        if (!section) {
+            continue;
+        }
+        // A section line at the very end reads an empty value.
+        if (const LineRead valueRead = readLine(file, value); valueRead.error != 0) {
+            return ioError(valueRead.error);
+        }
+        const std::optional<std::int32_t> number = parseDecimalInteger(value);
+
+        if (line == "[temperature]") {
+            if (!number) {
+                return notAnIntegerMessage(value);
+            }
+            world.temperature = *number;
+            target.setPanelVariable("valeurtemp", value);
+        } else if (line == "[substrat]" || line == "[autre]" || line == "[enzyme]") {
+            // The panel receives the text before it is converted, also when the conversion fails.
+            const bool substrate = line == "[substrat]";
+            const bool other = line == "[autre]";
+            target.setPanelVariable(substrate ? "valeursub" : other ? "valeurautre" : "valeurenz", value);
+            if (!number) {
+                return notAnIntegerMessage(value);
+            }
+            (substrate ? world.substrateAmount : other ? world.otherAmount : world.enzymeAmount) =
+                clampAmount(*number);
+        } else if (line == "[ph]") {
+            if (!number) {
+                return notAnIntegerMessage(value);
+            }
+            world.ph = *number;
+            target.setPanelVariable("valeurph", value);
+        } else if (line == "[taille]") {
+            target.chooseSymbolSize(value == "0");
+        }
+        // "[reaction]": the value line is read and ignored; the menu keeps its reaction.
+    }
+}
+
+std::string loadSettingsFile(const std::string& path, World& world, SettingsTarget& target)
+{
+    errno = 0;
+    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"), &std::fclose);
+    if (!file) {
+        switch (errno) {
+        case ENOENT:
+            return "File not found";
+        case EACCES:
+        case EPERM:
+        case EISDIR:
+            return "File access denied";
+        case ENAMETOOLONG:
+        case EINVAL:
+            return "Invalid filename";
+        default:
+            return ioError(errno);
+        }
+    }
+    struct stat status;
+    if (fstat(fileno(file.get()), &status) == 0 && S_ISDIR(status.st_mode)) {
+        return "File access denied";
+    }
+    return applySettings(file.get(), world, target);
+}
+
+} // namespace velmora

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "model/World.h"
+
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+namespace velmora {
+
+// What applying the settings file asks of the window, in file order.
+class SettingsTarget
+{
+public:
+    virtual ~SettingsTarget() = default;
+    // SetVariable on the control-panel movie, with the value line exactly as read.
+    virtual void setPanelVariable(std::string_view name, std::string_view text) = 0;
+    // "Petits symboles" (small) or "Grands symboles" checked, then the reaction choice applied.
+    virtual void chooseSymbolSize(bool small) = 0;
+};
+
+// The settings file "velmora.ini": lines ending with a line feed (a carriage return before it is
+// dropped). A line that is exactly one of the section lines "[temperature]", "[substrat]",
+// "[autre]", "[enzyme]", "[ph]", "[taille]", "[reaction]" is followed by its value line; every
+// other line is skipped. Sections apply in file order, so the last occurrence wins.
+//
+// Applies the settings read from `file` to the World and the panel. Returns the error that ended
+// the read ("'x' is not a valid integer value", "I/O error 5"), or empty text; what was applied
+// before an error stays applied.
+std::string applySettings(std::FILE* file, World& world, SettingsTarget& target);
+
+// Opens the file at `path`, applies it and closes it, also when applying fails. Returns the error
+// text, or empty text: "File not found", "File access denied", "Invalid filename" or
+// "I/O error <code>" when the file cannot be opened.
+std::string loadSettingsFile(const std::string& path, World& world, SettingsTarget& target);
+
+} // namespace velmora

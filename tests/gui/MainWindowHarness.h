@@ -1,0 +1,107 @@
+#pragma once
+
+#include "app/TFormmodel.h"
+#include "flash/TShockwaveFlash.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QMessageBox>
+#include <QQuickItem>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+
+// A folder to start the program from: the test movies in "anims", and a settings file when given.
+class StartFolder
+{
+public:
+    explicit StartFolder(const QByteArray* settings)
+    {
+        QDir().mkpath(folder_.filePath("anims"));
+        for (const char* movie : {"panelbut.swf", "panellegende.swf"}) {
+            QFile::copy(QStringLiteral(VELMORA_GUI_FIXTURES "/anims/") + movie, folder_.filePath("anims/") + movie);
+        }
+        if (settings) {
+            QFile file(folder_.filePath("velmora.ini"));
+            file.open(QIODevice::WriteOnly);
+            file.write(*settings);
+        }
+        previous_ = QDir::currentPath();
+        QDir::setCurrent(folder_.path());
+    }
+    ~StartFolder() { QDir::setCurrent(previous_); }
+
+    QString path() const { return folder_.path(); }
+
+private:
+    QTemporaryDir folder_;
+    QString previous_;
+};
+
+// Answers every message box that opens, and remembers what it said. `whileOpen` runs once for
+// each box before it is answered.
+class MessageBoxes : public QObject
+{
+public:
+    struct Seen
+    {
+        QString title;
+        QString text;
+        QMessageBox::Icon icon;
+    };
+
+    MessageBoxes()
+    {
+        timer_.setInterval(10);
+        connect(&timer_, &QTimer::timeout, this, [this] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box) {
+                return;
+            }
+            seen.push_back({box->windowTitle(), box->text(), box->icon()});
+            if (whileOpen) {
+                whileOpen();
+            }
+            box->done(QMessageBox::Ok);
+        });
+        timer_.start();
+    }
+
+    std::vector<Seen> seen;
+    std::function<void()> whileOpen;
+
+private:
+    QTimer timer_;
+};
+
+inline const QByteArray defaultSettings = "[temperature]\n37\n[ph]\n7\n[enzyme]\n20\n[substrat]\n100\n[autre]\n0\n"
+                                          "[taille]\n1\n";
+
+// The main window started from a prepared folder, on a screen of the given size.
+struct StartedWindow
+{
+    explicit StartedWindow(const QByteArray* settings = &defaultSettings, QSize screen = {1024, 768})
+        : folder(settings), window(std::make_unique<TFormmodel>(screen))
+    {
+    }
+
+    TShockwaveFlash* panel() const { return window->findChild<TShockwaveFlash*>("FlashBut"); }
+    TShockwaveFlash* legend() const { return window->findChild<TShockwaveFlash*>("FlashLegende"); }
+    QTimer* timer(const char* name) const { return window->findChild<QTimer*>(name); }
+    QAction* item(const char* name) const { return window->findChild<QAction*>(name); }
+    velmora::World& world() const { return window->world(); }
+
+    // The student presses a button of a movie.
+    void command(TShockwaveFlash* movie, const char* name) const
+    {
+        QMetaObject::invokeMethod(movie->movieRoot(), "send", Q_ARG(QVariant, QString(name)));
+        QCoreApplication::processEvents();
+    }
+
+    StartFolder folder;
+    MessageBoxes boxes; // before the window, whose start-up may show one
+    std::unique_ptr<TFormmodel> window;
+};
