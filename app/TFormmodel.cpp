@@ -11,6 +11,10 @@
 #include "model/Tick.h"
 #include "model/TimeCourse.h"
 #include "render/DrawingSurface.h"
+#include "render/GeneratedPictures.h"
+#include "render/GraphRenderer.h"
+#include "render/SceneRenderer.h"
+#include "render/SpriteSet.h"
 #include "settings/IntegerText.h"
 #include "settings/SettingsFile.h"
 
@@ -98,7 +102,8 @@ private:
 
 TFormmodel::TFormmodel(QSize screen, QWidget* parent)
     : QMainWindow(parent), world_(std::make_unique<World>()),
-      screen_(screen.isValid() ? screen : QGuiApplication::primaryScreen()->geometry().size())
+      screen_(screen.isValid() ? screen : QGuiApplication::primaryScreen()->geometry().size()),
+      ice_(makeIcePicture())
 {
     setObjectName("Formmodel");
     setWindowTitle(QStringLiteral("Modélisation de l'activité enzymatique"));
@@ -173,6 +178,7 @@ void TFormmodel::createControls()
     Image1 = new QLabel(Panel3);
     Image1->setObjectName("Image1");
     Image1->setGeometry(4, 4, 32, 32);
+    Image1->setPixmap(QPixmap::fromImage(makeInformationIcon()));
     Image1->setCursor(Qt::PointingHandCursor);
     Image1->setToolTip(QStringLiteral("En savoir plus sur ce graphique"));
     Image1->installEventFilter(this);
@@ -194,6 +200,7 @@ void TFormmodel::createControls()
     Imageglace = new QLabel(client);
     Imageglace->setObjectName("Imageglace");
     Imageglace->setGeometry(0, 0, 256, 256);
+    Imageglace->setPixmap(QPixmap::fromImage(ice_));
     Imageglace->hide();
 
     Timer1 = new QTimer(this);
@@ -441,6 +448,7 @@ void TFormmodel::affichermenucach1Click()
 
 void TFormmodel::rafrachir1Click()
 {
+    drawGraph(*EcranSub, *world_);
 }
 
 void TFormmodel::avancedansgraphe1Click()
@@ -478,6 +486,7 @@ void TFormmodel::lemcanismedelacatalyseenzymatique1Click()
 
 void TFormmodel::Timer1Timer()
 {
+    drawSceneFrame(*DXDraw1, SpriteSet::shared(), ice_, *world_);
 }
 
 void TFormmodel::Timer2Timer()

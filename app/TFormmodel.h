@@ -4,6 +4,7 @@
 #include "model/WindowUpdate.h"
 #include "model/World.h"
 
+#include <QImage>
 #include <QMainWindow>
 #include <QSize>
 
@@ -116,6 +117,7 @@ private:
 
     std::unique_ptr<velmora::World> world_;
     QSize screen_;
+    QImage ice_;
 
     DrawingSurface* DXDraw1 = nullptr;
     QFrame* PanelFlash = nullptr;

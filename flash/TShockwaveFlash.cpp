@@ -1,5 +1,8 @@
 #include "flash/TShockwaveFlash.h"
 
+#include "render/SpriteImageProvider.h"
+#include "render/SpriteSet.h"
+
 #include <QFileInfo>
 #include <QQmlEngine>
 #include <QQmlProperty>
@@ -33,6 +36,7 @@ TShockwaveFlash::TShockwaveFlash(QWidget* parent)
     engine()->addUrlInterceptor(&sandbox_);
     engine()->setNetworkAccessManagerFactory(&network_);
     engine()->addImportPath("qrc:/");
+    engine()->addImageProvider("sprites", new SpriteImageProvider(SpriteSet::shared()));
     setResizeMode(QQuickWidget::SizeRootObjectToView);
     setClearColor(Qt::transparent);
 }

@@ -1,6 +1,8 @@
 #include "render/DrawingSurface.h"
 
-#include <QPainter>
+#include "render/SpriteSet.h"
+
+#include <utility>
 
 DrawingSurface::DrawingSurface(QWidget* parent)
     : QWidget(parent)
@@ -11,7 +13,29 @@ DrawingSurface::DrawingSurface(QWidget* parent)
 void DrawingSurface::fill(const QColor& colour)
 {
     if (created_) {
+        release();
         back_.fill(colour);
+    }
+}
+
+QPainter& DrawingSurface::canvas()
+{
+    if (!canvas_) {
+        canvas_.emplace(&back_);
+    }
+    return *canvas_;
+}
+
+void DrawingSurface::release()
+{
+    canvas_.reset();
+}
+
+void DrawingSurface::drawSprite(const SpriteSet& sprites, int item, int x, int y)
+{
+    if (created_) {
+        release();
+        sprites.draw(item, back_, x, y);
     }
 }
 
@@ -20,7 +44,9 @@ void DrawingSurface::flip()
     if (!created_) {
         return;
     }
-    front_ = back_.copy();
+    release();
+    // Every routine draws a whole new picture, so the old front becomes the next back buffer.
+    std::swap(front_, back_);
     update();
 }
 
@@ -43,9 +69,10 @@ void DrawingSurface::resizeEvent(QResizeEvent* event)
 
 void DrawingSurface::createBuffers()
 {
-    if (back_.size() == size()) {
+    if (back_.size() == size() && front_.size() == size()) {
         return;
     }
+    release();
     back_ = QImage(size(), QImage::Format_RGB32);
     back_.fill(Qt::white);
     front_ = back_.copy();
@@ -54,9 +81,5 @@ void DrawingSurface::createBuffers()
 void DrawingSurface::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    if (front_.isNull()) {
-        painter.fillRect(rect(), palette().window());
-        return;
-    }
     painter.drawImage(0, 0, front_);
 }

@@ -411,6 +411,42 @@ private slots:
         QCOMPARE(w.world().graphMarks[0], 0); // no mark for a change that failed
     }
 
+    void axisLabelsInPerCentOrArbitraryUnits()
+    {
+        StartedWindow w;
+        w.panel()->SetVariable("valeursub", "80");
+        w.command(w.panel(), "changesub");
+        auto* percent = w.window->findChild<QCheckBox*>("CheckBox1");
+        const auto label = [&](const char* name) { return w.window->findChild<QLabel*>(name)->text(); };
+        percent->click();
+        QCOMPARE(label("LabelPourcent"), QString("80 UA"));
+        QCOMPARE(label("LabelPourcent0"), QString("0 UA"));
+        percent->click();
+        QCOMPARE(label("LabelPourcent"), QString("100 %"));
+        QCOMPARE(label("LabelPourcent0"), QString("0 %"));
+    }
+
+    void aRunningExperimentIsDrawnInTheSceneAndTheGraph()
+    {
+        StartedWindow w;
+        w.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.window.get()));
+        w.window->recommencer1Click();
+        auto* scene = w.window->findChild<DrawingSurface*>("DXDraw1");
+        auto* graph = w.window->findChild<DrawingSurface*>("EcranSub");
+        QTRY_VERIFY_WITH_TIMEOUT(w.world().graphCount >= 2, 5000);
+        const QImage frame = scene->frontBuffer();
+        int coloured = 0;
+        for (int y = 0; y < frame.height(); y += 2) {
+            for (int x = 0; x < frame.width(); x += 2) {
+                coloured += frame.pixel(x, y) != qRgb(255, 255, 255) ? 1 : 0;
+            }
+        }
+        QVERIFY(coloured > 500); // 20 enzymes and 100 lactose in large symbols
+        QCOMPARE(graph->frontBuffer().pixelColor(200, 150), QColor(Qt::black));
+        QCOMPARE(w.window->findChild<QLabel*>("LabelTemps")->text(), QString::number(w.world().graphCount) + " s");
+    }
+
     void reactionItemsAndPanelSteppingAgree()
     {
         StartedWindow w;

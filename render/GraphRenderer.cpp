@@ -1,0 +1,71 @@
+#include "render/GraphRenderer.h"
+
+#include "model/TimeCourse.h"
+#include "render/DrawingSurface.h"
+
+#include <QPainterPath>
+
+namespace {
+
+const QColor silver(192, 192, 192);
+const QColor labelGreen(0, 128, 0);
+
+// A mark colour stored as 0x00BBGGRR.
+QColor markColour(std::int32_t stored)
+{
+    return QColor(stored & 0xFF, (stored >> 8) & 0xFF, (stored >> 16) & 0xFF);
+}
+
+} // namespace
+
+void drawGraph(DrawingSurface& surface, const velmora::World& world)
+{
+    using namespace velmora;
+    if (!surface.canDraw()) {
+        return;
+    }
+    const int width = surface.width();
+    const int height = surface.height();
+    const int plotHeight = graphPlotHeight(height);
+    QPainter& canvas = surface.canvas();
+    canvas.setRenderHint(QPainter::Antialiasing, false);
+    QFont font("arial");
+    font.setPointSize(graphFontPoints);
+    canvas.setFont(font);
+
+    // The plot, then the strip for the time labels.
+    canvas.fillRect(QRect(0, 0, width, plotHeight + 1), Qt::black);
+    canvas.fillRect(QRect(0, plotHeight + 1, width, height - plotHeight - 1), silver);
+
+    // The curve, in per cent of the starting quantity; one sample draws nothing.
+    if (graphHasCurve(world) && world.graphCount >= 2) {
+        QPolygon curve;
+        for (std::int32_t i = 1; i <= world.graphCount; ++i) {
+            curve << QPoint(graphSecondX(i, width), graphCurveY(world, i, plotHeight));
+        }
+        canvas.setPen(QPen(Qt::white, 0, Qt::SolidLine));
+        canvas.drawPolyline(curve);
+    }
+
+    // The marks, over the curve.
+    for (std::int32_t i = 1; i <= world.graphCount; ++i) {
+        if (world.graphMarks[i] > 0) {
+            const int x = graphSecondX(i, width);
+            canvas.setPen(QPen(markColour(world.graphMarks[i]), 0, Qt::SolidLine));
+            canvas.drawLine(x, 0, x, plotHeight);
+        }
+    }
+
+    // The time labels, every five seconds, on the strip's colour.
+    canvas.setPen(labelGreen);
+    const QFontMetrics metrics(canvas.font());
+    for (std::int32_t j = 1; j <= timeAxisLabelCount(world); ++j) {
+        const TimeAxisLabel label = timeAxisLabel(world, j, width, height, graphFontPoints);
+        const QString text = QString::fromStdString(label.text);
+        const QRect box(label.x, label.y, metrics.horizontalAdvance(text), metrics.height());
+        canvas.fillRect(box, silver);
+        canvas.drawText(box, Qt::AlignLeft | Qt::AlignTop, text);
+    }
+    surface.release();
+    surface.flip();
+}

@@ -1,0 +1,447 @@
+#include "render/SpriteSet.h"
+
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+namespace {
+
+constexpr QRgb white = 0xFFFFFFFF;
+constexpr int small = 20;
+constexpr int large = 40;
+
+QImage cell(int side)
+{
+    QImage image(side, side, QImage::Format_RGB32);
+    image.fill(white);
+    return image;
+}
+
+// Fills columns x0..x1 on rows y0..y1, both ends included.
+void fill(QImage& image, const QColor& colour, int x0, int x1, int y0, int y1)
+{
+    for (int y = std::max(y0, 0); y <= std::min(y1, image.height() - 1); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = std::max(x0, 0); x <= std::min(x1, image.width() - 1); ++x) {
+            row[x] = colour.rgb();
+        }
+    }
+}
+
+QColor darker(const QColor& colour)
+{
+    return QColor(colour.red() * 3 / 5, colour.green() * 3 / 5, colour.blue() * 3 / 5);
+}
+
+// --- Small set, 20 x 20: shapes given cell by cell. ---
+
+// The E-shaped enzyme: a body with two notches that the two units of a substrate fill.
+void smallEnzyme(QImage& image, const QColor& colour)
+{
+    fill(image, colour, 0, 13, 0, 3);
+    fill(image, colour, 0, 13, 16, 19);
+    fill(image, colour, 0, 7, 4, 8);
+    fill(image, colour, 0, 7, 11, 15);
+    fill(image, colour, 0, 12, 9, 10);
+}
+
+// The enzyme's complement, upper unit (rows 0..8) and lower unit (rows 11..19).
+void smallUpperUnit(QImage& image, const QColor& colour)
+{
+    fill(image, colour, 14, 19, 0, 3);
+    fill(image, colour, 8, 19, 4, 8);
+}
+
+void smallLowerUnit(QImage& image, const QColor& colour, int right = 19)
+{
+    fill(image, colour, 8, right, 11, 15);
+    fill(image, colour, 14, right, 16, 19);
+}
+
+void smallTwoUnits(QImage& image, const QColor& colour)
+{
+    smallUpperUnit(image, colour);
+    fill(image, colour, 13, 19, 9, 10);
+    smallLowerUnit(image, colour);
+}
+
+// The amylase and its chain unit: another complementary pair, teeth at rows 2..6 and 12..16.
+void amylaseEnzyme(QImage& image, const QColor& colour)
+{
+    fill(image, colour, 0, 13, 0, 1);
+    fill(image, colour, 0, 13, 7, 11);
+    fill(image, colour, 0, 13, 17, 19);
+    fill(image, colour, 0, 7, 2, 6);
+    fill(image, colour, 0, 7, 12, 16);
+}
+
+void amyloseUnit(QImage& image, const QColor& colour)
+{
+    fill(image, colour, 14, 19, 0, 1);
+    fill(image, colour, 8, 19, 2, 6);
+    fill(image, colour, 14, 19, 7, 11);
+    fill(image, colour, 8, 19, 12, 16);
+    fill(image, colour, 14, 19, 17, 19);
+}
+
+void smallMinus(QImage& image, int row)
+{
+    fill(image, Qt::blue, 14, 17, row, row);
+}
+
+void smallPlus(QImage& image, int top)
+{
+    fill(image, Qt::blue, 14, 18, top + 2, top + 2);
+    fill(image, Qt::blue, 16, 16, top, top + 4);
+}
+
+// --- Large set, 40 x 40: rounded shapes, drawn without smoothing so that edges stay crisp. ---
+
+// A sugar unit is a hexagon standing on a point, 13 pixels wide on columns 20..32 and 20 rows
+// tall. Its left edge on row r of the unit lies `hexagonInset(r)` pixels right of column 20.
+int hexagonInset(int r)
+{
+    const int fromEnd = std::min(r, 19 - r);
+    return static_cast<int>(std::lround(6.0 * std::max(0, 5 - fromEnd) / 5.0));
+}
+
+// The large enzyme: a rounded block on columns 0..19 with a point in the middle that reaches
+// column 25 on rows 19..20, filling the notch between the two units of the molecule it holds.
+void largeEnzyme(QImage& image, const QColor& colour)
+{
+    {
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        painter.setPen(QPen(darker(colour), 1));
+        painter.setBrush(colour);
+        painter.drawRoundedRect(QRect(0, 0, 19, 39), 7, 7);
+    }
+    for (int y = 15; y <= 24; ++y) {
+        const int right = 19 + hexagonInset(y < 20 ? y : y - 20);
+        fill(image, colour, 19, right, y, y);
+        fill(image, darker(colour), right, right, y, y);
+    }
+}
+
+void hexagon(QImage& image, const QColor& colour, int top)
+{
+    for (int r = 0; r <= 19; ++r) {
+        const int left = 20 + hexagonInset(r);
+        const int right = 32 - hexagonInset(r);
+        const int y = top + r;
+        fill(image, colour, left, right, y, y);
+        if (r == 0 || r == 19) {
+            fill(image, darker(colour), left, right, y, y);
+        } else {
+            fill(image, darker(colour), left, left, y, y);
+            fill(image, darker(colour), right, right, y, y);
+        }
+    }
+}
+
+void largeTwoUnits(QImage& image, const QColor& colour)
+{
+    hexagon(image, colour, 0);
+    hexagon(image, colour, 20);
+}
+
+void largeMinus(QImage& image, int top)
+{
+    fill(image, Qt::blue, 27, 36, top, top + 3);
+}
+
+void largePlus(QImage& image, int top)
+{
+    fill(image, Qt::blue, 27, 36, top + 3, top + 6);
+    fill(image, Qt::blue, 30, 33, top, top + 9);
+}
+
+void frame(QImage& image, const QColor& colour, int inset, int thickness)
+{
+    const int last = image.width() - 1 - inset;
+    fill(image, colour, inset, last, inset, inset + thickness - 1);
+    fill(image, colour, inset, last, last - thickness + 1, last);
+    fill(image, colour, inset, inset + thickness - 1, inset, last);
+    fill(image, colour, last - thickness + 1, last, inset, last);
+}
+
+// The letters U, D and P, 4 x 5 pixels each, cut out of the by-product's bar.
+void udpBar(QImage& image)
+{
+    const QColor green(0, 127, 0);
+    fill(image, green, 32, 39, 20, 39);
+    static const char* const letters[3][5] = {
+        {"#..#", "#..#", "#..#", "#..#", "####"},
+        {"###.", "#..#", "#..#", "#..#", "###."},
+        {"###.", "#..#", "###.", "#...", "#..."},
+    };
+    for (int letter = 0; letter < 3; ++letter) {
+        const int top = 22 + 6 * letter;
+        for (int row = 0; row < 5; ++row) {
+            for (int column = 0; column < 4; ++column) {
+                if (letters[letter][row][column] == '#') {
+                    fill(image, Qt::white, 34 + column, 34 + column, top + row, top + row);
+                }
+            }
+        }
+    }
+}
+
+void cloud(QImage& image, const QColor& colour)
+{
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(colour);
+    const QRect blobs[] = {{2, 4, 20, 18}, {12, 1, 20, 16}, {20, 8, 18, 18}, {4, 16, 22, 20},
+                           {16, 20, 22, 18}, {8, 26, 16, 12}};
+    for (const QRect& blob : blobs) {
+        painter.drawEllipse(blob);
+    }
+}
+
+const QColor smallEnzymeColours[4] = {{98, 157, 98}, {129, 129, 129}, {157, 98, 157}, {0, 127, 255}};
+const QColor largeEnzymeColours[4] = {{97, 156, 97}, {128, 128, 128}, {156, 97, 156}, {0, 127, 255}};
+
+} // namespace
+
+SpriteSet::SpriteSet()
+{
+    // Small symbols.
+    for (int n = 1; n <= 4; ++n) {
+        QImage mark = cell(small);
+        switch (n) {
+        case 1:
+            smallMinus(mark, 6);
+            break;
+        case 2:
+            smallMinus(mark, 6);
+            smallMinus(mark, 13);
+            break;
+        case 3:
+            smallPlus(mark, 4);
+            break;
+        default:
+            smallPlus(mark, 4);
+            smallPlus(mark, 11);
+            break;
+        }
+        store(n, mark);
+    }
+    QImage denatured = cell(small);
+    {
+        QPainter painter(&denatured);
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QColor(180, 180, 180));
+        painter.drawRoundedRect(QRect(0, 1, 16, 18), 6, 6);
+    }
+    store(5, denatured);
+    QImage glucose = cell(small);
+    smallUpperUnit(glucose, QColor(244, 183, 87));
+    store(6, glucose);
+    QImage galactose = cell(small);
+    smallLowerUnit(galactose, QColor(245, 159, 188));
+    store(7, galactose);
+    QImage lactose = cell(small);
+    smallTwoUnits(lactose, Qt::blue);
+    store(8, lactose);
+    QImage complex = cell(small);
+    fill(complex, Qt::red, 12, 19, 9, 10);
+    store(9, complex);
+    QImage udp = cell(small);
+    fill(udp, QColor(54, 128, 44), 18, 19, 11, 19);
+    store(10, udp);
+    QImage donor = cell(small);
+    smallLowerUnit(donor, QColor(245, 159, 188), 17);
+    fill(donor, QColor(0, 127, 0), 18, 19, 11, 19);
+    store(11, donor);
+    QImage maltose = cell(small);
+    smallTwoUnits(maltose, QColor(255, 100, 0));
+    store(12, maltose);
+    QImage unit = cell(small);
+    amyloseUnit(unit, QColor(63, 63, 0));
+    store(13, unit);
+    QImage blackFrame = cell(small);
+    frame(blackFrame, Qt::black, 0, 1);
+    store(14, blackFrame);
+    QImage orangeFrame = cell(small);
+    frame(orangeFrame, QColor(255, 100, 0), 1, 1);
+    store(15, orangeFrame);
+    QImage thiolactose = cell(small);
+    smallTwoUnits(thiolactose, Qt::blue);
+    fill(thiolactose, QColor(255, 200, 0), 16, 19, 13, 19);
+    store(16, thiolactose);
+    for (int e = 0; e < 3; ++e) {
+        QImage enzyme = cell(small);
+        smallEnzyme(enzyme, smallEnzymeColours[e]);
+        store(40 + e, enzyme);
+    }
+    QImage amylase = cell(small);
+    amylaseEnzyme(amylase, smallEnzymeColours[3]);
+    store(43, amylase);
+
+    // Large symbols.
+    QImage grey = cell(large);
+    largeEnzyme(grey, largeEnzymeColours[1]);
+    store(20, grey);
+    for (int n = 1; n <= 4; ++n) {
+        QImage mark = cell(large);
+        switch (n) {
+        case 1:
+            largeMinus(mark, 8);
+            break;
+        case 2:
+            largeMinus(mark, 8);
+            largeMinus(mark, 28);
+            break;
+        case 3:
+            largePlus(mark, 5);
+            break;
+        default:
+            largePlus(mark, 5);
+            largePlus(mark, 25);
+            break;
+        }
+        store(20 + n, mark);
+    }
+    QImage bigDenatured = cell(large);
+    cloud(bigDenatured, QColor(170, 191, 170));
+    store(25, bigDenatured);
+    QImage bigGlucose = cell(large);
+    hexagon(bigGlucose, QColor(255, 191, 85), 0);
+    store(26, bigGlucose);
+    QImage bigGalactose = cell(large);
+    hexagon(bigGalactose, QColor(255, 159, 170), 20);
+    store(27, bigGalactose);
+    QImage bigLactose = cell(large);
+    largeTwoUnits(bigLactose, Qt::blue);
+    store(28, bigLactose);
+    QImage bigComplex = cell(large);
+    fill(bigComplex, Qt::red, 30, 31, 19, 20);
+    fill(bigComplex, QColor(170, 159, 170), 32, 33, 17, 18);
+    fill(bigComplex, QColor(170, 159, 170), 32, 33, 21, 22);
+    store(29, bigComplex);
+    QImage bigUdp = cell(large);
+    udpBar(bigUdp);
+    store(30, bigUdp);
+    QImage bigDonor = cell(large);
+    hexagon(bigDonor, QColor(255, 159, 170), 20);
+    udpBar(bigDonor);
+    store(31, bigDonor);
+    QImage bigMaltose = cell(large);
+    largeTwoUnits(bigMaltose, QColor(255, 100, 0));
+    store(32, bigMaltose);
+    QImage bigUnit = cell(large);
+    largeTwoUnits(bigUnit, QColor(63, 63, 0));
+    store(33, bigUnit);
+    QImage bigBlackFrame = cell(large);
+    frame(bigBlackFrame, Qt::black, 0, 2);
+    store(34, bigBlackFrame);
+    QImage bigOrangeFrame = cell(large);
+    frame(bigOrangeFrame, QColor(255, 100, 0), 2, 2);
+    store(35, bigOrangeFrame);
+    QImage bigThiolactose = cell(large);
+    largeTwoUnits(bigThiolactose, Qt::blue);
+    fill(bigThiolactose, QColor(255, 191, 0), 27, 32, 30, 36);
+    store(36, bigThiolactose);
+    for (int e = 0; e < 4; ++e) {
+        QImage enzyme = cell(large);
+        largeEnzyme(enzyme, largeEnzymeColours[e]);
+        store(60 + e, enzyme);
+    }
+}
+
+const SpriteSet& SpriteSet::shared()
+{
+    static const SpriteSet list;
+    return list;
+}
+
+void SpriteSet::store(int item, QImage picture)
+{
+    Item& stored = items_[item];
+    stored.spans.clear();
+    for (int y = 0; y < picture.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(picture.constScanLine(y));
+        for (int x = 0; x < picture.width();) {
+            if (row[x] == white) {
+                ++x;
+                continue;
+            }
+            const int start = x;
+            while (x < picture.width() && row[x] != white) {
+                ++x;
+            }
+            stored.spans.push_back({static_cast<std::int16_t>(y), static_cast<std::int16_t>(start),
+                                    static_cast<std::int16_t>(x - start)});
+        }
+    }
+    stored.picture = std::move(picture);
+}
+
+bool SpriteSet::hasPicture(int item) const
+{
+    return item >= 0 && item < itemCount && !items_[item].picture.isNull();
+}
+
+const QImage& SpriteSet::picture(int item) const
+{
+    static const QImage none;
+    return item >= 0 && item < itemCount ? items_[item].picture : none;
+}
+
+QSize SpriteSet::itemSize(int item) const
+{
+    return hasPicture(item) ? items_[item].picture.size() : QSize(0, 0);
+}
+
+QImage SpriteSet::transparentPicture(int item) const
+{
+    if (!hasPicture(item)) {
+        return {};
+    }
+    QImage image = items_[item].picture.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < image.height(); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            if (row[x] == white) {
+                row[x] = 0;
+            }
+        }
+    }
+    return image;
+}
+
+void SpriteSet::draw(int item, QImage& target, int x, int y) const
+{
+    if (!hasPicture(item)) {
+        return;
+    }
+    const Item& sprite = items_[item];
+    const int width = target.width();
+    const int height = target.height();
+    if (x >= width || y >= height || x + sprite.picture.width() <= 0 || y + sprite.picture.height() <= 0) {
+        return;
+    }
+    for (const Span& span : sprite.spans) {
+        const int row = y + span.row;
+        if (row < 0 || row >= height) {
+            continue;
+        }
+        int left = x + span.column;
+        int right = left + span.length; // one past the last pixel
+        const int skipped = left < 0 ? -left : 0;
+        left = std::max(left, 0);
+        right = std::min(right, width);
+        if (left >= right) {
+            continue;
+        }
+        const auto* source =
+            reinterpret_cast<const QRgb*>(sprite.picture.constScanLine(span.row)) + span.column + skipped;
+        auto* destination = reinterpret_cast<QRgb*>(target.scanLine(row)) + left;
+        std::copy_n(source, right - left, destination);
+    }
+}

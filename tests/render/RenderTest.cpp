@@ -1,0 +1,396 @@
+#include "experiment/ReactionChoice.h"
+#include "model/World.h"
+#include "render/DrawingSurface.h"
+#include "render/GeneratedPictures.h"
+#include "render/GraphRenderer.h"
+#include "render/SceneRenderer.h"
+#include "render/SpriteImageProvider.h"
+#include "render/SpriteSet.h"
+
+#include <QApplication>
+#include <QtTest>
+
+#include <memory>
+
+using namespace velmora;
+
+namespace {
+
+const QColor white(Qt::white);
+const QColor blue(0, 0, 255);
+const QColor red(255, 0, 0);
+const QColor enzymeGrey(129, 129, 129);
+
+// The small E-shaped enzyme's cells.
+bool inSmallEnzyme(int column, int row)
+{
+    if (row <= 3 || row >= 16) {
+        return column <= 13;
+    }
+    if (row == 9 || row == 10) {
+        return column <= 12;
+    }
+    return column <= 7;
+}
+
+// A World with one reaction chosen, molecules placed by the tests.
+std::unique_ptr<World> sceneWorld(std::int32_t reaction, bool small, std::int32_t temperature = 37)
+{
+    auto world = std::make_unique<World>();
+    setWindowCreationDefaults(*world, {});
+    WindowUpdate update;
+    changelegende1Click(*world, {reaction, small}, update);
+    world->temperature = temperature;
+    return world;
+}
+
+std::int32_t place(World& world, std::int32_t kind, std::int32_t x, std::int32_t y)
+{
+    const std::int32_t slot = ++world.count[kind];
+    world.posX[kind][slot] = x;
+    world.posY[kind][slot] = y;
+    return slot;
+}
+
+QSet<QRgb> colours(const QImage& image, const QRect& area)
+{
+    QSet<QRgb> found;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            found.insert(image.pixel(x, y));
+        }
+    }
+    return found;
+}
+
+} // namespace
+
+// Frames and graphs drawn on real surfaces, checked pixel by pixel.
+class RenderTest : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<DrawingSurface> surface(int width, int height)
+    {
+        auto s = std::make_unique<DrawingSurface>();
+        s->resize(width, height);
+        s->show();
+        if (!QTest::qWaitForWindowExposed(s.get())) {
+            qWarning("surface not shown");
+        }
+        return s;
+    }
+
+    QImage frame(const World& world, int width = 80, int height = 60)
+    {
+        auto s = surface(width, height);
+        drawSceneFrame(*s, SpriteSet::shared(), ice_, world);
+        return s->frontBuffer();
+    }
+
+    QImage ice_ = makeIcePicture();
+
+private slots:
+    void smallEnzymeAndItsLactoseFillTheCellTogether()
+    {
+        auto world = sceneWorld(Reaction::lactoseHydrolysis, true);
+        const std::int32_t e = place(*world, Kind::enzyme, 100, 100);
+        const std::int32_t s = place(*world, Kind::lactose, 100, 100);
+        world->boundSubstrate[e] = s;
+        world->partnerEnzyme[Kind::lactose][s] = e;
+        const QImage picture = frame(*world);
+        for (int row = 0; row < 20; ++row) {
+            for (int column = 0; column < 20; ++column) {
+                const bool bar = column >= 12 && row >= 9 && row <= 10;
+                const QColor expected = bar ? red : (inSmallEnzyme(column, row) ? enzymeGrey : blue);
+                QCOMPARE(picture.pixelColor(10 + column, 10 + row), expected);
+            }
+        }
+        // Nothing around the cell.
+        QCOMPARE(picture.pixelColor(9, 10), white);
+        QCOMPARE(picture.pixelColor(30, 29), white);
+    }
+
+    void theComplexBarOnlyOverHydrolysingEnzymes()
+    {
+        for (const std::int32_t reaction : {1, 2, 3, 4}) {
+            auto world = sceneWorld(reaction, true);
+            const std::int32_t e = place(*world, Kind::enzyme, 0, 0);
+            world->boundSubstrate[e] = 1; // the overlay looks at the enzyme only
+            const QImage picture = frame(*world);
+            const bool overlay = reaction != Reaction::lactoseSynthesis;
+            QCOMPARE(colours(picture, {12, 9, 8, 2}) == QSet<QRgb>{red.rgb()}, overlay);
+            QCOMPARE(picture.pixelColor(12, 8) == red, false);
+            QCOMPARE(picture.pixelColor(12, 11) == red, false);
+        }
+    }
+
+    void aDenaturedEnzymeShowsItsPictureWithoutChargeButWithTheBar()
+    {
+        auto world = sceneWorld(Reaction::lactoseHydrolysis, true);
+        const std::int32_t e = place(*world, Kind::enzyme, 0, 0);
+        world->denatured[e] = true;
+        world->charge[e] = -2;
+        world->boundSubstrate[e] = 1;
+        const QImage picture = frame(*world);
+        QCOMPARE(picture.pixelColor(5, 10), QColor(180, 180, 180));
+        QVERIFY(!colours(picture, {0, 0, 20, 20}).contains(enzymeGrey.rgb()));
+        QVERIFY(!colours(picture, {0, 0, 20, 20}).contains(blue.rgb()));
+        QCOMPARE(picture.pixelColor(15, 9), red);
+    }
+
+    void chargeMarksForEachCharge_data()
+    {
+        QTest::addColumn<int>("charge");
+        QTest::addColumn<QList<QPoint>>("bluePixels");
+        QTest::addColumn<QList<QPoint>>("notBlue");
+        QTest::newRow("-2") << -2 << QList<QPoint>{{14, 6}, {17, 6}, {14, 13}, {17, 13}} << QList<QPoint>{{16, 4}, {18, 6}};
+        QTest::newRow("-1") << -1 << QList<QPoint>{{14, 6}, {17, 6}} << QList<QPoint>{{14, 13}, {16, 4}};
+        QTest::newRow("0") << 0 << QList<QPoint>{} << QList<QPoint>{{14, 6}, {16, 6}, {16, 4}};
+        QTest::newRow("+1") << 1 << QList<QPoint>{{14, 6}, {18, 6}, {16, 4}, {16, 8}} << QList<QPoint>{{16, 11}};
+        QTest::newRow("+2") << 2 << QList<QPoint>{{16, 4}, {16, 8}, {16, 11}, {16, 15}, {14, 13}} << QList<QPoint>{{15, 4}};
+        QTest::newRow("3, no such charge") << 3 << QList<QPoint>{} << QList<QPoint>{{16, 6}, {16, 13}};
+    }
+
+    void chargeMarksForEachCharge()
+    {
+        QFETCH(int, charge);
+        QFETCH(QList<QPoint>, bluePixels);
+        QFETCH(QList<QPoint>, notBlue);
+        auto world = sceneWorld(Reaction::lactoseHydrolysis, true);
+        const std::int32_t e = place(*world, Kind::enzyme, 0, 0);
+        world->charge[e] = charge;
+        const QImage picture = frame(*world);
+        for (const QPoint& p : bluePixels) {
+            QCOMPARE(picture.pixelColor(p), blue);
+        }
+        for (const QPoint& p : notBlue) {
+            QVERIFY(picture.pixelColor(p) != blue);
+        }
+        QCOMPARE(picture.pixelColor(0, 0), enzymeGrey);
+    }
+
+    void iceAtZeroDegreesAndWhiteAbove()
+    {
+        for (const std::int32_t temperature : {0, -10, 1}) {
+            const QImage picture = frame(*sceneWorld(Reaction::maltoseHydrolysis, true, temperature));
+            const QSet<QRgb> background = colours(picture, picture.rect());
+            if (temperature <= 0) {
+                QVERIFY(!background.contains(white.rgb()) || background.size() > 50);
+                QCOMPARE(picture.pixel(3, 7), ice_.pixel(3, 7)); // tiled from the top-left corner
+                QCOMPARE(picture.pixel(70, 50), ice_.pixel(70, 50));
+            } else {
+                QCOMPARE(background, QSet<QRgb>{white.rgb()});
+            }
+        }
+        auto wide = surface(600, 300);
+        drawSceneFrame(*wide, SpriteSet::shared(), ice_, *sceneWorld(Reaction::maltoseHydrolysis, true, 0));
+        QCOMPARE(wide->frontBuffer().pixel(256 + 9, 256 + 20), ice_.pixel(9, 20));
+    }
+
+    void positionsAreTenthsTruncatedTowardZero()
+    {
+        for (const std::int32_t tenths : {-9, -1, 0, 9}) {
+            auto world = sceneWorld(Reaction::lactoseHydrolysis, true);
+            place(*world, Kind::lactose, tenths, tenths);
+            const QImage picture = frame(*world);
+            QCOMPARE(picture.pixelColor(14, 0), blue);
+            QCOMPARE(picture.pixelColor(13, 0), white);
+        }
+        auto world = sceneWorld(Reaction::lactoseHydrolysis, true);
+        place(*world, Kind::lactose, 10, 10);
+        QCOMPARE(frame(*world).pixelColor(14, 0), white);
+    }
+
+    void aMoleculeAtTheEdgeIsCutOffNotMoved()
+    {
+        auto world = sceneWorld(Reaction::lactoseHydrolysis, false);
+        place(*world, Kind::lactose, (80 - 25) * 10, (60 - 30) * 10);
+        const QImage picture = frame(*world);
+        // The hexagons start at column 20 of the cell, that is at pixel 75; nothing wraps around.
+        QVERIFY(colours(picture, {75, 30, 5, 30}).contains(blue.rgb()));
+        QCOMPARE(colours(picture, {0, 0, 55, 60}), QSet<QRgb>{white.rgb()});
+        QCOMPARE(colours(picture, {55, 0, 25, 30}), QSet<QRgb>{white.rgb()});
+    }
+
+    void emptyItemsDrawNothing()
+    {
+        const SpriteSet& sprites = SpriteSet::shared();
+        for (const int item : {0, 17, 18, 19, 37, 38, 39, 44, 50, 59, 64, 65, 66, -1, 1000}) {
+            QImage target(50, 50, QImage::Format_RGB32);
+            target.fill(Qt::white);
+            sprites.draw(item, target, 0, 0);
+            QCOMPARE(colours(target, target.rect()), QSet<QRgb>{white.rgb()});
+            QVERIFY(!sprites.hasPicture(item));
+            QCOMPARE(sprites.itemSize(item), QSize(0, 0));
+        }
+        QImage target(10, 10, QImage::Format_RGB32);
+        sprites.draw(41, target, 10, 0); // right of the buffer
+        sprites.draw(41, target, -20, -20);
+    }
+
+    void eachSetHasOneSize()
+    {
+        const SpriteSet& sprites = SpriteSet::shared();
+        for (int item = 0; item < SpriteSet::itemCount; ++item) {
+            if (!sprites.hasPicture(item)) {
+                continue;
+            }
+            const bool small = (item >= 1 && item <= 16) || (item >= 40 && item <= 43);
+            const bool large = (item >= 20 && item <= 36) || (item >= 60 && item <= 63);
+            QVERIFY2(small || large, qPrintable(QString::number(item)));
+            QCOMPARE(sprites.itemSize(item), small ? QSize(20, 20) : QSize(40, 40));
+            // White is the transparent colour: no picture is white all over or empty.
+            QVERIFY(colours(sprites.picture(item), sprites.picture(item).rect()).size() >= 2);
+        }
+        for (const int item : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 40, 41, 42, 43, 20, 21, 22, 23,
+                               24, 25, 26, 27, 28, 29, 30, 31, 32, 33, 34, 35, 36, 60, 61, 62, 63}) {
+            QVERIFY2(sprites.hasPicture(item), qPrintable(QString::number(item)));
+        }
+        // The model sizes its walls, chains and sites from items spriteBase + 1.
+        QCOMPARE(sprites.itemSize(1).width(), symbolSide(smallSpriteBase));
+        QCOMPARE(sprites.itemSize(21).width(), symbolSide(largeSpriteBase));
+    }
+
+    void largeUnitsFitTheLargeEnzyme()
+    {
+        // Drawn at one point, the enzyme and its two hexagons touch without covering each other.
+        const SpriteSet& sprites = SpriteSet::shared();
+        for (const int enzyme : {60, 61, 62, 63}) {
+            for (const int sugar : {28, 32, 33, 36}) {
+                const QImage& e = sprites.picture(enzyme);
+                const QImage& s = sprites.picture(sugar);
+                for (int y = 0; y < 40; ++y) {
+                    for (int x = 0; x < 40; ++x) {
+                        QVERIFY(e.pixel(x, y) == white.rgb() || s.pixel(x, y) == white.rgb());
+                    }
+                }
+            }
+        }
+        QVERIFY(sprites.picture(61).pixel(25, 19) != white.rgb());
+        QVERIFY(sprites.picture(61).pixel(25, 20) != white.rgb());
+        QCOMPARE(sprites.picture(61).pixel(26, 19), white.rgb());
+    }
+
+    void moviesGetTheSamePicturesWithWhiteTransparent()
+    {
+        SpriteImageProvider provider(SpriteSet::shared());
+        QSize size;
+        const QImage enzyme = provider.requestImage("41", &size, {});
+        QCOMPARE(size, QSize(20, 20));
+        QCOMPARE(enzyme.pixelColor(0, 0), enzymeGrey);
+        QCOMPARE(enzyme.pixelColor(19, 0).alpha(), 0);
+        const QImage doubled = provider.requestImage("41", &size, {40, 40});
+        QCOMPARE(doubled.size(), QSize(40, 40));
+        QVERIFY(provider.requestImage("0", &size, {}).isNull());
+        QVERIFY(provider.requestImage("abc", &size, {}).isNull());
+    }
+
+    void aSurfaceThatCannotDrawSkipsTheFrame()
+    {
+        DrawingSurface hidden;
+        hidden.resize(40, 40);
+        drawSceneFrame(hidden, SpriteSet::shared(), ice_, *sceneWorld(1, true));
+        drawGraph(hidden, *sceneWorld(1, true));
+        QVERIFY(hidden.frontBuffer().isNull());
+        QVERIFY(!hidden.canDraw());
+    }
+
+    void theIceTilesWithoutSeams()
+    {
+        QCOMPARE(ice_.size(), QSize(256, 256));
+        // Neighbours across an edge differ no more than neighbours inside.
+        int inside = 0;
+        int across = 0;
+        for (int i = 0; i < 256; ++i) {
+            inside = std::max(inside, std::abs(qGray(ice_.pixel(127, i)) - qGray(ice_.pixel(128, i))));
+            across = std::max(across, std::abs(qGray(ice_.pixel(255, i)) - qGray(ice_.pixel(0, i))));
+            across = std::max(across, std::abs(qGray(ice_.pixel(i, 255)) - qGray(ice_.pixel(i, 0))));
+        }
+        QVERIFY2(across <= std::max(inside, 12), qPrintable(QString("%1 across, %2 inside").arg(across).arg(inside)));
+        QCOMPARE(makeIcePicture(), ice_);
+        QCOMPARE(makeInformationIcon().size(), QSize(32, 32));
+    }
+
+    // --- The graph ---
+
+    void theCurveRunsFromTheTopForAFullQuantityToTheBottomForNone()
+    {
+        auto world = sceneWorld(1, true);
+        world->substrateAmount = 100;
+        world->graphCount = 4;
+        world->graphSamples = {0, 100, 100, 0, 0};
+        auto s = surface(200, 120); // plot rows 0..100
+        drawGraph(*s, *world);
+        const QImage g = s->frontBuffer();
+        QCOMPARE(g.pixelColor(3, 0), white);          // seconds 1..2 at 100 %
+        QCOMPARE(g.pixelColor(7, 100), white);         // seconds 3..4 at 0 %
+        QCOMPARE(g.pixelColor(3, 50), QColor(Qt::black));
+        QCOMPARE(g.pixelColor(100, 101), QColor(192, 192, 192)); // the strip
+        QCOMPARE(g.pixelColor(100, 100), QColor(Qt::black));
+    }
+
+    void aSingleSampleDrawsNoCurve()
+    {
+        auto world = sceneWorld(1, true);
+        world->substrateAmount = 100;
+        world->graphCount = 1;
+        world->graphSamples[1] = 50;
+        auto s = surface(200, 120);
+        drawGraph(*s, *world);
+        QVERIFY(!colours(s->frontBuffer(), {0, 0, 200, 101}).contains(white.rgb()));
+        world->graphCount = 3;
+        world->substrateAmount = 0; // a zero quantity after F5: nothing to scale the curve to
+        drawGraph(*s, *world);
+        QVERIFY(!colours(s->frontBuffer(), {0, 0, 200, 101}).contains(white.rgb()));
+    }
+
+    void marksAreDrawnOverTheCurve()
+    {
+        auto world = sceneWorld(1, true);
+        world->substrateAmount = 100;
+        world->graphCount = 3;
+        world->graphSamples = {0, 100, 100, 100};
+        world->graphMarks.fill(-1);
+        world->graphMarks[2] = 255;
+        world->graphMarks[3] = 16711680;
+        auto s = surface(200, 120);
+        drawGraph(*s, *world);
+        const QImage g = s->frontBuffer();
+        QCOMPARE(g.pixelColor(4, 0), red);
+        QCOMPARE(g.pixelColor(4, 100), red);
+        QCOMPARE(g.pixelColor(6, 50), blue);
+        QCOMPARE(g.pixelColor(5, 0), white);
+    }
+
+    void timeLabelsEveryFiveSecondsShiftedByTheirOwnDigits()
+    {
+        const auto leftmostGreen = [](const QImage& g) {
+            for (int x = 0; x < g.width(); ++x) {
+                for (int y = 101; y < g.height(); ++y) {
+                    const QColor c = g.pixelColor(x, y);
+                    if (c.green() > c.red() + 40 && c.green() > c.blue() + 40) {
+                        return x;
+                    }
+                }
+            }
+            return -1;
+        };
+        auto world = sceneWorld(1, true);
+        world->substrateAmount = 100;
+        world->graphCount = 4;
+        auto s = surface(200, 120);
+        drawGraph(*s, *world);
+        QCOMPARE(leftmostGreen(s->frontBuffer()), -1);
+
+        world->graphCount = 5;
+        world->graphTimeOffset = 100;
+        drawGraph(*s, *world);
+        // "105" starts 3 pixels left of second 5 (x = 10), for its one digit "5".
+        const int left = leftmostGreen(s->frontBuffer());
+        QVERIFY2(left >= 7 && left <= 8, qPrintable(QString::number(left)));
+    }
+};
+
+QTEST_MAIN(RenderTest)
+#include "RenderTest.moc"
