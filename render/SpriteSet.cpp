@@ -209,148 +209,66 @@ const QColor largeEnzymeColours[4] = {{97, 156, 97}, {128, 128, 128}, {156, 97, 
 
 SpriteSet::SpriteSet()
 {
-    // Small symbols.
-    for (int n = 1; n <= 4; ++n) {
-        QImage mark = cell(small);
-        switch (n) {
-        case 1:
-            smallMinus(mark, 6);
-            break;
-        case 2:
-            smallMinus(mark, 6);
-            smallMinus(mark, 13);
-            break;
-        case 3:
-            smallPlus(mark, 4);
-            break;
-        default:
-            smallPlus(mark, 4);
-            smallPlus(mark, 11);
-            break;
-        }
-        store(n, mark);
-    }
-    QImage denatured = cell(small);
-    {
-        QPainter painter(&denatured);
-        painter.setRenderHint(QPainter::Antialiasing, false);
+    // One picture: a white cell of the set's side, painted, then stored as item n.
+    const auto make = [this](int item, int side, const auto& paint) {
+        QImage image = cell(side);
+        paint(image);
+        store(item, std::move(image));
+    };
+    const QColor pink(245, 159, 188);
+    const QColor udpGreen(0, 127, 0);
+
+    // Small symbols, 20 x 20.
+    make(1, small, [](QImage& i) { smallMinus(i, 6); });
+    make(2, small, [](QImage& i) { smallMinus(i, 6), smallMinus(i, 13); });
+    make(3, small, [](QImage& i) { smallPlus(i, 4); });
+    make(4, small, [](QImage& i) { smallPlus(i, 4), smallPlus(i, 11); });
+    make(5, small, [](QImage& i) {
+        QPainter painter(&i);
         painter.setPen(Qt::NoPen);
         painter.setBrush(QColor(180, 180, 180));
         painter.drawRoundedRect(QRect(0, 1, 16, 18), 6, 6);
-    }
-    store(5, denatured);
-    QImage glucose = cell(small);
-    smallUpperUnit(glucose, QColor(244, 183, 87));
-    store(6, glucose);
-    QImage galactose = cell(small);
-    smallLowerUnit(galactose, QColor(245, 159, 188));
-    store(7, galactose);
-    QImage lactose = cell(small);
-    smallTwoUnits(lactose, Qt::blue);
-    store(8, lactose);
-    QImage complex = cell(small);
-    fill(complex, Qt::red, 12, 19, 9, 10);
-    store(9, complex);
-    QImage udp = cell(small);
-    fill(udp, QColor(54, 128, 44), 18, 19, 11, 19);
-    store(10, udp);
-    QImage donor = cell(small);
-    smallLowerUnit(donor, QColor(245, 159, 188), 17);
-    fill(donor, QColor(0, 127, 0), 18, 19, 11, 19);
-    store(11, donor);
-    QImage maltose = cell(small);
-    smallTwoUnits(maltose, QColor(255, 100, 0));
-    store(12, maltose);
-    QImage unit = cell(small);
-    amyloseUnit(unit, QColor(63, 63, 0));
-    store(13, unit);
-    QImage blackFrame = cell(small);
-    frame(blackFrame, Qt::black, 0, 1);
-    store(14, blackFrame);
-    QImage orangeFrame = cell(small);
-    frame(orangeFrame, QColor(255, 100, 0), 1, 1);
-    store(15, orangeFrame);
-    QImage thiolactose = cell(small);
-    smallTwoUnits(thiolactose, Qt::blue);
-    fill(thiolactose, QColor(255, 200, 0), 16, 19, 13, 19);
-    store(16, thiolactose);
+    });
+    make(6, small, [](QImage& i) { smallUpperUnit(i, QColor(244, 183, 87)); });
+    make(7, small, [&](QImage& i) { smallLowerUnit(i, pink); });
+    make(8, small, [](QImage& i) { smallTwoUnits(i, Qt::blue); });
+    make(9, small, [](QImage& i) { fill(i, Qt::red, 12, 19, 9, 10); });
+    make(10, small, [](QImage& i) { fill(i, QColor(54, 128, 44), 18, 19, 11, 19); });
+    make(11, small, [&](QImage& i) { smallLowerUnit(i, pink, 17), fill(i, udpGreen, 18, 19, 11, 19); });
+    make(12, small, [](QImage& i) { smallTwoUnits(i, QColor(255, 100, 0)); });
+    make(13, small, [](QImage& i) { amyloseUnit(i, QColor(63, 63, 0)); });
+    make(14, small, [](QImage& i) { frame(i, Qt::black, 0, 1); });
+    make(15, small, [](QImage& i) { frame(i, QColor(255, 100, 0), 1, 1); });
+    make(16, small, [](QImage& i) { smallTwoUnits(i, Qt::blue), fill(i, QColor(255, 200, 0), 16, 19, 13, 19); });
     for (int e = 0; e < 3; ++e) {
-        QImage enzyme = cell(small);
-        smallEnzyme(enzyme, smallEnzymeColours[e]);
-        store(40 + e, enzyme);
+        make(40 + e, small, [e](QImage& i) { smallEnzyme(i, smallEnzymeColours[e]); });
     }
-    QImage amylase = cell(small);
-    amylaseEnzyme(amylase, smallEnzymeColours[3]);
-    store(43, amylase);
+    make(43, small, [](QImage& i) { amylaseEnzyme(i, smallEnzymeColours[3]); });
 
-    // Large symbols.
-    QImage grey = cell(large);
-    largeEnzyme(grey, largeEnzymeColours[1]);
-    store(20, grey);
-    for (int n = 1; n <= 4; ++n) {
-        QImage mark = cell(large);
-        switch (n) {
-        case 1:
-            largeMinus(mark, 8);
-            break;
-        case 2:
-            largeMinus(mark, 8);
-            largeMinus(mark, 28);
-            break;
-        case 3:
-            largePlus(mark, 5);
-            break;
-        default:
-            largePlus(mark, 5);
-            largePlus(mark, 25);
-            break;
-        }
-        store(20 + n, mark);
-    }
-    QImage bigDenatured = cell(large);
-    cloud(bigDenatured, QColor(170, 191, 170));
-    store(25, bigDenatured);
-    QImage bigGlucose = cell(large);
-    hexagon(bigGlucose, QColor(255, 191, 85), 0);
-    store(26, bigGlucose);
-    QImage bigGalactose = cell(large);
-    hexagon(bigGalactose, QColor(255, 159, 170), 20);
-    store(27, bigGalactose);
-    QImage bigLactose = cell(large);
-    largeTwoUnits(bigLactose, Qt::blue);
-    store(28, bigLactose);
-    QImage bigComplex = cell(large);
-    fill(bigComplex, Qt::red, 30, 31, 19, 20);
-    fill(bigComplex, QColor(170, 159, 170), 32, 33, 17, 18);
-    fill(bigComplex, QColor(170, 159, 170), 32, 33, 21, 22);
-    store(29, bigComplex);
-    QImage bigUdp = cell(large);
-    udpBar(bigUdp);
-    store(30, bigUdp);
-    QImage bigDonor = cell(large);
-    hexagon(bigDonor, QColor(255, 159, 170), 20);
-    udpBar(bigDonor);
-    store(31, bigDonor);
-    QImage bigMaltose = cell(large);
-    largeTwoUnits(bigMaltose, QColor(255, 100, 0));
-    store(32, bigMaltose);
-    QImage bigUnit = cell(large);
-    largeTwoUnits(bigUnit, QColor(63, 63, 0));
-    store(33, bigUnit);
-    QImage bigBlackFrame = cell(large);
-    frame(bigBlackFrame, Qt::black, 0, 2);
-    store(34, bigBlackFrame);
-    QImage bigOrangeFrame = cell(large);
-    frame(bigOrangeFrame, QColor(255, 100, 0), 2, 2);
-    store(35, bigOrangeFrame);
-    QImage bigThiolactose = cell(large);
-    largeTwoUnits(bigThiolactose, Qt::blue);
-    fill(bigThiolactose, QColor(255, 191, 0), 27, 32, 30, 36);
-    store(36, bigThiolactose);
+    // Large symbols, 40 x 40.
+    make(20, large, [](QImage& i) { largeEnzyme(i, largeEnzymeColours[1]); });
+    make(21, large, [](QImage& i) { largeMinus(i, 8); });
+    make(22, large, [](QImage& i) { largeMinus(i, 8), largeMinus(i, 28); });
+    make(23, large, [](QImage& i) { largePlus(i, 5); });
+    make(24, large, [](QImage& i) { largePlus(i, 5), largePlus(i, 25); });
+    make(25, large, [](QImage& i) { cloud(i, QColor(170, 191, 170)); });
+    make(26, large, [](QImage& i) { hexagon(i, QColor(255, 191, 85), 0); });
+    make(27, large, [](QImage& i) { hexagon(i, QColor(255, 159, 170), 20); });
+    make(28, large, [](QImage& i) { largeTwoUnits(i, Qt::blue); });
+    make(29, large, [](QImage& i) {
+        fill(i, Qt::red, 30, 31, 19, 20);
+        fill(i, QColor(170, 159, 170), 32, 33, 17, 18);
+        fill(i, QColor(170, 159, 170), 32, 33, 21, 22);
+    });
+    make(30, large, [](QImage& i) { udpBar(i); });
+    make(31, large, [](QImage& i) { hexagon(i, QColor(255, 159, 170), 20), udpBar(i); });
+    make(32, large, [](QImage& i) { largeTwoUnits(i, QColor(255, 100, 0)); });
+    make(33, large, [](QImage& i) { largeTwoUnits(i, QColor(63, 63, 0)); });
+    make(34, large, [](QImage& i) { frame(i, Qt::black, 0, 2); });
+    make(35, large, [](QImage& i) { frame(i, QColor(255, 100, 0), 2, 2); });
+    make(36, large, [](QImage& i) { largeTwoUnits(i, Qt::blue), fill(i, QColor(255, 191, 0), 27, 32, 30, 36); });
     for (int e = 0; e < 4; ++e) {
-        QImage enzyme = cell(large);
-        largeEnzyme(enzyme, largeEnzymeColours[e]);
-        store(60 + e, enzyme);
+        make(60 + e, large, [e](QImage& i) { largeEnzyme(i, largeEnzymeColours[e]); });
     }
 }
 
