@@ -344,6 +344,10 @@ void SpriteSet::draw(int item, QImage& target, int x, int y) const
     if (x >= width || y >= height || x + sprite.picture.width() <= 0 || y + sprite.picture.height() <= 0) {
         return;
     }
+    const uchar* sourceBits = sprite.picture.constBits();
+    const qsizetype sourceStride = sprite.picture.bytesPerLine();
+    uchar* targetBits = target.bits();
+    const qsizetype targetStride = target.bytesPerLine();
     for (const Span& span : sprite.spans) {
         const int row = y + span.row;
         if (row < 0 || row >= height) {
@@ -358,8 +362,8 @@ void SpriteSet::draw(int item, QImage& target, int x, int y) const
             continue;
         }
         const auto* source =
-            reinterpret_cast<const QRgb*>(sprite.picture.constScanLine(span.row)) + span.column + skipped;
-        auto* destination = reinterpret_cast<QRgb*>(target.scanLine(row)) + left;
+            reinterpret_cast<const QRgb*>(sourceBits + span.row * sourceStride) + span.column + skipped;
+        auto* destination = reinterpret_cast<QRgb*>(targetBits + row * targetStride) + left;
         std::copy_n(source, right - left, destination);
     }
 }
