@@ -141,5 +141,4 @@ private:
     QAction* reactionItems_[5] = {}; // indexed by reaction 1..4
     QAction* Grandssymboles1 = nullptr;
     QAction* Petitssymboles1 = nullptr;
-    QAction* afficherfps1 = nullptr;
 };

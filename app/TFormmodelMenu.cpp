@@ -128,9 +128,8 @@ void TFormmodel::createMenu()
     Cache1->menuAction()->setVisible(false);
     add(Cache1, {"Recalcdenat1", "Recalcdenat", {}, &TFormmodel::Recalcdenat1Click});
     add(Cache1, {"recalccharge1", "recalccharge", {}, &TFormmodel::recalccharge1Click});
-    afficherfps1 = add(Cache1, {"afficherfps1", "afficherfps", {QKeySequence(Qt::SHIFT | Qt::Key_F)},
-                                &TFormmodel::afficherfps1Click});
-    afficherfps1->setCheckable(true);
+    add(Cache1, {"afficherfps1", "afficherfps", {QKeySequence(Qt::SHIFT | Qt::Key_F)}, &TFormmodel::afficherfps1Click})
+        ->setCheckable(true);
     add(Cache1, {"effacerecran1", "effacerecran", {}, &TFormmodel::effacerecran1Click});
     add(Cache1, {"affichermenucach1", QStringLiteral("afficher menu caché"), {QKeySequence(Qt::ALT | Qt::Key_A)},
                  &TFormmodel::affichermenucach1Click});
