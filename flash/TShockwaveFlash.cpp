@@ -79,7 +79,9 @@ void TShockwaveFlash::Play()
 
 void TShockwaveFlash::Rewind()
 {
-    GotoFrame(1);
+    if (QQuickItem* root = movieRoot()) {
+        QMetaObject::invokeMethod(root, "rewind");
+    }
 }
 
 void TShockwaveFlash::GotoFrame(int frame)
@@ -145,10 +147,38 @@ QObject* TShockwaveFlash::findClip(const QString& clip) const
     }
     QObject* found = root;
     for (const QString& name : path.split(QRegularExpression("[/.]"), Qt::SkipEmptyParts)) {
-        found = found->findChild<QObject*>(name);
+        found = findMovieObject(found, name);
         if (!found) {
             return nullptr;
         }
     }
     return found == root ? nullptr : found;
+}
+
+QObject* findMovieObject(QObject* within, const QString& name)
+{
+    // Items a movie makes at run time (a Repeater's, a Loader's) are children of their visual
+    // parent only, so both trees are searched, nearest first.
+    QList<QObject*> waiting{within};
+    while (!waiting.isEmpty()) {
+        QObject* next = waiting.takeFirst();
+        const QObjectList& children = next->children();
+        for (QObject* child : children) {
+            if (child->objectName() == name) {
+                return child;
+            }
+        }
+        waiting.append(children);
+        if (auto* item = qobject_cast<QQuickItem*>(next)) {
+            for (QQuickItem* child : item->childItems()) {
+                if (child->objectName() == name) {
+                    return child;
+                }
+                if (!children.contains(child)) {
+                    waiting.append(child);
+                }
+            }
+        }
+    }
+    return nullptr;
 }

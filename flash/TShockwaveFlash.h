@@ -48,3 +48,6 @@ private:
     NoNetworkAccessManagerFactory network_;
     QString moviePath_;
 };
+
+// The object of a movie named `name` (its objectName) inside `within`, at any depth; null when none.
+QObject* findMovieObject(QObject* within, const QString& name);

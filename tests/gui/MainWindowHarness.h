@@ -14,15 +14,19 @@
 #include <functional>
 #include <memory>
 
-// A folder to start the program from: the test movies in "anims", and a settings file when given.
+// The panel movies reduced to their variables and clips, or the program's own.
+inline const QString testMovies = QStringLiteral(VELMORA_GUI_FIXTURES "/anims");
+inline const QString programMovies = QStringLiteral(VELMORA_ANIMS);
+
+// A folder to start the program from: the movies in "anims", and a settings file when given.
 class StartFolder
 {
 public:
-    explicit StartFolder(const QByteArray* settings)
+    StartFolder(const QByteArray* settings, const QString& movies)
     {
         QDir().mkpath(folder_.filePath("anims"));
         for (const char* movie : {"panelbut.swf", "panellegende.swf"}) {
-            QFile::copy(QStringLiteral(VELMORA_GUI_FIXTURES "/anims/") + movie, folder_.filePath("anims/") + movie);
+            QFile::copy(movies + "/" + movie, folder_.filePath("anims/") + movie);
         }
         if (settings) {
             QFile file(folder_.filePath("velmora.ini"));
@@ -83,8 +87,9 @@ inline const QByteArray defaultSettings = "[temperature]\n37\n[ph]\n7\n[enzyme]\
 // The main window started from a prepared folder, on a screen of the given size.
 struct StartedWindow
 {
-    explicit StartedWindow(const QByteArray* settings = &defaultSettings, QSize screen = {1024, 768})
-        : folder(settings), window(std::make_unique<TFormmodel>(screen))
+    explicit StartedWindow(const QByteArray* settings = &defaultSettings, QSize screen = {1024, 768},
+                           const QString& movies = testMovies)
+        : folder(settings, movies), window(std::make_unique<TFormmodel>(screen))
     {
     }
 
@@ -94,10 +99,11 @@ struct StartedWindow
     QAction* item(const char* name) const { return window->findChild<QAction*>(name); }
     velmora::World& world() const { return window->world(); }
 
-    // The student presses a button of a movie.
+    // A movie sends a command, as its buttons do.
     void command(TShockwaveFlash* movie, const char* name) const
     {
-        QMetaObject::invokeMethod(movie->movieRoot(), "send", Q_ARG(QVariant, QString(name)));
+        QMetaObject::invokeMethod(movie->movieRoot(), "command", Q_ARG(QVariant, QString(name)),
+                                  Q_ARG(QVariant, QString()));
         QCoreApplication::processEvents();
     }
 

@@ -64,9 +64,12 @@ private slots:
         player.Play();
         QTRY_COMPARE_WITH_TIMEOUT(root->property("currentFrame").toInt(), 10, 5000);
         QTRY_COMPARE(root->property("playing").toBool(), false); // stops on its last frame
+        QSignalSpy rewound(root, SIGNAL(rewound(int)));
         player.Rewind();
         QCOMPARE(root->property("currentFrame").toInt(), 1);
         QCOMPARE(root->property("playing").toBool(), false);
+        QCOMPARE(rewound.count(), 1);
+        QCOMPARE(rewound.at(0).at(0).toInt(), 10); // the frame it left
     }
 
     void clipsAreFoundByNameAtAnyDepth()

@@ -17,9 +17,13 @@ Item {
 
     property real stageWidth: 0
     property real stageHeight: 0
+    property color backgroundColor: "transparent" // the whole player, around the stage too
     default property alias content: stage.data
 
     signal fsCommand(string command, string args)
+    // The timeline went back to frame 1 from `fromFrame`; a movie may return there once it has
+    // replayed its opening.
+    signal rewound(int fromFrame)
 
     function play() {
         playing = true
@@ -30,7 +34,9 @@ Item {
     }
 
     function rewind() {
+        const from = currentFrame
         gotoFrame(1)
+        rewound(from)
     }
 
     // Shows the frame and stops there. Frames outside 1..frameCount go to the nearest one.
@@ -41,6 +47,11 @@ Item {
 
     function command(name, args) {
         fsCommand(String(name), args === undefined ? "" : String(args))
+    }
+
+    Rectangle {
+        anchors.fill: parent
+        color: movie.backgroundColor
     }
 
     Item {
