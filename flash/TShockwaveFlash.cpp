@@ -41,6 +41,13 @@ TShockwaveFlash::TShockwaveFlash(QWidget* parent)
     setClearColor(Qt::transparent);
 }
 
+TShockwaveFlash::~TShockwaveFlash()
+{
+    // The movie and its scene go before the widget, so that their pictures go with them.
+    setSource(QUrl());
+    quickWindow()->releaseResources();
+}
+
 void TShockwaveFlash::setMovie(const QString& path)
 {
     moviePath_ = path;

@@ -20,6 +20,7 @@ class TShockwaveFlash : public QQuickWidget
     Q_OBJECT
 public:
     explicit TShockwaveFlash(QWidget* parent = nullptr);
+    ~TShockwaveFlash() override;
 
     // Loads the movie file and plays it from its first frame.
     void setMovie(const QString& path);
