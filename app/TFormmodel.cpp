@@ -7,6 +7,8 @@
 #include "experiment/PanelCommands.h"
 #include "experiment/ReactionChoice.h"
 #include "experiment/TemperaturePh.h"
+#include "flash/TFormFlash.h"
+#include "flash/TFormInfo.h"
 #include "flash/TShockwaveFlash.h"
 #include "model/Tick.h"
 #include "model/TimeCourse.h"
@@ -118,6 +120,11 @@ TFormmodel::TFormmodel(QSize screen, QWidget* parent)
     createMenu();
     Formctivate();
     setWindowState(Qt::WindowMaximized);
+
+    // The two viewers, hidden until opened.
+    const QString movieDir = findDataFolder();
+    FormFlash = new TFormFlash(movieDir, screen_, this);
+    FormInfo = new TFormInfo(movieDir, screen_, this);
 }
 
 TFormmodel::~TFormmodel() = default;
@@ -474,14 +481,33 @@ void TFormmodel::suspendrexp1Click()
 
 void TFormmodel::plus1Click()
 {
+    FormFlash->Tag = 1;
+    {
+        const TimerHold hold(Timer1, Timer2);
+        FormFlash->movieFile = QStringLiteral("ensavoirplus.swf");
+        FormFlash->Activer1Click();
+        FormFlash->exec();
+    }
+    FormFlash->Tag = 0;
+}
+
+void TFormmodel::openFullScreen(const QString& movie)
+{
+    const TimerHold hold(Timer1, Timer2);
+    FormFlash->movieFile = movie;
+    FormFlash->Activer1Click();
+    FormFlash->player()->Play();
+    FormFlash->exec();
 }
 
 void TFormmodel::laractiondhydrolysedulactose1Click()
 {
+    openFullScreen(QStringLiteral("hydrolyselactose.swf"));
 }
 
 void TFormmodel::lemcanismedelacatalyseenzymatique1Click()
 {
+    openFullScreen(QStringLiteral("mecanisme.swf"));
 }
 
 void TFormmodel::Timer1Timer()
@@ -507,6 +533,11 @@ void TFormmodel::CheckBox1Click()
 
 void TFormmodel::Image1Click()
 {
+    // The graph's explanation: the experiment goes on behind it.
+    FormInfo->movieFile = QStringLiteral("infograph.swf");
+    FormInfo->Tag = 1;
+    FormInfo->Activer1Click();
+    FormInfo->exec();
 }
 
 void TFormmodel::changeQuantity(PanelFault (*change)(World&, std::optional<std::int32_t>, WindowUpdate&),

@@ -20,6 +20,8 @@ class QFrame;
 class QLabel;
 class QMenu;
 class QTimer;
+class TFormFlash;
+class TFormInfo;
 class TShockwaveFlash;
 
 // The main window: the molecule box (top left), the graph with its header (top right), the legend
@@ -35,6 +37,8 @@ public:
     ~TFormmodel() override;
 
     velmora::World& world() { return *world_; }
+    TFormFlash* fullScreenViewer() const { return FormFlash; }
+    TFormInfo* graphViewer() const { return FormInfo; }
 
     // The graph's hint, six lines joined by carriage returns.
     static const QString graphHint;
@@ -115,8 +119,12 @@ private:
     void reportPanelFault(velmora::PanelFault fault);
     void carryOut(const velmora::WindowUpdate& update);
 
+    void openFullScreen(const QString& movie);
+
     std::unique_ptr<velmora::World> world_;
     QSize screen_;
+    TFormFlash* FormFlash = nullptr;
+    TFormInfo* FormInfo = nullptr;
     QImage ice_;
 
     DrawingSurface* DXDraw1 = nullptr;

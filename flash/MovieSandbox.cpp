@@ -112,9 +112,12 @@ bool MovieSandbox::isInsideMovieFolder(const QString& path) const
     if (movieFolder_.isEmpty()) {
         return false;
     }
-    // Links are followed first, so that none leads out of the folder.
-    const QString canonical = QFileInfo(path).canonicalFilePath();
-    return !canonical.isEmpty() && canonical.startsWith(movieFolder_ + '/');
+    // Links are followed first, so that none leads out of the folder. A file that does not exist
+    // (the engine asks for a "qmldir" beside every movie) is judged by its folder.
+    const QFileInfo file(path);
+    const QString canonical = file.exists() ? file.canonicalFilePath()
+                                            : QFileInfo(file.absolutePath()).canonicalFilePath() + '/' + file.fileName();
+    return !canonical.startsWith('/') ? false : canonical.startsWith(movieFolder_ + '/');
 }
 
 bool MovieSandbox::isAllowedQtModuleFile(const QString& path)

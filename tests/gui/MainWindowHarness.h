@@ -25,8 +25,8 @@ public:
     StartFolder(const QByteArray* settings, const QString& movies)
     {
         QDir().mkpath(folder_.filePath("anims"));
-        for (const char* movie : {"panelbut.swf", "panellegende.swf"}) {
-            QFile::copy(movies + "/" + movie, folder_.filePath("anims/") + movie);
+        for (const QString& file : QDir(movies).entryList(QDir::Files)) {
+            QFile::copy(movies + "/" + file, folder_.filePath("anims/") + file);
         }
         if (settings) {
             QFile file(folder_.filePath("velmora.ini"));

@@ -202,17 +202,22 @@ private slots:
             Qt::Key key;
             Qt::KeyboardModifiers modifiers;
         };
-        // Alt+A last: it reveals the "Cache" menu, whose other keys must work before that.
+        // Alt+A after the other "Cache" keys, which must work while it is hidden; F1 last, as its
+        // viewer takes the window's activation.
         const Key keys[] = {
             {"recommencer1", Qt::Key_Return, Qt::NoModifier}, {"Pause1", Qt::Key_Space, Qt::NoModifier},
             {"Arrter1", Qt::Key_Escape, Qt::NoModifier},      {"purger1", Qt::Key_P, Qt::ShiftModifier},
             {"afficherfps1", Qt::Key_F, Qt::ShiftModifier},   {"rafrachir1", Qt::Key_F5, Qt::NoModifier},
-            {"rafraichircommentaire1", Qt::Key_R, Qt::NoModifier}, {"plus1", Qt::Key_F1, Qt::NoModifier},
-            {"affichermenucach1", Qt::Key_A, Qt::AltModifier},
+            {"rafraichircommentaire1", Qt::Key_R, Qt::NoModifier}, {"affichermenucach1", Qt::Key_A, Qt::AltModifier},
+            {"plus1", Qt::Key_F1, Qt::NoModifier},
         };
         QVERIFY(!w.item("Cache1")->isVisible());
         for (const Key& key : keys) {
             QSignalSpy triggered(w.item(key.item), &QAction::triggered);
+            if (key.key == Qt::Key_F1) {
+                // The test movies have no menu movie: Esc closes the empty full-screen viewer.
+                QTimer::singleShot(200, [&] { QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Escape); });
+            }
             QTest::keyClick(w.window.get(), key.key, key.modifiers);
             QCOMPARE(triggered.count(), 1);
         }

@@ -1,0 +1,96 @@
+import QtQuick
+import QtQuick.Controls.Basic
+import Velmora.Movie
+
+// A topic of "En savoir plus": a title, scenes shown one at a time (frame n of the main timeline is
+// scene n), "Précédent" and "Suivant" to go through them, "Menu" back to the topics ("retourmenu")
+// and "Fermer" ("fermerplus"). The arrow keys also turn the scenes.
+Movie {
+    id: lesson
+    stageWidth: 1024
+    stageHeight: 768
+    backgroundColor: "#f4f1e8"
+    frameCount: Math.max(1, scenes.length)
+
+    property string title
+    property list<Component> scenes
+
+    // Scenes change at the student's pace only: the timeline never plays by itself.
+    playing: false
+    onPlayingChanged: if (playing) playing = false
+
+    focus: true
+    Keys.onLeftPressed: gotoFrame(currentFrame - 1)
+    Keys.onRightPressed: gotoFrame(currentFrame + 1)
+
+    Rectangle {
+        id: header
+        width: 1024; height: 72
+        color: "#2f6b3a"
+        Text {
+            objectName: "lessonTitle"
+            x: 28; anchors.verticalCenter: parent.verticalCenter
+            width: 1024 - 28 - 320
+            text: lesson.title
+            color: "white"
+            font.pixelSize: 30
+            font.bold: true
+            fontSizeMode: Text.HorizontalFit
+            minimumPixelSize: 18
+        }
+        Row {
+            anchors.right: parent.right; anchors.rightMargin: 18
+            anchors.verticalCenter: parent.verticalCenter
+            spacing: 12
+            LessonButton {
+                objectName: "menuButton"
+                text: "Menu"
+                onClicked: lesson.command("retourmenu")
+            }
+            LessonButton {
+                objectName: "closeButton"
+                text: "Fermer"
+                tint: "#f0c8c0"
+                onClicked: lesson.command("fermerplus")
+            }
+        }
+    }
+
+    Loader {
+        objectName: "sceneLoader"
+        x: 0; y: 72
+        width: 1024; height: 616
+        sourceComponent: lesson.scenes.length > 0 ? lesson.scenes[lesson.currentFrame - 1] : null
+    }
+
+    Rectangle {
+        y: 688
+        width: 1024; height: 80
+        color: "#e2dccb"
+        LessonButton {
+            objectName: "previousButton"
+            x: 28; anchors.verticalCenter: parent.verticalCenter
+            width: 190
+            text: "◀  Précédent"
+            enabled: lesson.currentFrame > 1
+            onClicked: lesson.gotoFrame(lesson.currentFrame - 1)
+        }
+        Text {
+            anchors.centerIn: parent
+            text: "Étape " + lesson.currentFrame + " sur " + lesson.frameCount
+            font.pixelSize: 20
+            color: "#404040"
+            visible: lesson.frameCount > 1
+        }
+        LessonButton {
+            objectName: "nextButton"
+            anchors.right: parent.right; anchors.rightMargin: 28
+            anchors.verticalCenter: parent.verticalCenter
+            width: 190
+            text: "Suivant  ▶"
+            tint: "#3a9a4a"; ink: "white"
+            enabled: lesson.currentFrame < lesson.frameCount
+            onClicked: lesson.gotoFrame(lesson.currentFrame + 1)
+        }
+    }
+}

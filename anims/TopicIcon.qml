@@ -1,0 +1,130 @@
+import QtQuick
+
+// The picture of a topic in the menu, 150 x 150.
+Item {
+    id: icon
+    property string kind
+    width: 150
+    height: 150
+
+    Rectangle {
+        anchors.fill: parent
+        radius: 75
+        color: "#e6f0e0"
+    }
+
+    // The lactose splitting in two, water added at the bond.
+    Canvas {
+        visible: icon.kind === "reaction"
+        anchors.fill: parent
+        onPaint: {
+            const c = getContext("2d")
+            c.reset()
+            const ring = function(cx, cy, r, fill) {
+                c.beginPath()
+                for (let i = 0; i < 6; ++i) {
+                    const a = Math.PI / 6 + i * Math.PI / 3
+                    const x = cx + r * Math.cos(a), y = cy + r * Math.sin(a)
+                    if (i === 0) c.moveTo(x, y); else c.lineTo(x, y)
+                }
+                c.closePath()
+                c.fillStyle = fill; c.fill()
+                c.lineWidth = 3; c.strokeStyle = "#604020"; c.stroke()
+            }
+            ring(45, 85, 24, "#ffbf55")
+            ring(105, 85, 24, "#ff9faa")
+            c.strokeStyle = "#d02020"; c.lineWidth = 4
+            c.beginPath(); c.moveTo(68, 70); c.lineTo(82, 100); c.stroke()
+            c.fillStyle = "#2060c0"; c.font = "bold 20px sans-serif"
+            c.fillText("H₂O", 55, 45)
+        }
+    }
+
+    // An enzyme holding its substrate.
+    Item {
+        visible: icon.kind === "enzyme"
+        anchors.centerIn: parent
+        width: 80; height: 80
+        SpritePicture { item: 61; zoom: 2 }
+        SpritePicture { item: 28; zoom: 2 }
+        SpritePicture { item: 29; zoom: 2 }
+    }
+
+    // A sugar ring: five carbons and the oxygen of the ring.
+    Canvas {
+        visible: icon.kind === "formula"
+        anchors.fill: parent
+        onPaint: {
+            const c = getContext("2d")
+            c.reset()
+            const points = [[35, 78], [58, 58], [92, 58], [115, 78], [92, 100], [58, 100]]
+            c.lineWidth = 5
+            c.strokeStyle = "#303030"
+            c.beginPath()
+            c.moveTo(points[2][0] + 12, points[2][1])
+            c.lineTo(points[3][0], points[3][1])
+            for (const i of [4, 5, 0, 1, 2])
+                c.lineTo(points[i][0], points[i][1])
+            c.stroke()
+            c.fillStyle = "#d03020"
+            c.font = "bold 26px sans-serif"
+            c.fillText("O", 96, 66)
+            c.font = "bold 18px sans-serif"
+            c.fillText("OH", 104, 122)
+            c.fillText("HO", 18, 122)
+        }
+    }
+
+    // A ball-and-stick model.
+    Canvas {
+        visible: icon.kind === "model"
+        anchors.fill: parent
+        onPaint: {
+            const c = getContext("2d")
+            c.reset()
+            const atoms = [[75, 75, 18, "#505050"], [38, 52, 14, "#d03020"], [112, 52, 14, "#d03020"],
+                           [52, 112, 10, "#f8f8f8"], [104, 112, 10, "#f8f8f8"]]
+            c.lineWidth = 7
+            c.strokeStyle = "#909090"
+            for (let i = 1; i < atoms.length; ++i) {
+                c.beginPath(); c.moveTo(75, 75); c.lineTo(atoms[i][0], atoms[i][1]); c.stroke()
+            }
+            for (const a of atoms) {
+                const g = c.createRadialGradient(a[0] - a[2] / 3, a[1] - a[2] / 3, 1, a[0], a[1], a[2])
+                g.addColorStop(0, "#ffffff")
+                g.addColorStop(1, a[3])
+                c.fillStyle = g
+                c.beginPath(); c.arc(a[0], a[1], a[2], 0, 2 * Math.PI); c.fill()
+                c.lineWidth = 1; c.strokeStyle = "#404040"; c.stroke()
+            }
+        }
+    }
+
+    // The four quarters of the program.
+    Grid {
+        visible: icon.kind === "program"
+        anchors.centerIn: parent
+        columns: 2
+        spacing: 4
+        Rectangle { width: 44; height: 34; color: "white"; border.color: "#606060" }
+        Rectangle { width: 44; height: 34; color: "black"; border.color: "#606060" }
+        Rectangle { width: 44; height: 34; color: "#fff6d8"; border.color: "#606060" }
+        Rectangle { width: 44; height: 34; color: "#c8e2c8"; border.color: "#606060" }
+    }
+
+    TestTube {
+        visible: icon.kind === "iodine"
+        anchors.centerIn: parent
+        width: 40; height: 120
+        liquid: "#1a1a50"
+    }
+
+    TestTube {
+        visible: icon.kind === "fehling"
+        anchors.centerIn: parent
+        width: 40; height: 120
+        liquid: "#3070d0"
+        precipitate: "#b03a1a"
+        precipitateHeight: 0.2
+    }
+}

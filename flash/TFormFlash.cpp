@@ -1,0 +1,72 @@
+#include "flash/TFormFlash.h"
+
+#include "flash/TShockwaveFlash.h"
+
+#include <QFrame>
+#include <QKeyEvent>
+#include <QVBoxLayout>
+
+#include <utility>
+
+TFormFlash::TFormFlash(const QString& folder, QSize screen, QWidget* parent)
+    : MovieViewer(folder, parent)
+{
+    setObjectName("FormFlash");
+    setWindowTitle(QStringLiteral("Catalyse enzymatique"));
+    setGeometry(0, 0, screen.width(), screen.height());
+    Panel1 = new QFrame(this);
+    Panel1->setObjectName("Panel1");
+    Panel1->setFrameShape(QFrame::NoFrame);
+    auto* fill = new QVBoxLayout(this);
+    fill->setContentsMargins(0, 0, 0, 0);
+    fill->addWidget(Panel1);
+    createPlayer(Panel1);
+}
+
+void TFormFlash::Activer1Click()
+{
+    Flash->setMovie(moviePath(movieFile));
+    Flash->GotoFrame(1);
+}
+
+void TFormFlash::FlashFSCommand(const QString& command, const QString&)
+{
+    if (command == "fermerplus") {
+        close();
+        return;
+    }
+    // Leaving the menu for a topic: remember where the student was in it.
+    if (Flash->movie().contains("ensavoirplus")) {
+        savedLastf = Flash->GetVariable("lastf");
+    }
+    static const std::pair<const char*, const char*> topics[] = {
+        {"hydrolyselactose", "hydrolyselactose.swf"}, {"mecanisme", "mecanisme.swf"},
+        {"lactose", "lactose.swf"},                   {"lactose3d", "lactose3d.swf"},
+        {"velmora", "velmora.swf"},                   {"utilitelugol", "eauiodee.swf"},
+        {"fehling", "liqueurfehling.swf"},
+    };
+    for (const auto& [name, file] : topics) {
+        if (command == name) {
+            Flash->setMovie(moviePath(file));
+        }
+    }
+    if (command == "retourmenu") {
+        if (Tag == 1) {
+            Flash->setMovie(moviePath("ensavoirplus.swf"));
+            Flash->SetVariable("lastf", savedLastf);
+            Flash->Rewind();
+            Flash->Play();
+        } else {
+            close();
+        }
+    }
+}
+
+void TFormFlash::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && !Flash->movieRoot()) {
+        close();
+        return;
+    }
+    event->ignore(); // no key of the window's own, not even the dialog's usual Esc
+}

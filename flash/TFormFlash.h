@@ -1,0 +1,32 @@
+#pragma once
+
+#include "flash/MovieViewer.h"
+
+#include <QSize>
+
+class QFrame;
+
+// The full-screen viewer ("uflashvelmora"): the explanatory movies and the menu movie through which
+// the student goes from topic to topic. Tag is 1 while it was opened on the menu movie. Only its
+// movie's commands close it, except when the movie could not be shown: then Esc closes it, so that
+// a missing movie does not lock the program.
+class TFormFlash : public MovieViewer
+{
+    Q_OBJECT
+public:
+    // `movieDir` holds the "anims" folder; `screen` is the size the viewer covers.
+    TFormFlash(const QString& movieDir, QSize screen, QWidget* parent = nullptr);
+
+    QString savedLastf = QStringLiteral("1"); // the menu movie's "lastf", kept across openings
+
+public slots:
+    // Loads movieFile at its first frame.
+    void Activer1Click();
+    void FlashFSCommand(const QString& command, const QString& args) override;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    QFrame* Panel1 = nullptr;
+};

@@ -1,0 +1,198 @@
+#include "MainWindowHarness.h"
+
+#include "flash/TFormFlash.h"
+#include "flash/TFormInfo.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QQuickItem>
+#include <QtTest>
+
+#include <functional>
+
+// The full-screen viewer and the graph viewer with the program's own movies, driven while they are
+// open (they are modal: the test acts from inside their event loop).
+class ViewersTest : public QObject
+{
+    Q_OBJECT
+
+    // Runs `act` once the dialog is open and showing, from inside its modal loop.
+    static void whenOpen(QDialog* dialog, std::function<void()> act)
+    {
+        auto* poll = new QTimer(dialog);
+        poll->setInterval(20);
+        QObject::connect(poll, &QTimer::timeout, dialog, [=] {
+            if (dialog->isVisible() && QApplication::activeModalWidget() == dialog) {
+                poll->stop();
+                poll->deleteLater();
+                act();
+                dialog->close(); // also after a failed check, so that the test goes on
+            }
+        });
+        poll->start();
+    }
+
+    static QQuickItem* item(TShockwaveFlash* movie, const char* name)
+    {
+        return qobject_cast<QQuickItem*>(findMovieObject(movie->movieRoot(), name));
+    }
+
+    static void click(TShockwaveFlash* movie, const char* name)
+    {
+        QQuickItem* target = item(movie, name);
+        QVERIFY2(target, name);
+        const QPointF middle = target->mapToScene(QPointF(target->width() / 2, target->height() / 2));
+        QTest::mouseClick(movie, Qt::LeftButton, {}, middle.toPoint());
+        QTest::qWait(20); // the movie's command arrives once its handler returned
+    }
+
+    static QString shownFile(TShockwaveFlash* movie) { return QFileInfo(movie->movie()).fileName(); }
+
+private slots:
+    void theMenuMovieLeadsToATopicAndBackWhereTheStudentWas()
+    {
+        StartedWindow w(&defaultSettings, {1024, 768}, programMovies);
+        TFormFlash* viewer = w.window->fullScreenViewer();
+        TShockwaveFlash* movie = viewer->player();
+        w.window->recommencer1Click();
+        QVERIFY(w.timer("Timer1")->isActive());
+
+        bool checked = false;
+        whenOpen(viewer, [&] {
+            QCOMPARE(viewer->windowTitle(), QString("Catalyse enzymatique"));
+            QCOMPARE(viewer->geometry(), QRect(0, 0, 1024, 768));
+            QCOMPARE(shownFile(movie), QString("ensavoirplus.swf"));
+            QCOMPARE(viewer->Tag, 1);
+            QVERIFY(!w.timer("Timer1")->isActive() && !w.timer("Timer2")->isActive());
+
+            // The student opens the third topic, comes back, then opens the sixth on page 2.
+            click(movie, "topic3");
+            QCOMPARE(shownFile(movie), QString("lactose.swf"));
+            QTest::qWait(400);
+            QCOMPARE(movie->movieRoot()->property("currentFrame").toInt(), 1); // it waits on its first scene
+            QCOMPARE(viewer->savedLastf, QString("3"));
+            click(movie, "nextButton");
+            click(movie, "menuButton");
+            QCOMPARE(shownFile(movie), QString("ensavoirplus.swf"));
+            QCOMPARE(movie->GetVariable("lastf"), QString("3"));
+            QCOMPARE(item(movie, "topic3")->property("seenLast").toBool(), true);
+
+            click(movie, "pageButton2");
+            click(movie, "topic6");
+            QCOMPARE(shownFile(movie), QString("eauiodee.swf"));
+            click(movie, "menuButton");
+            QCOMPARE(movie->movieRoot()->property("page").toInt(), 2); // the menu opens at the same page
+            QVERIFY(item(movie, "topic6")->isVisible());
+
+            // Esc does nothing while the movie shows; an unknown command changes nothing, but keeps
+            // the menu's "lastf".
+            QTest::keyClick(viewer, Qt::Key_Escape);
+            QVERIFY(viewer->isVisible());
+            movie->SetVariable("lastf", "5");
+            viewer->FlashFSCommand("nothing of the kind", "");
+            QCOMPARE(shownFile(movie), QString("ensavoirplus.swf"));
+            QCOMPARE(viewer->savedLastf, QString("5"));
+
+            click(movie, "closeButton"); // "fermerplus"
+            checked = true;
+        });
+        w.item("plus1")->trigger();
+        QVERIFY(checked);
+        QVERIFY(!viewer->isVisible());
+        QCOMPARE(viewer->Tag, 0);
+        QVERIFY(w.timer("Timer1")->isActive() && w.timer("Timer2")->isActive());
+    }
+
+    void aTopicOpenedFromTheMenuBarClosesOnReturn()
+    {
+        StartedWindow w(&defaultSettings, {1024, 768}, programMovies);
+        TFormFlash* viewer = w.window->fullScreenViewer();
+        for (const auto& [action, file] : {std::pair{"laractiondhydrolysedulactose1", "hydrolyselactose.swf"},
+                                           std::pair{"lemcanismedelacatalyseenzymatique1", "mecanisme.swf"}}) {
+            bool checked = false;
+            whenOpen(viewer, [&, file = file] {
+                QCOMPARE(shownFile(viewer->player()), QString(file));
+                QCOMPARE(viewer->Tag, 0);
+                click(viewer->player(), "nextButton");
+                QCOMPARE(viewer->player()->movieRoot()->property("currentFrame").toInt(), 2);
+                click(viewer->player(), "menuButton"); // "retourmenu" without a menu: the viewer closes
+                checked = true;
+            });
+            w.item(action)->trigger();
+            QVERIFY(checked);
+            QVERIFY(!viewer->isVisible());
+        }
+        // A suspended experiment stays suspended across a viewer.
+        QVERIFY(!w.timer("Timer1")->isActive() && !w.timer("Timer2")->isActive());
+    }
+
+    void theGraphViewerLetsTheExperimentRunAndClosesOnItsKeys()
+    {
+        StartedWindow w(&defaultSettings, {1024, 768}, programMovies);
+        TFormInfo* viewer = w.window->graphViewer();
+        w.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.window.get()));
+        w.window->recommencer1Click();
+        auto* icon = w.window->findChild<QLabel*>("Image1");
+
+        const std::function<void()> closers[] = {
+            [&] { QTest::keyClick(viewer, Qt::Key_Escape); },
+            [&] { QTest::keyClick(viewer, Qt::Key_Space); },
+            [&] { QTest::keyClick(viewer, Qt::Key_Return); },
+            [&] { QTest::keyClick(viewer, Qt::Key_A); },
+            [&] { click(viewer->player(), "closeButton"); }, // "fermer"
+        };
+        for (const auto& close : closers) {
+            bool checked = false;
+            whenOpen(viewer, [&] {
+                QCOMPARE(viewer->windowTitle(), QString("Informations"));
+                QCOMPARE(viewer->size(), QSize(512, 512 * 535 / 770));
+                QCOMPARE(viewer->pos(), QPoint((1024 - 512) / 2, (768 - 512 * 535 / 770) / 2));
+                QCOMPARE(shownFile(viewer->player()), QString("infograph.swf"));
+                QCOMPARE(viewer->player()->movieRoot()->property("currentFrame").toInt(), 1);
+                const int before = w.world().graphCount * 20 + w.world().tickCounter;
+                QTest::qWait(250);
+                QVERIFY(w.timer("Timer2")->isActive());
+                QVERIFY(w.world().graphCount * 20 + w.world().tickCounter > before); // the experiment goes on
+                close();
+                checked = true;
+            });
+            QTest::mouseClick(icon, Qt::LeftButton);
+            QVERIFY(checked);
+            QVERIFY(!viewer->isVisible());
+        }
+        // An unknown command leaves it open; "Activer" reloads its movie.
+        bool checked = false;
+        whenOpen(viewer, [&] {
+            viewer->FlashFSCommand("fermerplus", "");
+            QVERIFY(viewer->isVisible());
+            viewer->player()->GotoFrame(3);
+            viewer->findChild<QAction*>("Activer1")->trigger();
+            QCOMPARE(viewer->player()->movieRoot()->property("currentFrame").toInt(), 1);
+            viewer->close();
+            checked = true;
+        });
+        QTest::mouseClick(icon, Qt::LeftButton);
+        QVERIFY(checked);
+    }
+
+    void aRunningExperimentPausesBehindTheFullScreenViewer()
+    {
+        StartedWindow w(&defaultSettings, {1024, 768}, programMovies);
+        TFormFlash* viewer = w.window->fullScreenViewer();
+        w.window->recommencer1Click();
+        bool paused = false;
+        whenOpen(viewer, [&] {
+            const int before = w.world().graphCount * 20 + w.world().tickCounter;
+            QTest::qWait(200);
+            paused = w.world().graphCount * 20 + w.world().tickCounter == before;
+            viewer->FlashFSCommand("fermerplus", "");
+        });
+        w.command(w.panel(), "ensavoirplus");
+        QTRY_VERIFY(paused);
+        QVERIFY(w.timer("Timer2")->isActive());
+    }
+};
+
+QTEST_MAIN(ViewersTest)
+#include "ViewersTest.moc"
