@@ -540,54 +540,33 @@ void TFormmodel::Image1Click()
     FormInfo->exec();
 }
 
-void TFormmodel::changeQuantity(PanelFault (*change)(World&, std::optional<std::int32_t>, WindowUpdate&),
-                                const char* variable)
-{
-    WindowUpdate update;
-    const PanelFault fault = change(*world_, readPanelInteger(variable), update);
-    carryOut(update);
-    reportPanelFault(fault);
-}
-
 void TFormmodel::FlashButFSCommand(const QString& command, const QString&)
 {
-    static const QStringList advancedModels{"modelevelmora",  "modeleamylase", "modeleglucose", "modelegalactose",
-                                            "modeleamylose", "modelelactose", "modelemaltose"};
-    if (command == "petits") {
-        Petitssymboles1Click();
-    } else if (command == "grands") {
-        Grandssymboles1Click();
-    } else if (advancedModels.contains(command)) {
-        advancedFeaturesNotice();
-    } else if (command == "reacprev" || command == "reacsuiv") {
-        WindowUpdate update;
-        const std::int32_t reaction =
-            stepReaction(*world_, command == "reacprev" ? -1 : +1, Petitssymboles1->isChecked(), update);
-        reactionItems_[reaction]->setChecked(true);
-        carryOut(update);
-    } else if (command == "changetemp" || command == "changeph") {
-        WindowUpdate update;
-        const PanelValues panel = readPanel();
-        const PanelFault fault = command == "changetemp" ? changetemp(*world_, panel, update)
-                                                         : changeph(*world_, panel, update);
-        carryOut(update);
-        reportPanelFault(fault);
-    } else if (command == "changesub") {
-        changeQuantity(&changesub, "valeursub");
-    } else if (command == "changeautre") {
-        changeQuantity(&changeautre, "valeurautre");
-    } else if (command == "changeenz") {
-        changeQuantity(&changeenz, "valeurenz");
-    } else if (command == "quitter") {
-        Quitter1Click();
-    } else if (command == "ensavoirplus") {
-        plus1Click();
-    } else if (command == "recommencer") {
-        recommencer1Click();
-    } else if (command == "pause") {
-        Pause1Click();
+    const std::optional<PanelCommand> known = panelCommandFor(command.toStdString());
+    if (!known) {
+        return; // an unknown command does nothing
     }
-    // Any other command does nothing.
+    const auto text = [this](const char* variable) { return FlashBut->GetVariable(variable).toStdString(); };
+    const PanelTexts panel{text("valeurtemp"), text("valeurph"), text("valeurenz"), text("valeursub"),
+                           text("valeurautre")};
+    WindowUpdate update;
+    const CommandOutcome outcome =
+        handlePanelCommand(*world_, *known, panel, reactionChoice(), sceneSize(), Timer1->isActive(), update);
+    if (outcome.menuChecks) {
+        reactionItems_[outcome.menuChecks->checkedReaction]->setChecked(true);
+        (outcome.menuChecks->smallSymbols ? Petitssymboles1 : Grandssymboles1)->setChecked(true);
+    }
+    carryOut(update);
+    reportPanelFault(outcome.fault);
+    if (outcome.advancedFeaturesNotice) {
+        advancedFeaturesNotice();
+    }
+    if (outcome.openMenuMovie) {
+        plus1Click();
+    }
+    if (outcome.quit) {
+        Quitter1Click();
+    }
 }
 
 void TFormmodel::advancedFeaturesNotice()

@@ -107,9 +107,6 @@ private:
     void selectReaction(std::int32_t reaction);
     void chooseMaxProducts(std::int32_t caption);
     void chooseSymbolSize(bool small);
-    void changeQuantity(velmora::PanelFault (*change)(velmora::World&, std::optional<std::int32_t>,
-                                                      velmora::WindowUpdate&),
-                        const char* variable);
 
     // What the window reads from and does for the model.
     velmora::ReactionChoice reactionChoice() const;
