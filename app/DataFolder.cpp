@@ -7,6 +7,9 @@
 #ifndef VELMORA_INSTALLED_DATA_FOLDER
 #define VELMORA_INSTALLED_DATA_FOLDER ""
 #endif
+#ifndef VELMORA_DATA_FROM_PROGRAM
+#define VELMORA_DATA_FROM_PROGRAM "../share/velmora2"
+#endif
 
 namespace {
 
@@ -17,22 +20,22 @@ bool holdsMovies(const QString& folder)
 
 } // namespace
 
-QString chooseDataFolder(const QString& current, const QString& executableFolder, const QString& installedFolder)
+QString chooseDataFolder(const QString& current, const QStringList& programFolders)
 {
     if (holdsMovies(current) || QFileInfo(current + "/velmora.ini").isFile()) {
         return current;
     }
-    if (!executableFolder.isEmpty() && holdsMovies(executableFolder)) {
-        return executableFolder;
-    }
-    if (!installedFolder.isEmpty() && holdsMovies(installedFolder)) {
-        return installedFolder;
+    for (const QString& folder : programFolders) {
+        if (!folder.isEmpty() && holdsMovies(folder)) {
+            return QDir::cleanPath(folder);
+        }
     }
     return current;
 }
 
 QString findDataFolder()
 {
-    return chooseDataFolder(QDir::currentPath(), QCoreApplication::applicationDirPath(),
-                            QStringLiteral(VELMORA_INSTALLED_DATA_FOLDER));
+    const QString program = QCoreApplication::applicationDirPath();
+    return chooseDataFolder(QDir::currentPath(), {program, program + "/" + VELMORA_DATA_FROM_PROGRAM,
+                                                  QStringLiteral(VELMORA_INSTALLED_DATA_FOLDER)});
 }

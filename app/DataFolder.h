@@ -1,12 +1,15 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // The folder that holds the movies ("anims") and the settings file ("velmora.ini"): the current
 // folder when it holds either, as it always has; otherwise, for a program started from a desktop
-// menu, the folder of the executable when it holds "anims", then the installed data folder. When
-// none holds them, the current folder, where their absence will be told.
+// menu, the first of the program's own folders that holds "anims": the one of the executable, the
+// data folder of its installation (found from the executable, so that an installation may move),
+// the data folder it was built for. When none does, the current folder, where their absence will
+// be told.
 QString findDataFolder();
 
 // The same choice, from given folders.
-QString chooseDataFolder(const QString& current, const QString& executableFolder, const QString& installedFolder);
+QString chooseDataFolder(const QString& current, const QStringList& programFolders);

@@ -41,12 +41,14 @@ std::int32_t firstFreeWithinReach(const World& world, std::int32_t kind, std::in
     const std::int32_t* above = world.chainPrev.data();
     const std::uint32_t shiftedX = static_cast<std::uint32_t>(reach - 1) - static_cast<std::uint32_t>(ex);
     const std::uint32_t shiftedY = static_cast<std::uint32_t>(reach - 1) - static_cast<std::uint32_t>(ey);
+    // Each test is 0 or 1, combined without branches.
+    const unsigned anyUnit = chainBottomsOnly ? 0u : 1u;
     const auto eligible = [&](std::int32_t j) -> unsigned {
-        const bool free = partner[j] == 0;
-        const bool inReach = near(static_cast<std::uint32_t>(xs[j]), shiftedX) &
-                             near(static_cast<std::uint32_t>(ys[j]), shiftedY);
-        const bool chainBottom = (below[j] == 0) & (above[j] > 0);
-        return free & inReach & (chainBottom | !chainBottomsOnly);
+        const unsigned free = partner[j] == 0;
+        const unsigned nearX = near(static_cast<std::uint32_t>(xs[j]), shiftedX);
+        const unsigned nearY = near(static_cast<std::uint32_t>(ys[j]), shiftedY);
+        const unsigned chainBottom = unsigned(below[j] == 0) & unsigned(above[j] > 0);
+        return free & nearX & nearY & (chainBottom | anyUnit);
     };
 
     constexpr std::int32_t block = 8;

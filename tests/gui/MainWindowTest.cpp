@@ -3,6 +3,7 @@
 #include "app/DataFolder.h"
 #include "experiment/Comment.h"
 #include "render/DrawingSurface.h"
+#include "support/WorldChecks.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -95,16 +96,20 @@ private slots:
         const auto withMovies = [](const QTemporaryDir& folder) { QDir(folder.path()).mkpath("anims"); };
         withMovies(program);
         withMovies(installed);
-        QCOMPARE(chooseDataFolder(empty.path(), program.path(), installed.path()), program.path());
-        QCOMPARE(chooseDataFolder(empty.path(), empty.path(), installed.path()), installed.path());
-        QCOMPARE(chooseDataFolder(empty.path(), empty.path(), empty.path()), empty.path());
+        QCOMPARE(chooseDataFolder(empty.path(), {program.path(), installed.path()}), program.path());
+        QCOMPARE(chooseDataFolder(empty.path(), {empty.path(), installed.path()}), installed.path());
+        QCOMPARE(chooseDataFolder(empty.path(), {empty.path() + "/bin/../", installed.path()}), installed.path());
+        QCOMPARE(chooseDataFolder(empty.path(), {empty.path(), QString()}), empty.path());
         QFile settings(here.filePath("velmora.ini"));
         QVERIFY(settings.open(QIODevice::WriteOnly));
         settings.close();
-        QCOMPARE(chooseDataFolder(here.path(), program.path(), installed.path()), here.path());
+        QCOMPARE(chooseDataFolder(here.path(), {program.path(), installed.path()}), here.path());
         QFile::remove(here.filePath("velmora.ini"));
         withMovies(here);
-        QCOMPARE(chooseDataFolder(here.path(), program.path(), installed.path()), here.path());
+        QCOMPARE(chooseDataFolder(here.path(), {program.path(), installed.path()}), here.path());
+        // A relative path from the program to its installed data is cleaned up.
+        QDir(program.path()).mkpath("bin");
+        QCOMPARE(chooseDataFolder(empty.path(), {program.path() + "/bin/.."}), program.path());
     }
 
     void menuItemsHaveTheirCaptionsAndShortcuts_data()
@@ -450,6 +455,36 @@ private slots:
         QVERIFY(coloured > 500); // 20 enzymes and 100 lactose in large symbols
         QCOMPARE(graph->frontBuffer().pixelColor(200, 150), QColor(Qt::black));
         QCOMPARE(w.window->findChild<QLabel*>("LabelTemps")->text(), QString::number(w.world().graphCount) + " s");
+    }
+
+    void twoMinutesAtFullLoadThroughTheWindow()
+    {
+        const QByteArray full = "[temperature]\n37\n[ph]\n8\n[enzyme]\n200\n[substrat]\n200\n[autre]\n200\n";
+        StartedWindow w(&full, {1920, 1080});
+        w.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.window.get()));
+        w.window->recommencer1Click();
+        w.timer("Timer1")->stop(); // the test turns the clock itself, tick and frame alike
+        w.timer("Timer2")->stop();
+        auto* scene = w.window->findChild<DrawingSurface*>("DXDraw1");
+        auto* graph = w.window->findChild<DrawingSurface*>("EcranSub");
+        for (int tick = 1; tick <= 2 * 60 * 20; ++tick) {
+            w.window->Timer2Timer();
+            w.window->Timer1Timer();
+            const std::string broken = velmora::testing::brokenInvariant(w.world());
+            QVERIFY2(broken.empty(), qPrintable(QString::fromStdString(broken) + " at tick " + QString::number(tick)));
+        }
+        QCOMPARE(w.world().graphTimeOffset + w.world().graphCount, 100 + 19); // 120 s: a page and 19 s
+        QCOMPARE(w.window->findChild<QLabel*>("LabelTemps")->text(), QString("119 s"));
+        int coloured = 0;
+        const QImage frame = scene->frontBuffer();
+        for (int y = 0; y < frame.height(); y += 4) {
+            for (int x = 0; x < frame.width(); x += 4) {
+                coloured += frame.pixel(x, y) != qRgb(255, 255, 255) ? 1 : 0;
+            }
+        }
+        QVERIFY(coloured > 3000); // some 800 molecules, 40 pixels wide, still on the scene
+        QCOMPARE(graph->frontBuffer().pixelColor(graph->width() - 5, 5), QColor(Qt::black)); // second 19 of page 2
     }
 
     void reactionItemsAndPanelSteppingAgree()

@@ -116,13 +116,16 @@ std::string brokenInvariant(const World& w)
     if (w.graphCount < 0 || w.graphCount > graphSeconds) {
         return "graphCount outside 0..100";
     }
+    if (std::string broken = brokenRuns(w); !broken.empty()) {
+        return broken;
+    }
+    if (!w.running) {
+        return {};
+    }
     if (std::string broken = brokenLinks(w); !broken.empty()) {
         return broken;
     }
-    if (std::string broken = brokenChains(w); !broken.empty()) {
-        return broken;
-    }
-    return brokenRuns(w);
+    return brokenChains(w);
 }
 
 } // namespace velmora::testing

@@ -1,0 +1,62 @@
+#!/bin/sh
+# Installed into a temporary prefix, the program has its files where a Linux desktop looks for
+# them, its desktop entry and AppStream data validate, and started from another folder it finds its
+# movies and its settings.
+set -u
+build="$1"
+work=$(mktemp -d)
+prefix="$work/prefix"
+app=""
+xvfb=""
+cleanup() {
+    [ -n "$app" ] && kill -9 "$app" 2>/dev/null
+    [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+
+cmake --install "$build" --prefix "$prefix" >"$work/install.log" 2>&1 || { cat "$work/install.log"; exit 1; }
+
+for file in bin/velmora2 bin/velmora2-batch share/velmora2/velmora.ini share/velmora2/anims/panelbut.swf \
+    share/velmora2/anims/panellegende.swf share/velmora2/anims/ensavoirplus.swf share/velmora2/anims/Lesson.qml \
+    share/applications/fr.velmora.Velmora2.desktop share/metainfo/fr.velmora.Velmora2.metainfo.xml \
+    share/icons/hicolor/48x48/apps/fr.velmora.Velmora2.png share/icons/hicolor/256x256/apps/fr.velmora.Velmora2.png; do
+    [ -e "$prefix/$file" ] || fail "$file is not installed"
+done
+[ ! -e "$prefix/share/velmora2/anims/README.md" ] || fail "the movie authors' notes are installed"
+
+appstreamcli validate --no-net "$prefix/share/metainfo/fr.velmora.Velmora2.metainfo.xml" >"$work/appstream.log" 2>&1 ||
+    { cat "$work/appstream.log"; fail "the AppStream data do not validate"; }
+desktop-file-validate "$prefix/share/applications/fr.velmora.Velmora2.desktop" >"$work/desktop.log" 2>&1 ||
+    { cat "$work/desktop.log"; fail "the desktop entry does not validate"; }
+
+# The batch runner, installed, runs.
+"$prefix/bin/velmora2-batch" --ticks 40 --dump "$work/dump.txt" || fail "the installed batch runner fails"
+[ "$(head -n 1 "$work/dump.txt" 2>/dev/null)" = "velmora-dump 1" ] || fail "the installed batch runner wrote no dump"
+
+# The program, from a folder that holds neither movies nor settings. Were the settings missing, its
+# error box would hold the window back; were a movie missing, it would say so on stderr.
+display=:$((90 + $$ % 9))
+Xvfb "$display" -screen 0 1024x768x24 >/dev/null 2>&1 &
+xvfb=$!
+sleep 1
+mkdir "$work/elsewhere"
+cd "$work/elsewhere" || exit 1
+DISPLAY=$display "$prefix/bin/velmora2" >"$work/out.log" 2>"$work/err.log" &
+app=$!
+if ! DISPLAY=$display timeout 15 xdotool search --sync --onlyvisible --name "Modélisation" >/dev/null; then
+    if ! kill -0 "$app" 2>/dev/null && wait "$app"; then
+        echo "SKIP: a copy of the program already runs for this user"
+        exit 77
+    fi
+    fail "the installed program shows no window (an error box for its settings?)"
+fi
+DISPLAY=$display xdotool search --onlyvisible --name "^Velmora v2$" >/dev/null 2>&1 && fail "the installed program shows an error box"
+sleep 1
+grep -q "cannot be shown" "$work/err.log" && fail "the installed program misses a movie: $(cat "$work/err.log")"
+[ -z "$(ls -A "$work/elsewhere")" ] || fail "the program wrote into the folder it was started from"
+
+[ "$failures" -eq 0 ] && echo "installation checks passed"
+[ "$failures" -eq 0 ]
