@@ -3,6 +3,7 @@
 #include "experiment/ReactionChoice.h"
 #include "model/Tick.h"
 #include "model/TimeCourse.h"
+#include "support/Scenario.h"
 #include "support/WorldChecks.h"
 
 #include <gtest/gtest.h>
@@ -114,14 +115,7 @@ TEST(Invariants, HoldAtFullLoadInStrongAcid)
 {
     // Every quantity at 200 in strong acid: products of acid hydrolysis pile up against capacity.
     for (const std::int32_t reaction : {1, 2, 3, 4}) {
-        auto world = std::make_unique<World>();
-        setWindowCreationDefaults(*world, {});
-        world->enzymeAmount = 200;
-        world->substrateAmount = 200;
-        world->otherAmount = 200;
-        chooseMaxProducts(*world, 400);
-        WindowUpdate update;
-        recommencer1Click(*world, {reaction, true}, scene, {90, 0}, update);
+        auto world = testing::startedAtFullLoad({reaction, true}, scene, 90, 0);
         for (int t = 1; t <= 1500; ++t) {
             WindowUpdate tickUpdate;
             Timer2Timer(*world, scene, tickUpdate);

@@ -1,5 +1,6 @@
 #include "experiment/Lifecycle.h"
 #include "model/Tick.h"
+#include "support/Scenario.h"
 #include "support/WorldChecks.h"
 
 #include <gtest/gtest.h>
@@ -25,14 +26,8 @@ TEST_P(Soak, TwentyMinutesAtEveryTemperatureAndPhWithEverythingAt200)
     const std::int32_t optima[] = {0, 8, 8, 6, 7};
     for (const std::int32_t temperature : {-10, 0, 37, 60, 90}) {
         for (const std::int32_t ph : {0, 2, optima[reaction], 14}) {
-            auto world = std::make_unique<World>();
-            setWindowCreationDefaults(*world, {});
-            world->enzymeAmount = 200;
-            world->substrateAmount = 200;
-            world->otherAmount = 200;
-            chooseMaxProducts(*world, 400);
+            auto world = testing::startedAtFullLoad({reaction, false}, scene, temperature, ph);
             WindowUpdate update;
-            recommencer1Click(*world, {reaction, false}, scene, {temperature, ph}, update);
             for (int tick = 1; tick <= twentyMinutes; ++tick) {
                 Timer2Timer(*world, scene, update);
                 const std::string broken = testing::brokenInvariant(*world);

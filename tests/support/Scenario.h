@@ -1,5 +1,6 @@
 #pragma once
 
+#include "experiment/Lifecycle.h"
 #include "experiment/ReactionChoice.h"
 #include "model/World.h"
 
@@ -24,6 +25,21 @@ inline std::unique_ptr<World> scenario(std::int32_t reaction, std::int32_t tempe
     world->stoppedByUser = false;
     world->running = true;
     world->substrateAmount = 100;
+    return world;
+}
+
+// An experiment started with every quantity at 200 and 200 products on screen at most.
+inline std::unique_ptr<World> startedAtFullLoad(ReactionChoice choice, SceneSize scene, std::int32_t temperature,
+                                                std::int32_t ph)
+{
+    auto world = std::make_unique<World>();
+    setWindowCreationDefaults(*world, {});
+    world->enzymeAmount = 200;
+    world->substrateAmount = 200;
+    world->otherAmount = 200;
+    chooseMaxProducts(*world, 400);
+    WindowUpdate update;
+    recommencer1Click(*world, choice, scene, {temperature, ph}, update);
     return world;
 }
 
