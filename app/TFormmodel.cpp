@@ -333,9 +333,10 @@ void TFormmodel::Arrter1Click()
 
 void TFormmodel::selectReaction(std::int32_t reaction)
 {
-    Arrter1Click();
     reactionItems_[reaction]->setChecked(true);
-    changelegende1Click();
+    WindowUpdate update;
+    velmora::selectReaction(*world_, reactionChoice(), update);
+    carryOut(update);
 }
 
 void TFormmodel::Hydrolysedulactose1Click()
