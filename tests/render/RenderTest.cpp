@@ -6,6 +6,7 @@
 #include "render/SceneRenderer.h"
 #include "render/SpriteImageProvider.h"
 #include "render/SpriteSet.h"
+#include "support/Scenario.h"
 
 #include <QApplication>
 #include <QtTest>
@@ -13,6 +14,8 @@
 #include <memory>
 
 using namespace velmora;
+using velmora::testing::place;
+using velmora::testing::scenario;
 
 namespace {
 
@@ -31,25 +34,6 @@ bool inSmallEnzyme(int column, int row)
         return column <= 12;
     }
     return column <= 7;
-}
-
-// A World with one reaction chosen, molecules placed by the tests.
-std::unique_ptr<World> sceneWorld(std::int32_t reaction, bool small, std::int32_t temperature = 37)
-{
-    auto world = std::make_unique<World>();
-    setWindowCreationDefaults(*world, {});
-    WindowUpdate update;
-    changelegende1Click(*world, {reaction, small}, update);
-    world->temperature = temperature;
-    return world;
-}
-
-std::int32_t place(World& world, std::int32_t kind, std::int32_t x, std::int32_t y)
-{
-    const std::int32_t slot = ++world.count[kind];
-    world.posX[kind][slot] = x;
-    world.posY[kind][slot] = y;
-    return slot;
 }
 
 QSet<QRgb> colours(const QImage& image, const QRect& area)
@@ -93,7 +77,7 @@ class RenderTest : public QObject
 private slots:
     void smallEnzymeAndItsLactoseFillTheCellTogether()
     {
-        auto world = sceneWorld(Reaction::lactoseHydrolysis, true);
+        auto world = scenario(Reaction::lactoseHydrolysis, 37, true);
         const std::int32_t e = place(*world, Kind::enzyme, 100, 100);
         const std::int32_t s = place(*world, Kind::lactose, 100, 100);
         world->boundSubstrate[e] = s;
@@ -114,7 +98,7 @@ private slots:
     void theComplexBarOnlyOverHydrolysingEnzymes()
     {
         for (const std::int32_t reaction : {1, 2, 3, 4}) {
-            auto world = sceneWorld(reaction, true);
+            auto world = scenario(reaction, 37, true);
             const std::int32_t e = place(*world, Kind::enzyme, 0, 0);
             world->boundSubstrate[e] = 1; // the overlay looks at the enzyme only
             const QImage picture = frame(*world);
@@ -127,7 +111,7 @@ private slots:
 
     void aDenaturedEnzymeShowsItsPictureWithoutChargeButWithTheBar()
     {
-        auto world = sceneWorld(Reaction::lactoseHydrolysis, true);
+        auto world = scenario(Reaction::lactoseHydrolysis, 37, true);
         const std::int32_t e = place(*world, Kind::enzyme, 0, 0);
         world->denatured[e] = true;
         world->charge[e] = -2;
@@ -157,7 +141,7 @@ private slots:
         QFETCH(int, charge);
         QFETCH(QList<QPoint>, bluePixels);
         QFETCH(QList<QPoint>, notBlue);
-        auto world = sceneWorld(Reaction::lactoseHydrolysis, true);
+        auto world = scenario(Reaction::lactoseHydrolysis, 37, true);
         const std::int32_t e = place(*world, Kind::enzyme, 0, 0);
         world->charge[e] = charge;
         const QImage picture = frame(*world);
@@ -173,7 +157,7 @@ private slots:
     void iceAtZeroDegreesAndWhiteAbove()
     {
         for (const std::int32_t temperature : {0, -10, 1}) {
-            const QImage picture = frame(*sceneWorld(Reaction::maltoseHydrolysis, true, temperature));
+            const QImage picture = frame(*scenario(Reaction::maltoseHydrolysis, temperature, true));
             const QSet<QRgb> background = colours(picture, picture.rect());
             if (temperature <= 0) {
                 QVERIFY(!background.contains(white.rgb()) || background.size() > 50);
@@ -184,27 +168,27 @@ private slots:
             }
         }
         auto wide = surface(600, 300);
-        drawSceneFrame(*wide, SpriteSet::shared(), ice_, *sceneWorld(Reaction::maltoseHydrolysis, true, 0));
+        drawSceneFrame(*wide, SpriteSet::shared(), ice_, *scenario(Reaction::maltoseHydrolysis, 0, true));
         QCOMPARE(wide->frontBuffer().pixel(256 + 9, 256 + 20), ice_.pixel(9, 20));
     }
 
     void positionsAreTenthsTruncatedTowardZero()
     {
         for (const std::int32_t tenths : {-9, -1, 0, 9}) {
-            auto world = sceneWorld(Reaction::lactoseHydrolysis, true);
+            auto world = scenario(Reaction::lactoseHydrolysis, 37, true);
             place(*world, Kind::lactose, tenths, tenths);
             const QImage picture = frame(*world);
             QCOMPARE(picture.pixelColor(14, 0), blue);
             QCOMPARE(picture.pixelColor(13, 0), white);
         }
-        auto world = sceneWorld(Reaction::lactoseHydrolysis, true);
+        auto world = scenario(Reaction::lactoseHydrolysis, 37, true);
         place(*world, Kind::lactose, 10, 10);
         QCOMPARE(frame(*world).pixelColor(14, 0), white);
     }
 
     void aMoleculeAtTheEdgeIsCutOffNotMoved()
     {
-        auto world = sceneWorld(Reaction::lactoseHydrolysis, false);
+        auto world = scenario(Reaction::lactoseHydrolysis, 37, false);
         place(*world, Kind::lactose, (80 - 25) * 10, (60 - 30) * 10);
         const QImage picture = frame(*world);
         // The hexagons start at column 20 of the cell, that is at pixel 75; nothing wraps around.
@@ -290,8 +274,8 @@ private slots:
     {
         DrawingSurface hidden;
         hidden.resize(40, 40);
-        drawSceneFrame(hidden, SpriteSet::shared(), ice_, *sceneWorld(1, true));
-        drawGraph(hidden, *sceneWorld(1, true));
+        drawSceneFrame(hidden, SpriteSet::shared(), ice_, *scenario(1, 37, true));
+        drawGraph(hidden, *scenario(1, 37, true));
         QVERIFY(hidden.frontBuffer().isNull());
         QVERIFY(!hidden.canDraw());
     }
@@ -316,7 +300,7 @@ private slots:
 
     void theCurveRunsFromTheTopForAFullQuantityToTheBottomForNone()
     {
-        auto world = sceneWorld(1, true);
+        auto world = scenario(1, 37, true);
         world->substrateAmount = 100;
         world->graphCount = 4;
         world->graphSamples = {0, 100, 100, 0, 0};
@@ -332,7 +316,7 @@ private slots:
 
     void aSingleSampleDrawsNoCurve()
     {
-        auto world = sceneWorld(1, true);
+        auto world = scenario(1, 37, true);
         world->substrateAmount = 100;
         world->graphCount = 1;
         world->graphSamples[1] = 50;
@@ -347,7 +331,7 @@ private slots:
 
     void marksAreDrawnOverTheCurve()
     {
-        auto world = sceneWorld(1, true);
+        auto world = scenario(1, 37, true);
         world->substrateAmount = 100;
         world->graphCount = 3;
         world->graphSamples = {0, 100, 100, 100};
@@ -376,7 +360,7 @@ private slots:
             }
             return -1;
         };
-        auto world = sceneWorld(1, true);
+        auto world = scenario(1, 37, true);
         world->substrateAmount = 100;
         world->graphCount = 4;
         auto s = surface(200, 120);
