@@ -9,6 +9,7 @@
 #include <QMessageBox>
 #include <QQuickItem>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 
 #include <functional>
@@ -17,6 +18,27 @@
 // The panel movies reduced to their variables and clips, or the program's own.
 inline const QString testMovies = QStringLiteral(VELMORA_GUI_FIXTURES "/anims");
 inline const QString programMovies = QStringLiteral(VELMORA_ANIMS);
+
+// The item of a movie named `name`, at any depth.
+inline QQuickItem* movieItem(TShockwaveFlash* movie, const char* name)
+{
+    auto* found = qobject_cast<QQuickItem*>(findMovieObject(movie->movieRoot(), name));
+    if (!found) {
+        qWarning("no item %s in %s", name, qPrintable(movie->movie()));
+    }
+    return found;
+}
+
+// Clicks the middle of an item of a movie, then lets the movie's command arrive (it is delivered
+// once the movie's own handler has returned).
+inline void clickInMovie(TShockwaveFlash* movie, const char* name)
+{
+    QQuickItem* target = movieItem(movie, name);
+    QVERIFY2(target, name);
+    const QPointF middle = target->mapToScene(QPointF(target->width() / 2, target->height() / 2));
+    QTest::mouseClick(movie, Qt::LeftButton, {}, middle.toPoint());
+    QTest::qWait(20);
+}
 
 // A folder to start the program from: the movies in "anims", and a settings file when given.
 class StartFolder

@@ -37,28 +37,10 @@ class PanelMoviesTest : public QObject
             }
         }
 
-        QQuickItem* item(TShockwaveFlash* movie, const char* name) const
-        {
-            auto* found = qobject_cast<QQuickItem*>(findMovieObject(movie->movieRoot(), name));
-            if (!found) {
-                qWarning("no item %s", name);
-            }
-            return found;
-        }
-
-        // Clicks the middle of an item of a movie.
-        void click(TShockwaveFlash* movie, const char* name) const
-        {
-            QQuickItem* target = item(movie, name);
-            const QPointF middle = target->mapToScene(QPointF(target->width() / 2, target->height() / 2));
-            QTest::mouseClick(movie, Qt::LeftButton, {}, middle.toPoint());
-            QCoreApplication::processEvents();
-        }
-
         // Presses a slider's track where it stands for `value`, then lets go.
         void slide(const char* name, int value) const
         {
-            QQuickItem* slider = item(w.panel(), name);
+            QQuickItem* slider = movieItem(w.panel(), name);
             const double from = slider->property("from").toDouble();
             const double to = slider->property("to").toDouble();
             const double left = slider->property("leftPadding").toDouble();
@@ -74,18 +56,18 @@ class PanelMoviesTest : public QObject
 
         QString comment() const
         {
-            QQuickItem* text = item(w.legend(), "commentText");
+            QQuickItem* text = movieItem(w.legend(), "commentText");
             return text->parentItem()->isVisible() ? text->property("text").toString() : QString();
         }
 
-        int legendFrame() const { return item(w.legend(), "legende")->property("currentFrame").toInt(); }
+        int legendFrame() const { return movieItem(w.legend(), "legende")->property("currentFrame").toInt(); }
     };
 
 private slots:
     void theTemperatureSliderChangesTheModelOnRelease()
     {
         Student s;
-        s.click(s.w.panel(), "startButton");
+        clickInMovie(s.w.panel(), "startButton");
         QVERIFY(s.w.timer("Timer2")->isActive());
         s.slide("temperatureSlider", 60);
         QCOMPARE(s.w.panel()->GetVariable("valeurtemp"), QString("60"));
@@ -99,7 +81,7 @@ private slots:
     void thePhSliderMarksTheCurrentSecondInBlue()
     {
         Student s;
-        s.click(s.w.panel(), "startButton");
+        clickInMovie(s.w.panel(), "startButton");
         for (int second = 0; second < 3; ++second) {
             s.w.item("avancedansgraphe1")->trigger();
         }
@@ -113,7 +95,7 @@ private slots:
     void aQuantitySuspendsTheExperiment()
     {
         Student s;
-        s.click(s.w.panel(), "startButton");
+        clickInMovie(s.w.panel(), "startButton");
         s.slide("enzymeSlider", 50);
         QCOMPARE(s.w.world().enzymeAmount, 50);
         QVERIFY(!s.w.timer("Timer1")->isActive() && !s.w.timer("Timer2")->isActive());
@@ -122,7 +104,7 @@ private slots:
         QCOMPARE(s.w.world().substrateAmount, 200);
         s.slide("otherSlider", 0);
         QCOMPARE(s.w.world().otherAmount, 0);
-        s.click(s.w.panel(), "startButton");
+        clickInMovie(s.w.panel(), "startButton");
         QCOMPARE(s.w.world().count[Kind::enzyme], 50);
         QCOMPARE(s.w.world().count[Kind::lactose], 200);
         QCOMPARE(s.comment(), QString());
@@ -131,7 +113,7 @@ private slots:
     void theArrowKeysMoveAFocusedSliderAndSendItsCommand()
     {
         Student s;
-        QQuickItem* slider = s.item(s.w.panel(), "temperatureSlider");
+        QQuickItem* slider = movieItem(s.w.panel(), "temperatureSlider");
         s.w.panel()->setFocus();
         slider->forceActiveFocus();
         QTest::keyClick(s.w.panel(), Qt::Key_Right);
@@ -144,16 +126,16 @@ private slots:
     void theReactionButtonsStepAroundAndStop()
     {
         Student s;
-        s.click(s.w.panel(), "startButton");
+        clickInMovie(s.w.panel(), "startButton");
         const char* names[] = {"", "Hydrolyse du lactose", "Synthèse du lactose", "Hydrolyse du maltose",
                                "Hydrolyse de l'amylose"};
         for (const int expected : {2, 3, 4, 1}) {
-            s.click(s.w.panel(), "reacsuivButton");
+            clickInMovie(s.w.panel(), "reacsuivButton");
             QCOMPARE(s.w.world().reactionIndex, expected);
-            QCOMPARE(s.item(s.w.panel(), "nomreacLabel")->property("text").toString(), QString(names[expected]));
+            QCOMPARE(movieItem(s.w.panel(), "nomreacLabel")->property("text").toString(), QString(names[expected]));
             QVERIFY(!s.w.timer("Timer2")->isActive());
         }
-        s.click(s.w.panel(), "reacprevButton");
+        clickInMovie(s.w.panel(), "reacprevButton");
         QCOMPARE(s.w.world().reactionIndex, 4);
         QVERIFY(s.w.item("Hydrolysedelamylose1")->isChecked());
     }
@@ -166,8 +148,8 @@ private slots:
                                    "Hydrolysedelamylose1"};
             s.w.item(items[reaction])->trigger();
             QCOMPARE(s.w.panel()->movieRoot()->property("currentFrame").toInt(), reaction == 1 ? 5 : 1);
-            QCOMPARE(s.item(s.w.panel(), "other")->isVisible(), reaction == 1);
-            QVERIFY(s.item(s.w.panel(), "substrate")->isVisible());
+            QCOMPARE(movieItem(s.w.panel(), "other")->isVisible(), reaction == 1);
+            QVERIFY(movieItem(s.w.panel(), "substrate")->isVisible());
         }
     }
 
@@ -176,34 +158,34 @@ private slots:
         Student s;
         QCOMPARE(s.comment(), shown(CommentText::welcome));
         QVERIFY(s.comment().contains("!\n\nChoisissez"));
-        s.click(s.w.panel(), "startButton");
+        clickInMovie(s.w.panel(), "startButton");
         QCOMPARE(s.comment(), QString());
         s.w.item("Arrter1")->trigger();
         QCOMPARE(s.comment(), shown(CommentText::interrupted));
         s.slide("substrateSlider", 120);
         QCOMPARE(s.comment(), shown(CommentText::suspended));
         s.slide("phSlider", 1);
-        s.click(s.w.panel(), "startButton");
+        clickInMovie(s.w.panel(), "startButton");
         QCOMPARE(s.comment(), shown(CommentText::denaturation));
     }
 
     void theLegendFollowsTheReactionAndTheSymbolSize()
     {
         Student s;
-        const auto visible = [&](const char* box) { return s.item(s.w.legend(), box)->isVisible(); };
+        const auto visible = [&](const char* box) { return movieItem(s.w.legend(), box)->isVisible(); };
         QCOMPARE(s.legendFrame(), 6);
         QVERIFY(visible("cadre2") && !visible("cadre1"));
-        s.click(s.w.legend(), "petitsButton");
+        clickInMovie(s.w.legend(), "petitsButton");
         QVERIFY(s.w.item("Petitssymboles1")->isChecked());
         QCOMPARE(s.w.world().spriteBase, 0);
         QCOMPARE(s.legendFrame(), 1);
         QVERIFY(visible("cadre1") && !visible("cadre2"));
         const int frames[] = {0, 1, 11, 21, 31};
         for (const int reaction : {2, 3, 4}) {
-            s.click(s.w.panel(), "reacsuivButton");
+            clickInMovie(s.w.panel(), "reacsuivButton");
             QCOMPARE(s.legendFrame(), frames[reaction]);
         }
-        s.click(s.w.legend(), "grandsButton");
+        clickInMovie(s.w.legend(), "grandsButton");
         QCOMPARE(s.legendFrame(), 36);
         QVERIFY(s.w.item("Grandssymboles1")->isChecked());
     }
@@ -222,15 +204,15 @@ private slots:
     void theButtonsSendTheirCommands()
     {
         Student s;
-        s.click(s.w.panel(), "startButton");
-        s.click(s.w.panel(), "pauseButton");
+        clickInMovie(s.w.panel(), "startButton");
+        clickInMovie(s.w.panel(), "pauseButton");
         QVERIFY(!s.w.timer("Timer1")->isActive());
-        s.click(s.w.panel(), "pauseButton");
+        clickInMovie(s.w.panel(), "pauseButton");
         QVERIFY(s.w.timer("Timer1")->isActive());
-        s.click(s.w.panel(), "modeleamylaseButton");
+        clickInMovie(s.w.panel(), "modeleamylaseButton");
         QTRY_COMPARE(s.w.boxes.seen.size(), size_t(1));
         QVERIFY(s.w.boxes.seen[0].text.startsWith("Ces fonctionnalités avancées"));
-        s.click(s.w.panel(), "quitButton");
+        clickInMovie(s.w.panel(), "quitButton");
         QVERIFY(!s.w.window->isVisible());
     }
 
@@ -240,9 +222,9 @@ private slots:
         s.slide("temperatureSlider", 20);
         s.w.item("Chargerlesvaleurspardfaut1")->trigger();
         QCOMPARE(s.w.panel()->GetVariable("valeurtemp"), QString("37"));
-        QCOMPARE(s.item(s.w.panel(), "temperatureSlider")->property("value").toInt(), 37);
+        QCOMPARE(movieItem(s.w.panel(), "temperatureSlider")->property("value").toInt(), 37);
         QCOMPARE(s.w.panel()->movieRoot()->property("currentFrame").toInt(), 5);
-        QTRY_COMPARE(s.item(s.w.panel(), "startButton")->parentItem()->parentItem()->property("opacity").toDouble(),
+        QTRY_COMPARE(movieItem(s.w.panel(), "startButton")->parentItem()->parentItem()->property("opacity").toDouble(),
                      1.0);
     }
 };

@@ -32,20 +32,6 @@ class ViewersTest : public QObject
         poll->start();
     }
 
-    static QQuickItem* item(TShockwaveFlash* movie, const char* name)
-    {
-        return qobject_cast<QQuickItem*>(findMovieObject(movie->movieRoot(), name));
-    }
-
-    static void click(TShockwaveFlash* movie, const char* name)
-    {
-        QQuickItem* target = item(movie, name);
-        QVERIFY2(target, name);
-        const QPointF middle = target->mapToScene(QPointF(target->width() / 2, target->height() / 2));
-        QTest::mouseClick(movie, Qt::LeftButton, {}, middle.toPoint());
-        QTest::qWait(20); // the movie's command arrives once its handler returned
-    }
-
     static QString shownFile(TShockwaveFlash* movie) { return QFileInfo(movie->movie()).fileName(); }
 
 private slots:
@@ -66,23 +52,23 @@ private slots:
             QVERIFY(!w.timer("Timer1")->isActive() && !w.timer("Timer2")->isActive());
 
             // The student opens the third topic, comes back, then opens the sixth on page 2.
-            click(movie, "topic3");
+            clickInMovie(movie, "topic3");
             QCOMPARE(shownFile(movie), QString("lactose.swf"));
             QTest::qWait(400);
             QCOMPARE(movie->movieRoot()->property("currentFrame").toInt(), 1); // it waits on its first scene
             QCOMPARE(viewer->savedLastf, QString("3"));
-            click(movie, "nextButton");
-            click(movie, "menuButton");
+            clickInMovie(movie, "nextButton");
+            clickInMovie(movie, "menuButton");
             QCOMPARE(shownFile(movie), QString("ensavoirplus.swf"));
             QCOMPARE(movie->GetVariable("lastf"), QString("3"));
-            QCOMPARE(item(movie, "topic3")->property("seenLast").toBool(), true);
+            QCOMPARE(movieItem(movie, "topic3")->property("seenLast").toBool(), true);
 
-            click(movie, "pageButton2");
-            click(movie, "topic6");
+            clickInMovie(movie, "pageButton2");
+            clickInMovie(movie, "topic6");
             QCOMPARE(shownFile(movie), QString("eauiodee.swf"));
-            click(movie, "menuButton");
+            clickInMovie(movie, "menuButton");
             QCOMPARE(movie->movieRoot()->property("page").toInt(), 2); // the menu opens at the same page
-            QVERIFY(item(movie, "topic6")->isVisible());
+            QVERIFY(movieItem(movie, "topic6")->isVisible());
 
             // Esc does nothing while the movie shows; an unknown command changes nothing, but keeps
             // the menu's "lastf".
@@ -93,7 +79,7 @@ private slots:
             QCOMPARE(shownFile(movie), QString("ensavoirplus.swf"));
             QCOMPARE(viewer->savedLastf, QString("5"));
 
-            click(movie, "closeButton"); // "fermerplus"
+            clickInMovie(movie, "closeButton"); // "fermerplus"
             checked = true;
         });
         w.item("plus1")->trigger();
@@ -113,9 +99,9 @@ private slots:
             whenOpen(viewer, [&, file = file] {
                 QCOMPARE(shownFile(viewer->player()), QString(file));
                 QCOMPARE(viewer->Tag, 0);
-                click(viewer->player(), "nextButton");
+                clickInMovie(viewer->player(), "nextButton");
                 QCOMPARE(viewer->player()->movieRoot()->property("currentFrame").toInt(), 2);
-                click(viewer->player(), "menuButton"); // "retourmenu" without a menu: the viewer closes
+                clickInMovie(viewer->player(), "menuButton"); // "retourmenu" without a menu: the viewer closes
                 checked = true;
             });
             w.item(action)->trigger();
@@ -140,7 +126,7 @@ private slots:
             [&] { QTest::keyClick(viewer, Qt::Key_Space); },
             [&] { QTest::keyClick(viewer, Qt::Key_Return); },
             [&] { QTest::keyClick(viewer, Qt::Key_A); },
-            [&] { click(viewer->player(), "closeButton"); }, // "fermer"
+            [&] { clickInMovie(viewer->player(), "closeButton"); }, // "fermer"
         };
         for (const auto& close : closers) {
             bool checked = false;
