@@ -26,7 +26,8 @@ fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 apt_get() { DEBIAN_FRONTEND=noninteractive apt-get -y -o DPkg::Lock::Timeout=300 "$@" >>"$work/apt.log" 2>&1; }
 
 # One run at a time on a machine, whichever build folder it comes from; never over a real install.
-exec 9>/var/lock/velmora2-package-test.lock
+mkdir -p /run/lock
+exec 9>>/run/lock/velmora2-package-test.lock
 flock -w 900 9 || { echo "FAIL: another package test holds the lock"; exit 1; }
 state=$(dpkg-query -W -f='${db:Status-Status}' velmora2 2>/dev/null)
 if [ -n "$state" ] && [ "$state" != "not-installed" ]; then
