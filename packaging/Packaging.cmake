@@ -12,6 +12,7 @@ add_custom_target(velmora-changelog ALL DEPENDS ${velmora_changelog})
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/copyright ${velmora_changelog}
     DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/velmora2)
 
+set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME velmora2)
 set(CPACK_PACKAGE_VENDOR Velmora)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})

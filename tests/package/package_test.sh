@@ -28,7 +28,7 @@ apt_get() { DEBIAN_FRONTEND=noninteractive apt-get -y -o DPkg::Lock::Timeout=300
 # One run at a time on a machine, whichever build folder it comes from; never over a real install.
 mkdir -p /run/lock
 exec 9>>/run/lock/velmora2-package-test.lock
-flock -w 900 9 || { echo "FAIL: another package test holds the lock"; exit 1; }
+flock -w 600 9 || { echo "FAIL: another package test holds the lock"; exit 1; }
 state=$(dpkg-query -W -f='${db:Status-Status}' velmora2 2>/dev/null)
 if [ -n "$state" ] && [ "$state" != "not-installed" ]; then
     echo "SKIP: a velmora2 package is already on this machine ($state); the test would replace it"
