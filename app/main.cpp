@@ -1,5 +1,7 @@
 // velmora2: the program's entry.
 
+#include "app/CommandLine.h"
+#include "app/DesktopIdentity.h"
 #include "app/ErrorReport.h"
 #include "app/SingleInstance.h"
 #include "app/TFormmodel.h"
@@ -8,6 +10,10 @@
 
 int main(int argc, char** argv)
 {
+    // "--help" and "--version" answer even while another copy runs.
+    if (const std::optional<int> status = answerInformationOptions(argc, argv)) {
+        return *status;
+    }
     // One copy per user: a second start ends at once, silently.
     if (!acquireSingleInstanceGuard("Brendole")) {
         return 0;
@@ -15,6 +21,7 @@ int main(int argc, char** argv)
     QApplication application(argc, argv);
     QApplication::setApplicationName("velmora2");
     QApplication::setApplicationDisplayName(applicationTitle());
+    declareDesktopIdentity();
 
     TFormmodel window;
     window.show();
