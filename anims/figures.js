@@ -1,0 +1,133 @@
+.pragma library
+
+// The model's figures that the lessons quote, each with the velmora2-batch options that give it.
+// The lessons show them from here, and a test runs every line and compares, so that a change of
+// the model that changes a figure is seen at once (the README of this folder says how).
+//
+// A row: `label` (what the lesson writes beside the figure), `run` (the velmora2-batch options),
+// `measure` and `value`:
+// - "halfTime": the first second of the graph at which at most half of the substrate is left;
+//   -1 when that never happens within the run;
+// - "percentAt": the substrate left, in per cent of the starting quantity, at second `second`;
+// - "goneAt": the substrate molecules transformed by second `second` (the starting quantity less
+//   what is left).
+// A run of N ticks draws the seconds 1 to N / 20 − 1 of the graph: 2420 ticks reach second 120.
+
+var groups = {
+    // Lactose hydrolysis, 20 lactase, 100 lactose, pH 8: the temperature.
+    temperature: [
+        { label: "0 °C", run: "--reaction 1 --temperature 0 --ph 8 --enzyme 20 --substrate 100 --ticks 2420", measure: "halfTime", value: -1 },
+        { label: "10 °C", run: "--reaction 1 --temperature 10 --ph 8 --enzyme 20 --substrate 100 --ticks 2420", measure: "halfTime", value: 32 },
+        { label: "20 °C", run: "--reaction 1 --temperature 20 --ph 8 --enzyme 20 --substrate 100 --ticks 2420", measure: "halfTime", value: 18 },
+        { label: "30 °C", run: "--reaction 1 --temperature 30 --ph 8 --enzyme 20 --substrate 100 --ticks 2420", measure: "halfTime", value: 14 },
+        { label: "37 °C", run: "--reaction 1 --temperature 37 --ph 8 --enzyme 20 --substrate 100 --ticks 2420", measure: "halfTime", value: 11 },
+        { label: "45 °C", run: "--reaction 1 --temperature 45 --ph 8 --enzyme 20 --substrate 100 --ticks 2420", measure: "halfTime", value: 10 },
+        { label: "60 °C", run: "--reaction 1 --temperature 60 --ph 8 --enzyme 20 --substrate 100 --ticks 2420", measure: "halfTime", value: 16 },
+        { label: "70 °C", run: "--reaction 1 --temperature 70 --ph 8 --enzyme 20 --substrate 100 --ticks 2420", measure: "halfTime", value: 23 },
+        { label: "80 °C", run: "--reaction 1 --temperature 80 --ph 8 --enzyme 20 --substrate 100 --ticks 2420", measure: "halfTime", value: -1 }
+    ],
+    // Lactose hydrolysis at 37 degrees C: the pH, read at 20 s.
+    ph: [
+        { label: "pH 3", run: "--reaction 1 --temperature 37 --ph 3 --enzyme 20 --substrate 100 --ticks 420", measure: "percentAt", second: 20, value: 100 },
+        { label: "pH 4", run: "--reaction 1 --temperature 37 --ph 4 --enzyme 20 --substrate 100 --ticks 420", measure: "percentAt", second: 20, value: 89 },
+        { label: "pH 5", run: "--reaction 1 --temperature 37 --ph 5 --enzyme 20 --substrate 100 --ticks 420", measure: "percentAt", second: 20, value: 49 },
+        { label: "pH 6", run: "--reaction 1 --temperature 37 --ph 6 --enzyme 20 --substrate 100 --ticks 420", measure: "percentAt", second: 20, value: 37 },
+        { label: "pH 7", run: "--reaction 1 --temperature 37 --ph 7 --enzyme 20 --substrate 100 --ticks 420", measure: "percentAt", second: 20, value: 33 },
+        { label: "pH 8", run: "--reaction 1 --temperature 37 --ph 8 --enzyme 20 --substrate 100 --ticks 420", measure: "percentAt", second: 20, value: 23 },
+        { label: "pH 9", run: "--reaction 1 --temperature 37 --ph 9 --enzyme 20 --substrate 100 --ticks 420", measure: "percentAt", second: 20, value: 33 },
+        { label: "pH 10", run: "--reaction 1 --temperature 37 --ph 10 --enzyme 20 --substrate 100 --ticks 420", measure: "percentAt", second: 20, value: 37 },
+        { label: "pH 11", run: "--reaction 1 --temperature 37 --ph 11 --enzyme 20 --substrate 100 --ticks 420", measure: "percentAt", second: 20, value: 49 },
+        { label: "pH 12", run: "--reaction 1 --temperature 37 --ph 12 --enzyme 20 --substrate 100 --ticks 420", measure: "percentAt", second: 20, value: 89 }
+    ],
+    // Lactose hydrolysis, 37 degrees C, pH 8, 100 lactose: the amount of enzyme.
+    enzyme: [
+        { label: "5 enzymes", run: "--reaction 1 --temperature 37 --ph 8 --enzyme 5 --substrate 100 --ticks 2420", measure: "halfTime", value: 40 },
+        { label: "10 enzymes", run: "--reaction 1 --temperature 37 --ph 8 --enzyme 10 --substrate 100 --ticks 2420", measure: "halfTime", value: 22 },
+        { label: "20 enzymes", run: "--reaction 1 --temperature 37 --ph 8 --enzyme 20 --substrate 100 --ticks 2420", measure: "halfTime", value: 11 },
+        { label: "40 enzymes", run: "--reaction 1 --temperature 37 --ph 8 --enzyme 40 --substrate 100 --ticks 2420", measure: "halfTime", value: 6 }
+    ],
+    // Lactose hydrolysis, 37 degrees C, pH 8, 10 lactase: the amount of substrate, read at 20 s.
+    substrate: [
+        { label: "25 lactose", run: "--reaction 1 --temperature 37 --ph 8 --enzyme 10 --substrate 25 --ticks 420", measure: "goneAt", second: 20, value: 12 },
+        { label: "50 lactose", run: "--reaction 1 --temperature 37 --ph 8 --enzyme 10 --substrate 50 --ticks 420", measure: "goneAt", second: 20, value: 24 },
+        { label: "100 lactose", run: "--reaction 1 --temperature 37 --ph 8 --enzyme 10 --substrate 100 --ticks 420", measure: "goneAt", second: 20, value: 48 },
+        { label: "125 lactose", run: "--reaction 1 --temperature 37 --ph 8 --enzyme 10 --substrate 125 --ticks 420", measure: "goneAt", second: 20, value: 71 },
+        { label: "150 lactose", run: "--reaction 1 --temperature 37 --ph 8 --enzyme 10 --substrate 150 --ticks 420", measure: "goneAt", second: 20, value: 72 },
+        { label: "200 lactose", run: "--reaction 1 --temperature 37 --ph 8 --enzyme 10 --substrate 200 --ticks 420", measure: "goneAt", second: 20, value: 74 }
+    ],
+    // Lactose hydrolysis, 37 degrees C, pH 8, 20 lactase, 100 lactose: the amount of thiolactose.
+    inhibitor: [
+        { label: "sans thiolactose", run: "--reaction 1 --temperature 37 --ph 8 --enzyme 20 --substrate 100 --other 0 --ticks 2420", measure: "halfTime", value: 11 },
+        { label: "50 thiolactose", run: "--reaction 1 --temperature 37 --ph 8 --enzyme 20 --substrate 100 --other 50 --ticks 2420", measure: "halfTime", value: 13 },
+        { label: "100 thiolactose", run: "--reaction 1 --temperature 37 --ph 8 --enzyme 20 --substrate 100 --other 100 --ticks 2420", measure: "halfTime", value: 19 },
+        { label: "200 thiolactose", run: "--reaction 1 --temperature 37 --ph 8 --enzyme 20 --substrate 100 --other 200 --ticks 2420", measure: "halfTime", value: 24 }
+    ],
+    // The same, with 50 or 200 lactose, with and without 100 thiolactose: lactose cut in 10 s.
+    competition: [
+        { label: "50 lactose, sans thiolactose", run: "--reaction 1 --temperature 37 --ph 8 --enzyme 20 --substrate 50 --other 0 --ticks 220", measure: "goneAt", second: 10, value: 29 },
+        { label: "50 lactose, 100 thiolactose", run: "--reaction 1 --temperature 37 --ph 8 --enzyme 20 --substrate 50 --other 100 --ticks 220", measure: "goneAt", second: 10, value: 15 },
+        { label: "200 lactose, sans thiolactose", run: "--reaction 1 --temperature 37 --ph 8 --enzyme 20 --substrate 200 --other 0 --ticks 220", measure: "goneAt", second: 10, value: 73 },
+        { label: "200 lactose, 100 thiolactose", run: "--reaction 1 --temperature 37 --ph 8 --enzyme 20 --substrate 200 --other 100 --ticks 220", measure: "goneAt", second: 10, value: 50 }
+    ],
+    // The four reactions at 37 degrees C, 20 enzymes, 100 substrate, each at its enzyme's optimum pH.
+    reactions: [
+        { label: "Hydrolyse du lactose (pH 8)", run: "--reaction 1 --temperature 37 --ph 8 --enzyme 20 --substrate 100 --ticks 2420", measure: "halfTime", value: 11 },
+        { label: "Synthèse du lactose (pH 8)", run: "--reaction 2 --temperature 37 --ph 8 --enzyme 20 --substrate 100 --ticks 2420", measure: "halfTime", value: 14 },
+        { label: "Hydrolyse du maltose (pH 6)", run: "--reaction 3 --temperature 37 --ph 6 --enzyme 20 --substrate 100 --ticks 2420", measure: "halfTime", value: 12 },
+        { label: "Hydrolyse de l’amylose (pH 7)", run: "--reaction 4 --temperature 37 --ph 7 --enzyme 20 --substrate 100 --ticks 2420", measure: "halfTime", value: 34 }
+    ],
+    // Maltose hydrolysis away from the maltase's optimum pH.
+    maltose: [
+        { label: "maltase à pH 6", run: "--reaction 3 --temperature 37 --ph 6 --enzyme 20 --substrate 100 --ticks 2420", measure: "halfTime", value: 12 },
+        { label: "maltase à pH 8", run: "--reaction 3 --temperature 37 --ph 8 --enzyme 20 --substrate 100 --ticks 2420", measure: "halfTime", value: 15 }
+    ],
+    // Lactose synthesis: what is left after two minutes.
+    synthesis: [
+        { label: "glucose restant après 120 s", run: "--reaction 2 --temperature 37 --ph 8 --enzyme 20 --substrate 100 --ticks 2420", measure: "percentAt", second: 120, value: 7 }
+    ],
+    // Without enzyme, 100 molecules, read at 100 s.
+    acid: [
+        { label: "lactose, pH 0, 80 °C", run: "--reaction 1 --temperature 80 --ph 0 --enzyme 0 --substrate 100 --ticks 2020", measure: "percentAt", second: 100, value: 64 },
+        { label: "lactose, pH 1, 80 °C", run: "--reaction 1 --temperature 80 --ph 1 --enzyme 0 --substrate 100 --ticks 2020", measure: "percentAt", second: 100, value: 91 },
+        { label: "lactose, pH 0, 37 °C", run: "--reaction 1 --temperature 37 --ph 0 --enzyme 0 --substrate 100 --ticks 2020", measure: "percentAt", second: 100, value: 96 },
+        { label: "lactose, pH 8, 80 °C", run: "--reaction 1 --temperature 80 --ph 8 --enzyme 0 --substrate 100 --ticks 2020", measure: "percentAt", second: 100, value: 100 },
+        { label: "maltose, pH 0, 80 °C", run: "--reaction 3 --temperature 80 --ph 0 --enzyme 0 --substrate 100 --ticks 2020", measure: "percentAt", second: 100, value: 62 },
+        { label: "lactose et lactase, pH 8, 37 °C", run: "--reaction 1 --temperature 37 --ph 8 --enzyme 20 --substrate 100 --ticks 2020", measure: "percentAt", second: 100, value: 0 }
+    ],
+    // Amylose hydrolysis, pH 7, 20 amylase, 100 units: heat, cold and the controls, read at 60 and 120 s.
+    heatAndCold: [
+        { label: "37 °C, à 60 s", run: "--reaction 4 --temperature 37 --ph 7 --enzyme 20 --substrate 100 --ticks 2420", measure: "percentAt", second: 60, value: 12 },
+        { label: "sans enzyme, 37 °C, à 120 s", run: "--reaction 4 --temperature 37 --ph 7 --enzyme 0 --substrate 100 --ticks 2420", measure: "percentAt", second: 120, value: 100 },
+        { label: "0 °C, à 60 s", run: "--reaction 4 --temperature 0 --ph 7 --enzyme 20 --substrate 100 --ticks 2420 --event 1200:temperature=37", measure: "percentAt", second: 60, value: 100 },
+        { label: "0 °C puis 37 °C, à 120 s", run: "--reaction 4 --temperature 0 --ph 7 --enzyme 20 --substrate 100 --ticks 2420 --event 1200:temperature=37", measure: "percentAt", second: 120, value: 12 },
+        { label: "80 °C puis 37 °C, à 120 s", run: "--reaction 4 --temperature 80 --ph 7 --enzyme 20 --substrate 100 --ticks 2420 --event 20:temperature=37", measure: "percentAt", second: 120, value: 100 }
+    ]
+}
+
+// The row of `group` whose label is `label`.
+function row(group, label) {
+    const rows = groups[group]
+    for (let i = 0; i < rows.length; ++i) {
+        if (rows[i].label === label)
+            return rows[i]
+    }
+    return null
+}
+
+// A figure as the lessons write it: "11 s", "23 %", "48".
+function shown(r) {
+    if (!r)
+        return "?"
+    if (r.measure === "halfTime") {
+        const ticks = Number(r.run.replace(/.*--ticks (\d+).*/, "$1"))
+        return r.value < 0 ? "plus de " + (ticks / 20 - 1) + "\u00a0s" : r.value + "\u00a0s"
+    }
+    if (r.measure === "percentAt")
+        return r.value + "\u00a0%"
+    return String(r.value)
+}
+
+// The figure of one row, by its group and label.
+function figure(group, label) {
+    return shown(row(group, label))
+}
