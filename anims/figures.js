@@ -41,33 +41,33 @@ var groups = {
     ],
     // Lactose hydrolysis, 37 degrees C, pH 8, 100 lactose: the amount of enzyme.
     enzyme: [
-        { label: "5 enzymes", run: "--reaction 1 --temperature 37 --ph 8 --enzyme 5 --substrate 100 --ticks 2420", measure: "halfTime", value: 40 },
-        { label: "10 enzymes", run: "--reaction 1 --temperature 37 --ph 8 --enzyme 10 --substrate 100 --ticks 2420", measure: "halfTime", value: 22 },
-        { label: "20 enzymes", run: "--reaction 1 --temperature 37 --ph 8 --enzyme 20 --substrate 100 --ticks 2420", measure: "halfTime", value: 11 },
-        { label: "40 enzymes", run: "--reaction 1 --temperature 37 --ph 8 --enzyme 40 --substrate 100 --ticks 2420", measure: "halfTime", value: 6 }
+        { label: "enzymes : 5", run: "--reaction 1 --temperature 37 --ph 8 --enzyme 5 --substrate 100 --ticks 2420", measure: "halfTime", value: 40 },
+        { label: "enzymes : 10", run: "--reaction 1 --temperature 37 --ph 8 --enzyme 10 --substrate 100 --ticks 2420", measure: "halfTime", value: 22 },
+        { label: "enzymes : 20", run: "--reaction 1 --temperature 37 --ph 8 --enzyme 20 --substrate 100 --ticks 2420", measure: "halfTime", value: 11 },
+        { label: "enzymes : 40", run: "--reaction 1 --temperature 37 --ph 8 --enzyme 40 --substrate 100 --ticks 2420", measure: "halfTime", value: 6 }
     ],
     // Lactose hydrolysis, 37 degrees C, pH 8, 10 lactase: the amount of substrate, read at 20 s.
     substrate: [
-        { label: "25 lactose", run: "--reaction 1 --temperature 37 --ph 8 --enzyme 10 --substrate 25 --ticks 420", measure: "goneAt", second: 20, value: 12 },
-        { label: "50 lactose", run: "--reaction 1 --temperature 37 --ph 8 --enzyme 10 --substrate 50 --ticks 420", measure: "goneAt", second: 20, value: 24 },
-        { label: "100 lactose", run: "--reaction 1 --temperature 37 --ph 8 --enzyme 10 --substrate 100 --ticks 420", measure: "goneAt", second: 20, value: 48 },
-        { label: "125 lactose", run: "--reaction 1 --temperature 37 --ph 8 --enzyme 10 --substrate 125 --ticks 420", measure: "goneAt", second: 20, value: 71 },
-        { label: "150 lactose", run: "--reaction 1 --temperature 37 --ph 8 --enzyme 10 --substrate 150 --ticks 420", measure: "goneAt", second: 20, value: 72 },
-        { label: "200 lactose", run: "--reaction 1 --temperature 37 --ph 8 --enzyme 10 --substrate 200 --ticks 420", measure: "goneAt", second: 20, value: 74 }
+        { label: "lactose : 25", run: "--reaction 1 --temperature 37 --ph 8 --enzyme 10 --substrate 25 --ticks 420", measure: "goneAt", second: 20, value: 12 },
+        { label: "lactose : 50", run: "--reaction 1 --temperature 37 --ph 8 --enzyme 10 --substrate 50 --ticks 420", measure: "goneAt", second: 20, value: 24 },
+        { label: "lactose : 100", run: "--reaction 1 --temperature 37 --ph 8 --enzyme 10 --substrate 100 --ticks 420", measure: "goneAt", second: 20, value: 48 },
+        { label: "lactose : 125", run: "--reaction 1 --temperature 37 --ph 8 --enzyme 10 --substrate 125 --ticks 420", measure: "goneAt", second: 20, value: 71 },
+        { label: "lactose : 150", run: "--reaction 1 --temperature 37 --ph 8 --enzyme 10 --substrate 150 --ticks 420", measure: "goneAt", second: 20, value: 72 },
+        { label: "lactose : 200", run: "--reaction 1 --temperature 37 --ph 8 --enzyme 10 --substrate 200 --ticks 420", measure: "goneAt", second: 20, value: 74 }
     ],
     // Lactose hydrolysis, 37 degrees C, pH 8, 20 lactase, 100 lactose: the amount of thiolactose.
     inhibitor: [
         { label: "sans thiolactose", run: "--reaction 1 --temperature 37 --ph 8 --enzyme 20 --substrate 100 --other 0 --ticks 2420", measure: "halfTime", value: 11 },
-        { label: "50 thiolactose", run: "--reaction 1 --temperature 37 --ph 8 --enzyme 20 --substrate 100 --other 50 --ticks 2420", measure: "halfTime", value: 13 },
-        { label: "100 thiolactose", run: "--reaction 1 --temperature 37 --ph 8 --enzyme 20 --substrate 100 --other 100 --ticks 2420", measure: "halfTime", value: 19 },
-        { label: "200 thiolactose", run: "--reaction 1 --temperature 37 --ph 8 --enzyme 20 --substrate 100 --other 200 --ticks 2420", measure: "halfTime", value: 24 }
+        { label: "thiolactose : 50", run: "--reaction 1 --temperature 37 --ph 8 --enzyme 20 --substrate 100 --other 50 --ticks 2420", measure: "halfTime", value: 13 },
+        { label: "thiolactose : 100", run: "--reaction 1 --temperature 37 --ph 8 --enzyme 20 --substrate 100 --other 100 --ticks 2420", measure: "halfTime", value: 19 },
+        { label: "thiolactose : 200", run: "--reaction 1 --temperature 37 --ph 8 --enzyme 20 --substrate 100 --other 200 --ticks 2420", measure: "halfTime", value: 24 }
     ],
     // The same, with 50 or 200 lactose, with and without 100 thiolactose: lactose cut in 10 s.
     competition: [
-        { label: "50 lactose, sans thiolactose", run: "--reaction 1 --temperature 37 --ph 8 --enzyme 20 --substrate 50 --other 0 --ticks 220", measure: "goneAt", second: 10, value: 29 },
-        { label: "50 lactose, 100 thiolactose", run: "--reaction 1 --temperature 37 --ph 8 --enzyme 20 --substrate 50 --other 100 --ticks 220", measure: "goneAt", second: 10, value: 15 },
-        { label: "200 lactose, sans thiolactose", run: "--reaction 1 --temperature 37 --ph 8 --enzyme 20 --substrate 200 --other 0 --ticks 220", measure: "goneAt", second: 10, value: 73 },
-        { label: "200 lactose, 100 thiolactose", run: "--reaction 1 --temperature 37 --ph 8 --enzyme 20 --substrate 200 --other 100 --ticks 220", measure: "goneAt", second: 10, value: 50 }
+        { label: "lactose : 50, sans thiolactose", run: "--reaction 1 --temperature 37 --ph 8 --enzyme 20 --substrate 50 --other 0 --ticks 220", measure: "goneAt", second: 10, value: 29 },
+        { label: "lactose : 50, thiolactose : 100", run: "--reaction 1 --temperature 37 --ph 8 --enzyme 20 --substrate 50 --other 100 --ticks 220", measure: "goneAt", second: 10, value: 15 },
+        { label: "lactose : 200, sans thiolactose", run: "--reaction 1 --temperature 37 --ph 8 --enzyme 20 --substrate 200 --other 0 --ticks 220", measure: "goneAt", second: 10, value: 73 },
+        { label: "lactose : 200, thiolactose : 100", run: "--reaction 1 --temperature 37 --ph 8 --enzyme 20 --substrate 200 --other 100 --ticks 220", measure: "goneAt", second: 10, value: 50 }
     ],
     // The four reactions at 37 degrees C, 20 enzymes, 100 substrate, each at its enzyme's optimum pH.
     reactions: [
