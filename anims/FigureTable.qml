@@ -14,12 +14,12 @@ Column {
     readonly property var rows: Figures.groups[group] || []
     spacing: 4
 
-    Text { visible: table.heading !== ""; text: table.heading; font.pixelSize: 19; font.bold: true; color: "#2f6b3a" }
+    Text { textFormat: Text.StyledText; visible: table.heading !== ""; text: table.heading; font.pixelSize: 19; font.bold: true; color: "#2f6b3a" }
     Repeater {
         model: table.rows
         Row {
             spacing: 12
-            Text { width: table.labelWidth; text: modelData.label; font.pixelSize: 18; color: "#303030"; elide: Text.ElideRight }
+            Text { textFormat: Text.StyledText; width: table.labelWidth; text: modelData.label; font.pixelSize: 18; color: "#303030"; elide: Text.ElideRight }
             Rectangle {
                 width: table.barWidth; height: 18
                 anchors.verticalCenter: parent.verticalCenter
@@ -30,7 +30,7 @@ Column {
                     color: modelData.value < 0 ? "#c8c0a8" : table.barColour
                 }
             }
-            Text { text: Figures.shown(modelData); font.pixelSize: 18; font.bold: true; color: "#1f3a24" }
+            Text { textFormat: Text.StyledText; text: Figures.shown(modelData); font.pixelSize: 18; font.bold: true; color: "#1f3a24" }
         }
     }
 }

@@ -8,5 +8,5 @@ Column {
     property color ink: "#202020"
     spacing: 4
     SpritePicture { item: parent.item; zoom: parent.zoom; anchors.horizontalCenter: parent.horizontalCenter }
-    Text { text: parent.name; color: parent.ink; font.pixelSize: 20; anchors.horizontalCenter: parent.horizontalCenter }
+    Text { textFormat: Text.StyledText; text: parent.name; color: parent.ink; font.pixelSize: 20; anchors.horizontalCenter: parent.horizontalCenter }
 }
