@@ -19,7 +19,7 @@ Column {
         model: table.rows
         Row {
             spacing: 12
-            Text { textFormat: Text.StyledText; width: table.labelWidth; text: modelData.label; font.pixelSize: 18; color: "#303030"; elide: Text.ElideRight }
+            Text { textFormat: Text.StyledText; width: table.labelWidth; text: modelData.label; font.pixelSize: 18; color: "#303030"; wrapMode: Text.WordWrap }
             Rectangle {
                 width: table.barWidth; height: 18
                 anchors.verticalCenter: parent.verticalCenter

@@ -111,7 +111,8 @@ private slots:
                 QVERIFY2(line.error.empty(), qPrintable(where + " — " + QString::fromStdString(line.error)));
 
                 const QString measure = row.property("measure").toString();
-                QVERIFY2(measure == "halfTime" || measure == "percentAt" || measure == "goneAt", qPrintable(where));
+                QVERIFY2(measure == "halfTime" || measure == "percentAt" || measure == "goneAt",
+                         qPrintable(where));
                 const int got = measured(timeCourse(line.options), measure, row.property("second").toInt(),
                                          line.options.substrate);
                 QVERIFY2(got != -2, qPrintable(where + " — the run does not reach that second"));
