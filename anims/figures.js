@@ -21,7 +21,9 @@ var groups = {
         { label: "20&nbsp;°C", run: "--reaction 1 --temperature 20 --ph 8 --enzyme 20 --substrate 100 --ticks 2420", measure: "halfTime", value: 18 },
         { label: "30&nbsp;°C", run: "--reaction 1 --temperature 30 --ph 8 --enzyme 20 --substrate 100 --ticks 2420", measure: "halfTime", value: 14 },
         { label: "37&nbsp;°C", run: "--reaction 1 --temperature 37 --ph 8 --enzyme 20 --substrate 100 --ticks 2420", measure: "halfTime", value: 11 },
+        { label: "40&nbsp;°C", run: "--reaction 1 --temperature 40 --ph 8 --enzyme 20 --substrate 100 --ticks 2420", measure: "halfTime", value: 9 },
         { label: "45&nbsp;°C", run: "--reaction 1 --temperature 45 --ph 8 --enzyme 20 --substrate 100 --ticks 2420", measure: "halfTime", value: 10 },
+        { label: "50&nbsp;°C", run: "--reaction 1 --temperature 50 --ph 8 --enzyme 20 --substrate 100 --ticks 2420", measure: "halfTime", value: 10 },
         { label: "60&nbsp;°C", run: "--reaction 1 --temperature 60 --ph 8 --enzyme 20 --substrate 100 --ticks 2420", measure: "halfTime", value: 16 },
         { label: "70&nbsp;°C", run: "--reaction 1 --temperature 70 --ph 8 --enzyme 20 --substrate 100 --ticks 2420", measure: "halfTime", value: 23 },
         { label: "80&nbsp;°C", run: "--reaction 1 --temperature 80 --ph 8 --enzyme 20 --substrate 100 --ticks 2420", measure: "halfTime", value: -1 }
