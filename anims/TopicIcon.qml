@@ -127,4 +127,111 @@ Item {
         precipitate: "#b03a1a"
         precipitateHeight: 0.2
     }
+
+    // Maltose held by maltase.
+    Item {
+        visible: icon.kind === "maltose"
+        anchors.centerIn: parent
+        width: 80; height: 80
+        SpritePicture { item: 60; zoom: 2 }
+        SpritePicture { item: 32; zoom: 2 }
+    }
+
+    // A chain of amylose units and the amylase at its bottom end.
+    Item {
+        visible: icon.kind === "amylose"
+        anchors.centerIn: parent
+        width: 80; height: 120
+        Column { Repeater { model: 3; SpritePicture { item: 33; zoom: 1 } } }
+        SpritePicture { item: 63; zoom: 1; y: 60 }
+    }
+
+    // Glucose and UDP-galactose held by lactose synthase.
+    Item {
+        visible: icon.kind === "synthesis"
+        anchors.centerIn: parent
+        width: 80; height: 80
+        SpritePicture { item: 62; zoom: 2 }
+        SpritePicture { item: 26; zoom: 2 }
+        SpritePicture { item: 31; zoom: 2 }
+    }
+
+    // Thiolactose held by lactase.
+    Item {
+        visible: icon.kind === "inhibitor"
+        anchors.centerIn: parent
+        width: 80; height: 80
+        SpritePicture { item: 61; zoom: 2 }
+        SpritePicture { item: 36; zoom: 2 }
+    }
+
+    // A flask of acid over a flame.
+    Canvas {
+        visible: icon.kind === "acid"
+        anchors.fill: parent
+        onPaint: {
+            const c = getContext("2d")
+            c.reset()
+            c.fillStyle = "#f4f8fb"; c.strokeStyle = "#7090a0"; c.lineWidth = 3
+            c.beginPath(); c.moveTo(65, 30); c.lineTo(65, 62); c.lineTo(40, 104); c.lineTo(110, 104)
+            c.lineTo(85, 62); c.lineTo(85, 30); c.closePath(); c.fill(); c.stroke()
+            c.fillStyle = "#f0d060"
+            c.beginPath(); c.moveTo(52, 84); c.lineTo(98, 84); c.lineTo(108, 101); c.lineTo(42, 101); c.closePath(); c.fill()
+            c.fillStyle = "#e06020"
+            c.beginPath(); c.moveTo(62, 128); c.quadraticCurveTo(75, 96, 88, 128); c.closePath(); c.fill()
+            c.fillStyle = "#b03020"; c.font = "bold 20px sans-serif"; c.textAlign = "center"
+            c.fillText("H⁺", 75, 56)
+        }
+    }
+
+    // A thermometer, blue below and red above.
+    Canvas {
+        visible: icon.kind === "thermometer"
+        anchors.fill: parent
+        onPaint: {
+            const c = getContext("2d")
+            c.reset()
+            c.fillStyle = "white"; c.strokeStyle = "#606060"; c.lineWidth = 3
+            c.beginPath(); c.arc(75, 108, 17, 0, 2 * Math.PI); c.fill(); c.stroke()
+            c.fillRect(66, 28, 18, 70); c.strokeRect(66, 28, 18, 70)
+            c.fillStyle = "#d03020"
+            c.beginPath(); c.arc(75, 108, 12, 0, 2 * Math.PI); c.fill()
+            c.fillRect(71, 55, 8, 50)
+            c.fillStyle = "#2060c0"; c.font = "bold 26px sans-serif"; c.textAlign = "center"
+            c.fillText("❄", 36, 110)
+            c.fillStyle = "#d03020"; c.fillText("♨", 114, 60)
+        }
+    }
+
+    // A falling curve on a small graph.
+    Canvas {
+        visible: icon.kind === "experiments"
+        anchors.fill: parent
+        onPaint: {
+            const c = getContext("2d")
+            c.reset()
+            c.fillStyle = "#202020"; c.fillRect(32, 38, 86, 70)
+            c.strokeStyle = "#60e060"; c.lineWidth = 3
+            c.beginPath(); c.moveTo(36, 44)
+            for (let x = 0; x <= 78; x += 6)
+                c.lineTo(36 + x, 44 + 58 * (1 - Math.exp(-x / 22)))
+            c.stroke()
+            c.strokeStyle = "#e07010"; c.lineWidth = 2
+            c.beginPath(); c.moveTo(32, 73); c.lineTo(118, 73); c.stroke()
+        }
+    }
+
+    // Three tests: iodine, Fehling, a glucose strip.
+    Row {
+        visible: icon.kind === "tests"
+        anchors.centerIn: parent
+        spacing: 8
+        TestTube { width: 26; height: 90; liquid: "#1a1a50" }
+        TestTube { width: 26; height: 90; liquid: "#c8622a"; precipitate: "#b03a1a"; precipitateHeight: 0.2 }
+        Rectangle {
+            width: 14; height: 90; radius: 3
+            color: "#f8f8f0"; border.color: "#808080"
+            Rectangle { x: 2; y: 70; width: 10; height: 14; color: "#6a50a0" }
+        }
+    }
 }
