@@ -1,20 +1,41 @@
 import QtQuick
 
-// The enzyme's activity along a range of conditions, with a mark at the current one.
+// The enzyme's activity along a range of conditions, with a mark at the current one. `referenceAt`,
+// when given, draws a second curve in grey dashes (for instance fresh enzymes, beside damaged
+// ones); both curves share one scale. The ends of the axis read `prefix` value `unit`.
 Rectangle {
     id: chart
     property real from: 0
     property real to: 100
     property string unit: ""
+    property string prefix: ""
+    property string title: "Activité de l’enzyme"
     property real current: 0
     property var activityAt: function(x) { return 0 }
+    property var referenceAt: null
+    property string referenceLabel: ""
     radius: 12
     color: "white"
     border.color: "#c8c0a8"
 
-    onCurrentChanged: plot.requestPaint()
+    // A value as French writes it: the minus sign, a non-breaking space before the unit.
+    function label(v) {
+        const number = (v < 0 ? "−" : "") + Math.abs(v)
+        const text = chart.prefix.length > 0 ? chart.prefix + "\u00a0" + number : number
+        return chart.unit.trim().length > 0 ? text + "\u00a0" + chart.unit.trim() : text
+    }
 
-    Text { x: 16; y: 10; text: "Activité de l'enzyme"; font.pixelSize: 18; font.bold: true; color: "#2f6b3a" }
+    onCurrentChanged: plot.requestPaint()
+    onActivityAtChanged: plot.requestPaint()
+    onReferenceAtChanged: plot.requestPaint()
+
+    Text { x: 16; y: 10; text: chart.title; font.pixelSize: 18; font.bold: true; color: "#2f6b3a" }
+    Text {
+        visible: chart.referenceAt !== null && chart.referenceLabel.length > 0
+        anchors.right: parent.right; anchors.rightMargin: 16; y: 13
+        text: chart.referenceLabel
+        font.pixelSize: 14; color: "#808080"
+    }
     Canvas {
         id: plot
         x: 40; y: 44
@@ -24,23 +45,33 @@ Rectangle {
             c.reset()
             const steps = 180
             let highest = 0
-            const values = []
+            const values = [], references = []
             for (let i = 0; i <= steps; ++i) {
-                const v = chart.activityAt(chart.from + (chart.to - chart.from) * i / steps)
-                values.push(v)
-                highest = Math.max(highest, v)
+                const at = chart.from + (chart.to - chart.from) * i / steps
+                values.push(chart.activityAt(at))
+                references.push(chart.referenceAt ? chart.referenceAt(at) : 0)
+                highest = Math.max(highest, values[i], references[i])
             }
             const xAt = function(v) { return (v - chart.from) / (chart.to - chart.from) * width }
             const yAt = function(a) { return height - (highest > 0 ? a / highest : 0) * (height - 8) }
+            const curve = function(points) {
+                c.beginPath()
+                for (let i = 0; i <= steps; ++i) {
+                    const x = width * i / steps, y = yAt(points[i])
+                    if (i === 0) c.moveTo(x, y); else c.lineTo(x, y)
+                }
+                c.stroke()
+            }
             c.strokeStyle = "#808080"; c.lineWidth = 2
             c.beginPath(); c.moveTo(0, 0); c.lineTo(0, height); c.lineTo(width, height); c.stroke()
-            c.strokeStyle = "#2f6b3a"; c.lineWidth = 4
-            c.beginPath()
-            for (let i = 0; i <= steps; ++i) {
-                const x = width * i / steps, y = yAt(values[i])
-                if (i === 0) c.moveTo(x, y); else c.lineTo(x, y)
+            if (chart.referenceAt) {
+                c.strokeStyle = "#a8a8a8"; c.lineWidth = 3
+                c.setLineDash([8, 6])
+                curve(references)
+                c.setLineDash([])
             }
-            c.stroke()
+            c.strokeStyle = "#2f6b3a"; c.lineWidth = 4
+            curve(values)
             const x = xAt(chart.current), a = chart.activityAt(chart.current)
             c.strokeStyle = "#e07010"; c.lineWidth = 2
             c.beginPath(); c.moveTo(x, 0); c.lineTo(x, height); c.stroke()
@@ -48,6 +79,6 @@ Rectangle {
             c.beginPath(); c.arc(x, yAt(a), 9, 0, 2 * Math.PI); c.fill()
         }
     }
-    Text { x: 40; y: chart.height - 40; text: chart.from + chart.unit; font.pixelSize: 16; color: "#505050" }
-    Text { anchors.right: parent.right; anchors.rightMargin: 20; y: chart.height - 40; text: chart.to + chart.unit; font.pixelSize: 16; color: "#505050" }
+    Text { x: 40; y: chart.height - 40; text: chart.label(chart.from); font.pixelSize: 16; color: "#505050" }
+    Text { anchors.right: parent.right; anchors.rightMargin: 20; y: chart.height - 40; text: chart.label(chart.to); font.pixelSize: 16; color: "#505050" }
 }

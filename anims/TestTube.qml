@@ -12,38 +12,53 @@ Item {
     height: 220
 
     Behavior on liquid { ColorAnimation { duration: 900 } }
+    onLiquidChanged: glass.requestPaint()
+    onLevelChanged: glass.requestPaint()
+    onPrecipitateChanged: glass.requestPaint()
+    onPrecipitateHeightChanged: glass.requestPaint()
 
-    // The glass, open at the top, round at the bottom.
-    Rectangle {
+    Canvas {
         id: glass
-        anchors.fill: parent
-        anchors.bottomMargin: label.length > 0 ? 34 : 0
-        radius: width / 2
-        color: "#f4f8fb"
-        border.color: "#7090a0"
-        border.width: 3
-        Rectangle { // the straight top of the glass
-            width: parent.width; height: parent.width
-            color: parent.color
-            border.color: parent.border.color; border.width: parent.border.width
-            Rectangle { x: 3; y: 0; width: parent.width - 6; height: 3; color: parent.color }
-        }
-        Rectangle { // the liquid
-            x: 5; width: parent.width - 10
-            height: (parent.height - 5) * tube.level
-            anchors.bottom: parent.bottom; anchors.bottomMargin: 5
-            radius: width / 2
-            color: tube.liquid
-            Rectangle { width: parent.width; height: Math.min(parent.height, parent.width); color: parent.color }
-            Rectangle { // the precipitate
-                width: parent.width
-                height: (glass.height - 5) * tube.precipitateHeight
-                anchors.bottom: parent.bottom
-                radius: width / 2
-                color: tube.precipitate
+        width: tube.width
+        height: tube.height - (tube.label.length > 0 ? 34 : 0)
+        onWidthChanged: requestPaint()
+        onHeightChanged: requestPaint()
+        onPaint: {
+            const c = getContext("2d")
+            c.reset()
+            const wall = 3
+            // The outline from `top` to `bottom`, `inset` inside the glass: straight sides and a
+            // round bottom, open at the top.
+            const outline = function(top, bottom, inset) {
+                const left = inset, right = width - inset, radius = (right - left) / 2
+                const turn = Math.max(top, bottom - radius)
+                c.beginPath()
+                c.moveTo(left, top)
+                c.lineTo(left, turn)
+                if (bottom - top >= radius) {
+                    c.arc(left + radius, turn, radius, Math.PI, 0, true)
+                } else { // less than the round part: a flatter bottom
+                    c.ellipse(left, turn - (bottom - top), 2 * radius, 2 * (bottom - top))
+                }
+                c.lineTo(right, top)
             }
+            outline(wall / 2, height - wall / 2, wall / 2)
+            c.fillStyle = "#f4f8fb"; c.fill()
+            const inner = height - 2 * wall - 2
+            if (tube.level > 0) {
+                outline(wall + 2 + inner * (1 - tube.level), height - wall - 2, wall + 2)
+                c.fillStyle = tube.liquid; c.fill()
+            }
+            if (tube.precipitateHeight > 0) {
+                outline(height - wall - 2 - inner * tube.precipitateHeight, height - wall - 2, wall + 2)
+                c.fillStyle = tube.precipitate; c.fill()
+            }
+            outline(wall / 2, height - wall / 2, wall / 2)
+            c.strokeStyle = "#7090a0"; c.lineWidth = wall; c.stroke()
+            // A glint on the glass.
+            c.fillStyle = "rgba(255, 255, 255, 0.6)"
+            c.fillRect(width * 0.2, 16, 6, height * 0.6)
         }
-        Rectangle { x: 12; y: 16; width: 6; height: parent.height * 0.6; radius: 3; color: "#ffffff"; opacity: 0.6 }
     }
     Text {
         visible: tube.label.length > 0

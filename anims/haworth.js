@@ -22,8 +22,9 @@ function bondEnd(x, y, size, carbon, side) {
 }
 
 // Draws one ring. `groups` gives, for C1..C5, the group above and below: { C1: ["OH", ""], ... };
-// an empty text draws no bond. `fill` colours the ring.
-function ring(c, x, y, size, groups, fill, numbers) {
+// an empty text draws no bond. `fill` colours the ring. `marked`, if given, lists carbons (["C4"])
+// whose groups are drawn in orange, thicker.
+function ring(c, x, y, size, groups, fill, numbers, marked) {
     const p = corners(x, y, size)
     const order = ["O5", "C1", "C2", "C3", "C4", "C5"]
     c.beginPath()
@@ -53,14 +54,17 @@ function ring(c, x, y, size, groups, fill, numbers) {
             if (label === "")
                 continue
             const end = bondEnd(x, y, size, carbon, side)
-            c.lineWidth = 3
+            const mark = marked !== undefined && marked.indexOf(carbon) >= 0
+            c.lineWidth = mark ? 6 : 3
+            c.strokeStyle = mark ? "#e07010" : "#202020"
             c.beginPath(); c.moveTo(p[carbon][0], p[carbon][1]); c.lineTo(end[0], end[1]); c.stroke()
+            c.strokeStyle = "#202020"
             if (label !== "-")
                 text(c, label, end[0], end[1] - side * 0.1 * size, 0.11 * size,
-                     label.indexOf("O") >= 0 ? "#c02010" : "#202020")
+                     mark ? "#e07010" : label.indexOf("O") >= 0 ? "#c02010" : "#202020")
         }
         if (numbers)
-            text(c, carbon.substring(1), p[carbon][0] + (carbon === "C1" ? 0.09 : carbon === "C4" ? -0.09 : 0) * size,
+            text(c, carbon.substring(1), p[carbon][0] + (carbon === "C1" ? 0.09 : carbon === "C4" ? -0.09 : carbon === "C5" ? -0.06 : 0) * size,
                  p[carbon][1] + (carbon === "C2" || carbon === "C3" ? 0.1 : carbon === "C5" ? -0.06 : 0.07) * size,
                  0.075 * size, "#2060c0")
     }

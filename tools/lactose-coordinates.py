@@ -1,157 +1,216 @@
 #!/usr/bin/env python3
 """Atom coordinates of lactose for the 3D movie (anims/lactose3d.swf).
 
-Builds two pyranose rings as ideal 4C1 chairs (beta-D-galactose with its O4 axial, beta-D-glucose
-with every group equatorial), joins them through the oxygen of the beta(1->4) bond, turns the
-glucose about that bond to keep the two units apart, then sets every hydroxyl hydrogen where it is
-farthest from other atoms. Prints the atom table that the movie holds: element, x, y, z in
-angstroms, and the unit (g galactose, u glucose); then the bonds; then the index of the bridging
-oxygen. Needs numpy (Debian: python3-numpy).
+Builds beta-lactose, beta-D-galactopyranosyl-(1->4)-beta-D-glucopyranose. Both rings are 4C1 chairs
+with C-C bonds of 1.52 A and ring C-O bonds of 1.43 A, relaxed to tetrahedral angles; every group
+sits on its carbon's tetrahedral directions, above or below the ring as the Haworth projection of
+each D-sugar puts it (in beta-D-glucose every OH and the CH2OH are then equatorial, in
+beta-D-galactose the OH of carbon 4 is axial). The glucose is turned about the two bonds of the
+bridging oxygen, within the angles the exo-anomeric effect allows, to keep the two units farthest
+apart; each hydroxyl hydrogen is turned to where it is farthest from the other atoms.
+
+Coordinates are right-handed (x right, y up, z toward the viewer, as the movie projects them). The
+script checks every bond length, the side of every group and the R/S configuration of several
+stereocentres, then prints the table the movie holds: element, x, y, z in angstroms (to 0.001) and the unit
+(g galactose, u glucose), centred on the molecule's mean position; the bonds; the index of the
+bridging oxygen. Plain Python 3.
 """
-import math, json
-import numpy as np
+import math
+import sys
 
-def unit(v): return v / np.linalg.norm(v)
+# --- vectors ---------------------------------------------------------------------------------
+def add(a, b): return [a[0] + b[0], a[1] + b[1], a[2] + b[2]]
+def sub(a, b): return [a[0] - b[0], a[1] - b[1], a[2] - b[2]]
+def mul(a, k): return [a[0] * k, a[1] * k, a[2] * k]
+def dot(a, b): return a[0] * b[0] + a[1] * b[1] + a[2] * b[2]
+def cross(a, b): return [a[1] * b[2] - a[2] * b[1], a[2] * b[0] - a[0] * b[2], a[0] * b[1] - a[1] * b[0]]
+def norm(a): return math.sqrt(dot(a, a))
+def unit(a): return mul(a, 1 / norm(a))
+def dist(a, b): return norm(sub(a, b))
 
-def chair(name_prefix):
-    # ring order O5, C1, C2, C3, C4, C5; 4C1: C1 down, C4 up
-    atoms = {}
-    r = 1.45
-    signs = {'O5': 1, 'C1': -1, 'C2': 1, 'C3': -1, 'C4': 1, 'C5': -1}
-    order = ['O5', 'C1', 'C2', 'C3', 'C4', 'C5']
-    for i, a in enumerate(order):
-        t = math.radians(60 * i)
-        atoms[a] = np.array([r * math.cos(t), r * math.sin(t), 0.25 * signs[a]])
-    return atoms, signs, order
+def angle(a, b, c):
+    """The angle a-b-c in degrees."""
+    return math.degrees(math.acos(max(-1, min(1, dot(unit(sub(a, b)), unit(sub(c, b)))))))
 
-def directions(atoms, signs, a):
-    p = atoms[a]
-    radial = unit(np.array([p[0], p[1], 0.0]))
-    axial = np.array([0, 0, 1.0 * signs[a]])
-    equatorial = unit(radial - 0.33 * axial)
-    return axial, equatorial
+def place(a, b, c, bond, bond_angle, torsion):
+    """The atom d bound to c: |cd| = bond, angle b-c-d = bond_angle, torsion a-b-c-d = torsion."""
+    bc = unit(sub(c, b))
+    n = unit(cross(sub(b, a), bc))
+    m = cross(n, bc)
+    t, p = math.radians(bond_angle), math.radians(torsion)
+    d = [-bond * math.cos(t), bond * math.sin(t) * math.cos(p), bond * math.sin(t) * math.sin(p)]
+    return add(c, add(mul(bc, d[0]), add(mul(m, d[1]), mul(n, d[2]))))
+
+CC, CO, CH, OH = 1.52, 1.43, 1.09, 0.96
+TETRAHEDRAL = 109.47
+RING = ['O5', 'C1', 'C2', 'C3', 'C4', 'C5']
+
+# --- one ring ------------------------------------------------------------------------------------
+def chair():
+    """The ring atoms of a 4C1 chair. Seen from +z, O5, C1 ... C5 run clockwise, so +z is "up" in
+    the Haworth sense; C4 lies above the mean plane and C1 below it."""
+    pucker = {'O5': 1, 'C1': -1, 'C2': 1, 'C3': -1, 'C4': 1, 'C5': -1}
+    p = {a: [1.45 * math.cos(math.radians(-60 * i)), 1.45 * math.sin(math.radians(-60 * i)), 0.25 * pucker[a]]
+         for i, a in enumerate(RING)}
+    # Relax towards the bond lengths and angles: each target is a distance between two atoms.
+    # Bonds hold firmly, angles (as 1-3 distances) give way.
+    targets = []
+    for i, a in enumerate(RING):
+        b, c = RING[(i + 1) % 6], RING[(i + 2) % 6]
+        ab = CO if 'O5' in (a, b) else CC
+        bc = CO if 'O5' in (b, c) else CC
+        middle = 112.0 if b == 'O5' else TETRAHEDRAL
+        targets.append((a, b, ab, 0.1))
+        targets.append((a, c, math.sqrt(ab * ab + bc * bc - 2 * ab * bc * math.cos(math.radians(middle))), 0.005))
+    for _ in range(20000):
+        step = {a: [0.0, 0.0, 0.0] for a in RING}
+        for a, b, length, give in targets:
+            d = sub(p[a], p[b])
+            pull = mul(d, (norm(d) - length) / norm(d) * give)
+            step[a] = sub(step[a], pull)
+            step[b] = add(step[b], pull)
+        for a in RING:
+            p[a] = add(p[a], step[a])
+    return p
+
+def up_normal(p):
+    """The ring's normal on the side from which O5, C1 ... C5 run clockwise: Haworth's "up"."""
+    centre = mul([sum(p[a][k] for a in RING) for k in range(3)], 1 / 6)
+    total = [0.0, 0.0, 0.0]
+    for i, a in enumerate(RING):
+        total = add(total, cross(sub(p[a], centre), sub(p[RING[(i + 1) % 6]], centre)))
+    return mul(unit(total), -1)
+
+def tetrahedral_pair(p, atom):
+    """The two free tetrahedral directions of a ring atom, as (up, down)."""
+    i = RING.index(atom)
+    a, b, c = p[RING[i - 1]], p[atom], p[RING[(i + 1) % 6]]
+    outward = unit(add(unit(sub(b, a)), unit(sub(b, c))))
+    across = unit(cross(sub(a, b), sub(c, b)))
+    half = math.radians(TETRAHEDRAL / 2)
+    one = add(mul(outward, math.cos(half)), mul(across, math.sin(half)))
+    two = sub(mul(outward, math.cos(half)), mul(across, math.sin(half)))
+    return (one, two) if dot(one, up_normal(p)) > 0 else (two, one)
+
+# The side of the oxygen (or, on carbon 5, of carbon 6) on each ring carbon, in Haworth's terms.
+SIDES = {
+    'glc': {'C1': 'up', 'C2': 'down', 'C3': 'up', 'C4': 'down', 'C5': 'up'},  # beta-D-glucose
+    'gal': {'C1': 'up', 'C2': 'down', 'C3': 'up', 'C4': 'up', 'C5': 'up'},    # beta-D-galactose
+}
 
 def build_unit(kind):
-    atoms, signs, order = chair(kind)
-    out = {k: ('O' if k.startswith('O') else 'C', v) for k, v in atoms.items()}
-    bonds = [(order[i], order[(i + 1) % 6]) for i in range(6)]
-    # substituents: which carbons carry O equatorial / axial
-    for c, n in (('C1', '1'), ('C2', '2'), ('C3', '3'), ('C4', '4')):
-        ax, eq = directions(atoms, signs, c)
-        o_dir = eq
-        h_dir = ax
-        if kind == 'gal' and c == 'C4':  # galactose: O4 axial
-            o_dir, h_dir = ax, eq
-        out['O' + n] = ('O', atoms[c] + 1.43 * o_dir)
-        out['H' + n] = ('H', atoms[c] + 1.10 * h_dir)
-        bonds += [(c, 'O' + n), (c, 'H' + n)]
-    ax, eq = directions(atoms, signs, 'C5')
-    out['C6'] = ('C', atoms['C5'] + 1.53 * eq)
-    out['H5'] = ('H', atoms['C5'] + 1.10 * ax)
-    bonds += [('C5', 'C6'), ('C5', 'H5')]
-    c6 = out['C6'][1]
-    away = unit(c6 - atoms['C5'])
-    side = unit(np.cross(away, np.array([0, 0, 1.0])))
-    up = unit(np.cross(side, away))
-    def tet(d1, d2):  # tetrahedral-ish direction from C6
-        return unit(away * 0.33 + d1 * 0.94 * math.cos(d2) + up * 0.94 * math.sin(d2))
-    out['O6'] = ('O', c6 + 1.43 * tet(side, 0.0))
-    out['H6a'] = ('H', c6 + 1.10 * tet(side, 2.1))
-    out['H6b'] = ('H', c6 + 1.10 * tet(side, -2.1))
+    """Atoms {name: (element, position)} and bonds of one sugar, its hydroxyl hydrogens left out."""
+    p = chair()
+    atoms = {a: ('O' if a == 'O5' else 'C', p[a]) for a in RING}
+    bonds = [(RING[i], RING[(i + 1) % 6]) for i in range(6)]
+    for carbon, side in SIDES[kind].items():
+        up, down = tetrahedral_pair(p, carbon)
+        heavy, light = (up, down) if side == 'up' else (down, up)
+        n = carbon[1]
+        group = 'C6' if carbon == 'C5' else 'O' + n
+        atoms[group] = (group[0], add(p[carbon], mul(heavy, CC if group == 'C6' else CO)))
+        atoms['H' + n] = ('H', add(p[carbon], mul(light, CH)))
+        bonds += [(carbon, group), (carbon, 'H' + n)]
+    c6 = atoms['C6'][1]
+    atoms['O6'] = ('O', place(p['O5'], p['C5'], c6, CO, TETRAHEDRAL, 60))  # the gt rotamer
+    atoms['H6a'] = ('H', place(p['O5'], p['C5'], c6, CH, TETRAHEDRAL, 180))
+    atoms['H6b'] = ('H', place(p['O5'], p['C5'], c6, CH, TETRAHEDRAL, -60))
     bonds += [('C6', 'O6'), ('C6', 'H6a'), ('C6', 'H6b')]
-    return out, bonds
+    return atoms, bonds
 
-def add_hydroxyl_h(out, bonds, o, c):
-    po = out[o][1]; pc = out[c][1]
-    b = unit(po - pc)
-    perp = unit(np.cross(b, np.array([0.3, 0.5, 0.8])))
-    d = unit(b * 0.33 + perp * 0.94)
-    out['H' + o] = ('H', po + 0.96 * d)
-    bonds.append((o, 'H' + o))
+def frame(a, b, c):
+    """An orthonormal frame of three points, as three rows."""
+    x = unit(sub(b, a))
+    z = unit(cross(x, sub(c, a)))
+    return [x, cross(z, x), z]
 
-def rotation(axis, angle):
-    axis = unit(axis); a = math.cos(angle / 2); b, c, d = -axis * math.sin(angle / 2)
-    return np.array([[a*a+b*b-c*c-d*d, 2*(b*c+a*d), 2*(b*d-a*c)],
-                     [2*(b*c-a*d), a*a+c*c-b*b-d*d, 2*(c*d+a*b)],
-                     [2*(b*d+a*c), 2*(c*d-a*b), a*a+d*d-b*b-c*c]])
+def moved(point, source, target):
+    """A point carried rigidly from the frame of `source` (three points) onto that of `target`."""
+    fs, ft = frame(*source), frame(*target)
+    local = [dot(sub(point, source[0]), axis) for axis in fs]
+    return add(target[0], add(mul(ft[0], local[0]), add(mul(ft[1], local[1]), mul(ft[2], local[2]))))
 
+# --- the two units joined ------------------------------------------------------------------------
 gal, gal_bonds = build_unit('gal')
 glc, glc_bonds = build_unit('glc')
-# the glycosidic oxygen: Gal O1 replaces Glc O4
-o1 = gal['O1'][1]; c1 = gal['C1'][1]
-b1 = unit(o1 - c1)
+gp = {k: v[1] for k, v in gal.items()}
+glc_angle = angle(glc['O4'][1], glc['C4'][1], glc['C3'][1])
 best = None
-for phi in range(0, 360, 10):
-    for tors in range(0, 360, 10):
-        # direction of O1 -> Glc C4 at 117 degrees from O1->C1
-        perp = unit(np.cross(b1, np.array([0.0, 0.0, 1.0])))
-        perp = rotation(b1, math.radians(phi)) @ perp
-        target = unit(-b1 * math.cos(math.radians(117)) * -1 + perp * math.sin(math.radians(117)))
-        target = unit(math.cos(math.radians(180 - 117)) * b1 + math.sin(math.radians(180 - 117)) * perp)
-        c4_target = o1 + 1.43 * target
-        # rigid transform: map glc C4 -> c4_target and glc O4 -> o1
-        src_c4 = glc['C4'][1]; src_o4 = glc['O4'][1]
-        v_src = unit(src_o4 - src_c4); v_dst = unit(o1 - c4_target)
-        axis = np.cross(v_src, v_dst)
-        if np.linalg.norm(axis) < 1e-6: R = np.eye(3)
-        else: R = rotation(axis, -math.acos(max(-1, min(1, np.dot(v_src, v_dst)))))
-        if np.linalg.norm(R @ v_src - v_dst) > 1e-3: R = rotation(axis, math.acos(max(-1, min(1, np.dot(v_src, v_dst)))))
-        R = rotation(v_dst, math.radians(tors)) @ R
-        placed = {k: (e, R @ (p - src_c4) + c4_target) for k, (e, p) in glc.items()}
-        heavy_gal = [p for k, (e, p) in gal.items() if k not in ('O1', 'C1')]
-        heavy_glc = [p for k, (e, p) in placed.items() if k not in ('O4', 'C4')]
-        m = min(np.linalg.norm(a - b) for a in heavy_gal for b in heavy_glc if True)
-        if best is None or m > best[0]:
-            best = (m, placed)
-glc_placed = best[1]
-atoms = {}
-for k, v in gal.items(): atoms["g" + k] = v
-for k, v in glc_placed.items():
-    if k == 'O4': continue
-    atoms["u" + k] = v
-bonds = [("g" + a, "g" + b) for a, b in gal_bonds]
-for a, b in glc_bonds:
-    a2 = "gO1" if a == 'O4' else "u" + a
-    b2 = "gO1" if b == 'O4' else "u" + b
-    bonds.append((a2, b2))
-# hydroxyl hydrogens
-for o, c in (('gO2', 'gC2'), ('gO3', 'gC3'), ('gO4', 'gC4'), ('gO6', 'gC6'), ('uO1', 'uC1'), ('uO2', 'uC2'), ('uO3', 'uC3'), ('uO6', 'uC6')):
-    h = 'H' + o
-    po = atoms[o][1]; pc = atoms[c][1]
-    b = unit(po - pc); perp0 = unit(np.cross(b, np.array([0.3, 0.5, 0.8])))
-    best_h = None
-    for t in range(0, 360, 10):
-        perp = rotation(b, math.radians(t)) @ perp0
-        cand = po + 0.96 * unit(b * 0.33 + perp * 0.94)
-        m = min(np.linalg.norm(cand - p) for k, (e, p) in atoms.items() if k != o)
-        if best_h is None or m > best_h[0]:
-            best_h = (m, cand)
-    atoms[h] = ('H', best_h[1])
-    bonds.append((o, h))
-names = list(atoms.keys())
-centre = sum(p for e, p in atoms.values()) / len(atoms)
-out_atoms = [[atoms[n][0], *[round(float(x), 2) for x in atoms[n][1] - centre], n[0]] for n in names]
-out_bonds = [[names.index(a), names.index(b)] for a, b in bonds]
+for phi in range(-100, -45, 5):      # O5'-C1'-O1-C4, exo-anomeric
+    for psi in range(-180, 180, 5):  # C1'-O1-C4-C3
+        c4 = place(gp['O5'], gp['C1'], gp['O1'], CO, 117.0, phi)
+        c3 = place(gp['C1'], gp['O1'], c4, dist(glc['C4'][1], glc['C3'][1]), glc_angle, psi)
+        source = (glc['O4'][1], glc['C4'][1], glc['C3'][1])
+        placed = {k: (e, moved(v, source, (gp['O1'], c4, c3))) for k, (e, v) in glc.items() if k != 'O4'}
+        apart = min(dist(a, b) for k, (e, a) in gal.items() if k not in ('C1', 'O1')
+                    for j, (f, b) in placed.items() if j != 'C4')
+        if best is None or apart > best[0]:
+            best = (apart, placed, phi, psi)
+atoms = {'g' + k: v for k, v in gal.items()}
+atoms.update({'u' + k: v for k, v in best[1].items()})
+bonds = [('g' + a, 'g' + b) for a, b in gal_bonds]
+bonds += [tuple('gO1' if x == 'O4' else 'u' + x for x in bond) for bond in glc_bonds]
+
+# Hydroxyl hydrogens, each turned to where it is farthest from every other atom.
+for unit_name, oxygens in (('g', ('O2', 'O3', 'O4', 'O6')), ('u', ('O1', 'O2', 'O3', 'O6'))):
+    for o in oxygens:
+        carbon = 'C6' if o == 'O6' else 'C' + o[1]
+        behind = 'C5' if o == 'O6' else ('O5' if o == 'O1' else 'C' + str(int(o[1]) - 1))
+        po, pc, pb = atoms[unit_name + o][1], atoms[unit_name + carbon][1], atoms[unit_name + behind][1]
+        spot = max((place(pb, pc, po, OH, 108.5, t) for t in range(0, 360, 10)),
+                   key=lambda h: min(dist(h, q) for k, (e, q) in atoms.items() if k != unit_name + o))
+        atoms[unit_name + 'H' + o] = ('H', spot)
+        bonds.append((unit_name + o, unit_name + 'H' + o))
+
+# --- checks -----------------------------------------------------------------------------------
+faults = []
+expected = {frozenset('CC'): CC, frozenset('CO'): CO, frozenset('CH'): CH, frozenset('OH'): OH}
+for a, b in bonds:
+    length = dist(atoms[a][1], atoms[b][1])
+    want = expected[frozenset(atoms[a][0] + atoms[b][0])]
+    if abs(length - want) > 0.002:
+        faults.append('bond %s-%s is %.3f A, not %.2f' % (a, b, length, want))
+for unit_name, kind in (('g', 'gal'), ('u', 'glc')):
+    ring = {a: atoms[unit_name + a][1] for a in RING}
+    up = up_normal(ring)
+    for carbon, side in SIDES[kind].items():
+        group = 'C6' if carbon == 'C5' else 'O' + carbon[1]
+        name = 'gO1' if (unit_name, group) == ('u', 'O4') else unit_name + group
+        towards = dot(sub(atoms[name][1], ring[carbon]), up)
+        if (towards > 0) != (side == 'up'):
+            faults.append('%s of %s is not %s' % (name, unit_name + carbon, side))
+
+def configuration(centre, by_priority):
+    """R or S at `centre`, its four neighbours given from the highest priority to the lowest."""
+    v = [sub(atoms[n][1], atoms[centre][1]) for n in by_priority[:3]]
+    return 'R' if dot(cross(v[0], v[1]), v[2]) < 0 else 'S'
+
+for centre, neighbours, want in (
+        ('uC2', ('uO2', 'uC1', 'uC3', 'uH2'), 'R'), ('uC5', ('uO5', 'uC4', 'uC6', 'uH5'), 'R'),
+        ('uC4', ('gO1', 'uC5', 'uC3', 'uH4'), 'S'), ('uC1', ('uO5', 'uO1', 'uC2', 'uH1'), 'R'),
+        ('gC2', ('gO2', 'gC1', 'gC3', 'gH2'), 'R'), ('gC4', ('gO4', 'gC5', 'gC3', 'gH4'), 'R'),
+        ('gC5', ('gO5', 'gC4', 'gC6', 'gH5'), 'R')):
+    if configuration(centre, neighbours) != want:
+        faults.append('%s is not %s' % (centre, want))
+bound = {n: set() for n in atoms}
+for a, b in bonds:
+    bound[a].add(b)
+    bound[b].add(a)
+names = list(atoms)
+close = [(a, b, round(dist(atoms[a][1], atoms[b][1]), 2)) for i, a in enumerate(names) for b in names[i + 1:]
+         if b not in bound[a] and not bound[a] & bound[b] and dist(atoms[a][1], atoms[b][1]) < 1.9]
+if close:
+    faults.append('atoms too close: %s' % close)
+if faults:
+    sys.exit('\n'.join(faults))
 counts = {}
-for e, *_ in out_atoms: counts[e] = counts.get(e, 0) + 1
-print(counts, "min distance between units", round(best[0], 2))
-# check bond lengths and non-bonded clashes
-idx = {n: i for i, n in enumerate(names)}
-bad = [(a, b) for a, b in bonds if np.linalg.norm(atoms[a][1] - atoms[b][1]) > 1.7]
-print("long bonds", bad)
-# every pair of atoms that are not bonded nor share a neighbour
-nb = {n: set() for n in names}
-for a, b in bonds: nb[a].add(b); nb[b].add(a)
-close = []
-for i, a in enumerate(names):
-    for b in names[i + 1:]:
-        if b in nb[a] or nb[a] & nb[b]: continue
-        d = np.linalg.norm(atoms[a][1] - atoms[b][1])
-        if d < 1.9: close.append((a, b, round(float(d), 2)))
-print("close pairs", close)
-unit_of = lambda n: n[1] if n.startswith('H') and n[1] in 'gu' and n[2] == 'O' else n[0]
-rows = [[atoms[n][0], *[round(float(x), 2) for x in atoms[n][1] - centre], unit_of(n)] for n in names]
-import sys
-print(",\n".join(json.dumps(r) for r in rows), file=sys.stderr)
-print(json.dumps(out_bonds), file=sys.stderr)
-print(names.index('gO1'), file=sys.stderr)
+for e, _ in atoms.values():
+    counts[e] = counts.get(e, 0) + 1
+print('atoms %s; phi %d, psi %d; units %.2f A apart' % (counts, best[2], best[3], best[0]), file=sys.stderr)
+
+# --- the table ------------------------------------------------------------------------------------
+centre = mul([sum(p[k] for e, p in atoms.values()) for k in range(3)], 1 / len(atoms))
+print(',\n'.join('["%s", %s, "%s"]' % (e, ', '.join('%.3f' % (x + 0.0) for x in sub(p, centre)), n[0])
+                 for n, (e, p) in atoms.items()))
+print('[' + ', '.join('[%d, %d]' % (names.index(a), names.index(b)) for a, b in bonds) + ']')
+print(names.index('gO1'))

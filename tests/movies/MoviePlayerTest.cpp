@@ -1,15 +1,161 @@
 #include "flash/TShockwaveFlash.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QQmlProperty>
-#include <QRegularExpression>
 #include <QQuickItem>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTextDocument>
 #include <QtTest>
+
+namespace {
+
+// The rectangle a text item paints, in its own coordinates.
+QRectF paintedArea(const QQuickItem* text)
+{
+    const qreal left = text->property("leftPadding").toReal();
+    const qreal right = text->property("rightPadding").toReal();
+    const qreal top = text->property("topPadding").toReal();
+    const qreal bottom = text->property("bottomPadding").toReal();
+    const qreal width = text->property("contentWidth").toReal();
+    const qreal height = text->property("contentHeight").toReal();
+    const int horizontal = text->property("effectiveHorizontalAlignment").toInt();
+    const int vertical = text->property("verticalAlignment").toInt();
+    const qreal freeWidth = text->width() - left - right - width;
+    const qreal freeHeight = text->height() - top - bottom - height;
+    const qreal x = left + ((horizontal & Qt::AlignRight)     ? freeWidth
+                            : (horizontal & Qt::AlignHCenter) ? freeWidth / 2
+                                                              : 0);
+    const qreal y = top + ((vertical & Qt::AlignBottom)    ? freeHeight
+                           : (vertical & Qt::AlignVCenter) ? freeHeight / 2
+                                                           : 0);
+    return QRectF(x, y, width, height);
+}
+
+// The text items shown: visible, not fully transparent, with something to read.
+void collectShownTexts(QQuickItem* item, QList<QQuickItem*>& texts)
+{
+    if (!item->isVisible() || item->opacity() <= 0) {
+        return;
+    }
+    if (item->inherits("QQuickText") && !item->property("text").toString().trimmed().isEmpty()) {
+        texts.append(item);
+    }
+    for (QQuickItem* child : item->childItems()) {
+        collectShownTexts(child, texts);
+    }
+}
+
+bool isWithin(QQuickItem* item, const QQuickItem* ancestor)
+{
+    for (; item; item = item->parentItem()) {
+        if (item == ancestor) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// French typography of what a student reads. Styled text turns every kind of space into a plain,
+// breaking one: there a non-breaking space is written "&nbsp;".
+QStringList typographyFaults(const QQuickItem* text)
+{
+    QString shown = text->property("text").toString();
+    const int format = text->property("textFormat").toInt();
+    const bool styled = format == 4 || (format == 2 && Qt::mightBeRichText(shown)); // StyledText, AutoText
+    QStringList faults;
+    if (styled) {
+        if (shown.contains(QChar(0x00a0)) || shown.contains(QChar(0x202f))) {
+            faults << "a non-breaking space that styled text makes breaking (write &nbsp;)";
+        }
+        shown.remove(QRegularExpression("<[^>]*>"));
+        shown.replace("&nbsp;", QChar(0x00a0))
+            .replace("&lt;", "<")
+            .replace("&gt;", ">")
+            .replace("&quot;", "\"");
+        shown.replace("&amp;", "&");
+    }
+    static const QList<QPair<QRegularExpression, QString>> rules = {
+        {QRegularExpression("'"), "a straight apostrophe (write ’)"},
+        {QRegularExpression("(?<![\\x{a0}\\x{202f}])[:;!?»]"), "no non-breaking space before : ; ! ? »"},
+        {QRegularExpression("«(?![\\x{a0}\\x{202f}])"), "no non-breaking space after «"},
+        {QRegularExpression("(^|[\\s(])-\\d"), "a hyphen for a minus sign (write −)"},
+        {QRegularExpression("\\d[ \\n](°C|%|min\\b|minutes?\\b|s\\b|secondes?\\b|g\\b|g/mol|mL\\b|Å|UA\\b)"),
+         "a number that may be split from its unit"},
+        {QRegularExpression("pH[ \\n]\\d"), "a pH that may be split from its value"},
+    };
+    for (const auto& [pattern, fault] : rules) {
+        if (pattern.match(shown).hasMatch()) {
+            faults << fault;
+        }
+    }
+    return faults;
+}
+
+// What is wrong with the texts shown on a movie's frame: a text outside the stage, under a lesson's
+// bars, cut by a clipping frame, elided, larger than its box or over another text; and, for the
+// lessons' scenes and the graph's explanation pages, its typography.
+QStringList textFaults(QQuickItem* root, int frame)
+{
+    QList<QQuickItem*> texts;
+    collectShownTexts(root, texts);
+    const QQuickItem* scenes = root->findChild<QQuickItem*>("sceneLoader");
+    const QQuickItem* pages = root->findChild<QQuickItem*>("pages");
+    QStringList faults;
+    QList<QPair<QString, QRectF>> shown;
+    for (QQuickItem* text : texts) {
+        const QString where =
+            QString("frame %1, \"%2\": ").arg(frame).arg(text->property("text").toString().left(50));
+        if (text->property("truncated").toBool()) {
+            faults << where + "elided";
+        }
+        const QRectF area = paintedArea(text);
+        if (area.width() > text->width() + 1 || area.height() > text->height() + 1) {
+            faults << where + QString("%1 x %2 in a box of %3 x %4")
+                                  .arg(area.width())
+                                  .arg(area.height())
+                                  .arg(text->width())
+                                  .arg(text->height());
+        }
+        QQuickItem* stage = text;
+        while (stage->parentItem() && stage->parentItem() != root) {
+            stage = stage->parentItem();
+        }
+        const QRectF onStage = text->mapRectToItem(stage, area);
+        if (!QRectF(0, 0, stage->width(), stage->height()).adjusted(-1, -1, 1, 1).contains(onStage)) {
+            faults << where + "outside the stage";
+        }
+        for (QQuickItem* frameItem = text->parentItem(); frameItem && frameItem != stage;
+             frameItem = frameItem->parentItem()) {
+            const QRectF bounds =
+                frameItem->mapRectToItem(stage, QRectF(0, 0, frameItem->width(), frameItem->height()));
+            if ((frameItem == scenes || frameItem->clip()) &&
+                !bounds.adjusted(-1, -1, 1, 1).contains(onStage)) {
+                faults << where +
+                              (frameItem == scenes ? "under the lesson's bars" : "cut by a clipping frame");
+            }
+        }
+        for (const auto& [other, otherArea] : shown) {
+            const QRectF common = onStage.intersected(otherArea);
+            if (common.width() > 2 && common.height() > 2) {
+                faults << where + "over \"" + other.left(50) + "\"";
+            }
+        }
+        shown.append({text->property("text").toString(), onStage});
+        if (isWithin(text, scenes) || isWithin(text, pages)) {
+            for (const QString& fault : typographyFaults(text)) {
+                faults << where + fault;
+            }
+        }
+    }
+    return faults;
+}
+
+} // namespace
 
 // The movie player on small movies made for the purpose.
 class MoviePlayerTest : public QObject
@@ -172,7 +318,8 @@ private slots:
         QMetaObject::invokeMethod(root, "attempt");
         QTRY_VERIFY(player.GetVariable("networkStatus") != "not tried");
 
-        QVERIFY2(!player.GetVariable("fileRead").contains("answers"), qPrintable(player.GetVariable("fileRead")));
+        QVERIFY2(!player.GetVariable("fileRead").contains("answers"),
+                 qPrintable(player.GetVariable("fileRead")));
         QVERIFY2(player.GetVariable("networkStatus").startsWith("status 0"),
                  qPrintable(player.GetVariable("networkStatus")));
         QCOMPARE(player.GetVariable("opened"), QString("false false"));
@@ -208,6 +355,40 @@ private slots:
             QTest::qWait(60);
             QCOMPARE(player.movieRoot()->property("currentFrame").toInt(), frame);
         }
+    }
+
+    // Every text of every frame of the explanations is shown whole and apart from the others, and
+    // the lessons speak French typography (see textFaults).
+    void everyExplanationShowsItsTextsWhole_data()
+    {
+        QTest::addColumn<QString>("file");
+        const QDir folder(VELMORA_ANIMS);
+        // The explanations; the control panel and the legend are laid out with the window.
+        for (const QString& movie : folder.entryList({"*.swf"}, QDir::Files)) {
+            if (!movie.startsWith("panel")) {
+                QTest::newRow(qPrintable(movie)) << folder.filePath(movie);
+            }
+        }
+    }
+
+    void everyExplanationShowsItsTextsWhole()
+    {
+        QFETCH(QString, file);
+        TShockwaveFlash player;
+        player.resize(1024, 768);
+        player.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&player));
+        player.setMovie(file);
+        QQuickItem* root = player.movieRoot();
+        QVERIFY(root);
+        QStringList faults;
+        const int frames = root->property("frameCount").toInt();
+        for (int frame = 1; frame <= frames; ++frame) {
+            player.GotoFrame(frame);
+            QTest::qWait(60);
+            faults += textFaults(root, frame);
+        }
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
     }
 
     void thePanelMoviesHoldWhatTheProgramWrites()
