@@ -29,8 +29,9 @@ Movie {
         color: "#2f6b3a"
         Text {
             objectName: "lessonTitle"
-            x: 28; anchors.verticalCenter: parent.verticalCenter
-            width: 1024 - 28 - 320
+            x: 28
+            width: 1024 - 28 - 320; height: parent.height
+            verticalAlignment: Text.AlignVCenter
             text: lesson.title
             color: "white"
             font.pixelSize: 30
