@@ -245,6 +245,45 @@ private slots:
         const QRectF shown = board->mapRectToScene(QRectF(0, 0, board->width(), board->height()));
         QCOMPARE(shown, QRectF(0, 100, 400, 200));
     }
+
+    void aRoundedButtonHasNoSeamAtAnyScale_data()
+    {
+        QTest::addColumn<QSize>("player");
+        QTest::newRow("1920x1080 quarter") << QSize(960, 540);
+        QTest::newRow("1280x1024 quarter") << QSize(640, 512);
+        QTest::newRow("800x600 quarter") << QSize(400, 300);
+    }
+
+    void aRoundedButtonHasNoSeamAtAnyScale()
+    {
+        QFETCH(QSize, player);
+        TShockwaveFlash panel;
+        panel.resize(player);
+        panel.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&panel));
+        panel.setMovie(QStringLiteral(VELMORA_ANIMS "/panelbut.swf"));
+        auto* button = qobject_cast<QQuickItem*>(findMovieObject(panel.movieRoot(), "startButton"));
+        QVERIFY(button);
+        auto* background = qvariant_cast<QQuickItem*>(button->property("background"));
+        const QImage shown = panel.grabFramebuffer();
+        const QRect box = background->mapRectToScene(background->boundingRect()).toRect();
+        const double scale = box.width() / background->width();
+        const int inset = qCeil(background->property("radius").toDouble() * scale * 0.75);
+        const QColor fill = background->property("color").value<QColor>();
+        // Lines through the corners, inside the border: every pixel has the button's colour.
+        const auto seam = [&](int x, int y) {
+            const QColor c = shown.pixelColor(x, y);
+            const int distance = qAbs(c.red() - fill.red()) + qAbs(c.green() - fill.green()) +
+                                 qAbs(c.blue() - fill.blue());
+            return distance > 40;
+        };
+        for (int x = box.left() + inset; x <= box.right() - inset; ++x) {
+            QVERIFY2(!seam(x, box.top() + inset / 2 + 1), qPrintable(QString("seam at column %1").arg(x)));
+        }
+        for (int y = box.top() + inset; y <= box.bottom() - inset; ++y) {
+            QVERIFY2(!seam(box.left() + inset / 2 + 1, y), qPrintable(QString("seam at row %1").arg(y)));
+        }
+    }
 };
 
 QTEST_MAIN(MoviePlayerTest)
