@@ -263,6 +263,11 @@ void TFormmodel::Formctivate()
     FlashBut->Play();
     FlashLegende->setMovie(appDir + "/anims/panellegende.swf");
     FlashLegende->Play();
+    // The panel starts from the World's values, so that what the settings file leaves out shows
+    // what the model uses.
+    for (const PanelVariable& variable : panelVariablesOf(*world_)) {
+        FlashBut->SetVariable(fromModel(variable.name), QString::fromStdString(variable.text));
+    }
 
     // 10.
     EcranSub->setToolTip(QString(graphHint).replace('\r', '\n'));

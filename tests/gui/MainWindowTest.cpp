@@ -255,6 +255,32 @@ private slots:
         QCOMPARE(w.panel()->GetVariable("nomreac"), QString("Hydrolyse du lactose"));
     }
 
+    void thePanelShowsWhatTheModelUsesAfterAnySettingsFile_data()
+    {
+        QTest::addColumn<bool>("missing");
+        QTest::addColumn<QByteArray>("settings");
+        QTest::newRow("missing") << true << QByteArray();
+        QTest::newRow("temperature only") << false << QByteArray("[temperature]\n25\n");
+        QTest::newRow("brought into range") << false
+                                            << QByteArray("[enzyme]\n5000\n[substrat]\n-50\n[ph]\n+6\n");
+    }
+
+    void thePanelShowsWhatTheModelUsesAfterAnySettingsFile()
+    {
+        QFETCH(bool, missing);
+        QFETCH(QByteArray, settings);
+        StartedWindow w(missing ? nullptr : &settings);
+        const World& world = w.world();
+        const std::pair<const char*, std::int32_t> shown[] = {
+            {"valeurtemp", world.temperature},   {"valeurph", world.ph},
+            {"valeurenz", world.enzymeAmount},   {"valeursub", world.substrateAmount},
+            {"valeurautre", world.otherAmount},
+        };
+        for (const auto& [variable, value] : shown) {
+            QCOMPARE(w.panel()->GetVariable(variable), QString::number(value));
+        }
+    }
+
     void startUpAppliesTheSettingsAndTheReaction()
     {
         const QByteArray settings = "[temperature]\r\n25\r\n[ph]\r\n6\r\n[enzyme]\r\n30\r\n[substrat]\r\n80\r\n"
