@@ -125,7 +125,7 @@ private slots:
         row("Chargerlesvaleurspardfaut1", "&Charger les valeurs par défaut", "", "");
         row("Quitter2", "&Quitter ce logiciel", "Alt+F4", "");
         row("Modle1", "Modèle", "", "");
-        row("recommencer1", "Démarrer / recommencer", "Return", "");
+        row("recommencer1", "Démarrer / recommencer", "Enter", "");
         row("Pause1", "Pause / reprise", "Space", "");
         row("Arrter1", "Arrêter", "Esc", "");
         row("Raction1", "&Réaction", "", "");
@@ -210,7 +210,8 @@ private slots:
         // Alt+A after the other "Cache" keys, which must work while it is hidden; F1 last, as its
         // viewer takes the window's activation.
         const Key keys[] = {
-            {"recommencer1", Qt::Key_Return, Qt::NoModifier}, {"Pause1", Qt::Key_Space, Qt::NoModifier},
+            {"recommencer1", Qt::Key_Return, Qt::NoModifier}, {"recommencer1", Qt::Key_Enter, Qt::KeypadModifier},
+            {"Pause1", Qt::Key_Space, Qt::NoModifier},
             {"Arrter1", Qt::Key_Escape, Qt::NoModifier},      {"purger1", Qt::Key_P, Qt::ShiftModifier},
             {"afficherfps1", Qt::Key_F, Qt::ShiftModifier},   {"rafrachir1", Qt::Key_F5, Qt::NoModifier},
             {"rafraichircommentaire1", Qt::Key_R, Qt::NoModifier}, {"affichermenucach1", Qt::Key_A, Qt::AltModifier},
