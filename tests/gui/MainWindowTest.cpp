@@ -2,6 +2,7 @@
 
 #include "app/DataFolder.h"
 #include "experiment/Comment.h"
+#include "flash/TFormFlash.h"
 #include "render/DrawingSurface.h"
 #include "support/WorldChecks.h"
 
@@ -377,6 +378,25 @@ private slots:
             QVERIFY(timersOffWhileOpen);
             QCOMPARE(w.timer("Timer1")->isActive(), running);
             QCOMPARE(w.timer("Timer2")->isActive(), running);
+        }
+    }
+
+    void aModalWindowGivesEachTimerBackItsOwnState()
+    {
+        for (const bool viewer : {false, true}) {
+            StartedWindow w;
+            w.window->recommencer1Click();
+            w.item("Chargerlesvaleurspardfaut1")->trigger(); // the tick stops, the scene is still drawn
+            if (viewer) {
+                TFormFlash* shown = w.window->fullScreenViewer();
+                QTimer::singleShot(100, shown, [shown] { shown->close(); });
+                w.item("plus1")->trigger();
+            } else {
+                w.command(w.panel(), "modeleglucose");
+                QTRY_COMPARE(w.boxes.seen.size(), size_t(1));
+            }
+            QVERIFY(w.timer("Timer1")->isActive());
+            QVERIFY2(!w.timer("Timer2")->isActive(), viewer ? "after F1" : "after the notice");
         }
     }
 
