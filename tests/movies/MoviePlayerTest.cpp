@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QDir>
 #include <QImage>
+#include <QLabel>
 #include <QQmlProperty>
 #include <QRegularExpression>
 #include <QQuickItem>
@@ -120,21 +121,30 @@ private slots:
     void aMovieThatCannotBeShownLeavesThePlayerEmpty_data()
     {
         QTest::addColumn<QString>("file");
-        QTest::newRow("missing") << fixture("nowhere.swf");
-        QTest::newRow("syntax error") << fixture("broken.swf");
-        QTest::newRow("not QML") << fixture("notamovie.swf");
-        QTest::newRow("a folder") << QString(VELMORA_MOVIE_FIXTURES);
-        QTest::newRow("forbidden import") << fixture("hostileimport.swf");
-        QTest::newRow("installed but not allowed") << fixture("hostilemodule.swf");
+        QTest::addColumn<QString>("notice");
+        const QString missing = QStringLiteral("Animation introuvable\u00a0: ");
+        const QString unreadable = QStringLiteral("Animation illisible\u00a0: ");
+        QTest::newRow("missing") << fixture("nowhere.swf") << missing + "nowhere.swf";
+        QTest::newRow("syntax error") << fixture("broken.swf") << unreadable + "broken.swf";
+        QTest::newRow("not QML") << fixture("notamovie.swf") << unreadable + "notamovie.swf";
+        QTest::newRow("a folder") << QString(VELMORA_MOVIE_FIXTURES) << missing + "fixtures";
+        QTest::newRow("forbidden import") << fixture("hostileimport.swf") << unreadable + "hostileimport.swf";
+        QTest::newRow("installed but not allowed")
+            << fixture("hostilemodule.swf") << unreadable + "hostilemodule.swf";
     }
 
     void aMovieThatCannotBeShownLeavesThePlayerEmpty()
     {
         QFETCH(QString, file);
+        QFETCH(QString, notice);
         TShockwaveFlash player;
         player.setMovie(fixture("timeline.swf"));
         player.setMovie(file);
         QVERIFY(!player.movieRoot());
+        // In its place, a notice names the file.
+        auto* shown = player.findChild<QLabel*>("movieNotice");
+        QVERIFY(shown && !shown->isHidden());
+        QCOMPARE(shown->text(), notice);
         QCOMPARE(player.movie(), file);
         player.Play();
         player.Rewind();
@@ -146,6 +156,7 @@ private slots:
         // The same player shows a sound movie again.
         player.setMovie(fixture("timeline.swf"));
         QVERIFY(player.movieRoot());
+        QVERIFY(shown->isHidden());
     }
 
     void aHostileMovieReachesNoFileAndNoNetwork()
