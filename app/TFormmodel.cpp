@@ -54,13 +54,14 @@ QString fromModel(std::string_view text)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// Keeps both timers off while a modal window is open, then sets both to the scene timer's
-// earlier state.
+// Keeps both timers off while a modal window is open, then sets each back to its own earlier
+// state: after a settings load during a run the scene timer is on and the tick off, and stays so.
 class TimerHold
 {
 public:
     TimerHold(QTimer* sceneTimer, QTimer* tickTimer)
-        : scene_(sceneTimer), tick_(tickTimer), sceneWasOn_(sceneTimer->isActive())
+        : scene_(sceneTimer), tick_(tickTimer), sceneWasOn_(sceneTimer->isActive()),
+          tickWasOn_(tickTimer->isActive())
     {
         scene_->stop();
         tick_->stop();
@@ -69,6 +70,8 @@ public:
     {
         if (sceneWasOn_) {
             scene_->start();
+        }
+        if (tickWasOn_) {
             tick_->start();
         }
     }
@@ -79,6 +82,7 @@ private:
     QTimer* scene_;
     QTimer* tick_;
     bool sceneWasOn_;
+    bool tickWasOn_;
 };
 
 // The settings file's requests, carried out on the panel movie and the symbol-size menu.
@@ -263,6 +267,11 @@ void TFormmodel::Formctivate()
     FlashBut->Play();
     FlashLegende->setMovie(appDir + "/anims/panellegende.swf");
     FlashLegende->Play();
+    // The panel starts from the World's values, so that what the settings file leaves out shows
+    // what the model uses.
+    for (const PanelVariable& variable : panelVariablesOf(*world_)) {
+        FlashBut->SetVariable(fromModel(variable.name), QString::fromStdString(variable.text));
+    }
 
     // 10.
     EcranSub->setToolTip(QString(graphHint).replace('\r', '\n'));

@@ -1,5 +1,6 @@
 // The main window's menu bar: every item with its component name, caption, shortcut key and
 // handler. Hidden items are not shown, but their shortcut keys work; disabled ones do nothing.
+// Where an item has two keys, the menu shows the first: "Enter" stands for both Enter keys.
 
 #include "app/TFormmodel.h"
 
@@ -78,7 +79,7 @@ void TFormmodel::createMenu()
 
     QMenu* modele = menu(nullptr, "Modle1", QStringLiteral("Modèle"));
     add(modele, {"recommencer1", QStringLiteral("Démarrer / recommencer"),
-                 {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)}, &TFormmodel::recommencer1Click});
+                 {QKeySequence(Qt::Key_Enter), QKeySequence(Qt::Key_Return)}, &TFormmodel::recommencer1Click});
     add(modele, {"Pause1", QStringLiteral("Pause / reprise"), {QKeySequence(Qt::Key_Space)}, &TFormmodel::Pause1Click});
     add(modele, {"Arrter1", QStringLiteral("Arrêter"), {QKeySequence(Qt::Key_Escape)}, &TFormmodel::Arrter1Click});
     QMenu* reaction = menu(modele, "Raction1", QStringLiteral("&Réaction"));

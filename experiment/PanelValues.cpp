@@ -21,4 +21,13 @@ std::string_view panelVariableName(PanelFault fault)
     return {};
 }
 
+std::array<PanelVariable, 5> panelVariablesOf(const World& world)
+{
+    return {{{"valeurtemp", std::to_string(world.temperature)},
+             {"valeurph", std::to_string(world.ph)},
+             {"valeurenz", std::to_string(world.enzymeAmount)},
+             {"valeursub", std::to_string(world.substrateAmount)},
+             {"valeurautre", std::to_string(world.otherAmount)}}};
+}
+
 } // namespace velmora

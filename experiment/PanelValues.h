@@ -1,7 +1,11 @@
 #pragma once
 
+#include "model/World.h"
+
+#include <array>
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace velmora {
@@ -27,5 +31,17 @@ enum class PanelFault
 
 // The movie variable's name, "valeurtemp" etc.; empty for none.
 std::string_view panelVariableName(PanelFault fault);
+
+// One of the panel's value variables and the text it shows.
+struct PanelVariable
+{
+    std::string_view name;
+    std::string text;
+};
+
+// The five value variables holding the World's temperature, pH and quantities, as decimal text:
+// what the panel shows before the settings are read, so that a value the settings file does not
+// set shows the one the model uses.
+std::array<PanelVariable, 5> panelVariablesOf(const World& world);
 
 } // namespace velmora

@@ -14,17 +14,18 @@ TFormInfo::TFormInfo(const QString& folder, QSize screen, QWidget* parent)
     resize(width, width * 535 / 770);
     createPlayer(this);
 
-    // The context menu: "Activer" reloads the movie; three "Fermer" on Esc, Space and Enter.
+    // The context menu: "Activer" reloads the movie; three "Fermer" on Esc, Space and Enter (the
+    // main keyboard's and the keypad's).
     setContextMenuPolicy(Qt::ActionsContextMenu);
     auto* reload = new QAction(QStringLiteral("Activer"), this);
     reload->setObjectName("Activer1");
     connect(reload, &QAction::triggered, this, &TFormInfo::Activer1Click);
     addAction(reload);
-    const QKeySequence keys[] = {Qt::Key_Escape, Qt::Key_Space, Qt::Key_Return};
+    const QList<QKeySequence> keys[] = {{Qt::Key_Escape}, {Qt::Key_Space}, {Qt::Key_Enter, Qt::Key_Return}};
     for (int i = 0; i < 3; ++i) {
         auto* close = new QAction(QStringLiteral("Fermer"), this);
         close->setObjectName(QStringLiteral("Fermer%1").arg(i + 1));
-        close->setShortcut(keys[i]);
+        close->setShortcuts(keys[i]);
         close->setShortcutContext(Qt::WindowShortcut);
         connect(close, &QAction::triggered, this, &QDialog::close);
         addAction(close);

@@ -4,12 +4,14 @@
 #include "render/SpriteSet.h"
 
 #include <QFileInfo>
+#include <QLabel>
 #include <QQmlEngine>
 #include <QQmlProperty>
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QRegularExpression>
 #include <QTextStream>
+#include <QVBoxLayout>
 
 #include <cstdio>
 
@@ -55,9 +57,11 @@ void TShockwaveFlash::setMovie(const QString& path)
     sandbox_.setMovieFolder(file.absolutePath());
     setSource(QUrl());
     engine()->clearComponentCache();
+    showNotice({});
     QTextStream err(stderr);
     if (!file.isFile()) {
         err << "velmora2: the movie " << path << " cannot be shown: there is no such file\n";
+        showNotice(QStringLiteral("Animation introuvable\u00a0: %1").arg(file.fileName()));
         return;
     }
     setSource(QUrl::fromLocalFile(file.absoluteFilePath()));
@@ -66,10 +70,34 @@ void TShockwaveFlash::setMovie(const QString& path)
         for (const QQmlError& error : errors()) {
             err << "  " << error.toString() << '\n';
         }
+        showNotice(QStringLiteral("Animation illisible\u00a0: %1").arg(file.fileName()));
         return;
     }
     connect(movieRoot(), SIGNAL(fsCommand(QString, QString)), this, SIGNAL(FSCommand(QString, QString)),
             Qt::QueuedConnection);
+}
+
+void TShockwaveFlash::showNotice(const QString& text)
+{
+    if (!notice_) {
+        if (text.isEmpty()) {
+            return;
+        }
+        // Over the empty player, filling it, so that a teacher sees which file to repair.
+        notice_ = new QLabel(this);
+        notice_->setObjectName("movieNotice");
+        notice_->setAlignment(Qt::AlignCenter);
+        notice_->setWordWrap(true);
+        notice_->setMargin(12);
+        QFont font = notice_->font();
+        font.setPointSize(12);
+        notice_->setFont(font);
+        auto* fill = new QVBoxLayout(this);
+        fill->setContentsMargins(0, 0, 0, 0);
+        fill->addWidget(notice_);
+    }
+    notice_->setText(text);
+    notice_->setVisible(!text.isEmpty());
 }
 
 QQuickItem* TShockwaveFlash::movieRoot() const

@@ -6,6 +6,7 @@
 #include <QQuickWidget>
 #include <QString>
 
+class QLabel;
 class QQuickItem;
 
 // The movie player. A movie is a QML document whose root item is a Movie of the program's own
@@ -13,8 +14,9 @@ class QQuickItem;
 // their own frames, and commands sent to the program. The operations keep the names of the
 // player interface that the program has always used.
 //
-// A missing or broken movie leaves the player empty: the error goes to stderr, every operation
-// then does nothing and GetVariable gives empty text.
+// A missing or broken movie leaves the player empty but for a short notice naming the file
+// ("Animation introuvable : ensavoirplus.swf"): the error goes to stderr, every operation then does
+// nothing and GetVariable gives empty text.
 class TShockwaveFlash : public QQuickWidget
 {
     Q_OBJECT
@@ -44,10 +46,12 @@ signals:
 
 private:
     QObject* findClip(const QString& clip) const;
+    void showNotice(const QString& text); // in place of a movie that cannot be shown; empty hides it
 
     MovieSandbox sandbox_;
     NoNetworkAccessManagerFactory network_;
     QString moviePath_;
+    QLabel* notice_ = nullptr;
 };
 
 // The object of a movie named `name` (its objectName) inside `within`, at any depth; null when none.

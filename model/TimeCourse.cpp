@@ -2,6 +2,9 @@
 
 #include "model/Arithmetic.h"
 
+#include <algorithm>
+#include <array>
+
 namespace velmora {
 
 void avancedansgraphe1Click(World& world, WindowUpdate& update)
@@ -77,6 +80,46 @@ TimeAxisLabel timeAxisLabel(const World& world, std::int32_t j, std::int32_t wid
     label.y = graphPlotHeight(height) + 2;
     label.text = std::to_string(wrapAdd(second, world.graphTimeOffset));
     return label;
+}
+
+std::vector<TimeAxisLabel> timeAxisLabels(const World& world, std::int32_t width, std::int32_t height,
+                                          std::int32_t fontPoints, const LabelWidth& textWidth)
+{
+    constexpr std::int32_t pageLabels = graphSeconds / 5;
+    std::array<TimeAxisLabel, pageLabels + 1> page;
+    std::array<std::int32_t, pageLabels + 1> widths{};
+    for (std::int32_t j = 1; j <= pageLabels; ++j) {
+        page[j] = timeAxisLabel(world, j, width, height, fontPoints);
+        widths[j] = textWidth(page[j].text);
+    }
+    const std::int32_t gap = fontPoints / 2;
+
+    // Places labels `every`, 2 x `every`, ... up to label `last`, from the right. Returns whether
+    // the labels after each pushed none of them left by more than half of five seconds, nor out of
+    // the surface.
+    std::vector<TimeAxisLabel> placed;
+    const auto place = [&](std::int32_t every, std::int32_t last) {
+        placed.clear();
+        bool fits = true;
+        std::int32_t end = width;
+        for (std::int32_t j = last - last % every; j >= every; j -= every) {
+            TimeAxisLabel label = page[j];
+            const std::int32_t inside = std::min(label.x, width - widths[j]);
+            label.x = std::min(inside, end - widths[j]);
+            fits = fits && label.x >= 0 && inside - label.x <= width / 40;
+            end = label.x - gap;
+            placed.push_back(label);
+        }
+        std::reverse(placed.begin(), placed.end());
+        return fits;
+    };
+    for (const std::int32_t every : {1, 2, 4, 5, 10, 20}) {
+        if (place(every, pageLabels) || every == pageLabels) {
+            place(every, timeAxisLabelCount(world));
+            break;
+        }
+    }
+    return placed;
 }
 
 } // namespace velmora

@@ -4,7 +4,9 @@
 #include "model/World.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
+#include <vector>
 
 namespace velmora {
 
@@ -65,7 +67,21 @@ struct TimeAxisLabel
     std::string text;
 };
 std::int32_t timeAxisLabelCount(const World& world);
+// Label j at its usual place: its top-left corner fontPoints / 2 pixels left of its second per
+// digit of 5j alone, on the second row of the strip.
 TimeAxisLabel timeAxisLabel(const World& world, std::int32_t j, std::int32_t width, std::int32_t height,
                             std::int32_t fontPoints);
+
+// Width in pixels of a label's text, as the window's font draws it.
+using LabelWidth = std::function<std::int32_t(const std::string& text)>;
+
+// The time-axis labels to draw, left to right. Each lies at its usual place, or left of it just
+// enough to end inside the surface and fontPoints / 2 pixels before the next label, so that no
+// label is cut and none overprints another. Where the page's labels cannot all stand every five
+// seconds without one being pushed more than half of five seconds from its place, one label in 2,
+// 4, 5, 10 or 20 is drawn (the page's last, 100 seconds, always among them), chosen for the whole
+// page so that labels do not come and go as it fills.
+std::vector<TimeAxisLabel> timeAxisLabels(const World& world, std::int32_t width, std::int32_t height,
+                                          std::int32_t fontPoints, const LabelWidth& textWidth);
 
 } // namespace velmora

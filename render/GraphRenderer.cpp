@@ -59,8 +59,10 @@ void drawGraph(DrawingSurface& surface, const velmora::World& world)
     // The time labels, every five seconds, on the strip's colour.
     canvas.setPen(labelGreen);
     const QFontMetrics metrics(canvas.font());
-    for (std::int32_t j = 1; j <= timeAxisLabelCount(world); ++j) {
-        const TimeAxisLabel label = timeAxisLabel(world, j, width, height, graphFontPoints);
+    const auto textWidth = [&metrics](const std::string& text) {
+        return metrics.horizontalAdvance(QString::fromStdString(text));
+    };
+    for (const TimeAxisLabel& label : timeAxisLabels(world, width, height, graphFontPoints, textWidth)) {
         const QString text = QString::fromStdString(label.text);
         const QRect box(label.x, label.y, metrics.horizontalAdvance(text), metrics.height());
         canvas.fillRect(box, silver);

@@ -47,6 +47,16 @@ std::string ioError(int code)
     return "I/O error " + std::to_string(code);
 }
 
+// The panel shows what the model uses: where the World stores another value than the text read (a
+// quantity brought into 0..200, a "+" sign, leading zeros), the panel is given the stored value.
+void showStoredValue(SettingsTarget& target, std::string_view variable, std::string_view text,
+                     std::int32_t stored)
+{
+    if (const std::string shown = std::to_string(stored); shown != text) {
+        target.setPanelVariable(variable, shown);
+    }
+}
+
 } // namespace
 
 std::string applySettings(std::FILE* file, World& world, SettingsTarget& target)
@@ -78,22 +88,27 @@ std::string applySettings(std::FILE* file, World& world, SettingsTarget& target)
             }
             world.temperature = *number;
             target.setPanelVariable("valeurtemp", value);
+            showStoredValue(target, "valeurtemp", value, world.temperature);
         } else if (line == "[substrat]" || line == "[autre]" || line == "[enzyme]") {
             // The panel receives the text before it is converted, also when the conversion fails.
             const bool substrate = line == "[substrat]";
             const bool other = line == "[autre]";
-            target.setPanelVariable(substrate ? "valeursub" : other ? "valeurautre" : "valeurenz", value);
+            const std::string_view variable = substrate ? "valeursub" : other ? "valeurautre" : "valeurenz";
+            target.setPanelVariable(variable, value);
             if (!number) {
                 return notAnIntegerMessage(value);
             }
-            (substrate ? world.substrateAmount : other ? world.otherAmount : world.enzymeAmount) =
-                clampAmount(*number);
+            std::int32_t& amount =
+                substrate ? world.substrateAmount : (other ? world.otherAmount : world.enzymeAmount);
+            amount = clampAmount(*number);
+            showStoredValue(target, variable, value, amount);
         } else if (line == "[ph]") {
             if (!number) {
                 return notAnIntegerMessage(value);
             }
             world.ph = *number;
             target.setPanelVariable("valeurph", value);
+            showStoredValue(target, "valeurph", value, world.ph);
         } else if (line == "[taille]") {
             target.chooseSymbolSize(value == "0");
         }

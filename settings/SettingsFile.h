@@ -24,7 +24,8 @@ public:
 // "[autre]", "[enzyme]", "[ph]", "[taille]", "[reaction]" is followed by its value line; every
 // other line is skipped. Sections apply in file order, so the last occurrence wins.
 //
-// Applies the settings read from `file` to the World and the panel. Returns the error that ended
+// Applies the settings read from `file` to the World and the panel: the panel gets each value line
+// as read, then the value the World stores where that differs. Returns the error that ended
 // the read ("'x' is not a valid integer value", "I/O error 5"), or empty text; what was applied
 // before an error stays applied.
 std::string applySettings(std::FILE* file, World& world, SettingsTarget& target);

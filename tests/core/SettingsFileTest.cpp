@@ -78,7 +78,11 @@ TEST(SettingsFile, SectionLinesAreExact)
         {"[taille]\n1\n[taille]\nabc\n[taille]\n", {"grands", "grands", "grands"}}, // an empty value too
         {"[taille]\n0\r\n", {"petits"}},
         {"[taille]\n 0\n", {"grands"}},
-        {"[enzyme]\n500\n[substrat]\n-4\n", {"valeurenz=500", "valeursub=-4"}},
+        // The panel then shows what the World stores.
+        {"[enzyme]\n500\n[substrat]\n-4\n",
+         {"valeurenz=500", "valeurenz=200", "valeursub=-4", "valeursub=0"}},
+        {"[temperature]\n+25\n[ph]\n007\n",
+         {"valeurtemp=+25", "valeurtemp=25", "valeurph=007", "valeurph=7"}},
     };
     for (const Case& c : cases) {
         const Applied a = apply(c.text);

@@ -135,6 +135,49 @@ TEST(TimeCourse, TimeLabelsShiftByTheDigitsOfTheirSecondAlone)
     EXPECT_EQ(second.x, 10 * 432 / 100 - 6);
 }
 
+TEST(TimeCourse, TimeLabelsStayWholeInsideTheSurfaceAndNeverOverprint)
+{
+    // About the window's 7-point font: 5 pixels a digit.
+    const LabelWidth width = [](const std::string& text) {
+        return static_cast<std::int32_t>(5 * text.size());
+    };
+    struct Case
+    {
+        std::int32_t surface; // graph width on a 1024 x 768, an 800 x 600 and a 1920 x 1080 screen
+        std::int32_t offset;
+        std::int32_t drawn; // labels on a full page
+    };
+    const Case cases[] = {{432, 0, 20}, {432, 100, 20}, {432, 1000, 10}, {320, 0, 20},
+                          {320, 100, 10}, {880, 100, 20}, {880, 10000, 20}, {60, 100, 2}};
+    for (const Case& c : cases) {
+        auto world = graphWorld();
+        world->graphCount = 100;
+        world->graphTimeOffset = c.offset;
+        const std::vector<TimeAxisLabel> labels = timeAxisLabels(*world, c.surface, 315, 7, width);
+        ASSERT_EQ(static_cast<std::int32_t>(labels.size()), c.drawn) << c.surface << " " << c.offset;
+        EXPECT_EQ(labels.back().text, std::to_string(c.offset + 100));
+        EXPECT_EQ(labels.back().x + width(labels.back().text), c.surface) << "the page's end, shifted left";
+        for (std::size_t i = 0; i < labels.size(); ++i) {
+            EXPECT_GE(labels[i].x, 0);
+            EXPECT_EQ(labels[i].y, 297);
+            if (i > 0) {
+                EXPECT_GE(labels[i].x, labels[i - 1].x + width(labels[i - 1].text) + 3) << labels[i].text;
+            }
+        }
+    }
+    // Where a label fits, it keeps its usual place; only the crowd at the page's end moves.
+    auto world = graphWorld();
+    world->graphCount = 100;
+    const std::vector<TimeAxisLabel> labels = timeAxisLabels(*world, 432, 315, 7, width);
+    for (std::int32_t j = 1; j <= 18; ++j) {
+        EXPECT_EQ(labels[j - 1].x, timeAxisLabel(*world, j, 432, 315, 7).x) << j;
+    }
+    // The labels of a page fill in as its seconds go by, at the same places.
+    world->graphCount = 12;
+    ASSERT_EQ(timeAxisLabels(*world, 432, 315, 7, width).size(), 2u);
+    EXPECT_EQ(timeAxisLabels(*world, 432, 315, 7, width)[1].x, labels[1].x);
+}
+
 TEST(TimeCourse, AxisLabelsInPerCentOrArbitraryUnits)
 {
     EXPECT_EQ(axisLabels(80, true).top, "100 %");

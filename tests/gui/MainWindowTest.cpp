@@ -2,6 +2,7 @@
 
 #include "app/DataFolder.h"
 #include "experiment/Comment.h"
+#include "flash/TFormFlash.h"
 #include "render/DrawingSurface.h"
 #include "support/WorldChecks.h"
 
@@ -125,7 +126,7 @@ private slots:
         row("Chargerlesvaleurspardfaut1", "&Charger les valeurs par défaut", "", "");
         row("Quitter2", "&Quitter ce logiciel", "Alt+F4", "");
         row("Modle1", "Modèle", "", "");
-        row("recommencer1", "Démarrer / recommencer", "Return", "");
+        row("recommencer1", "Démarrer / recommencer", "Enter", "");
         row("Pause1", "Pause / reprise", "Space", "");
         row("Arrter1", "Arrêter", "Esc", "");
         row("Raction1", "&Réaction", "", "");
@@ -210,7 +211,8 @@ private slots:
         // Alt+A after the other "Cache" keys, which must work while it is hidden; F1 last, as its
         // viewer takes the window's activation.
         const Key keys[] = {
-            {"recommencer1", Qt::Key_Return, Qt::NoModifier}, {"Pause1", Qt::Key_Space, Qt::NoModifier},
+            {"recommencer1", Qt::Key_Return, Qt::NoModifier}, {"recommencer1", Qt::Key_Enter, Qt::KeypadModifier},
+            {"Pause1", Qt::Key_Space, Qt::NoModifier},
             {"Arrter1", Qt::Key_Escape, Qt::NoModifier},      {"purger1", Qt::Key_P, Qt::ShiftModifier},
             {"afficherfps1", Qt::Key_F, Qt::ShiftModifier},   {"rafrachir1", Qt::Key_F5, Qt::NoModifier},
             {"rafraichircommentaire1", Qt::Key_R, Qt::NoModifier}, {"affichermenucach1", Qt::Key_A, Qt::AltModifier},
@@ -253,6 +255,32 @@ private slots:
         w.window->recommencer1Click();
         QCOMPARE(w.world().substrateKind, Kind::lactose);
         QCOMPARE(w.panel()->GetVariable("nomreac"), QString("Hydrolyse du lactose"));
+    }
+
+    void thePanelShowsWhatTheModelUsesAfterAnySettingsFile_data()
+    {
+        QTest::addColumn<bool>("missing");
+        QTest::addColumn<QByteArray>("settings");
+        QTest::newRow("missing") << true << QByteArray();
+        QTest::newRow("temperature only") << false << QByteArray("[temperature]\n25\n");
+        QTest::newRow("brought into range") << false
+                                            << QByteArray("[enzyme]\n5000\n[substrat]\n-50\n[ph]\n+6\n");
+    }
+
+    void thePanelShowsWhatTheModelUsesAfterAnySettingsFile()
+    {
+        QFETCH(bool, missing);
+        QFETCH(QByteArray, settings);
+        StartedWindow w(missing ? nullptr : &settings);
+        const World& world = w.world();
+        const std::pair<const char*, std::int32_t> shown[] = {
+            {"valeurtemp", world.temperature},   {"valeurph", world.ph},
+            {"valeurenz", world.enzymeAmount},   {"valeursub", world.substrateAmount},
+            {"valeurautre", world.otherAmount},
+        };
+        for (const auto& [variable, value] : shown) {
+            QCOMPARE(w.panel()->GetVariable(variable), QString::number(value));
+        }
     }
 
     void startUpAppliesTheSettingsAndTheReaction()
@@ -350,6 +378,25 @@ private slots:
             QVERIFY(timersOffWhileOpen);
             QCOMPARE(w.timer("Timer1")->isActive(), running);
             QCOMPARE(w.timer("Timer2")->isActive(), running);
+        }
+    }
+
+    void aModalWindowGivesEachTimerBackItsOwnState()
+    {
+        for (const bool viewer : {false, true}) {
+            StartedWindow w;
+            w.window->recommencer1Click();
+            w.item("Chargerlesvaleurspardfaut1")->trigger(); // the tick stops, the scene is still drawn
+            if (viewer) {
+                TFormFlash* shown = w.window->fullScreenViewer();
+                QTimer::singleShot(100, shown, [shown] { shown->close(); });
+                w.item("plus1")->trigger();
+            } else {
+                w.command(w.panel(), "modeleglucose");
+                QTRY_COMPARE(w.boxes.seen.size(), size_t(1));
+            }
+            QVERIFY(w.timer("Timer1")->isActive());
+            QVERIFY2(!w.timer("Timer2")->isActive(), viewer ? "after F1" : "after the notice");
         }
     }
 

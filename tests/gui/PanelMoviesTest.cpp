@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QQuickItem>
+#include <QSignalSpy>
 #include <QtTest>
 
 using namespace velmora;
@@ -76,6 +77,33 @@ private slots:
         QVERIFY(s.w.world().denatured[1]);
         QCOMPARE(s.comment(), shown(CommentText::denaturation));
         QVERIFY(s.w.timer("Timer2")->isActive()); // a temperature change never stops the experiment
+    }
+
+    void aHandleLetGoWhereItWasSendsNothing()
+    {
+        Student s;
+        clickInMovie(s.w.panel(), "startButton");
+        for (int second = 0; second < 3; ++second) {
+            s.w.item("avancedansgraphe1")->trigger();
+        }
+        QSignalSpy commands(s.w.panel(), &TShockwaveFlash::FSCommand);
+        for (const char* name :
+             {"temperatureSlider", "phSlider", "enzymeSlider", "substrateSlider", "otherSlider"}) {
+            auto* handle = qvariant_cast<QQuickItem*>(movieItem(s.w.panel(), name)->property("handle"));
+            const QPointF middle = handle->mapToScene(QPointF(handle->width() / 2, handle->height() / 2));
+            QTest::mouseClick(s.w.panel(), Qt::LeftButton, {}, middle.toPoint());
+            QTest::qWait(20);
+        }
+        QCOMPARE(commands.count(), 0);
+        QVERIFY(s.w.timer("Timer2")->isActive());
+        QCOMPARE(s.w.world().graphMarks[3], noMark);
+
+        // A value the program wrote in is known too: moving back to it sends nothing.
+        s.slide("temperatureSlider", 20);
+        QCOMPARE(commands.count(), 1);
+        s.w.item("Chargerlesvaleurspardfaut1")->trigger();
+        s.slide("temperatureSlider", 37);
+        QCOMPARE(commands.count(), 1);
     }
 
     void thePhSliderMarksTheCurrentSecondInBlue()

@@ -125,6 +125,7 @@ private slots:
             [&] { QTest::keyClick(viewer, Qt::Key_Escape); },
             [&] { QTest::keyClick(viewer, Qt::Key_Space); },
             [&] { QTest::keyClick(viewer, Qt::Key_Return); },
+            [&] { QTest::keyClick(viewer, Qt::Key_Enter, Qt::KeypadModifier); },
             [&] { QTest::keyClick(viewer, Qt::Key_A); },
             [&] { clickInMovie(viewer->player(), "closeButton"); }, // "fermer"
         };
@@ -141,6 +142,7 @@ private slots:
                 QVERIFY(w.timer("Timer2")->isActive());
                 QVERIFY(w.world().graphCount * 20 + w.world().tickCounter > before); // the experiment goes on
                 close();
+                QVERIFY(!viewer->isVisible());
                 checked = true;
             });
             QTest::mouseClick(icon, Qt::LeftButton);

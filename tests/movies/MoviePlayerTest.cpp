@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QLabel>
 #include <QQmlProperty>
 #include <QQuickItem>
 #include <QRegularExpression>
@@ -266,21 +267,30 @@ private slots:
     void aMovieThatCannotBeShownLeavesThePlayerEmpty_data()
     {
         QTest::addColumn<QString>("file");
-        QTest::newRow("missing") << fixture("nowhere.swf");
-        QTest::newRow("syntax error") << fixture("broken.swf");
-        QTest::newRow("not QML") << fixture("notamovie.swf");
-        QTest::newRow("a folder") << QString(VELMORA_MOVIE_FIXTURES);
-        QTest::newRow("forbidden import") << fixture("hostileimport.swf");
-        QTest::newRow("installed but not allowed") << fixture("hostilemodule.swf");
+        QTest::addColumn<QString>("notice");
+        const QString missing = QStringLiteral("Animation introuvable\u00a0: ");
+        const QString unreadable = QStringLiteral("Animation illisible\u00a0: ");
+        QTest::newRow("missing") << fixture("nowhere.swf") << missing + "nowhere.swf";
+        QTest::newRow("syntax error") << fixture("broken.swf") << unreadable + "broken.swf";
+        QTest::newRow("not QML") << fixture("notamovie.swf") << unreadable + "notamovie.swf";
+        QTest::newRow("a folder") << QString(VELMORA_MOVIE_FIXTURES) << missing + "fixtures";
+        QTest::newRow("forbidden import") << fixture("hostileimport.swf") << unreadable + "hostileimport.swf";
+        QTest::newRow("installed but not allowed")
+            << fixture("hostilemodule.swf") << unreadable + "hostilemodule.swf";
     }
 
     void aMovieThatCannotBeShownLeavesThePlayerEmpty()
     {
         QFETCH(QString, file);
+        QFETCH(QString, notice);
         TShockwaveFlash player;
         player.setMovie(fixture("timeline.swf"));
         player.setMovie(file);
         QVERIFY(!player.movieRoot());
+        // In its place, a notice names the file.
+        auto* shown = player.findChild<QLabel*>("movieNotice");
+        QVERIFY(shown && !shown->isHidden());
+        QCOMPARE(shown->text(), notice);
         QCOMPARE(player.movie(), file);
         player.Play();
         player.Rewind();
@@ -292,6 +302,7 @@ private slots:
         // The same player shows a sound movie again.
         player.setMovie(fixture("timeline.swf"));
         QVERIFY(player.movieRoot());
+        QVERIFY(shown->isHidden());
     }
 
     void aHostileMovieReachesNoFileAndNoNetwork()
@@ -425,6 +436,45 @@ private slots:
         QVERIFY(board);
         const QRectF shown = board->mapRectToScene(QRectF(0, 0, board->width(), board->height()));
         QCOMPARE(shown, QRectF(0, 100, 400, 200));
+    }
+
+    void aRoundedButtonHasNoSeamAtAnyScale_data()
+    {
+        QTest::addColumn<QSize>("player");
+        QTest::newRow("1920x1080 quarter") << QSize(960, 540);
+        QTest::newRow("1280x1024 quarter") << QSize(640, 512);
+        QTest::newRow("800x600 quarter") << QSize(400, 300);
+    }
+
+    void aRoundedButtonHasNoSeamAtAnyScale()
+    {
+        QFETCH(QSize, player);
+        TShockwaveFlash panel;
+        panel.resize(player);
+        panel.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&panel));
+        panel.setMovie(QStringLiteral(VELMORA_ANIMS "/panelbut.swf"));
+        auto* button = qobject_cast<QQuickItem*>(findMovieObject(panel.movieRoot(), "startButton"));
+        QVERIFY(button);
+        auto* background = qvariant_cast<QQuickItem*>(button->property("background"));
+        const QImage shown = panel.grabFramebuffer();
+        const QRect box = background->mapRectToScene(background->boundingRect()).toRect();
+        const double scale = box.width() / background->width();
+        const int inset = qCeil(background->property("radius").toDouble() * scale * 0.75);
+        const QColor fill = background->property("color").value<QColor>();
+        // Lines through the corners, inside the border: every pixel has the button's colour.
+        const auto seam = [&](int x, int y) {
+            const QColor c = shown.pixelColor(x, y);
+            const int distance = qAbs(c.red() - fill.red()) + qAbs(c.green() - fill.green()) +
+                                 qAbs(c.blue() - fill.blue());
+            return distance > 40;
+        };
+        for (int x = box.left() + inset; x <= box.right() - inset; ++x) {
+            QVERIFY2(!seam(x, box.top() + inset / 2 + 1), qPrintable(QString("seam at column %1").arg(x)));
+        }
+        for (int y = box.top() + inset; y <= box.bottom() - inset; ++y) {
+            QVERIFY2(!seam(box.left() + inset / 2 + 1, y), qPrintable(QString("seam at row %1").arg(y)));
+        }
     }
 };
 

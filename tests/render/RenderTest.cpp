@@ -363,16 +363,38 @@ private slots:
         auto world = scenario(1, 37, true);
         world->substrateAmount = 100;
         world->graphCount = 4;
-        auto s = surface(200, 120);
+        auto s = surface(432, 120); // the graph's width on a 1024 x 768 screen
         drawGraph(*s, *world);
         QCOMPARE(leftmostGreen(s->frontBuffer()), -1);
 
         world->graphCount = 5;
         world->graphTimeOffset = 100;
         drawGraph(*s, *world);
-        // "105" starts 3 pixels left of second 5 (x = 10), for its one digit "5".
+        // "105" starts 3 pixels left of second 5 (x = 21), for its one digit "5".
         const int left = leftmostGreen(s->frontBuffer());
-        QVERIFY2(left >= 7 && left <= 8, qPrintable(QString::number(left)));
+        QVERIFY2(left >= 18 && left <= 19, qPrintable(QString::number(left)));
+    }
+
+    void thePagesLastLabelIsDrawnWhole()
+    {
+        auto world = scenario(1, 37, true);
+        world->substrateAmount = 100;
+        world->graphCount = 100;
+        auto s = surface(200, 120);
+        drawGraph(*s, *world);
+        // "100", shifted left to end at the surface's edge, looks as it does drawn alone.
+        QFont font("arial");
+        font.setPointSize(graphFontPoints);
+        const QFontMetrics metrics(font);
+        const QSize size(metrics.horizontalAdvance("100"), metrics.height());
+        QImage alone(size, QImage::Format_RGB32);
+        alone.fill(QColor(192, 192, 192));
+        QPainter painter(&alone);
+        painter.setFont(font);
+        painter.setPen(QColor(0, 128, 0));
+        painter.drawText(QRect(QPoint(0, 0), size), Qt::AlignLeft | Qt::AlignTop, "100");
+        painter.end();
+        QCOMPARE(s->frontBuffer().copy(QRect(QPoint(200 - size.width(), 102), size)), alone);
     }
 };
 

@@ -59,8 +59,20 @@ Item {
         readonly property bool fixed: movie.stageWidth > 0 && movie.stageHeight > 0
         width: fixed ? movie.stageWidth : movie.width
         height: fixed ? movie.stageHeight : movie.height
-        anchors.centerIn: parent
+        transformOrigin: Item.TopLeft
         scale: fixed ? Math.min(movie.width / movie.stageWidth, movie.height / movie.stageHeight) : 1
+        // Centred on whole pixels, so that a stage at a whole scale draws exactly.
+        x: Math.round((movie.width - width * scale) / 2)
+        y: Math.round((movie.height - height * scale) / 2)
+
+        // Qt Quick's software renderer draws a rounded or bordered rectangle under a plain scale in
+        // pieces (corner pictures, edge and inner fills) that snap to the pixel grid each on its
+        // own: unless every unit of the stage falls on whole device pixels, they leave hairline
+        // gaps between them and stretch the corners pixel by pixel. Under any other transform it
+        // draws each such rectangle whole and transforms the picture smoothly. A turn far too small
+        // to move any pixel puts the stage on that path whenever its scale is not whole.
+        readonly property real devicePixels: scale * Screen.devicePixelRatio
+        rotation: Math.abs(devicePixels - Math.round(devicePixels)) < 1e-6 ? 0 : 1e-7
     }
 
     Timer {
