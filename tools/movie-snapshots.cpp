@@ -9,10 +9,11 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFileInfo>
 #include <QQuickItem>
 #include <QRegularExpression>
+#include <QTimer>
 
 #include <cstdio>
 
@@ -28,11 +29,9 @@ void printMessage(QtMsgType, const QMessageLogContext&, const QString& message)
 
 void wait(int milliseconds)
 {
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < milliseconds) {
-        QApplication::processEvents(QEventLoop::AllEvents, 10);
-    }
+    QEventLoop loop;
+    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
+    loop.exec();
 }
 
 } // namespace
