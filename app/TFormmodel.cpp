@@ -2,6 +2,7 @@
 
 #include "app/DataFolder.h"
 #include "app/ErrorReport.h"
+#include "app/FileWriter.h"
 #include "experiment/Comment.h"
 #include "experiment/Lifecycle.h"
 #include "experiment/PanelCommands.h"
@@ -284,7 +285,8 @@ bool TFormmodel::loadSettings()
 {
     world_->appDir = findDataFolder().toStdString();
     WindowSettingsTarget target(FlashBut, [this](bool small) { chooseSymbolSize(small); });
-    const std::string error = loadSettingsFile(world_->appDir + "/velmora.ini", *world_, target);
+    // Opened by the file writer when it runs: the file may lie outside what the window reads.
+    const std::string error = applySettingsFile(openUserFile(world_->appDir + "/velmora.ini"), *world_, target);
     if (!error.empty()) {
         showErrorReport(QString::fromStdString(error), this);
         return false;

@@ -1,6 +1,9 @@
 // velmora2: the program's entry.
 
+#include "app/DataFolder.h"
 #include "app/ErrorReport.h"
+#include "app/FileRestriction.h"
+#include "app/FileWriter.h"
 #include "app/SingleInstance.h"
 #include "app/TFormmodel.h"
 
@@ -12,9 +15,15 @@ int main(int argc, char** argv)
     if (!acquireSingleInstanceGuard("Brendole")) {
         return 0;
     }
+    // The writer of the user's files, a copy of this process made while it has one thread.
+    FileWriter::setShared(FileWriter::start());
     QApplication application(argc, argv);
     QApplication::setApplicationName("velmora2");
     QApplication::setApplicationDisplayName(applicationTitle());
+
+    // The platform is open: from here on the process changes no file and reads only its own
+    // places, before any movie runs.
+    restrictProgramFiles(findDataFolder());
 
     TFormmodel window;
     window.show();
