@@ -286,7 +286,8 @@ bool TFormmodel::loadSettings()
     world_->appDir = findDataFolder().toStdString();
     WindowSettingsTarget target(FlashBut, [this](bool small) { chooseSymbolSize(small); });
     // Opened by the file writer when it runs: the file may lie outside what the window reads.
-    const std::string error = applySettingsFile(openUserFile(world_->appDir + "/velmora.ini"), *world_, target);
+    const int file = openUserFile(world_->appDir + "/velmora.ini");
+    const std::string error = applySettingsFile(file, *world_, target);
     if (!error.empty()) {
         showErrorReport(QString::fromStdString(error), this);
         return false;
@@ -484,6 +485,10 @@ void TFormmodel::suspendrexp1Click()
 
 void TFormmodel::plus1Click()
 {
+    // A movie may ask again while the viewer is open: it stays the one viewer, as it is.
+    if (FormFlash->isVisible()) {
+        return;
+    }
     FormFlash->Tag = 1;
     {
         const TimerHold hold(Timer1, Timer2);
@@ -496,6 +501,9 @@ void TFormmodel::plus1Click()
 
 void TFormmodel::openFullScreen(const QString& movie)
 {
+    if (FormFlash->isVisible()) {
+        return;
+    }
     const TimerHold hold(Timer1, Timer2);
     FormFlash->movieFile = movie;
     FormFlash->Activer1Click();
@@ -574,6 +582,11 @@ void TFormmodel::FlashButFSCommand(const QString& command, const QString&)
 
 void TFormmodel::advancedFeaturesNotice()
 {
+    // While the notice is open, a further request for it is ignored: a movie asking every
+    // millisecond would otherwise stack boxes until the program ran out of stack.
+    if (findChild<QMessageBox*>("advancedFeaturesNotice", Qt::FindDirectChildrenOnly)) {
+        return;
+    }
     const TimerHold hold(Timer1, Timer2);
     QMessageBox notice(QMessageBox::Information, applicationTitle(), advancedFeaturesMessage, QMessageBox::Ok, this);
     notice.setObjectName("advancedFeaturesNotice");
