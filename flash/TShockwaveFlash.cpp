@@ -1,5 +1,6 @@
 #include "flash/TShockwaveFlash.h"
 
+#include "flash/ScriptWatchdog.h"
 #include "render/SpriteImageProvider.h"
 #include "render/SpriteSet.h"
 
@@ -39,6 +40,7 @@ TShockwaveFlash::TShockwaveFlash(QWidget* parent)
     engine()->addImageProvider("sprites", new SpriteImageProvider(SpriteSet::shared()));
     setResizeMode(QQuickWidget::SizeRootObjectToView);
     setClearColor(Qt::transparent);
+    ScriptWatchdog::instance().watch(engine());
 }
 
 TShockwaveFlash::~TShockwaveFlash()
@@ -46,10 +48,12 @@ TShockwaveFlash::~TShockwaveFlash()
     // The movie and its scene go before the widget, so that their pictures go with them.
     setSource(QUrl());
     quickWindow()->releaseResources();
+    ScriptWatchdog::instance().forget(engine());
 }
 
 void TShockwaveFlash::setMovie(const QString& path)
 {
+    const ScriptWatchdog::Busy busy; // movie code runs: an endless script is interrupted
     moviePath_ = path;
     const QFileInfo file(path);
     sandbox_.setMovieFolder(file.absolutePath());
@@ -79,6 +83,7 @@ QQuickItem* TShockwaveFlash::movieRoot() const
 
 void TShockwaveFlash::Play()
 {
+    const ScriptWatchdog::Busy busy;
     if (QQuickItem* root = movieRoot()) {
         root->setProperty("playing", true);
     }
@@ -86,6 +91,7 @@ void TShockwaveFlash::Play()
 
 void TShockwaveFlash::Rewind()
 {
+    const ScriptWatchdog::Busy busy;
     if (QQuickItem* root = movieRoot()) {
         QMetaObject::invokeMethod(root, "rewind");
     }
@@ -93,6 +99,7 @@ void TShockwaveFlash::Rewind()
 
 void TShockwaveFlash::GotoFrame(int frame)
 {
+    const ScriptWatchdog::Busy busy;
     if (QQuickItem* root = movieRoot()) {
         QMetaObject::invokeMethod(root, "gotoFrame", Q_ARG(QVariant, frame));
     }
@@ -100,6 +107,7 @@ void TShockwaveFlash::GotoFrame(int frame)
 
 void TShockwaveFlash::TGotoFrame(const QString& clip, int frame)
 {
+    const ScriptWatchdog::Busy busy;
     if (QObject* target = findClip(clip)) {
         QMetaObject::invokeMethod(target, "gotoFrame", Q_ARG(QVariant, frame));
     }
@@ -107,6 +115,7 @@ void TShockwaveFlash::TGotoFrame(const QString& clip, int frame)
 
 void TShockwaveFlash::SetVariable(const QString& name, const QString& value)
 {
+    const ScriptWatchdog::Busy busy;
     QQuickItem* root = movieRoot();
     if (!root || name.isEmpty()) {
         return;
@@ -121,6 +130,7 @@ void TShockwaveFlash::SetVariable(const QString& name, const QString& value)
 
 QString TShockwaveFlash::GetVariable(const QString& name) const
 {
+    const ScriptWatchdog::Busy busy;
     QQuickItem* root = movieRoot();
     if (!root || name.isEmpty()) {
         return {};
@@ -132,6 +142,7 @@ QString TShockwaveFlash::GetVariable(const QString& name) const
 
 void TShockwaveFlash::TSetProperty(const QString& clip, int property, const QString& value)
 {
+    const ScriptWatchdog::Busy busy;
     if (property != visibilityProperty) {
         return;
     }

@@ -1,13 +1,16 @@
+#include "flash/ScriptWatchdog.h"
 #include "flash/TShockwaveFlash.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QDir>
 #include <QImage>
+#include <QQmlEngine>
 #include <QQmlProperty>
 #include <QRegularExpression>
 #include <QQuickItem>
 #include <QSignalSpy>
+#include <QThread>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -244,6 +247,41 @@ private slots:
         QVERIFY(board);
         const QRectF shown = board->mapRectToScene(QRectF(0, 0, board->width(), board->height()));
         QCOMPARE(shown, QRectF(0, 100, 400, 200));
+    }
+
+    void aScriptThatNeverEndsIsInterruptedAndTheProgramGoesOn()
+    {
+        ScriptWatchdog::instance().setTimeLimit(std::chrono::milliseconds(300));
+        TShockwaveFlash player;
+        QElapsedTimer clock;
+        clock.start();
+        // At load: the load returns, and the next movie runs in the same player.
+        player.setMovie(fixture("endlessload.swf"));
+        QVERIFY(player.GetVariable("finished") != "yes");
+        player.setMovie(fixture("endless.swf"));
+        QCOMPARE(player.GetVariable("ready"), QString("yes"));
+
+        // In a handler, run from the event loop.
+        player.SetVariable("go", "1");
+        QTRY_COMPARE(player.GetVariable("started"), QString("yes"));
+        QTest::qWait(100);
+        QCOMPARE(player.GetVariable("finished"), QString("no"));
+        QVERIFY(clock.elapsed() < 10000);
+        player.GotoFrame(3);
+        QCOMPARE(player.movieRoot()->property("currentFrame").toInt(), 3);
+
+        // A stall that is no script's interrupts the engine for a while only.
+        bool interruptedDuringStall = false;
+        QTimer::singleShot(0, [&] {
+            QThread::msleep(800);
+            interruptedDuringStall = player.engine()->isInterrupted();
+        });
+        QTest::qWait(900);
+        QVERIFY(interruptedDuringStall);
+        QTRY_VERIFY(!player.engine()->isInterrupted());
+        QMetaObject::invokeMethod(player.movieRoot(), "gotoFrame", Q_ARG(QVariant, 5));
+        QCOMPARE(player.movieRoot()->property("currentFrame").toInt(), 5);
+        ScriptWatchdog::instance().setTimeLimit(ScriptWatchdog::defaultTimeLimit);
     }
 };
 
