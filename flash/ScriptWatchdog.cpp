@@ -7,19 +7,29 @@
 #include <algorithm>
 #include <condition_variable>
 #include <cstdio>
+#include <ctime>
 #include <mutex>
+#include <pthread.h>
 #include <thread>
 #include <vector>
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
+using std::chrono::milliseconds;
 
 QEvent::Type backEvent()
 {
     static const auto type = static_cast<QEvent::Type>(QEvent::registerEventType());
     return type;
 }
+
+struct Watched
+{
+    QJSEngine* engine;
+    QString movie;
+    bool stopped = false; // its endless script was interrupted, and it stays so
+};
 
 } // namespace
 
@@ -30,39 +40,68 @@ struct ScriptWatchdog::State
     std::thread watcher;
     bool stopping = false;
 
-    std::vector<QJSEngine*> engines;
-    std::chrono::milliseconds limit = defaultTimeLimit;
+    std::vector<Watched> engines;
+    milliseconds limit = defaultTimeLimit;
     Clock::time_point lastBeat = Clock::now();
     int busyDepth = 0;
     bool heartbeatSeen = false; // the event loop has run: the thread is watched between beats too
-    bool interrupted = false;
     Heartbeat* heartbeat = nullptr;
+    clockid_t guiCpuClock{};
+    bool guiCpuClockKnown = false;
 
-    void beat() // with the mutex held, on the GUI thread
+    // The stall being probed: the engine interrupted for a moment, and whether every engine was
+    // tried in vain (then the watchdog waits for the thread to come back by itself).
+    Watched* probed = nullptr;
+    std::size_t nextProbe = 0;
+    bool probedInVain = false;
+
+    milliseconds beatInterval() const { return std::clamp(limit / 4, milliseconds(10), milliseconds(500)); }
+    milliseconds probeInterval() const { return std::clamp(limit / 20, milliseconds(10), milliseconds(100)); }
+
+    // The GUI thread is back (with the mutex held): the engine probed then ran the endless script.
+    void beat()
     {
         lastBeat = Clock::now();
-        if (interrupted) {
-            for (QJSEngine* engine : engines) {
-                engine->setInterrupted(false);
-            }
-            interrupted = false;
+        probedInVain = false;
+        if (probed) {
+            probed->stopped = true;
             std::fprintf(stderr,
-                         "velmora2: the window did not answer for more than %lld ms: the movie scripts "
-                         "running then were interrupted\n",
-                         static_cast<long long>(limit.count()));
+                         "velmora2: a script of the movie %s ran for more than %lld ms: the movie's scripts "
+                         "are stopped\n",
+                         qPrintable(probed->movie), static_cast<long long>(limit.count()));
+            probed = nullptr;
         }
     }
 
-    std::chrono::milliseconds beatInterval() const
+    // Interrupts the next engine not yet tried; false when none is left.
+    bool probeNext()
     {
-        return std::clamp(limit / 4, std::chrono::milliseconds(10), std::chrono::milliseconds(500));
+        if (probed) {
+            probed->engine->setInterrupted(false);
+            probed = nullptr;
+        }
+        while (nextProbe < engines.size() && engines[nextProbe].stopped) {
+            ++nextProbe;
+        }
+        if (nextProbe == engines.size()) {
+            return false;
+        }
+        probed = &engines[nextProbe++];
+        probed->engine->setInterrupted(true);
+        return true;
+    }
+
+    std::vector<Watched>::iterator find(QJSEngine* engine)
+    {
+        return std::find_if(engines.begin(), engines.end(),
+                            [engine](const Watched& w) { return w.engine == engine; });
     }
 
     void watch(); // the watcher thread
 };
 
-// Lives on the GUI thread: its timer is the heartbeat, and the watchdog's event brings the engines
-// back as soon as the thread is free again. It goes with the application.
+// Lives on the GUI thread: its timer is the heartbeat, and the watchdog's event tells as soon as
+// the thread is free again. It goes with the application.
 class ScriptWatchdog::Heartbeat : public QObject
 {
 public:
@@ -70,13 +109,15 @@ public:
     {
         setParent(QCoreApplication::instance());
         timer_ = startTimer(state.beatInterval());
+        state.guiCpuClockKnown = pthread_getcpuclockid(pthread_self(), &state.guiCpuClock) == 0;
     }
     ~Heartbeat() override
     {
         const std::lock_guard<std::mutex> lock(state_.mutex);
         state_.heartbeat = nullptr;
+        state_.guiCpuClockKnown = false;
     }
-    void restart(std::chrono::milliseconds interval) // with the mutex held
+    void restart(milliseconds interval) // with the mutex held
     {
         killTimer(timer_);
         timer_ = startTimer(interval);
@@ -108,19 +149,45 @@ private:
 void ScriptWatchdog::State::watch()
 {
     std::unique_lock<std::mutex> lock(mutex);
+    Clock::time_point sampledAt = Clock::now();
+    timespec cpuSample{};
+    double computingShare = 0; // of the GUI thread's time since the last wake
     while (!stopping) {
-        wake.wait_for(lock, beatInterval());
-        const bool busy = busyDepth > 0 || heartbeatSeen;
-        if (stopping || interrupted || !busy || engines.empty() || Clock::now() - lastBeat <= limit) {
+        wake.wait_for(lock, probed ? probeInterval() : beatInterval());
+        const Clock::time_point now = Clock::now();
+        timespec cpu{};
+        if (guiCpuClockKnown && clock_gettime(guiCpuClock, &cpu) == 0) {
+            const double computed =
+                double(cpu.tv_sec - cpuSample.tv_sec) + double(cpu.tv_nsec - cpuSample.tv_nsec) * 1e-9;
+            const double elapsed = std::chrono::duration<double>(now - sampledAt).count();
+            computingShare = elapsed > 0 ? computed / elapsed : 0;
+        }
+        cpuSample = cpu;
+        sampledAt = now;
+        if (stopping) {
+            break;
+        }
+        if (probed) {
+            // The thread did not come back: that engine ran no script. The next one, if any.
+            if (!probeNext()) {
+                probedInVain = true;
+            }
             continue;
         }
-        for (QJSEngine* engine : engines) {
-            engine->setInterrupted(true);
+        const bool watched = busyDepth > 0 || heartbeatSeen;
+        const bool computing = !guiCpuClockKnown || computingShare > 0.3;
+        if (!watched || probedInVain || !computing || now - lastBeat <= limit) {
+            continue;
         }
-        interrupted = true;
-        if (heartbeat) {
+        nextProbe = 0;
+        if (probeNext() && heartbeat) {
             QCoreApplication::postEvent(heartbeat, new QEvent(backEvent()), Qt::HighEventPriority);
+        } else if (!probed) {
+            probedInVain = true;
         }
+    }
+    if (probed) {
+        probed->engine->setInterrupted(false);
     }
 }
 
@@ -149,8 +216,11 @@ ScriptWatchdog& ScriptWatchdog::instance()
 void ScriptWatchdog::watch(QJSEngine* engine)
 {
     const std::lock_guard<std::mutex> lock(state_->mutex);
-    state_->engines.push_back(engine);
-    // The heartbeat, made once there is an application to run it; it goes with the application.
+    state_->probed = nullptr; // the list may move: a probe in course ends
+    for (Watched& w : state_->engines) {
+        w.engine->setInterrupted(w.stopped);
+    }
+    state_->engines.push_back({engine, QString()});
     if (!state_->heartbeat && QCoreApplication::instance()) {
         state_->heartbeat = new Heartbeat(*state_);
     }
@@ -159,11 +229,28 @@ void ScriptWatchdog::watch(QJSEngine* engine)
 void ScriptWatchdog::forget(QJSEngine* engine)
 {
     const std::lock_guard<std::mutex> lock(state_->mutex);
-    std::erase(state_->engines, engine);
-    engine->setInterrupted(false);
+    state_->probed = nullptr;
+    for (Watched& w : state_->engines) {
+        w.engine->setInterrupted(w.stopped);
+    }
+    if (const auto found = state_->find(engine); found != state_->engines.end()) {
+        state_->engines.erase(found);
+    }
 }
 
-void ScriptWatchdog::setTimeLimit(std::chrono::milliseconds limit)
+void ScriptWatchdog::newMovie(QJSEngine* engine, const QString& movie)
+{
+    const std::lock_guard<std::mutex> lock(state_->mutex);
+    if (const auto found = state_->find(engine); found != state_->engines.end()) {
+        found->movie = movie;
+        found->stopped = false;
+        if (&*found != state_->probed) {
+            engine->setInterrupted(false);
+        }
+    }
+}
+
+void ScriptWatchdog::setTimeLimit(milliseconds limit)
 {
     const std::lock_guard<std::mutex> lock(state_->mutex);
     state_->limit = limit;
@@ -176,9 +263,8 @@ ScriptWatchdog::Busy::Busy()
 {
     State& state = *instance().state_;
     const std::lock_guard<std::mutex> lock(state.mutex);
-    // Coming from C++, the thread runs no script now: engines stopped meanwhile may run again.
     if (state.busyDepth++ == 0) {
-        state.beat();
+        state.beat(); // coming from C++, the thread runs no script now
     }
     state.lastBeat = Clock::now();
 }

@@ -1,21 +1,26 @@
 #pragma once
 
+#include <QString>
+
 #include <chrono>
 
 class QJSEngine;
 
 // A movie's JavaScript stuck in an endless loop would freeze the window for good. A thread of the
-// watchdog's own watches the GUI thread: when it has been busy for longer than the time limit
-// (two seconds) without coming back, every watched movie engine is interrupted
-// (QJSEngine::setInterrupted): the running script stops with an error, the movie may be left
-// unusable, and the window goes on. Once the GUI thread is back, the engines take scripts again,
-// and one line on standard error tells what happened.
+// watchdog's own watches the GUI thread. When the GUI thread has been busy computing for longer
+// than the time limit (two seconds) without coming back, the watchdog interrupts the movie engines
+// one at a time (QJSEngine::setInterrupted), a moment each, until the thread comes back: the
+// engine whose interruption freed it was running the endless script. That engine stays
+// interrupted, so that its movie cannot hold the window again: it may be left unusable until its
+// player loads a movie anew. One line on standard error tells it; the window goes on.
+//
+// A stall that is no script's leaves no engine interrupted: one that computes nothing (a slow
+// disk) is not probed at all, and when no engine's interruption frees a computing thread, every
+// engine is given back.
 //
 // The GUI thread counts as busy while it runs movie code called from C++ (a `Busy` scope: a movie
 // being loaded, a variable set, a frame shown) and, once its event loop has run, between two
-// beats of a timer of its own. A stall that is not a script's (a slow disk) may so interrupt the
-// engines too; they are re-enabled as soon as the thread is back, at the latest when movie code
-// is next called from C++.
+// beats of a timer of its own.
 class ScriptWatchdog
 {
 public:
@@ -23,6 +28,8 @@ public:
 
     void watch(QJSEngine* engine);
     void forget(QJSEngine* engine);
+    // The engine starts a new movie, named `movie` in reports: it takes scripts again.
+    void newMovie(QJSEngine* engine, const QString& movie);
 
     // While one exists, the GUI thread runs movie code on behalf of C++. Scopes may nest.
     class Busy

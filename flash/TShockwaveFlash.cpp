@@ -59,6 +59,7 @@ void TShockwaveFlash::setMovie(const QString& path)
     sandbox_.setMovieFolder(file.absolutePath());
     setSource(QUrl());
     engine()->clearComponentCache();
+    ScriptWatchdog::instance().newMovie(engine(), path);
     QTextStream err(stderr);
     if (!file.isFile()) {
         err << "velmora2: the movie " << path << " cannot be shown: there is no such file\n";
