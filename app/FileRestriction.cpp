@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QLibraryInfo>
+#include <QRegularExpression>
 
 #include <atomic>
 #include <cerrno>
@@ -273,6 +274,16 @@ std::vector<std::string> programReadablePlaces(const QString& dataFolder)
         "/dev/urandom",
     };
     std::vector<std::string> paths;
+#if defined(__SANITIZE_ADDRESS__)
+    // Sanitizer builds: the leak check reads its suppressions when the program ends.
+    for (const char* variable : {"LSAN_OPTIONS", "ASAN_OPTIONS", "UBSAN_OPTIONS"}) {
+        for (const QString& option : qEnvironmentVariable(variable).split(QRegularExpression("[: ]"))) {
+            if (option.startsWith("suppressions=")) {
+                paths.push_back(QFile::encodeName(option.mid(13)).toStdString());
+            }
+        }
+    }
+#endif
     for (const QString& place : places) {
         if (!place.isEmpty()) {
             paths.push_back(QFile::encodeName(place).toStdString());

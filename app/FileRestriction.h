@@ -7,7 +7,7 @@
 
 // Movies are code. Beyond the player's own checks, the window process gives up, through the
 // kernel's Landlock sandbox, every right to change files: it may create, write, empty, rename,
-// link or remove no file anywhere, and run no program. It may read only beneath the places it
+// link or remove no file anywhere (writes to /dev/null aside), and run no program. It may read only beneath the places it
 // needs: its data folder, the libraries, plugins and QML modules of Qt, fonts, cursors, icons,
 // locales and a few system files (the list is in FileRestriction.cpp, with the reason for each).
 // Saving that the user asks for goes through the file writer (FileWriter.h), started before.
