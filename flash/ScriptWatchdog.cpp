@@ -52,17 +52,23 @@ struct ScriptWatchdog::State
     // The stall being probed: the engine interrupted for a moment, and whether every engine was
     // tried in vain (then the watchdog waits for the thread to come back by itself).
     Watched* probed = nullptr;
+    Clock::time_point probedSince;
     std::size_t nextProbe = 0;
     bool probedInVain = false;
 
     milliseconds beatInterval() const { return std::clamp(limit / 4, milliseconds(10), milliseconds(500)); }
-    milliseconds probeInterval() const { return std::clamp(limit / 20, milliseconds(10), milliseconds(100)); }
+    milliseconds probeInterval() const { return std::clamp(limit / 10, milliseconds(20), milliseconds(100)); }
 
-    // The GUI thread is back (with the mutex held): the engine probed then ran the endless script.
+    // The GUI thread is back (with the mutex held). Freed at once by the interruption of the engine
+    // probed then, it was running that engine's endless script; later, it came back by itself.
     void beat()
     {
         lastBeat = Clock::now();
         probedInVain = false;
+        if (probed && lastBeat - probedSince > probeInterval() / 2) {
+            probed->engine->setInterrupted(false);
+            probed = nullptr;
+        }
         if (probed) {
             probed->stopped = true;
             std::fprintf(stderr,
@@ -88,6 +94,7 @@ struct ScriptWatchdog::State
         }
         probed = &engines[nextProbe++];
         probed->engine->setInterrupted(true);
+        probedSince = Clock::now();
         return true;
     }
 

@@ -257,14 +257,13 @@ private slots:
         TShockwaveFlash player;
         QElapsedTimer clock;
         clock.start();
-        // At load: the load returns, the movie stays stopped, and the next one runs in its place.
+        // At load: the load returns, and the next movie runs in its place.
         player.setMovie(fixture("endlessload.swf"));
         QVERIFY(player.GetVariable("finished") != "yes");
-        QVERIFY(player.engine()->isInterrupted());
         player.setMovie(fixture("endless.swf"));
         QCOMPARE(player.GetVariable("ready"), QString("yes"));
 
-        // In a handler, run from the event loop.
+        // In a handler, run from the event loop: that movie's scripts stay stopped.
         player.SetVariable("go", "1");
         QTRY_COMPARE(player.GetVariable("started"), QString("yes"));
         QTest::qWait(100);
