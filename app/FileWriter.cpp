@@ -36,41 +36,57 @@ struct Reply
     std::int32_t error; // 0, an errno value or one of ours
 };
 
+// A reply as it travels, with room for one open file handed along.
+struct ReplyMessage
+{
+    Reply reply{};
+    iovec part{&reply, sizeof reply};
+    alignas(cmsghdr) char control[CMSG_SPACE(sizeof(int))] = {};
+    msghdr message{};
+
+    ReplyMessage()
+    {
+        message.msg_iov = &part;
+        message.msg_iovlen = 1;
+        message.msg_control = control;
+        message.msg_controllen = sizeof control;
+    }
+    ReplyMessage(const ReplyMessage&) = delete;
+    ReplyMessage& operator=(const ReplyMessage&) = delete;
+};
+
 // As the settings file is opened: no pipe or device may hold the reader.
 constexpr int openForReadingFlags = O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
 
-bool sendAll(int channel, const void* data, std::size_t size)
+// Moves all `size` bytes through `transfer` (send or recv), going on after interruptions; false
+// when the channel broke.
+template <typename Byte, typename Transfer> bool transferAll(Byte* data, std::size_t size, Transfer transfer)
 {
-    const char* next = static_cast<const char*>(data);
     while (size > 0) {
-        const ssize_t sent = send(channel, next, size, MSG_NOSIGNAL);
-        if (sent < 0 && errno == EINTR) {
+        const ssize_t done = transfer(data, size);
+        if (done < 0 && errno == EINTR) {
             continue;
         }
-        if (sent <= 0) {
+        if (done <= 0) {
             return false;
         }
-        next += sent;
-        size -= static_cast<std::size_t>(sent);
+        data += done;
+        size -= static_cast<std::size_t>(done);
     }
     return true;
 }
 
+bool sendAll(int channel, const void* data, std::size_t size)
+{
+    return transferAll(static_cast<const char*>(data), size, [channel](const char* next, std::size_t left) {
+        return send(channel, next, left, MSG_NOSIGNAL);
+    });
+}
+
 bool receiveAll(int channel, void* data, std::size_t size)
 {
-    char* next = static_cast<char*>(data);
-    while (size > 0) {
-        const ssize_t got = recv(channel, next, size, 0);
-        if (got < 0 && errno == EINTR) {
-            continue;
-        }
-        if (got <= 0) {
-            return false;
-        }
-        next += got;
-        size -= static_cast<std::size_t>(got);
-    }
-    return true;
+    return transferAll(static_cast<char*>(data), size,
+                       [channel](char* next, std::size_t left) { return recv(channel, next, left, 0); });
 }
 
 int writeAll(int file, const char* data, std::size_t size)
@@ -204,26 +220,24 @@ bool receiveInto(int channel, std::uint64_t size, AtomicFile& file, int& error)
 
 bool sendReply(int channel, int error, int file)
 {
-    Reply reply{error};
-    iovec part{&reply, sizeof reply};
-    msghdr message{};
-    message.msg_iov = &part;
-    message.msg_iovlen = 1;
-    alignas(cmsghdr) char control[CMSG_SPACE(sizeof(int))] = {};
+    ReplyMessage out;
+    out.reply.error = error;
+    msghdr& message = out.message;
     if (file >= 0) {
-        message.msg_control = control;
-        message.msg_controllen = sizeof control;
         cmsghdr* header = CMSG_FIRSTHDR(&message);
         header->cmsg_level = SOL_SOCKET;
         header->cmsg_type = SCM_RIGHTS;
         header->cmsg_len = CMSG_LEN(sizeof(int));
         std::memcpy(CMSG_DATA(header), &file, sizeof file);
+    } else {
+        message.msg_control = nullptr;
+        message.msg_controllen = 0;
     }
     ssize_t sent;
     do {
         sent = sendmsg(channel, &message, MSG_NOSIGNAL);
     } while (sent < 0 && errno == EINTR);
-    return sent == static_cast<ssize_t>(sizeof reply);
+    return sent == static_cast<ssize_t>(sizeof out.reply);
 }
 
 // The writer process: requests one after the other, until the program closes its end.
@@ -327,14 +341,8 @@ int FileWriter::request(int operation, const std::string& path, std::string_view
     }
     const Request request{static_cast<std::uint32_t>(operation), static_cast<std::uint32_t>(path.size()),
                           static_cast<std::uint64_t>(bytes.size())};
-    Reply reply{writerGone};
-    iovec part{&reply, sizeof reply};
-    msghdr message{};
-    message.msg_iov = &part;
-    message.msg_iovlen = 1;
-    alignas(cmsghdr) char control[CMSG_SPACE(sizeof(int))] = {};
-    message.msg_control = control;
-    message.msg_controllen = sizeof control;
+    ReplyMessage in;
+    msghdr& message = in.message;
     ssize_t got = -1;
     if (sendAll(channel_, &request, sizeof request) && sendAll(channel_, path.data(), path.size()) &&
         sendAll(channel_, bytes.data(), bytes.size())) {
@@ -342,7 +350,7 @@ int FileWriter::request(int operation, const std::string& path, std::string_view
             got = recvmsg(channel_, &message, MSG_CMSG_CLOEXEC | MSG_WAITALL);
         } while (got < 0 && errno == EINTR);
     }
-    if (got != static_cast<ssize_t>(sizeof reply)) {
+    if (got != static_cast<ssize_t>(sizeof in.reply)) {
         // The writer has gone: no further request can reach it.
         close(channel_);
         channel_ = -1;
@@ -359,7 +367,7 @@ int FileWriter::request(int operation, const std::string& path, std::string_view
     } else if (file >= 0) {
         close(file);
     }
-    return reply.error;
+    return in.reply.error;
 }
 
 std::string FileWriter::writeFile(const std::string& path, std::string_view bytes)
