@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <ctime>
 #include <dirent.h>
@@ -105,9 +106,7 @@ std::vector<pid_t> threadsOf(int taskFolder)
 std::string restrictOtherThreads(int taskFolder)
 {
     const int signal = restrictionSignal();
-    struct sigaction action
-    {
-    };
+    struct sigaction action = {};
     action.sa_handler = restrictOnSignal;
     action.sa_flags = SA_RESTART;
     sigemptyset(&action.sa_mask);
@@ -136,7 +135,9 @@ std::string restrictOtherThreads(int taskFolder)
             return {};
         }
         const int expected = answeredBefore + sent;
-        for (int wait = 0; wait < 2000 && threadsRestricted.load() + threadsRefused.load() < expected;
+        // Answers come at once; a thread that blocks signals for good (a GLib worker does) is
+        // given a second.
+        for (int wait = 0; wait < 1000 && threadsRestricted.load() + threadsRefused.load() < expected;
              ++wait) {
             const timespec millisecond{0, 1000000};
             nanosleep(&millisecond, nullptr);
