@@ -2,6 +2,7 @@
 
 #include "app/DataFolder.h"
 #include "app/ErrorReport.h"
+#include "app/FileWriter.h"
 #include "experiment/Comment.h"
 #include "experiment/Lifecycle.h"
 #include "experiment/PanelCommands.h"
@@ -293,7 +294,9 @@ bool TFormmodel::loadSettings()
 {
     world_->appDir = findDataFolder().toStdString();
     WindowSettingsTarget target(FlashBut, [this](bool small) { chooseSymbolSize(small); });
-    const std::string error = loadSettingsFile(world_->appDir + "/velmora.ini", *world_, target);
+    // Opened by the file writer when it runs: the file may lie outside what the window reads.
+    const int file = openUserFile(world_->appDir + "/velmora.ini");
+    const std::string error = applySettingsFile(file, *world_, target);
     if (!error.empty()) {
         showErrorReport(QString::fromStdString(error), this);
         return false;
@@ -491,6 +494,10 @@ void TFormmodel::suspendrexp1Click()
 
 void TFormmodel::plus1Click()
 {
+    // A movie may ask again while the viewer is open: it stays the one viewer, as it is.
+    if (FormFlash->isVisible()) {
+        return;
+    }
     FormFlash->Tag = 1;
     {
         const TimerHold hold(Timer1, Timer2);
@@ -503,6 +510,9 @@ void TFormmodel::plus1Click()
 
 void TFormmodel::openFullScreen(const QString& movie)
 {
+    if (FormFlash->isVisible()) {
+        return;
+    }
     const TimerHold hold(Timer1, Timer2);
     FormFlash->movieFile = movie;
     FormFlash->Activer1Click();
@@ -581,6 +591,11 @@ void TFormmodel::FlashButFSCommand(const QString& command, const QString&)
 
 void TFormmodel::advancedFeaturesNotice()
 {
+    // While the notice is open, a further request for it is ignored: a movie asking every
+    // millisecond would otherwise stack boxes until the program ran out of stack.
+    if (findChild<QMessageBox*>("advancedFeaturesNotice", Qt::FindDirectChildrenOnly)) {
+        return;
+    }
     const TimerHold hold(Timer1, Timer2);
     QMessageBox notice(QMessageBox::Information, applicationTitle(), advancedFeaturesMessage, QMessageBox::Ok, this);
     notice.setObjectName("advancedFeaturesNotice");

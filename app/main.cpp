@@ -1,8 +1,11 @@
 // velmora2: the program's entry.
 
 #include "app/CommandLine.h"
+#include "app/DataFolder.h"
 #include "app/DesktopIdentity.h"
 #include "app/ErrorReport.h"
+#include "app/FileRestriction.h"
+#include "app/FileWriter.h"
 #include "app/GraphicalScreen.h"
 #include "app/SingleInstance.h"
 #include "app/TFormmodel.h"
@@ -22,12 +25,18 @@ int main(int argc, char** argv)
     if (!acquireSingleInstanceGuard("Brendole")) {
         return 0;
     }
+    // The writer of the user's files, a copy of this process made while it has one thread.
+    FileWriter::setShared(FileWriter::start());
     ScreenOpening opening;
     QApplication application(argc, argv);
     opening.release();
     QApplication::setApplicationName("velmora2");
     QApplication::setApplicationDisplayName(applicationTitle());
     declareDesktopIdentity();
+
+    // The platform is open: from here on the process changes no file and reads only its own
+    // places, before any movie runs.
+    restrictProgramFiles(findDataFolder());
 
     TFormmodel window;
     window.show();

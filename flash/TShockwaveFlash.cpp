@@ -1,5 +1,6 @@
 #include "flash/TShockwaveFlash.h"
 
+#include "flash/ScriptWatchdog.h"
 #include "render/SpriteImageProvider.h"
 #include "render/SpriteSet.h"
 
@@ -41,6 +42,7 @@ TShockwaveFlash::TShockwaveFlash(QWidget* parent)
     engine()->addImageProvider("sprites", new SpriteImageProvider(SpriteSet::shared()));
     setResizeMode(QQuickWidget::SizeRootObjectToView);
     setClearColor(Qt::transparent);
+    ScriptWatchdog::instance().watch(engine());
 }
 
 TShockwaveFlash::~TShockwaveFlash()
@@ -48,16 +50,19 @@ TShockwaveFlash::~TShockwaveFlash()
     // The movie and its scene go before the widget, so that their pictures go with them.
     setSource(QUrl());
     quickWindow()->releaseResources();
+    ScriptWatchdog::instance().forget(engine());
 }
 
 void TShockwaveFlash::setMovie(const QString& path)
 {
+    const ScriptWatchdog::Busy busy; // movie code runs: an endless script is interrupted
     moviePath_ = path;
     const QFileInfo file(path);
     sandbox_.setMovieFolder(file.absolutePath());
     setSource(QUrl());
     engine()->clearComponentCache();
     showNotice({});
+    ScriptWatchdog::instance().newMovie(engine(), path);
     QTextStream err(stderr);
     if (!file.isFile()) {
         err << "velmora2: the movie " << path << " cannot be shown: there is no such file\n";
@@ -107,6 +112,7 @@ QQuickItem* TShockwaveFlash::movieRoot() const
 
 void TShockwaveFlash::Play()
 {
+    const ScriptWatchdog::Busy busy;
     if (QQuickItem* root = movieRoot()) {
         root->setProperty("playing", true);
     }
@@ -114,6 +120,7 @@ void TShockwaveFlash::Play()
 
 void TShockwaveFlash::Rewind()
 {
+    const ScriptWatchdog::Busy busy;
     if (QQuickItem* root = movieRoot()) {
         QMetaObject::invokeMethod(root, "rewind");
     }
@@ -121,6 +128,7 @@ void TShockwaveFlash::Rewind()
 
 void TShockwaveFlash::GotoFrame(int frame)
 {
+    const ScriptWatchdog::Busy busy;
     if (QQuickItem* root = movieRoot()) {
         QMetaObject::invokeMethod(root, "gotoFrame", Q_ARG(QVariant, frame));
     }
@@ -128,6 +136,7 @@ void TShockwaveFlash::GotoFrame(int frame)
 
 void TShockwaveFlash::TGotoFrame(const QString& clip, int frame)
 {
+    const ScriptWatchdog::Busy busy;
     if (QObject* target = findClip(clip)) {
         QMetaObject::invokeMethod(target, "gotoFrame", Q_ARG(QVariant, frame));
     }
@@ -135,6 +144,7 @@ void TShockwaveFlash::TGotoFrame(const QString& clip, int frame)
 
 void TShockwaveFlash::SetVariable(const QString& name, const QString& value)
 {
+    const ScriptWatchdog::Busy busy;
     QQuickItem* root = movieRoot();
     if (!root || name.isEmpty()) {
         return;
@@ -149,6 +159,7 @@ void TShockwaveFlash::SetVariable(const QString& name, const QString& value)
 
 QString TShockwaveFlash::GetVariable(const QString& name) const
 {
+    const ScriptWatchdog::Busy busy;
     QQuickItem* root = movieRoot();
     if (!root || name.isEmpty()) {
         return {};
@@ -160,6 +171,7 @@ QString TShockwaveFlash::GetVariable(const QString& name) const
 
 void TShockwaveFlash::TSetProperty(const QString& clip, int property, const QString& value)
 {
+    const ScriptWatchdog::Busy busy;
     if (property != visibilityProperty) {
         return;
     }

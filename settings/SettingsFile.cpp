@@ -3,9 +3,11 @@
 #include "settings/IntegerText.h"
 
 #include <cerrno>
-#include <sys/stat.h>
+#include <fcntl.h>
 #include <memory>
 #include <optional>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace velmora {
 
@@ -57,19 +59,41 @@ void showStoredValue(SettingsTarget& target, std::string_view variable, std::str
     }
 }
 
+std::string openError(int code)
+{
+    switch (code) {
+    case ENOENT:
+        return "File not found";
+    case EACCES:
+    case EPERM:
+    case EISDIR:
+        return "File access denied";
+    case ENAMETOOLONG:
+    case EINVAL:
+        return "Invalid filename";
+    default:
+        return ioError(code);
+    }
+}
+
+constexpr std::string_view utf8ByteOrderMark = "\xEF\xBB\xBF";
+
 } // namespace
 
 std::string applySettings(std::FILE* file, World& world, SettingsTarget& target)
 {
     std::string line;
     std::string value;
-    for (;;) {
+    for (bool first = true;; first = false) {
         const LineRead read = readLine(file, line);
         if (read.error != 0) {
             return ioError(read.error);
         }
         if (read.atEnd) {
             return {};
+        }
+        if (first && line.starts_with(utf8ByteOrderMark)) {
+            line.erase(0, utf8ByteOrderMark.size());
         }
         const bool section = line == "[temperature]" || line == "[substrat]" || line == "[autre]" ||
                              line == "[enzyme]" || line == "[ph]" || line == "[taille]" || line == "[reaction]";
@@ -116,30 +140,42 @@ std::string applySettings(std::FILE* file, World& world, SettingsTarget& target)
     }
 }
 
-std::string loadSettingsFile(const std::string& path, World& world, SettingsTarget& target)
+int openSettingsFile(const std::string& path)
 {
-    errno = 0;
-    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"), &std::fclose);
-    if (!file) {
-        switch (errno) {
-        case ENOENT:
-            return "File not found";
-        case EACCES:
-        case EPERM:
-        case EISDIR:
-            return "File access denied";
-        case ENAMETOOLONG:
-        case EINVAL:
-            return "Invalid filename";
-        default:
-            return ioError(errno);
-        }
+    if (path.find('\0') != std::string::npos) {
+        return -EINVAL;
+    }
+    const int file = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    return file >= 0 ? file : -errno;
+}
+
+std::string applySettingsFile(int file, World& world, SettingsTarget& target)
+{
+    if (file < 0) {
+        return openError(-file);
     }
     struct stat status;
-    if (fstat(fileno(file.get()), &status) == 0 && S_ISDIR(status.st_mode)) {
+    if (fstat(file, &status) != 0) {
+        const int error = errno;
+        close(file);
+        return ioError(error);
+    }
+    if (!S_ISREG(status.st_mode)) {
+        close(file);
         return "File access denied";
     }
-    return applySettings(file.get(), world, target);
+    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> stream(fdopen(file, "rb"), &std::fclose);
+    if (!stream) {
+        const int error = errno;
+        close(file);
+        return ioError(error);
+    }
+    return applySettings(stream.get(), world, target);
+}
+
+std::string loadSettingsFile(const std::string& path, World& world, SettingsTarget& target)
+{
+    return applySettingsFile(openSettingsFile(path), world, target);
 }
 
 } // namespace velmora

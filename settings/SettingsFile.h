@@ -22,7 +22,8 @@ public:
 // The settings file "velmora.ini": lines ending with a line feed (a carriage return before it is
 // dropped). A line that is exactly one of the section lines "[temperature]", "[substrat]",
 // "[autre]", "[enzyme]", "[ph]", "[taille]", "[reaction]" is followed by its value line; every
-// other line is skipped. Sections apply in file order, so the last occurrence wins.
+// other line is skipped. Sections apply in file order, so the last occurrence wins. A UTF-8
+// byte-order mark at the start of the file (some editors write one) is skipped.
 //
 // Applies the settings read from `file` to the World and the panel: the panel gets each value line
 // as read, then the value the World stores where that differs. Returns the error that ended
@@ -32,7 +33,16 @@ std::string applySettings(std::FILE* file, World& world, SettingsTarget& target)
 
 // Opens the file at `path`, applies it and closes it, also when applying fails. Returns the error
 // text, or empty text: "File not found", "File access denied", "Invalid filename" or
-// "I/O error <code>" when the file cannot be opened.
+// "I/O error <code>" when the file cannot be opened. The file is opened without blocking and
+// only a regular file is read: a pipe, a device or a folder is a file that cannot be read ("File
+// access denied"), so that nothing endless holds the program.
 std::string loadSettingsFile(const std::string& path, World& world, SettingsTarget& target);
+
+// The same for a file already opened by the caller (as openSettingsFile does), which it closes:
+// `file` is a file descriptor, or -errno when the opening failed.
+std::string applySettingsFile(int file, World& world, SettingsTarget& target);
+
+// Opens `path` as the settings file is opened: a file descriptor, or -errno.
+int openSettingsFile(const std::string& path);
 
 } // namespace velmora

@@ -7,6 +7,7 @@
 #include <fstream>
 #include <memory>
 #include <string>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
 
@@ -83,6 +84,9 @@ TEST(SettingsFile, SectionLinesAreExact)
          {"valeurenz=500", "valeurenz=200", "valeursub=-4", "valeursub=0"}},
         {"[temperature]\n+25\n[ph]\n007\n",
          {"valeurtemp=+25", "valeurtemp=25", "valeurph=007", "valeurph=7"}},
+        // A UTF-8 byte-order mark is skipped at the start of the file, and only there.
+        {"\xEF\xBB\xBF[temperature]\n20\n", {"valeurtemp=20"}},
+        {"\xEF\xBB\xBF\n[ph]\n4\n\xEF\xBB\xBF[ph]\n5\n", {"valeurph=4"}},
     };
     for (const Case& c : cases) {
         const Applied a = apply(c.text);
@@ -137,6 +141,11 @@ TEST(SettingsFile, FilesThatCannotBeReadAreTold)
     EXPECT_EQ(loadSettingsFile((folder / "missing.ini").string(), world, target), "File not found");
     EXPECT_EQ(loadSettingsFile((folder / "velmora.ini.d").string(), world, target), "File access denied");
     EXPECT_EQ(loadSettingsFile(std::string(5000, 'a'), world, target), "Invalid filename");
+    // What never ends is not read, and holds nothing: a pipe no one writes to, a device.
+    ASSERT_EQ(mkfifo((folder / "pipe.ini").c_str(), 0600), 0);
+    std::filesystem::create_symlink("/dev/zero", folder / "zero.ini");
+    EXPECT_EQ(loadSettingsFile((folder / "pipe.ini").string(), world, target), "File access denied");
+    EXPECT_EQ(loadSettingsFile((folder / "zero.ini").string(), world, target), "File access denied");
     {
         std::ofstream file(folder / "velmora.ini");
         file << "[temperature]\n12\n";

@@ -400,6 +400,65 @@ private slots:
         }
     }
 
+    void aMovieAskingAHundredTimesForAModalWindowGetsOne()
+    {
+        // The notice, the error box for a panel value that is no integer, the full-screen viewer.
+        for (const char* command : {"modeleglucose", "changetemp", "ensavoirplus"}) {
+            StartedWindow w;
+            w.window->recommencer1Click();
+            w.panel()->SetVariable("valeurtemp", "chaud");
+            TFormFlash* viewer = w.window->fullScreenViewer();
+
+            // Counts the modal windows; one opened over another is closed, so that a failure ends.
+            int mostModalWindows = 0;
+            QTimer watch;
+            connect(&watch, &QTimer::timeout, [&] {
+                const QWidgetList windows = QApplication::topLevelWidgets();
+                const int open = int(std::count_if(windows.begin(), windows.end(), [](QWidget* window) {
+                    return window->isVisible() && window->isModal();
+                }));
+                mostModalWindows = std::max(mostModalWindows, open);
+                if (open > 1) {
+                    QApplication::activeModalWidget()->close();
+                }
+            });
+            watch.start(5);
+            bool flooded = false;
+            int viewerTag = -1;
+            const auto flood = [&] {
+                if (!flooded) {
+                    flooded = true;
+                    for (int i = 0; i < 100; ++i) {
+                        w.command(w.panel(), command);
+                    }
+                    QTest::qWait(20);
+                    viewerTag = viewer->Tag;
+                }
+            };
+            w.boxes.whileOpen = flood;
+            QTimer viewerOpen;
+            connect(&viewerOpen, &QTimer::timeout, viewer, [&] {
+                if (viewer->isVisible()) {
+                    viewerOpen.stop();
+                    flood();
+                    viewer->close();
+                }
+            });
+            viewerOpen.start(10);
+
+            w.command(w.panel(), command);
+            QTRY_VERIFY2(flooded && !QApplication::activeModalWidget(), command);
+            QCOMPARE(mostModalWindows, 1);
+            const bool viewerCase = std::string_view(command) == "ensavoirplus";
+            QCOMPARE(w.boxes.seen.size(), size_t(viewerCase ? 0 : 1));
+            if (viewerCase) {
+                QCOMPARE(viewerTag, 1); // still the viewer opened on the menu movie
+            }
+            // The window lives on, with the experiment as it was.
+            QVERIFY(w.timer("Timer2")->isActive());
+        }
+    }
+
     void theExperimentSwitchesTheTimersAndSaysWhatHappened()
     {
         StartedWindow w;

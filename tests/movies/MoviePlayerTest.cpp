@@ -1,3 +1,4 @@
+#include "flash/ScriptWatchdog.h"
 #include "flash/TShockwaveFlash.h"
 
 #include <QApplication>
@@ -5,10 +6,12 @@
 #include <QFile>
 #include <QImage>
 #include <QLabel>
+#include <QQmlEngine>
 #include <QQmlProperty>
 #include <QQuickItem>
 #include <QRegularExpression>
 #include <QSignalSpy>
+#include <QThread>
 #include <QTemporaryDir>
 #include <QTextDocument>
 #include <QtTest>
@@ -475,6 +478,42 @@ private slots:
         for (int y = box.top() + inset; y <= box.bottom() - inset; ++y) {
             QVERIFY2(!seam(box.left() + inset / 2 + 1, y), qPrintable(QString("seam at row %1").arg(y)));
         }
+    }
+
+    void aScriptThatNeverEndsIsStoppedAndTheProgramGoesOn()
+    {
+        ScriptWatchdog::instance().setTimeLimit(std::chrono::milliseconds(300));
+        TShockwaveFlash other; // watched first: probed in vain before the guilty one
+        other.setMovie(fixture("timeline.swf"));
+        TShockwaveFlash player;
+        QElapsedTimer clock;
+        clock.start();
+        // At load: the load returns, and the next movie runs in its place.
+        player.setMovie(fixture("endlessload.swf"));
+        QVERIFY(player.GetVariable("finished") != "yes");
+        player.setMovie(fixture("endless.swf"));
+        QCOMPARE(player.GetVariable("ready"), QString("yes"));
+
+        // In a handler, run from the event loop: that movie's scripts stay stopped.
+        player.SetVariable("go", "1");
+        QTRY_COMPARE(player.GetVariable("started"), QString("yes"));
+        QTest::qWait(100);
+        QCOMPARE(player.GetVariable("finished"), QString("no"));
+        QVERIFY(player.engine()->isInterrupted());
+        QVERIFY(clock.elapsed() < 10000);
+
+        // A computing stall that is no script's leaves every other movie running.
+        QTimer::singleShot(0, [] {
+            QElapsedTimer busy;
+            busy.start();
+            while (busy.elapsed() < 800) {
+            }
+        });
+        QTest::qWait(900);
+        QTRY_VERIFY(!other.engine()->isInterrupted());
+        other.GotoFrame(3);
+        QCOMPARE(other.movieRoot()->property("currentFrame").toInt(), 3);
+        ScriptWatchdog::instance().setTimeLimit(ScriptWatchdog::defaultTimeLimit);
     }
 };
 

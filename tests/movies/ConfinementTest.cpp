@@ -1,0 +1,214 @@
+// Hostile movies in a process restricted exactly as velmora2 restricts itself. The test process
+// prepares a data folder (the movie and a picture of its own) and an outside folder (a secret
+// picture and two files to keep), then runs the movie in a restricted child process, and last
+// checks that nothing outside was written, emptied or read. Skipped (77) where the kernel offers
+// no Landlock.
+
+#include "app/FileRestriction.h"
+#include "flash/TShockwaveFlash.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QQuickItem>
+#include <QtTest>
+
+#include <atomic>
+#include <cerrno>
+#include <condition_variable>
+#include <cstdlib>
+#include <fcntl.h>
+#include <mutex>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+namespace {
+
+const QColor secretColour(0x12, 0xeb, 0x34);
+const QColor ownColour(0x34, 0x56, 0xe0);
+const QByteArray keptText = "à garder\n";
+
+QImage filled(const QColor& colour)
+{
+    QImage picture(20, 20, QImage::Format_RGB32);
+    picture.fill(colour);
+    return picture;
+}
+
+QByteArray contents(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(cannot be read)");
+}
+
+// A thread started before the restriction, which tries to create a file when asked.
+class EarlyThread
+{
+public:
+    explicit EarlyThread(QString path) : path_(std::move(path))
+    {
+        thread_ = std::thread([this] {
+            std::unique_lock<std::mutex> lock(mutex_);
+            asked_.wait(lock, [this] { return go_; });
+            const int file = open(QFile::encodeName(path_).constData(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
+            error_ = file < 0 ? errno : 0;
+            if (file >= 0) {
+                close(file);
+            }
+        });
+    }
+    ~EarlyThread()
+    {
+        if (thread_.joinable()) {
+            tryToWrite();
+        }
+    }
+    int tryToWrite()
+    {
+        {
+            const std::lock_guard<std::mutex> lock(mutex_);
+            go_ = true;
+        }
+        asked_.notify_one();
+        thread_.join();
+        return error_;
+    }
+
+private:
+    QString path_;
+    std::thread thread_;
+    std::mutex mutex_;
+    std::condition_variable asked_;
+    bool go_ = false;
+    int error_ = -1;
+};
+
+} // namespace
+
+class ConfinementTest : public QObject
+{
+    Q_OBJECT
+public:
+    ConfinementTest(QString data, QString outside, EarlyThread& early)
+        : data_(std::move(data)), outside_(std::move(outside)), early_(early)
+    {
+    }
+
+private slots:
+    void aMovieWritesAndReadsNothingOutsideItsFolder()
+    {
+        TShockwaveFlash player;
+        player.resize(200, 200);
+        player.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&player));
+        player.setMovie(data_ + "/anims/hostilefiles.swf");
+        QQuickItem* movie = player.movieRoot();
+        QVERIFY(movie);
+        player.SetVariable("outside", outside_);
+        QMetaObject::invokeMethod(movie, "attempt");
+
+        const auto outcome = [&](const char* name) { return player.GetVariable(name); };
+        QTRY_VERIFY(outcome("canvasSaved") != "not tried" &&
+                    outcome("grabSaved") != "not tried" && outcome("outsidePixel") != "not tried" &&
+                    outcome("ownPixel") != "not tried");
+        QCOMPARE(outcome("canvasSaved"), QString("false false"));
+        QCOMPARE(outcome("grabSaved"), QString("false false"));
+        QCOMPARE(outcome("outsidePixel"), QString("error"));
+        QCOMPARE(outcome("ownPixel"), QString("52,86,224")); // its own folder stays readable
+
+        // Rich text shows its own pictures, and no outside one.
+        QTest::qWait(300);
+        const QImage shown = player.grabFramebuffer();
+        bool secretShown = false;
+        bool ownShown = false;
+        for (int y = 0; y < shown.height(); ++y) {
+            for (int x = 0; x < shown.width(); ++x) {
+                secretShown |= shown.pixelColor(x, y) == secretColour;
+                ownShown |= shown.pixelColor(x, y) == ownColour;
+            }
+        }
+        QVERIFY(ownShown);
+        QVERIFY(!secretShown);
+    }
+
+    void aThreadStartedBeforeTheRestrictionIsRestrictedToo() { QCOMPARE(early_.tryToWrite(), EACCES); }
+
+private:
+    QString data_;
+    QString outside_;
+    EarlyThread& early_;
+};
+
+namespace {
+
+// The child: the platform, then the restriction as velmora2 applies it, then the movie.
+int runRestricted(int argc, char** argv, const QString& data, const QString& outside)
+{
+    EarlyThread early(outside + "/thread.txt");
+    QApplication application(argc, argv);
+    const FileRestriction outcome = restrictProgramFiles(data);
+    if (outcome != FileRestriction::applied) {
+        early.tryToWrite();
+        return outcome == FileRestriction::unavailable ? 77 : 1;
+    }
+    ConfinementTest test(data, outside, early);
+    return QTest::qExec(&test, argc, argv);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const QByteArray base = qgetenv("TMPDIR").isEmpty() ? QByteArray("/tmp") : qgetenv("TMPDIR");
+    QByteArray pattern = base + "/velmora-confinement-XXXXXX";
+    if (!mkdtemp(pattern.data())) {
+        std::perror("mkdtemp");
+        return 1;
+    }
+    const QString root = QFile::decodeName(pattern);
+    const QString data = root + "/data";
+    const QString outside = root + "/outside";
+    QDir().mkpath(data + "/anims");
+    QDir().mkpath(outside);
+    QFile::copy(QStringLiteral(VELMORA_MOVIE_FIXTURES "/confinement/hostilefiles.swf"),
+                data + "/anims/hostilefiles.swf");
+    filled(ownColour).save(data + "/anims/own.png");
+    filled(secretColour).save(outside + "/secret.png");
+    filled(Qt::white).save(outside + "/victim.png");
+    QFile text(outside + "/victim.txt");
+    text.open(QIODevice::WriteOnly);
+    text.write(keptText);
+    text.close();
+    const QByteArray victimPicture = contents(outside + "/victim.png");
+
+    std::fflush(nullptr);
+    const pid_t child = fork();
+    if (child == 0) {
+        std::exit(runRestricted(argc, argv, data, outside));
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    int result = WIFEXITED(status) ? WEXITSTATUS(status) : 1;
+
+    if (result != 77) {
+        const QStringList left = QDir(outside).entryList(QDir::Files | QDir::Hidden);
+        const QStringList expected{"secret.png", "victim.png", "victim.txt"};
+        if (left != expected) {
+            std::fprintf(stderr, "FAIL: the outside folder holds %s\n", qPrintable(left.join(", ")));
+            result = 1;
+        }
+        if (contents(outside + "/victim.txt") != keptText ||
+            contents(outside + "/victim.png") != victimPicture) {
+            std::fprintf(stderr, "FAIL: a file outside the movie's folder was changed\n");
+            result = 1;
+        }
+    } else {
+        std::fprintf(stderr, "SKIP: this system offers no Landlock\n");
+    }
+    QDir(root).removeRecursively();
+    return result;
+}
+
+#include "ConfinementTest.moc"
