@@ -83,14 +83,14 @@ std::int32_t runBatch(const BatchOptions& options, World& world, std::ostream* c
     applyEventsAt(0);
 
     // 5.
-    for (std::int32_t tick = 1; tick <= options.ticks; ++tick) {
+    forEachTick(1, options.ticks, [&](std::int32_t tick) {
         WindowUpdate tickUpdate;
         Timer2Timer(world, options.scene, tickUpdate);
         if (csv && tickUpdate.elapsedSeconds && world.graphCount > 0) {
             writeTimeCourseRow(*csv, world, *tickUpdate.elapsedSeconds);
         }
         applyEventsAt(tick);
-    }
+    });
     return options.ticks;
 }
 

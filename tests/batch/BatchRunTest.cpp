@@ -6,6 +6,7 @@
 
 #include <memory>
 #include <sstream>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -117,6 +118,33 @@ TEST(BatchRun, EventsActAfterTheirTick)
         EXPECT_TRUE(r.world->denatured[e]);
     }
     EXPECT_EQ(testing::brokenInvariant(*r.world), "");
+}
+
+TEST(BatchRun, TickLoopEndsAtEveryCount)
+{
+    struct Case
+    {
+        std::int32_t first;
+        std::int32_t last;
+        std::int64_t calls;
+    };
+    const Case cases[] = {
+        {1, 0, 0}, {1, 1, 1}, {1, 3, 3}, {INT32_MAX - 2, INT32_MAX, 3}, {INT32_MAX, INT32_MAX, 1}};
+    for (const Case& c : cases) {
+        std::int64_t calls = 0;
+        std::int32_t lastSeen = 0;
+        forEachTick(c.first, c.last, [&](std::int32_t tick) {
+            ++calls;
+            lastSeen = tick;
+            if (calls > c.calls) {
+                throw std::runtime_error("the loop passes its last tick");
+            }
+        });
+        EXPECT_EQ(calls, c.calls) << c.first << ".." << c.last;
+        if (c.calls > 0) {
+            EXPECT_EQ(lastSeen, c.last);
+        }
+    }
 }
 
 TEST(BatchRun, NoSubstrateRecordsNoSecond)
