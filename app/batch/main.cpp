@@ -2,6 +2,7 @@
 
 #include "app/batch/BatchOptions.h"
 #include "app/batch/BatchRun.h"
+#include "app/batch/OutputFiles.h"
 #include "app/batch/StateDump.h"
 
 #include <cerrno>
@@ -40,6 +41,18 @@ int main(int argc, char** argv)
         return 0;
     }
     const BatchOptions& options = line.options;
+
+    std::vector<OutputPath> paths;
+    if (!options.csvPath.empty()) {
+        paths.push_back({"--csv", options.csvPath});
+    }
+    if (!options.dumpPath.empty()) {
+        paths.push_back({"--dump", options.dumpPath});
+    }
+    if (const std::string error = sameFileError(paths); !error.empty()) {
+        std::cerr << "velmora2-batch: " << error << '\n';
+        return usageError;
+    }
 
     // Both files are opened before the run, so that a wrong path is told at once.
     std::ofstream csv;

@@ -27,6 +27,21 @@ cmp -s "$work/a.csv" "$work/b.csv" || fail "two runs give different time courses
 [ "$(head -n 1 "$work/a.txt")" = "velmora-dump 1" ] || fail "the dump does not start with its format line"
 [ "$(wc -l <"$work/a.csv")" -eq 21 ] || fail "400 ticks do not give a header and 20 rows"
 
+# Two outputs naming one file, by name, through a link or a hard link: refused before writing.
+ln -s a.txt "$work/link.txt"
+ln "$work/a.txt" "$work/hard.txt"
+cp "$work/a.txt" "$work/kept.txt"
+for pair in "$work/n.csv $work/n.csv" "$work/link.txt $work/a.txt" "$work/hard.txt $work/a.txt"; do
+    # shellcheck disable=SC2086
+    set -- $pair
+    "$batch" --ticks 40 --csv "$1" --dump "$2" 2>"$work/err"
+    status=$?
+    [ "$status" -eq 2 ] || fail "--csv $1 --dump $2 exits $status, not 2"
+    [ "$(wc -l <"$work/err")" -eq 1 ] || fail "--csv $1 --dump $2 does not print one line"
+    cmp -s "$work/a.txt" "$work/kept.txt" && [ ! -e "$work/n.csv" ] || fail "--csv $1 --dump $2 wrote a file"
+done
+"$batch" --ticks 40 --csv /dev/null --dump /dev/null || fail "two outputs to /dev/null are refused"
+
 # A file that cannot be written is told, with a failure status.
 "$batch" --ticks 1 --dump "$work/no/such/folder/d.txt" 2>"$work/err"
 [ $? -eq 1 ] || fail "an unwritable dump does not exit 1"
