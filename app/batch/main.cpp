@@ -5,9 +5,6 @@
 #include "app/batch/OutputFiles.h"
 #include "app/batch/StateDump.h"
 
-#include <cerrno>
-#include <cstring>
-#include <fstream>
 #include <iostream>
 #include <memory>
 #include <string>
@@ -18,9 +15,9 @@ namespace {
 constexpr int usageError = 2;
 constexpr int fileError = 1;
 
-int reportFileError(const std::string& path)
+int reportFileError(const std::string& error)
 {
-    std::cerr << "velmora2-batch: cannot write '" << path << "': " << std::strerror(errno) << '\n';
+    std::cerr << "velmora2-batch: " << error << '\n';
     return fileError;
 }
 
@@ -54,36 +51,39 @@ int main(int argc, char** argv)
         return usageError;
     }
 
-    // Both files are opened before the run, so that a wrong path is told at once.
-    std::ofstream csv;
-    std::ofstream dump;
+    // Both files are opened before the run, so that a wrong path is told at once; they replace
+    // their targets only when everything has been written.
+    removeTemporaryFilesOnSignals();
+    std::string error;
+    std::unique_ptr<OutputFile> csv;
+    std::unique_ptr<OutputFile> dump;
     if (!options.csvPath.empty()) {
-        csv.open(options.csvPath, std::ios::out | std::ios::trunc);
-        if (!csv) {
-            return reportFileError(options.csvPath);
+        csv = std::make_unique<OutputFile>(options.csvPath);
+        if (!csv->open(error)) {
+            return reportFileError(error);
         }
     }
     if (!options.dumpPath.empty()) {
-        dump.open(options.dumpPath, std::ios::out | std::ios::trunc);
-        if (!dump) {
-            return reportFileError(options.dumpPath);
+        dump = std::make_unique<OutputFile>(options.dumpPath);
+        if (!dump->open(error)) {
+            return reportFileError(error);
         }
     }
 
     const auto world = std::make_unique<World>();
-    const std::int32_t ticksRun = runBatch(options, *world, csv.is_open() ? &csv : nullptr);
+    const std::int32_t ticksRun = runBatch(options, *world, csv ? &csv->stream() : nullptr);
+    if (dump) {
+        writeStateDump(dump->stream(), *world, ticksRun);
+    }
 
-    if (csv.is_open()) {
-        csv.close();
-        if (!csv) {
-            return reportFileError(options.csvPath);
+    for (OutputFile* file : {csv.get(), dump.get()}) {
+        if (file && !file->finish(error)) {
+            return reportFileError(error);
         }
     }
-    if (dump.is_open()) {
-        writeStateDump(dump, *world, ticksRun);
-        dump.close();
-        if (!dump) {
-            return reportFileError(options.dumpPath);
+    for (OutputFile* file : {csv.get(), dump.get()}) {
+        if (file && !file->commit(error)) {
+            return reportFileError(error);
         }
     }
     return 0;

@@ -42,6 +42,16 @@ for pair in "$work/n.csv $work/n.csv" "$work/link.txt $work/a.txt" "$work/hard.t
 done
 "$batch" --ticks 40 --csv /dev/null --dump /dev/null || fail "two outputs to /dev/null are refused"
 
+# A failed run, on a full device or past the file size limit, leaves every earlier file as it was
+# and no temporary file behind.
+"$batch" --ticks 400 --csv /dev/full --dump "$work/a.txt" 2>"$work/err"
+[ $? -eq 1 ] || fail "a full device does not exit 1"
+(trap '' XFSZ; ulimit -f 8; "$batch" --ticks 2000 --csv "$work/a.csv" --dump "$work/a.txt") 2>"$work/err"
+[ $? -eq 1 ] || fail "a file past the size limit does not exit 1"
+cmp -s "$work/a.txt" "$work/kept.txt" || fail "a failed run changed an earlier dump"
+cmp -s "$work/a.csv" "$work/b.csv" || fail "a failed run changed an earlier time course"
+[ -z "$(find "$work" -name '.*')" ] || fail "a failed run left a temporary file: $(find "$work" -name '.*')"
+
 # A file that cannot be written is told, with a failure status.
 "$batch" --ticks 1 --dump "$work/no/such/folder/d.txt" 2>"$work/err"
 [ $? -eq 1 ] || fail "an unwritable dump does not exit 1"
