@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 
 namespace velmora {
 
@@ -37,6 +38,18 @@ bool readInteger(std::string_view option, std::string_view text, std::int32_t lo
 
 constexpr std::int32_t anyLow = INT32_MIN;
 constexpr std::int32_t anyHigh = INT32_MAX;
+
+// A generator state: a decimal integer from 0 to 4294967295.
+bool readSeed(std::string_view text, std::uint32_t& seed, std::string& error)
+{
+    const char* end = text.data() + text.size();
+    const auto [stop, fault] = std::from_chars(text.data(), end, seed);
+    if (text.empty() || fault != std::errc{} || stop != end) {
+        error = "--seed: " + quoted(text) + " is not an integer within 0..4294967295";
+        return false;
+    }
+    return true;
+}
 
 bool readScene(std::string_view text, SceneSize& scene, std::string& error)
 {
@@ -84,9 +97,9 @@ BatchCommandLine parseBatchCommandLine(const std::vector<std::string_view>& argu
             line.helpRequested = true;
             continue;
         }
-        static constexpr std::array<std::string_view, 13> known{
-            "--reaction", "--temperature", "--ph",    "--enzyme", "--substrate", "--other", "--symbols",
-            "--scene",    "--max-products", "--ticks", "--event",  "--csv",       "--dump"};
+        static constexpr std::array<std::string_view, 14> known{
+            "--reaction", "--temperature",  "--ph",    "--enzyme", "--substrate", "--other", "--symbols",
+            "--scene",    "--max-products", "--ticks", "--event",  "--csv",       "--dump",  "--seed"};
         if (std::find(known.begin(), known.end(), option) == known.end()) {
             error = "unknown option " + quoted(option);
             break;
@@ -106,8 +119,9 @@ BatchCommandLine parseBatchCommandLine(const std::vector<std::string_view>& argu
         } else if (option == "--enzyme" || option == "--substrate" || option == "--other") {
             if (readInteger(option, value, anyLow, anyHigh, number, error)) {
                 const std::int32_t amount = clampAmount(number);
-                (option == "--enzyme" ? options.enzyme : option == "--substrate" ? options.substrate : options.other) =
-                    amount;
+                (option == "--enzyme"      ? options.enzyme
+                 : option == "--substrate" ? options.substrate
+                                           : options.other) = amount;
             }
         } else if (option == "--symbols") {
             if (value == "small" || value == "large") {
@@ -127,6 +141,8 @@ BatchCommandLine parseBatchCommandLine(const std::vector<std::string_view>& argu
             }
         } else if (option == "--ticks") {
             readInteger(option, value, 0, anyHigh, options.ticks, error);
+        } else if (option == "--seed") {
+            readSeed(value, options.seed, error);
         } else if (option == "--event") {
             BatchEvent event;
             if (readEvent(value, event, error)) {
@@ -156,6 +172,8 @@ std::string_view batchUsage()
            "  --scene WxH         scene size in pixels (default 512x384)\n"
            "  --max-products N    10, 20, 50, 100, 200 or 400 (default 100)\n"
            "  --ticks N           ticks of 50 ms to run after the start (default 2000)\n"
+           "  --seed S            the random generator's state at the start, 0..4294967295\n"
+           "                      (default 0, the state of every start in the window)\n"
            "  --event TICK:temperature=T | TICK:ph=P\n"
            "                      after TICK ticks, change the temperature or the pH (repeatable)\n"
            "  --csv FILE          per-second time course\n"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/World.h"
+#include "lab/Experiment.h"
 
 #include <cstdint>
 #include <optional>
@@ -10,36 +10,15 @@
 
 namespace velmora {
 
-// A change made on the control panel after a number of ticks: "TICK:temperature=T" runs
-// "changetemp" with the new temperature, "TICK:ph=P" runs "changeph" with the new pH.
-struct BatchEvent
-{
-    enum class Variable
-    {
-        temperature,
-        ph,
-    };
-    std::int32_t tick = 0;
-    Variable variable = Variable::temperature;
-    std::int32_t value = 0;
-};
+using BatchEvent = PanelEvent;
 
-// The command line of velmora2-batch.
-struct BatchOptions
+// The command line of velmora2-batch: the experiment, then how it is run and what is written.
+struct BatchOptions : ExperimentSettings
 {
-    std::int32_t reaction = Reaction::lactoseHydrolysis;
-    std::int32_t temperature = 37;
-    std::int32_t ph = 7;
-    std::int32_t enzyme = 20;
-    std::int32_t substrate = 100;
-    std::int32_t other = 0;
-    bool smallSymbols = false;
-    SceneSize scene{512, 384};
-    std::int32_t maxProductsCaption = 100;
     std::int32_t ticks = 2000;
-    std::vector<BatchEvent> events; // in command-line order
-    std::string csvPath; // empty: no time course written
-    std::string dumpPath; // empty: no final state written
+    std::uint32_t seed = designedSeed; // the generator's state at the start
+    std::string csvPath;               // empty: no time course written
+    std::string dumpPath;              // empty: no final state written
 };
 
 struct BatchCommandLine

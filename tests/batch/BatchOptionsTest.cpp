@@ -29,14 +29,26 @@ TEST(BatchOptions, DefaultsDescribeAClassroomExperiment)
     EXPECT_TRUE(o.events.empty());
     EXPECT_EQ(o.csvPath, "");
     EXPECT_EQ(o.dumpPath, "");
+    EXPECT_EQ(o.seed, 0u);
 }
 
 TEST(BatchOptions, EveryOptionIsRead)
 {
-    const BatchCommandLine line =
-        parse({"--reaction", "4", "--temperature", "-10", "--ph", "+3", "--enzyme", "250", "--substrate", "-7",
-               "--other", "12", "--symbols", "small", "--scene", "960x540", "--max-products", "400", "--ticks",
-               "0", "--event", "20:temperature=60", "--event", "0:ph=2", "--csv", "a.csv", "--dump", "b.txt"});
+    const BatchCommandLine line = parse({"--reaction",     "4",
+                                         "--temperature",  "-10",
+                                         "--ph",           "+3",
+                                         "--enzyme",       "250",
+                                         "--substrate",    "-7",
+                                         "--other",        "12",
+                                         "--symbols",      "small",
+                                         "--scene",        "960x540",
+                                         "--max-products", "400",
+                                         "--ticks",        "0",
+                                         "--event",        "20:temperature=60",
+                                         "--event",        "0:ph=2",
+                                         "--csv",          "a.csv",
+                                         "--dump",         "b.txt",
+                                         "--seed",         "4294967295"});
     ASSERT_EQ(line.error, "");
     const BatchOptions& o = line.options;
     EXPECT_EQ(o.reaction, 4);
@@ -59,6 +71,7 @@ TEST(BatchOptions, EveryOptionIsRead)
     EXPECT_EQ(o.events[1].value, 2);
     EXPECT_EQ(o.csvPath, "a.csv");
     EXPECT_EQ(o.dumpPath, "b.txt");
+    EXPECT_EQ(o.seed, 4294967295u);
 }
 
 TEST(BatchOptions, FaultyLinesAreRefusedNamingTheOption)
@@ -95,6 +108,9 @@ TEST(BatchOptions, FaultyLinesAreRefusedNamingTheOption)
         {{"--event", "ph=4:3"}, "--event"},
         {{"--csv", ""}, "--csv"},
         {{"--dump"}, "--dump"},
+        {{"--seed", "-1"}, "--seed"},
+        {{"--seed", "4294967296"}, "--seed"},
+        {{"--seed", "12a"}, "--seed"},
     };
     for (const Case& c : cases) {
         const BatchCommandLine line = parse(c.arguments);

@@ -120,6 +120,50 @@ TEST(BatchRun, EventsActAfterTheirTick)
     EXPECT_EQ(testing::brokenInvariant(*r.world), "");
 }
 
+// FNV-1a, 64 bits: a fingerprint of a run's outputs.
+std::uint64_t fingerprint(const std::string& text)
+{
+    std::uint64_t hash = 14695981039346656037u;
+    for (const char c : text) {
+        hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211u;
+    }
+    return hash;
+}
+
+TEST(BatchRun, DefaultSeedKeepsEveryDumpAsBefore)
+{
+    // Fingerprints of dumps and time courses written before runs could start from other states.
+    BatchOptions classroom;
+    classroom.ticks = 400;
+    BatchOptions amylose;
+    amylose.reaction = Reaction::amyloseHydrolysis;
+    amylose.smallSymbols = true;
+    amylose.ticks = 600;
+    amylose.events = {{100, BatchEvent::Variable::temperature, 55}, {300, BatchEvent::Variable::ph, 4}};
+    BatchOptions acidSynthesis;
+    acidSynthesis.reaction = Reaction::lactoseSynthesis;
+    acidSynthesis.temperature = 50;
+    acidSynthesis.ph = 2;
+    acidSynthesis.ticks = 300;
+    struct Case
+    {
+        const BatchOptions& options;
+        std::uint64_t dump;
+        std::uint64_t csv;
+    };
+    const Case cases[] = {{classroom, 3346762956676471551u, 15245552505586802111u},
+                          {amylose, 17081481179122227106u, 12027363254818471250u},
+                          {acidSynthesis, 16247601837738476390u, 17655805142133173734u}};
+    for (const Case& c : cases) {
+        const Outcome r = run(c.options);
+        EXPECT_EQ(fingerprint(r.dump), c.dump) << "reaction " << c.options.reaction;
+        EXPECT_EQ(fingerprint(r.csv), c.csv) << "reaction " << c.options.reaction;
+    }
+    BatchOptions seeded = classroom;
+    seeded.seed = 1;
+    EXPECT_NE(fingerprint(run(seeded).dump), cases[0].dump) << "another seed, another run";
+}
+
 TEST(BatchRun, TickLoopEndsAtEveryCount)
 {
     struct Case
