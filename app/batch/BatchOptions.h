@@ -1,6 +1,8 @@
 #pragma once
 
 #include "lab/Experiment.h"
+#include "lab/Measures.h"
+#include "lab/Sweep.h"
 
 #include <cstdint>
 #include <optional>
@@ -13,12 +15,22 @@ namespace velmora {
 using BatchEvent = PanelEvent;
 
 // The command line of velmora2-batch: the experiment, then how it is run and what is written.
+// With --sweep it runs many experiments instead of one (see SweepPlan).
 struct BatchOptions : ExperimentSettings
 {
     std::int32_t ticks = 2000;
     std::uint32_t seed = designedSeed; // the generator's state at the start
-    std::string csvPath;               // empty: no time course written
-    std::string dumpPath;              // empty: no final state written
+    std::string csvPath; // empty: no time course written
+    std::string dumpPath; // empty: no final state written
+
+    std::vector<SweepAxis> sweeps; // none, one, or two for a grid
+    std::optional<SweepAxis> compare; // the same sweep at each of these values
+    std::vector<Measure> measures; // in the order given; the first is plotted; none: the initial rate
+    std::int32_t initialRateSeconds = 10;
+    std::int32_t repeat = 1;
+    unsigned jobs = 0; // 0: one per core
+    std::string tablePath; // empty: the table goes to standard output unless a plot is asked for
+    std::string plotPath;
 };
 
 struct BatchCommandLine

@@ -52,6 +52,26 @@ cmp -s "$work/a.txt" "$work/kept.txt" || fail "a failed run changed an earlier d
 cmp -s "$work/a.csv" "$work/b.csv" || fail "a failed run changed an earlier time course"
 [ -z "$(find "$work" -name '.*')" ] || fail "a failed run left a temporary file: $(find "$work" -name '.*')"
 
+# A sweep: the same table and picture whatever the jobs, nothing on a standard error that is not a
+# terminal; faulty sweep options end at once.
+sweep="--ph 8 --sweep substrate=0:200:50 --compare other=0,50 --repeat 2 --measure initial-rate --measure left"
+# shellcheck disable=SC2086
+"$batch" $sweep --jobs 1 --table "$work/s1.csv" --plot "$work/s1.png" >"$work/out1" 2>"$work/err" ||
+    fail "a sweep fails"
+[ ! -s "$work/err" ] || fail "a sweep writes on a standard error that is not a terminal: $(cat "$work/err")"
+# shellcheck disable=SC2086
+"$batch" $sweep --jobs 2 --table "$work/s2.csv" --plot "$work/s2.png" >"$work/out2" || fail "a sweep on 2 jobs fails"
+cmp -s "$work/s1.csv" "$work/s2.csv" && cmp -s "$work/s1.png" "$work/s2.png" && cmp -s "$work/out1" "$work/out2" ||
+    fail "1 and 2 jobs give different results"
+[ "$(wc -l <"$work/s1.csv")" -eq 11 ] || fail "the table does not have a header and 10 rows"
+[ "$(head -c 4 "$work/s1.png" | tail -c 3)" = "PNG" ] || fail "the plot is not a PNG picture"
+grep -q "Michaelis-Menten fit (other 50)" "$work/out1" || fail "the fit of each curve is not reported"
+for args in "--sweep ph=0:15:1" "--sweep ph=0:14:1 --plot a.gif" "--table t.csv"; do
+    # shellcheck disable=SC2086
+    "$batch" $args 2>"$work/err" >/dev/null
+    [ $? -eq 2 ] && [ "$(wc -l <"$work/err")" -eq 1 ] || fail "'$args' is not refused with one line and status 2"
+done
+
 # A file that cannot be written is told, with a failure status.
 "$batch" --ticks 1 --dump "$work/no/such/folder/d.txt" 2>"$work/err"
 [ $? -eq 1 ] || fail "an unwritable dump does not exit 1"
