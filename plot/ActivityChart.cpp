@@ -159,6 +159,9 @@ Chart activityChart(const SweepResult& result, Measure measure, const std::vecto
     chart.xTitle = parameterAxisTitle(plan.x.parameter, reaction);
     chart.yTitle = measureAxisTitle(measure);
     chart.xIncludesZero = plan.x.parameter == SweepParameter::substrate;
+    if (!plan.x.values.empty()) {
+        chart.xRange = {plan.x.values.front(), plan.x.values.back()};
+    }
 
     const std::size_t perSeries = plan.x.values.size();
     const std::size_t seriesCount = perSeries == 0 ? 0 : result.points.size() / perSeries;
@@ -230,7 +233,7 @@ Chart activityChart(const SweepResult& result, Measure measure, const std::vecto
 Chart lineweaverBurkChart(const std::vector<MichaelisMentenFit>& fits)
 {
     Chart chart;
-    chart.title = "Lineweaver-Burk";
+    chart.title = "Représentation de Lineweaver-Burk";
     chart.xTitle = "1/S (1/molécule)";
     chart.yTitle = "1/v (s/molécule)";
     chart.xIncludesZero = true;

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace velmora {
@@ -35,9 +37,10 @@ struct Chart
     std::string subtitle;
     std::string xTitle;
     std::string yTitle;
-    std::vector<ChartSeries> series;    // drawn in their order, colour and marker by position
-    std::vector<std::string> footnotes; // below the plot
-    bool xIncludesZero = false;         // the axes' ranges stretch to 0
+    std::vector<ChartSeries> series;                 // drawn in their order, colour and marker by position
+    std::vector<std::string> footnotes;              // below the plot
+    std::optional<std::pair<double, double>> xRange; // the x axis's ends; by default the data's
+    bool xIncludesZero = false;                      // the axes' ranges stretch to 0
     bool yIncludesZero = true;
     // A small chart drawn inside this one, in the corner where it hides the least.
     std::shared_ptr<const Chart> inset;

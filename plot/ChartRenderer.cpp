@@ -81,8 +81,9 @@ struct Axis
     int decimals = 1;
 };
 
-// Ticks at round steps; a `tight` axis ends at the data (the values swept), another at ticks.
-Axis niceAxis(double low, double high, bool includeZero, bool tight)
+// About `steps` ticks at round steps; a `tight` axis ends at the data (the values swept), another
+// at ticks.
+Axis niceAxis(double low, double high, bool includeZero, bool tight, double steps)
 {
     if (!std::isfinite(low) || !std::isfinite(high) || low > high) {
         low = 0.0;
@@ -97,8 +98,7 @@ Axis niceAxis(double low, double high, bool includeZero, bool tight)
         low -= low == 0.0 && includeZero ? 0.0 : margin;
         high += margin;
     }
-    // About ten steps along the values swept, six up the measure.
-    const double raw = (high - low) / (tight ? 10.0 : 6.0);
+    const double raw = (high - low) / steps;
     const double magnitude = std::pow(10.0, std::floor(std::log10(raw)));
     double mantissa = 10.0;
     for (const double candidate : {1.0, 2.0, 2.5, 5.0, 10.0}) {
@@ -358,9 +358,20 @@ void drawLegendAndInset(cairo_t* cr, const Chart& chart, const Mapping& map, con
     }
 
     if (chart.inset && !inset) {
-        const double width = map.plot.width * 0.42;
-        const double height = map.plot.height * 0.46;
-        const int corner = emptiestCorner(map.plot, width, height, margin, footprint, taken);
+        // As large as it can be without hiding data, down to a third of the plot.
+        double width = 0.0;
+        double height = 0.0;
+        int corner = -1;
+        for (double share = 0.46; share >= 0.33; share -= 0.01) {
+            width = map.plot.width * share * 0.92;
+            height = map.plot.height * share;
+            corner = emptiestCorner(map.plot, width, height, margin, footprint, taken);
+            const Box box = cornerBox(map.plot, corner, width, height, margin);
+            if (std::none_of(footprint.begin(), footprint.end(),
+                             [&](const auto& p) { return box.contains(p.first, p.second); })) {
+                break;
+            }
+        }
         const Box box = cornerBox(map.plot, corner, width, height, margin);
         cairo_rectangle(cr, box.x, box.y, box.width, box.height);
         cairo_set_source_rgb(cr, 1.0, 1.0, 1.0);
@@ -453,6 +464,10 @@ void drawChart(cairo_t* cr, const Chart& chart, const Box& area, double scale, b
             extend(p.x, p.y);
         }
     }
+    if (chart.xRange) {
+        xLow = chart.xRange->first;
+        xHigh = chart.xRange->second;
+    }
     // Error bars of measures that are never negative do not stretch the axis below 0.
     bool anyNegative = false;
     for (const ChartSeries& series : chart.series) {
@@ -467,8 +482,9 @@ void drawChart(cairo_t* cr, const Chart& chart, const Box& area, double scale, b
         yLow = std::max(yLow, 0.0);
     }
     Mapping map;
-    map.x = niceAxis(xLow, xHigh, chart.xIncludesZero, true);
-    map.y = niceAxis(yLow, yHigh, chart.yIncludesZero, false);
+    // About ten steps along the values swept, six up the measure; fewer inset.
+    map.x = niceAxis(xLow, xHigh, chart.xIncludesZero, true, inset ? 5.0 : 10.0);
+    map.y = niceAxis(yLow, yHigh, chart.yIncludesZero, false, inset ? 4.0 : 6.0);
     const std::vector<double> xTicks = ticksOf(map.x);
     const std::vector<double> yTicks = ticksOf(map.y);
 
