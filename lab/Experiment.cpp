@@ -10,6 +10,22 @@
 
 namespace velmora {
 
+ExperimentSettings experimentSettingsFor(const World& world, SceneSize scene, std::int32_t panelTemperature,
+                                         std::int32_t panelPh)
+{
+    ExperimentSettings settings;
+    settings.reaction = world.reactionIndex;
+    settings.temperature = panelTemperature;
+    settings.ph = panelPh;
+    settings.enzyme = world.enzymeAmount;
+    settings.substrate = world.substrateAmount;
+    settings.other = world.otherAmount;
+    settings.smallSymbols = world.spriteBase == smallSpriteBase;
+    settings.scene = scene;
+    settings.maxProductsCaption = 2 * world.maxProducts; // the menu's items are twice maxProducts
+    return settings;
+}
+
 Experiment::Experiment(const ExperimentSettings& settings, World& world, std::uint32_t seed)
     : settings_(settings), world_(world), panelTemperature_(settings.temperature), panelPh_(settings.ph)
 {

@@ -38,6 +38,12 @@ struct ExperimentSettings
     std::vector<PanelEvent> events;        // in the order given; those of one tick act in that order
 };
 
+// The settings of the experiment that the window would start now: its World (amounts, reaction,
+// symbols, products menu), the scene's size and the panel's temperature and pH (the World's
+// temperature may have been lowered to 80).
+ExperimentSettings experimentSettingsFor(const World& world, SceneSize scene, std::int32_t panelTemperature,
+                                         std::int32_t panelPh);
+
 // The generator's state at launch: a run from this state is the run that the window shows.
 inline constexpr std::uint32_t designedSeed = 0;
 

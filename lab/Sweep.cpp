@@ -185,15 +185,7 @@ std::uint32_t replicateSeed(std::uint32_t seed, std::int32_t replicate)
 
 const Statistic& SweepPoint::statistic(Measure measure) const
 {
-    switch (measure) {
-    case Measure::initialRate:
-        return initialRate;
-    case Measure::halfTime:
-        return halfTime;
-    case Measure::left:
-        break;
-    }
-    return left;
+    return measure == Measure::initialRate ? initialRate : measure == Measure::halfTime ? halfTime : left;
 }
 
 ExperimentSettings pointSettings(const SweepPlan& plan, std::int32_t seriesValue, std::int32_t xValue)

@@ -1,5 +1,7 @@
 #include "app/batch/BatchSweep.h"
 
+#include "plot/FrenchText.h"
+
 #include <cmath>
 #include <cstdio>
 
@@ -31,8 +33,7 @@ std::string verdictText(FitVerdict verdict)
 // A value and its standard error, to two significant digits of the error.
 std::string plusOrMinus(double value, double error)
 {
-    const int decimals =
-        error > 0.0 ? std::max(0, std::min(3, 1 - static_cast<int>(std::floor(std::log10(error))))) : 1;
+    const int decimals = french::decimalsForError(error);
     char text[96];
     std::snprintf(text, sizeof text, "%.*f +- %.*f", decimals, value, decimals, error);
     return text;

@@ -69,6 +69,33 @@ TEST(Sweep, TableHasOneRowPerPointAndTheChosenColumns)
     EXPECT_EQ(noSubstrate, "0,0.000,,,,0") << "no substrate: a rate of 0, no half-time, no spread of one run";
 }
 
+TEST(Experiment, WindowSettingsGiveBackTheExperimentThatItRuns)
+{
+    ExperimentSettings settings;
+    settings.reaction = Reaction::maltoseHydrolysis;
+    settings.temperature = 95;
+    settings.ph = 5;
+    settings.enzyme = 33;
+    settings.substrate = 150;
+    settings.other = 12;
+    settings.smallSymbols = true;
+    settings.scene = {640, 360};
+    settings.maxProductsCaption = 400;
+    World world;
+    Experiment experiment(settings, world);
+    const ExperimentSettings back = experimentSettingsFor(world, settings.scene, 95, 5);
+    EXPECT_EQ(world.temperature, 80) << "the model lowers 95 to 80; the panel keeps 95";
+    EXPECT_EQ(back.reaction, settings.reaction);
+    EXPECT_EQ(back.temperature, 95);
+    EXPECT_EQ(back.ph, 5);
+    EXPECT_EQ(back.enzyme, 33);
+    EXPECT_EQ(back.substrate, 150);
+    EXPECT_EQ(back.other, 12);
+    EXPECT_TRUE(back.smallSymbols);
+    EXPECT_EQ(back.scene.width, 640);
+    EXPECT_EQ(back.maxProductsCaption, 400);
+}
+
 TEST(Sweep, ReplicatesStartFromDistinctStatesBeginningWithTheSeed)
 {
     EXPECT_EQ(replicateSeed(designedSeed, 0), designedSeed);
