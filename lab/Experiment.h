@@ -44,7 +44,8 @@ struct ExperimentSettings
 ExperimentSettings experimentSettingsFor(const World& world, SceneSize scene, std::int32_t panelTemperature,
                                          std::int32_t panelPh);
 
-// The generator's state at launch: a run from this state is the run that the window shows.
+// The generator's state at launch: a run from this state is the first experiment that the window
+// shows once launched (later starts there go on drawing from the same generator).
 inline constexpr std::uint32_t designedSeed = 0;
 
 // What the graph recorded in one second, with the model's temperature and pH at that moment.

@@ -376,7 +376,7 @@ std::string_view batchUsage()
            "  --ticks N           ticks of 50 ms to run after the start (default 2000);\n"
            "                      with --sweep, the longest run\n"
            "  --seed S            the random generator's state at the start, 0..4294967295\n"
-           "                      (default 0, the state of every start in the window)\n"
+           "                      (default 0, its state when the window is launched)\n"
            "  --event TICK:temperature=T | TICK:ph=P\n"
            "                      after TICK ticks, change the temperature or the pH (repeatable)\n"
            "  --csv FILE          per-second time course\n"
