@@ -1,6 +1,8 @@
 #pragma once
 
-#include "model/World.h"
+#include "lab/Experiment.h"
+#include "lab/Measures.h"
+#include "lab/Sweep.h"
 
 #include <cstdint>
 #include <optional>
@@ -10,36 +12,25 @@
 
 namespace velmora {
 
-// A change made on the control panel after a number of ticks: "TICK:temperature=T" runs
-// "changetemp" with the new temperature, "TICK:ph=P" runs "changeph" with the new pH.
-struct BatchEvent
-{
-    enum class Variable
-    {
-        temperature,
-        ph,
-    };
-    std::int32_t tick = 0;
-    Variable variable = Variable::temperature;
-    std::int32_t value = 0;
-};
+using BatchEvent = PanelEvent;
 
-// The command line of velmora2-batch.
-struct BatchOptions
+// The command line of velmora2-batch: the experiment, then how it is run and what is written.
+// With --sweep it runs many experiments instead of one (see SweepPlan).
+struct BatchOptions : ExperimentSettings
 {
-    std::int32_t reaction = Reaction::lactoseHydrolysis;
-    std::int32_t temperature = 37;
-    std::int32_t ph = 7;
-    std::int32_t enzyme = 20;
-    std::int32_t substrate = 100;
-    std::int32_t other = 0;
-    bool smallSymbols = false;
-    SceneSize scene{512, 384};
-    std::int32_t maxProductsCaption = 100;
     std::int32_t ticks = 2000;
-    std::vector<BatchEvent> events; // in command-line order
+    std::uint32_t seed = designedSeed; // the generator's state at the start
     std::string csvPath; // empty: no time course written
     std::string dumpPath; // empty: no final state written
+
+    std::vector<SweepAxis> sweeps; // none, one, or two for a grid
+    std::optional<SweepAxis> compare; // the same sweep at each of these values
+    std::vector<Measure> measures; // in the order given; the first is plotted; none: the initial rate
+    std::int32_t initialRateSeconds = 10;
+    std::int32_t repeat = 1;
+    unsigned jobs = 0; // 0: one per core
+    std::string tablePath; // empty: the table goes to standard output unless a plot is asked for
+    std::string plotPath;
 };
 
 struct BatchCommandLine

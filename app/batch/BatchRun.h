@@ -9,9 +9,8 @@
 namespace velmora {
 
 // Runs the experiment that the options describe, as the window would with the same panel values
-// and menu choices: defaults, panel values stored, reaction choice applied, start, then the ticks
-// with their panel events. Writes one CSV row for every second that the graph records to `csv`
-// when given. Returns the number of ticks run.
+// and menu choices (see Experiment), from the generator state options.seed. Writes one CSV row for
+// every second that the graph records to `csv` when given. Returns the number of ticks run.
 std::int32_t runBatch(const BatchOptions& options, World& world, std::ostream* csv);
 
 // Header of the time-course CSV.

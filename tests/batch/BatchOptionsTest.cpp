@@ -29,14 +29,26 @@ TEST(BatchOptions, DefaultsDescribeAClassroomExperiment)
     EXPECT_TRUE(o.events.empty());
     EXPECT_EQ(o.csvPath, "");
     EXPECT_EQ(o.dumpPath, "");
+    EXPECT_EQ(o.seed, 0u);
 }
 
 TEST(BatchOptions, EveryOptionIsRead)
 {
-    const BatchCommandLine line =
-        parse({"--reaction", "4", "--temperature", "-10", "--ph", "+3", "--enzyme", "250", "--substrate", "-7",
-               "--other", "12", "--symbols", "small", "--scene", "960x540", "--max-products", "400", "--ticks",
-               "0", "--event", "20:temperature=60", "--event", "0:ph=2", "--csv", "a.csv", "--dump", "b.txt"});
+    const BatchCommandLine line = parse({"--reaction",     "4",
+                                         "--temperature",  "-10",
+                                         "--ph",           "+3",
+                                         "--enzyme",       "250",
+                                         "--substrate",    "-7",
+                                         "--other",        "12",
+                                         "--symbols",      "small",
+                                         "--scene",        "960x540",
+                                         "--max-products", "400",
+                                         "--ticks",        "0",
+                                         "--event",        "20:temperature=60",
+                                         "--event",        "0:ph=2",
+                                         "--csv",          "a.csv",
+                                         "--dump",         "b.txt",
+                                         "--seed",         "4294967295"});
     ASSERT_EQ(line.error, "");
     const BatchOptions& o = line.options;
     EXPECT_EQ(o.reaction, 4);
@@ -59,6 +71,7 @@ TEST(BatchOptions, EveryOptionIsRead)
     EXPECT_EQ(o.events[1].value, 2);
     EXPECT_EQ(o.csvPath, "a.csv");
     EXPECT_EQ(o.dumpPath, "b.txt");
+    EXPECT_EQ(o.seed, 4294967295u);
 }
 
 TEST(BatchOptions, FaultyLinesAreRefusedNamingTheOption)
@@ -95,6 +108,9 @@ TEST(BatchOptions, FaultyLinesAreRefusedNamingTheOption)
         {{"--event", "ph=4:3"}, "--event"},
         {{"--csv", ""}, "--csv"},
         {{"--dump"}, "--dump"},
+        {{"--seed", "-1"}, "--seed"},
+        {{"--seed", "4294967296"}, "--seed"},
+        {{"--seed", "12a"}, "--seed"},
     };
     for (const Case& c : cases) {
         const BatchCommandLine line = parse(c.arguments);
@@ -103,10 +119,84 @@ TEST(BatchOptions, FaultyLinesAreRefusedNamingTheOption)
     }
 }
 
+TEST(BatchOptions, SweepOptionsAreRead)
+{
+    const BatchCommandLine line =
+        parse({"--sweep", "substrate=0:200:25", "--compare", "other=0,50", "--measure", "initial-rate:20",
+               "--measure", "left", "--repeat", "5", "--jobs", "3", "--table", "t.csv", "--plot", "p.SVG"});
+    ASSERT_EQ(line.error, "");
+    const BatchOptions& o = line.options;
+    ASSERT_EQ(o.sweeps.size(), 1u);
+    EXPECT_EQ(o.sweeps[0].parameter, SweepParameter::substrate);
+    EXPECT_EQ(o.sweeps[0].values, (std::vector<std::int32_t>{0, 25, 50, 75, 100, 125, 150, 175, 200}));
+    ASSERT_TRUE(o.compare.has_value());
+    EXPECT_EQ(o.compare->parameter, SweepParameter::other);
+    EXPECT_EQ(o.compare->values, (std::vector<std::int32_t>{0, 50}));
+    EXPECT_EQ(o.measures, (std::vector<Measure>{Measure::initialRate, Measure::left}));
+    EXPECT_EQ(o.initialRateSeconds, 20);
+    EXPECT_EQ(o.repeat, 5);
+    EXPECT_EQ(o.jobs, 3u);
+    EXPECT_EQ(o.tablePath, "t.csv");
+    EXPECT_EQ(o.plotPath, "p.SVG");
+
+    const BatchCommandLine grid = parse({"--sweep", "temperature=-10:90:7", "--sweep", "ph=0:14:7"});
+    ASSERT_EQ(grid.error, "");
+    EXPECT_EQ(grid.options.sweeps[0].values.back(), 88) << "the last value that the step reaches";
+    EXPECT_EQ(grid.options.sweeps[1].values, (std::vector<std::int32_t>{0, 7, 14}));
+}
+
+TEST(BatchOptions, FaultySweepsAreRefusedNamingTheOption)
+{
+    struct Case
+    {
+        std::vector<std::string_view> arguments;
+        const char* named;
+    };
+    const Case cases[] = {
+        {{"--sweep", "temperature"}, "--sweep"},
+        {{"--sweep", "speed=1:2:1"}, "--sweep"},
+        {{"--sweep", "temperature=0:50"}, "--sweep"},
+        {{"--sweep", "temperature=-20:50:5"}, "--sweep"},
+        {{"--sweep", "ph=0:15:1"}, "--sweep"},
+        {{"--sweep", "enzyme=0:201:1"}, "--sweep"},
+        {{"--sweep", "substrate=0:100:0"}, "--sweep"},
+        {{"--sweep", "substrate=100:0:10"}, "--sweep"},
+        {{"--sweep", "substrate=0:1x:10"}, "--sweep"},
+        {{"--sweep", "ph=0:14:1", "--sweep", "ph=0:14:2"}, "--sweep"},
+        {{"--sweep", "ph=0:14:1", "--sweep", "enzyme=0:14:2", "--sweep", "other=0:1:1"}, "--sweep"},
+        {{"--sweep", "ph=0:14:1", "--measure", "speed"}, "--measure"},
+        {{"--sweep", "ph=0:14:1", "--measure", "initial-rate:0"}, "--measure"},
+        {{"--sweep", "ph=0:14:1", "--measure", "initial-rate:101"}, "--measure"},
+        {{"--sweep", "ph=0:14:1", "--measure", "left", "--measure", "left"}, "--measure"},
+        {{"--sweep", "ph=0:14:1", "--ticks", "100"}, "--measure"},
+        {{"--sweep", "ph=0:14:1", "--repeat", "0"}, "--repeat"},
+        {{"--sweep", "ph=0:14:1", "--jobs", "0"}, "--jobs"},
+        {{"--sweep", "ph=0:14:1", "--plot", "curve.jpg"}, "--plot"},
+        {{"--sweep", "ph=0:14:1", "--table", ""}, "--table"},
+        {{"--sweep", "ph=0:14:1", "--compare", "other"}, "--compare"},
+        {{"--sweep", "ph=0:14:1", "--compare", "other=0,,50"}, "--compare"},
+        {{"--sweep", "ph=0:14:1", "--compare", "other=0,250"}, "--compare"},
+        {{"--sweep", "ph=0:14:1", "--compare", "ph=4,8"}, "--compare"},
+        {{"--sweep", "ph=0:14:1", "--sweep", "other=0:10:5", "--compare", "enzyme=5,10"}, "--compare"},
+        {{"--sweep", "ph=0:14:1", "--sweep", "other=0:90:10", "--plot", "a.png"}, "--plot"},
+        {{"--sweep", "ph=0:14:1", "--csv", "a.csv"}, "--csv"},
+        {{"--table", "a.csv"}, "--table"},
+        {{"--compare", "other=0,50"}, "--compare"},
+        {{"--measure", "left"}, "--measure"},
+    };
+    for (const Case& c : cases) {
+        const BatchCommandLine line = parse(c.arguments);
+        EXPECT_EQ(line.error.rfind(c.named, 0), 0u)
+            << "error '" << line.error << "' for " << c.arguments.back();
+        EXPECT_EQ(line.error.find('\n'), std::string::npos) << "one line";
+    }
+}
+
 TEST(BatchOptions, HelpIsRecognised)
 {
     EXPECT_TRUE(parse({"--help"}).helpRequested);
     EXPECT_NE(batchUsage().find("--event"), std::string_view::npos);
+    EXPECT_NE(batchUsage().find("--sweep"), std::string_view::npos);
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 
 #include <memory>
 #include <sstream>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -117,6 +118,77 @@ TEST(BatchRun, EventsActAfterTheirTick)
         EXPECT_TRUE(r.world->denatured[e]);
     }
     EXPECT_EQ(testing::brokenInvariant(*r.world), "");
+}
+
+// FNV-1a, 64 bits: a fingerprint of a run's outputs.
+std::uint64_t fingerprint(const std::string& text)
+{
+    std::uint64_t hash = 14695981039346656037u;
+    for (const char c : text) {
+        hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211u;
+    }
+    return hash;
+}
+
+TEST(BatchRun, DefaultSeedKeepsEveryDumpAsBefore)
+{
+    // Fingerprints of dumps and time courses written before runs could start from other states.
+    BatchOptions classroom;
+    classroom.ticks = 400;
+    BatchOptions amylose;
+    amylose.reaction = Reaction::amyloseHydrolysis;
+    amylose.smallSymbols = true;
+    amylose.ticks = 600;
+    amylose.events = {{100, BatchEvent::Variable::temperature, 55}, {300, BatchEvent::Variable::ph, 4}};
+    BatchOptions acidSynthesis;
+    acidSynthesis.reaction = Reaction::lactoseSynthesis;
+    acidSynthesis.temperature = 50;
+    acidSynthesis.ph = 2;
+    acidSynthesis.ticks = 300;
+    struct Case
+    {
+        const BatchOptions& options;
+        std::uint64_t dump;
+        std::uint64_t csv;
+    };
+    const Case cases[] = {{classroom, 3346762956676471551u, 15245552505586802111u},
+                          {amylose, 17081481179122227106u, 12027363254818471250u},
+                          {acidSynthesis, 16247601837738476390u, 17655805142133173734u}};
+    for (const Case& c : cases) {
+        const Outcome r = run(c.options);
+        EXPECT_EQ(fingerprint(r.dump), c.dump) << "reaction " << c.options.reaction;
+        EXPECT_EQ(fingerprint(r.csv), c.csv) << "reaction " << c.options.reaction;
+    }
+    BatchOptions seeded = classroom;
+    seeded.seed = 1;
+    EXPECT_NE(fingerprint(run(seeded).dump), cases[0].dump) << "another seed, another run";
+}
+
+TEST(BatchRun, TickLoopEndsAtEveryCount)
+{
+    struct Case
+    {
+        std::int32_t first;
+        std::int32_t last;
+        std::int64_t calls;
+    };
+    const Case cases[] = {
+        {1, 0, 0}, {1, 1, 1}, {1, 3, 3}, {INT32_MAX - 2, INT32_MAX, 3}, {INT32_MAX, INT32_MAX, 1}};
+    for (const Case& c : cases) {
+        std::int64_t calls = 0;
+        std::int32_t lastSeen = 0;
+        forEachTick(c.first, c.last, [&](std::int32_t tick) {
+            ++calls;
+            lastSeen = tick;
+            if (calls > c.calls) {
+                throw std::runtime_error("the loop passes its last tick");
+            }
+        });
+        EXPECT_EQ(calls, c.calls) << c.first << ".." << c.last;
+        if (c.calls > 0) {
+            EXPECT_EQ(lastSeen, c.last);
+        }
+    }
 }
 
 TEST(BatchRun, NoSubstrateRecordsNoSecond)

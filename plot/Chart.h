@@ -1,0 +1,49 @@
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace velmora {
+
+// A chart to draw: curves of points with error bars, fitted lines, axis titles and notes. Plain
+// data, with every text in UTF-8 as the reader will see it; the renderer formats the axes' numbers.
+struct ChartPoint
+{
+    double x = 0.0;
+    double y = 0.0;
+    double error = 0.0; // half-length of the error bar; 0 draws none
+};
+
+struct ChartLinePoint
+{
+    double x = 0.0;
+    double y = 0.0;
+};
+
+struct ChartSeries
+{
+    std::string label;                // legend entry; empty: none
+    std::vector<ChartPoint> points;   // marked; joined by straight segments when there is no line
+    std::vector<ChartLinePoint> line; // a smooth line (a fitted curve) drawn under the points
+    std::vector<std::string> notes;   // lines shown under the legend entry (a fit's results)
+};
+
+struct Chart
+{
+    std::string title;
+    std::string subtitle;
+    std::string xTitle;
+    std::string yTitle;
+    std::vector<ChartSeries> series;                 // drawn in their order, colour and marker by position
+    std::vector<std::string> footnotes;              // below the plot
+    std::optional<std::pair<double, double>> xRange; // the x axis's ends; by default the data's
+    bool xIncludesZero = false;                      // the axes' ranges stretch to 0
+    bool yIncludesZero = true;
+    // A small chart drawn inside this one, in the corner where it hides the least.
+    std::shared_ptr<const Chart> inset;
+};
+
+} // namespace velmora

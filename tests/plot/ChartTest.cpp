@@ -1,0 +1,96 @@
+#include "plot/ActivityChart.h"
+#include "plot/ChartRenderer.h"
+#include "plot/FrenchText.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace velmora {
+namespace {
+
+TEST(FrenchText, NumbersAsFrenchReadersWriteThem)
+{
+    struct Case
+    {
+        double value;
+        int decimals;
+        const char* text;
+    };
+    const Case cases[] = {
+        {4.8, 1, "4,8"},
+        {-10.0, 0, "\u221210"},
+        {-0.04, 1, "0,0"},
+        {0.25, 2, "0,25"},
+        {2400.0, 0, "2400"},
+        {12000.0, 0, "12\u202F000"},
+        {-1234567.5, 1, "\u22121\u202F234\u202F567,5"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(french::number(c.value, c.decimals), c.text) << c.value;
+    }
+    EXPECT_EQ(french::withUnit(37, 0, "°C"), "37\u00A0°C");
+    EXPECT_EQ(french::decimalsForError(0.34), 2);
+    EXPECT_EQ(french::decimalsForError(29.0), 0);
+}
+
+TEST(ChartRenderer, DrawsIntoMemoryAndEveryFileFormat)
+{
+    Chart chart;
+    chart.title = "Hydrolyse du lactose";
+    chart.xTitle = "Température (°C)";
+    chart.yTitle = "Vitesse initiale (molécules/s)";
+    chart.series.push_back({"sans thiolactose", {{-10, 0, 0}, {40, 5.4, 0.3}, {90, 0, 0}}, {}, {"Km = 1"}});
+    chart.inset = std::make_shared<const Chart>(chart);
+
+    const ChartImage image = renderChartImage(chart, 320, 200);
+    ASSERT_EQ(image.width, 320);
+    ASSERT_EQ(image.height, 200);
+    ASSERT_GE(image.stride, 320 * 4);
+    ASSERT_EQ(image.pixels.size(), static_cast<std::size_t>(image.stride) * 200u);
+    std::size_t inked = 0;
+    for (std::size_t i = 0; i + 3 < image.pixels.size(); i += 4) {
+        inked += image.pixels[i] != 0xFF || image.pixels[i + 1] != 0xFF || image.pixels[i + 2] != 0xFF;
+    }
+    EXPECT_GT(inked, 2000u) << "axes, text and the curve are drawn";
+
+    struct Case
+    {
+        const char* name;
+        const char* signature;
+    };
+    const Case cases[] = {{"a.PNG", "\x89PNG"}, {"a.svg", "<?xml"}, {"a.pdf", "%PDF"}};
+    for (const Case& c : cases) {
+        const std::optional<ChartFormat> format = chartFormatFor(c.name);
+        ASSERT_TRUE(format.has_value()) << c.name;
+        std::ostringstream out;
+        ASSERT_TRUE(writeChart(chart, *format, out, 480, 320)) << c.name;
+        EXPECT_EQ(out.str().rfind(c.signature, 0), 0u) << c.name;
+    }
+    EXPECT_FALSE(chartFormatFor("a.jpg").has_value());
+    EXPECT_FALSE(chartFormatFor("png").has_value());
+}
+
+TEST(ActivityChart, SubstrateSweepShowsTheFitAndLineweaverBurk)
+{
+    SweepPlan plan;
+    plan.base.ph = 8;
+    plan.x = steppedAxis(SweepParameter::substrate, 0, 200, 50);
+    plan.series = SweepAxis{SweepParameter::other, {0, 50}};
+    const SweepResult result = runSweep(plan, {1, nullptr, nullptr});
+    const std::vector<MichaelisMentenFit> fits = fitSweep(result);
+    ASSERT_EQ(fits.size(), 2u);
+    const Chart chart = activityChart(result, Measure::initialRate, fits);
+    EXPECT_EQ(chart.xTitle, "Quantité de substrat (molécules)");
+    EXPECT_EQ(chart.yTitle, "Vitesse initiale (molécules/s)");
+    EXPECT_EQ(chart.subtitle, "37\u00A0°C, pH\u00A08, 20\u00A0enzymes");
+    ASSERT_EQ(chart.series.size(), 2u);
+    EXPECT_EQ(chart.series[0].label, "sans thiolactose");
+    EXPECT_EQ(chart.series[1].label, "50\u00A0molécules de thiolactose");
+    EXPECT_EQ(chart.series[0].points.size(), 5u);
+    EXPECT_FALSE(chart.series[0].notes.empty());
+    EXPECT_NE(chart.inset, nullptr);
+}
+
+} // namespace
+} // namespace velmora
