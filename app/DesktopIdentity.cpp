@@ -6,7 +6,7 @@
 void declareDesktopIdentity()
 {
     QGuiApplication::setApplicationVersion(QStringLiteral(VELMORA_VERSION));
-    QGuiApplication::setDesktopFileName(QStringLiteral("fr.velmora.Velmora2"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("fr.velmora.velmora2"));
     QIcon icon;
     for (const int size : {32, 48, 64, 128, 256}) {
         icon.addFile(QStringLiteral(":/icons/velmora2-%1.png").arg(size), QSize(size, size));
