@@ -46,7 +46,7 @@ Movie {
             LessonButton {
                 objectName: "menuButton"
                 text: "Menu"
-                Accessible.description: "Retour aux sujets"
+                Accessible.description: qsTr("Retour aux sujets")
                 onClicked: lesson.command("retourmenu")
             }
             LessonButton {
@@ -75,7 +75,7 @@ Movie {
             x: 28; anchors.verticalCenter: parent.verticalCenter
             width: 190
             text: "◀  Précédent"
-            Accessible.name: "Précédent"
+            Accessible.name: qsTr("Précédent")
             Accessible.description: stepText.text
             enabled: lesson.currentFrame > 1
             onClicked: {
@@ -101,7 +101,7 @@ Movie {
             anchors.verticalCenter: parent.verticalCenter
             width: 190
             text: "Suivant  ▶"
-            Accessible.name: "Suivant"
+            Accessible.name: qsTr("Suivant")
             Accessible.description: stepText.text
             tint: "#3a9a4a"; ink: "white"
             enabled: lesson.currentFrame < lesson.frameCount

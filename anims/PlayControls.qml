@@ -25,7 +25,7 @@ Row {
         width: 150; height: 44
         font.pixelSize: 18
         text: controls.paused ? "▶\u00a0 Reprendre" : "Pause"
-        Accessible.name: controls.paused ? "Reprendre l’animation" : "Mettre l’animation en pause"
+        Accessible.name: controls.paused ? qsTr("Reprendre l’animation") : qsTr("Mettre l’animation en pause")
         onClicked: controls.paused = !controls.paused
     }
     LessonButton {
@@ -33,7 +33,7 @@ Row {
         width: 150; height: 44
         font.pixelSize: 18
         text: "↺\u00a0 Rejouer"
-        Accessible.name: "Rejouer l’animation"
+        Accessible.name: qsTr("Rejouer l’animation")
         onClicked: {
             controls.paused = false
             if (controls.animation)

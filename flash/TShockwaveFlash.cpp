@@ -96,7 +96,8 @@ bool isTakenBy(QQuickItem* control, const QKeyEvent& key)
 
 } // namespace
 
-TShockwaveFlash::TShockwaveFlash(QWidget* parent) : QQuickWidget((useSoftwareRendering(), parent))
+TShockwaveFlash::TShockwaveFlash(QWidget* parent)
+    : QQuickWidget((useSoftwareRendering(), parent))
 {
     engine()->addUrlInterceptor(&sandbox_);
     engine()->setNetworkAccessManagerFactory(&network_);

@@ -35,7 +35,7 @@ public:
     QString movie() const { return moviePath_; }
 
     void Play();
-    void Rewind();             // to frame 1, stopped
+    void Rewind(); // to frame 1, stopped
     void GotoFrame(int frame); // the main timeline shows that frame, stopped
     void TGotoFrame(const QString& clip, int frame);
     void SetVariable(const QString& name, const QString& value);
