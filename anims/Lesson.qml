@@ -46,6 +46,7 @@ Movie {
             LessonButton {
                 objectName: "menuButton"
                 text: "Menu"
+                Accessible.description: qsTr("Retour aux sujets")
                 onClicked: lesson.command("retourmenu")
             }
             LessonButton {
@@ -69,14 +70,24 @@ Movie {
         width: 1024; height: 80
         color: "#e2dccb"
         LessonButton {
+            id: previousButton
             objectName: "previousButton"
             x: 28; anchors.verticalCenter: parent.verticalCenter
             width: 190
             text: "◀  Précédent"
+            Accessible.name: qsTr("Précédent")
+            Accessible.description: stepText.text
             enabled: lesson.currentFrame > 1
-            onClicked: lesson.gotoFrame(lesson.currentFrame - 1)
+            onClicked: {
+                const byKeyboard = visualFocus
+                lesson.gotoFrame(lesson.currentFrame - 1)
+                // At the first scene the keyboard goes on from the other button.
+                if (!enabled && byKeyboard)
+                    nextButton.forceActiveFocus(Qt.TabFocusReason)
+            }
         }
         Text {
+            id: stepText
             anchors.centerIn: parent
             text: "Étape " + lesson.currentFrame + " sur " + lesson.frameCount
             font.pixelSize: 20
@@ -84,14 +95,22 @@ Movie {
             visible: lesson.frameCount > 1
         }
         LessonButton {
+            id: nextButton
             objectName: "nextButton"
             anchors.right: parent.right; anchors.rightMargin: 28
             anchors.verticalCenter: parent.verticalCenter
             width: 190
             text: "Suivant  ▶"
+            Accessible.name: qsTr("Suivant")
+            Accessible.description: stepText.text
             tint: "#3a9a4a"; ink: "white"
             enabled: lesson.currentFrame < lesson.frameCount
-            onClicked: lesson.gotoFrame(lesson.currentFrame + 1)
+            onClicked: {
+                const byKeyboard = visualFocus
+                lesson.gotoFrame(lesson.currentFrame + 1)
+                if (!enabled && byKeyboard)
+                    previousButton.forceActiveFocus(Qt.TabFocusReason)
+            }
         }
     }
 }

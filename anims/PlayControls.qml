@@ -25,6 +25,7 @@ Row {
         width: 150; height: 44
         font.pixelSize: 18
         text: controls.paused ? "▶\u00a0 Reprendre" : "Pause"
+        Accessible.name: controls.paused ? qsTr("Reprendre l’animation") : qsTr("Mettre l’animation en pause")
         onClicked: controls.paused = !controls.paused
     }
     LessonButton {
@@ -32,6 +33,7 @@ Row {
         width: 150; height: 44
         font.pixelSize: 18
         text: "↺\u00a0 Rejouer"
+        Accessible.name: qsTr("Rejouer l’animation")
         onClicked: {
             controls.paused = false
             if (controls.animation)

@@ -3,6 +3,7 @@
 #include "app/DataFolder.h"
 #include "app/ErrorReport.h"
 #include "app/FileWriter.h"
+#include "app/WindowAccessibility.h"
 #include "experiment/Comment.h"
 #include "experiment/Lifecycle.h"
 #include "experiment/PanelCommands.h"
@@ -122,6 +123,7 @@ TFormmodel::TFormmodel(QSize screen, QWidget* parent)
     setFont(QFont("Arial", 8));
 
     createControls();
+    accessibility_ = new WindowAccessibility(this, *world_);
     createMenu();
     Formctivate();
     setWindowState(Qt::WindowMaximized);
@@ -674,4 +676,5 @@ void TFormmodel::carryOut(const WindowUpdate& update)
     if (update.reactionName) {
         FlashBut->SetVariable("nomreac", fromModel(*update.reactionName));
     }
+    accessibility_->followUpdate(update);
 }

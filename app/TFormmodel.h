@@ -23,6 +23,7 @@ class QTimer;
 class TFormFlash;
 class TFormInfo;
 class TShockwaveFlash;
+class WindowAccessibility;
 
 // The main window: the molecule box (top left), the graph with its header (top right), the legend
 // and comment movie (bottom left) and the control-panel movie (bottom right), under the menu bar.
@@ -141,6 +142,7 @@ private:
     QLabel* Imageglace = nullptr;
     QTimer* Timer1 = nullptr;
     QTimer* Timer2 = nullptr;
+    WindowAccessibility* accessibility_ = nullptr; // names, keyboard, what the scene and graph show
 
     QMenu* Cache1 = nullptr;
     QAction* reactionItems_[5] = {}; // indexed by reaction 1..4

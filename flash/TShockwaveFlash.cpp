@@ -4,7 +4,9 @@
 #include "render/SpriteImageProvider.h"
 #include "render/SpriteSet.h"
 
+#include <QAccessible>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QQmlEngine>
 #include <QQmlProperty>
@@ -31,6 +33,67 @@ void useSoftwareRendering()
     (void)done;
 }
 
+// The controls that Tab visits in a movie, in their order.
+QList<QQuickItem*> tabChain(QQuickWindow* window)
+{
+    QList<QQuickItem*> chain;
+    QQuickItem* start = window->contentItem();
+    for (QQuickItem* item = start->nextItemInFocusChain(true); item && item != start && !chain.contains(item);
+         item = item->nextItemInFocusChain(true)) {
+        chain.append(item);
+    }
+    return chain;
+}
+
+enum class KeysTaken
+{
+    none,
+    space,         // a check box
+    spaceAndEnter, // a button
+};
+
+// The keys that a focused control takes before the window's shortcut keys: only when the keyboard
+// brought the focus there (a control clicked with the mouse leaves Space and Enter to the window).
+KeysTaken keysTakenBy(QQuickItem* control)
+{
+    if (!control) {
+        return KeysTaken::none;
+    }
+    const QVariant byKeyboard = control->property("visualFocus");
+    if (byKeyboard.isValid() && !byKeyboard.toBool()) {
+        return KeysTaken::none;
+    }
+    if (control->inherits("QQuickAbstractButton")) {
+        return control->property("checkable").toBool() ? KeysTaken::space : KeysTaken::spaceAndEnter;
+    }
+    // A control of the movie's own making says what it is to the screen readers.
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
+    switch (accessible ? accessible->role() : QAccessible::NoRole) {
+    case QAccessible::Button:
+        return KeysTaken::spaceAndEnter;
+    case QAccessible::CheckBox:
+    case QAccessible::RadioButton:
+        return KeysTaken::space;
+    default:
+        return KeysTaken::none;
+    }
+}
+
+bool isEnter(const QKeyEvent& key)
+{
+    return (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter) &&
+           (key.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+}
+
+bool isTakenBy(QQuickItem* control, const QKeyEvent& key)
+{
+    const KeysTaken taken = keysTakenBy(control);
+    if (key.key() == Qt::Key_Space && key.modifiers() == Qt::NoModifier) {
+        return taken != KeysTaken::none;
+    }
+    return isEnter(key) && taken == KeysTaken::spaceAndEnter;
+}
+
 } // namespace
 
 TShockwaveFlash::TShockwaveFlash(QWidget* parent)
@@ -43,6 +106,8 @@ TShockwaveFlash::TShockwaveFlash(QWidget* parent)
     setResizeMode(QQuickWidget::SizeRootObjectToView);
     setClearColor(Qt::transparent);
     ScriptWatchdog::instance().watch(engine());
+    connect(quickWindow(), &QQuickWindow::activeFocusItemChanged, this,
+            &TShockwaveFlash::followFocusedControl);
 }
 
 TShockwaveFlash::~TShockwaveFlash()
@@ -103,6 +168,76 @@ void TShockwaveFlash::showNotice(const QString& text)
     }
     notice_->setText(text);
     notice_->setVisible(!text.isEmpty());
+}
+
+void TShockwaveFlash::followFocusedControl()
+{
+    // Qt offers the window's shortcut keys to the focused item itself, not to this widget.
+    if (focusedControl_) {
+        focusedControl_->removeEventFilter(this);
+    }
+    focusedControl_ = quickWindow()->activeFocusItem();
+    if (focusedControl_) {
+        focusedControl_->installEventFilter(this);
+    }
+}
+
+bool TShockwaveFlash::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == focusedControl_ && event->type() == QEvent::ShortcutOverride &&
+        isTakenBy(focusedControl_, *static_cast<QKeyEvent*>(event))) {
+        event->accept();
+        return true;
+    }
+    return QQuickWidget::eventFilter(watched, event);
+}
+
+void TShockwaveFlash::keyPressEvent(QKeyEvent* event)
+{
+    QQuickWidget::keyPressEvent(event);
+    if (event->isAccepted() || !isEnter(*event) ||
+        keysTakenBy(quickWindow()->activeFocusItem()) != KeysTaken::spaceAndEnter) {
+        return;
+    }
+    // Quick's buttons answer Space only: Enter and Return press them as Space does.
+    event->accept();
+    if (event->isAutoRepeat()) {
+        return;
+    }
+    for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+        QKeyEvent space(type, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
+        QCoreApplication::sendEvent(quickWindow(), &space);
+    }
+}
+
+bool TShockwaveFlash::focusNextPrevChild(bool next)
+{
+    const QList<QQuickItem*> chain = tabChain(quickWindow());
+    QQuickItem* current = quickWindow()->activeFocusItem();
+    if (!chain.isEmpty() && current != (next ? chain.last() : chain.first())) {
+        return QQuickWidget::focusNextPrevChild(next);
+    }
+    // Past the movie's last control: the window's next control, or this movie's first again when
+    // it has no other.
+    QWidget::focusNextPrevChild(next);
+    if (hasFocus() && !chain.isEmpty()) {
+        (next ? chain.first() : chain.last())
+            ->forceActiveFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    }
+    return true;
+}
+
+void TShockwaveFlash::focusInEvent(QFocusEvent* event)
+{
+    QQuickWidget::focusInEvent(event);
+    const bool forward = event->reason() == Qt::TabFocusReason;
+    if (!forward && event->reason() != Qt::BacktabFocusReason) {
+        return;
+    }
+    const QList<QQuickItem*> chain = tabChain(quickWindow());
+    if (!chain.isEmpty()) {
+        (forward ? chain.first() : chain.last())->forceActiveFocus(event->reason());
+    }
 }
 
 QQuickItem* TShockwaveFlash::movieRoot() const

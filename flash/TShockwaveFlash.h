@@ -17,6 +17,12 @@ class QQuickItem;
 // A missing or broken movie leaves the player empty but for a short notice naming the file
 // ("Animation introuvable : ensavoirplus.swf"): the error goes to stderr, every operation then does
 // nothing and GetVariable gives empty text.
+//
+// The keyboard: Tab and Shift+Tab go through the movie's controls and, past the last or the first,
+// on to the window's other controls (Tab entering the movie starts at its first control, Shift+Tab
+// at its last). A button that the keyboard brought the focus to takes Space, Enter and Return,
+// a check box Space, before the window's shortcut keys; a control focused with the mouse leaves
+// them to the window.
 class TShockwaveFlash : public QQuickWidget
 {
     Q_OBJECT
@@ -40,18 +46,26 @@ public:
     // The shown movie's root item, or null when none loaded.
     QQuickItem* movieRoot() const;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
 signals:
     // A command from the movie, delivered on the GUI thread once the movie's own handler returned.
     void FSCommand(const QString& command, const QString& args);
 
 private:
     QObject* findClip(const QString& clip) const;
+    void followFocusedControl();
     void showNotice(const QString& text); // in place of a movie that cannot be shown; empty hides it
 
     MovieSandbox sandbox_;
     NoNetworkAccessManagerFactory network_;
     QString moviePath_;
     QLabel* notice_ = nullptr;
+    QPointer<QQuickItem> focusedControl_;
 };
 
 // The object of a movie named `name` (its objectName) inside `within`, at any depth; null when none.

@@ -133,3 +133,17 @@ struct StartedWindow
     MessageBoxes boxes; // before the window, whose start-up may show one
     std::unique_ptr<TFormmodel> window;
 };
+
+// The window with the program's own movies, shown and active, as a student finds it.
+struct ShownWindow : StartedWindow
+{
+    ShownWindow()
+        : StartedWindow(&defaultSettings, {1024, 768}, programMovies)
+    {
+        window->show();
+        QApplication::setActiveWindow(window.get());
+        if (!QTest::qWaitForWindowExposed(window.get())) {
+            qWarning("window not shown");
+        }
+    }
+};

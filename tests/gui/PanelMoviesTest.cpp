@@ -27,16 +27,7 @@ class PanelMoviesTest : public QObject
 
     struct Student
     {
-        StartedWindow w{&defaultSettings, {1024, 768}, programMovies};
-
-        Student()
-        {
-            w.window->show();
-            QApplication::setActiveWindow(w.window.get());
-            if (!QTest::qWaitForWindowExposed(w.window.get())) {
-                qWarning("window not shown");
-            }
-        }
+        ShownWindow w;
 
         // Presses a slider's track where it stands for `value`, then lets go.
         void slide(const char* name, int value) const
