@@ -41,7 +41,13 @@ public:
         Busy& operator=(const Busy&) = delete;
     };
 
+#ifdef VELMORA_SANITIZED_BUILD
+    // The sanitizers make everything about ten times slower, the loading of a long lesson too:
+    // the same share of the time a script may take.
+    static constexpr std::chrono::milliseconds defaultTimeLimit{20000};
+#else
     static constexpr std::chrono::milliseconds defaultTimeLimit{2000};
+#endif
     // For tests, which cannot wait long.
     void setTimeLimit(std::chrono::milliseconds limit);
 
