@@ -34,6 +34,12 @@ QString decimal(double value)
     return QString::number(value, 'f', 3).replace('.', ',');
 }
 
+ActivityWindow::SweepRunner& sweepRunner()
+{
+    static ActivityWindow::SweepRunner runner;
+    return runner;
+}
+
 // The size in which the saved pictures are drawn, as velmora2-batch draws them.
 constexpr int savedWidth = 960;
 constexpr int savedHeight = 640;
@@ -157,6 +163,11 @@ ActivityWindow::~ActivityWindow()
     stopWorker();
 }
 
+void ActivityWindow::setSweepRunner(SweepRunner runner)
+{
+    sweepRunner() = std::move(runner);
+}
+
 QString ActivityWindow::batchCommandText() const
 {
     return fromCore(batchCommand(sweepArguments(plan_)));
@@ -202,7 +213,8 @@ void ActivityWindow::compute()
     }
 
     const SweepPlan plan = plan_;
-    worker_ = std::thread([this, plan] {
+    const SweepRunner runner = sweepRunner() ? sweepRunner() : SweepRunner(runSweep);
+    worker_ = std::thread([this, plan, runner] {
         auto outcome = std::make_shared<SweepResult>();
         auto fits = std::make_shared<std::vector<MichaelisMentenFit>>();
         QString failure;
@@ -223,7 +235,7 @@ void ActivityWindow::compute()
                         Qt::QueuedConnection);
                 }
             };
-            *outcome = runSweep(plan, control);
+            *outcome = runner(plan, control);
             if (!outcome->cancelled) {
                 *fits = fitSweep(*outcome);
             }

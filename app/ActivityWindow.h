@@ -7,6 +7,7 @@
 #include <QDialog>
 
 #include <atomic>
+#include <functional>
 #include <memory>
 #include <thread>
 #include <vector>
@@ -41,6 +42,12 @@ public:
     QString tableText() const;
     // The chart shown: the curve, or the Lineweaver-Burk view.
     velmora::Chart shownChart() const;
+
+    // How the sweep is run, on the window's worker thread: runSweep, unless a test puts a function
+    // of its own in between (an empty one gives runSweep back).
+    using SweepRunner =
+        std::function<velmora::SweepResult(const velmora::SweepPlan&, const velmora::SweepControl&)>;
+    static void setSweepRunner(SweepRunner runner);
 
 signals:
     void computed(); // the sweep is done, cancelled or failed

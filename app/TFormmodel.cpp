@@ -4,6 +4,7 @@
 #include "app/ErrorReport.h"
 #include "app/FileWriter.h"
 #include "app/GraphMenu.h"
+#include "app/MovieTabbing.h"
 #include "experiment/Comment.h"
 #include "experiment/Lifecycle.h"
 #include "experiment/PanelCommands.h"
@@ -166,6 +167,8 @@ void TFormmodel::createControls()
     PanelComment->setPalette(green);
     connect(FlashBut, &TShockwaveFlash::FSCommand, this, &TFormmodel::FlashButFSCommand);
     connect(FlashLegende, &TShockwaveFlash::FSCommand, this, &TFormmodel::FlashButFSCommand);
+    letTabLeaveMovie(FlashLegende);
+    letTabLeaveMovie(FlashBut);
 
     EcranSub = new DrawingSurface(client);
     EcranSub->setObjectName("EcranSub");

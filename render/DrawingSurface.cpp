@@ -82,4 +82,24 @@ void DrawingSurface::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.drawImage(0, 0, front_);
+    if (hasFocus()) {
+        // Seen on black and on white alike.
+        const QRect frame = rect().adjusted(1, 1, -2, -2);
+        painter.setPen(QPen(Qt::white, 1));
+        painter.drawRect(frame);
+        painter.setPen(QPen(QColor(0, 120, 215), 1, Qt::DotLine));
+        painter.drawRect(frame);
+    }
+}
+
+void DrawingSurface::focusInEvent(QFocusEvent* event)
+{
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void DrawingSurface::focusOutEvent(QFocusEvent* event)
+{
+    QWidget::focusOutEvent(event);
+    update();
 }

@@ -10,7 +10,8 @@ class SpriteSet;
 
 // A drawing surface of the main window: a routine draws a whole picture into the back buffer, then
 // flip presents it. The last picture presented stays on screen, and is shown again whenever the
-// window needs repainting, until the next flip. The buffers follow the widget's size.
+// window needs repainting, until the next flip. The buffers follow the widget's size. A surface
+// that has the keyboard's focus shows it by a dotted frame over the picture (not in it).
 class DrawingSurface : public QWidget
 {
     Q_OBJECT
@@ -36,6 +37,8 @@ protected:
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     void createBuffers();
