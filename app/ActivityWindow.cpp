@@ -425,13 +425,13 @@ QString fileBase(ActivityCurve curve)
 {
     switch (curve) {
     case ActivityCurve::temperature:
-        return QStringLiteral("activite-temperature");
+        return ActivityWindow::tr("activite-temperature");
     case ActivityCurve::ph:
-        return QStringLiteral("activite-ph");
+        return ActivityWindow::tr("activite-ph");
     case ActivityCurve::substrate:
-        return QStringLiteral("activite-substrat");
+        return ActivityWindow::tr("activite-substrat");
     case ActivityCurve::inhibitor:
-        return QStringLiteral("activite-inhibiteur");
+        return ActivityWindow::tr("activite-inhibiteur");
     }
     return {};
 }
