@@ -83,17 +83,19 @@ ActivityWindow* GraphMenu::activityWindow(ActivityCurve curve) const
 
 bool GraphMenu::eventFilter(QObject* watched, QEvent* event)
 {
-    const QPoint graphMiddle = graph_.surface->mapToGlobal(graph_.surface->rect().center());
+    // Only the two requests are looked at: the watched widgets also send events while the window
+    // is being destroyed, when the graph may be gone.
+    const auto graphMiddle = [this] { return graph_.surface->mapToGlobal(graph_.surface->rect().center()); };
     if (event->type() == QEvent::ContextMenu) {
         const auto* request = static_cast<QContextMenuEvent*>(event);
-        popUp(request->reason() == QContextMenuEvent::Keyboard ? graphMiddle : request->globalPos());
+        popUp(request->reason() == QContextMenuEvent::Keyboard ? graphMiddle() : request->globalPos());
         return true;
     }
-    if (watched == graph_.surface && event->type() == QEvent::KeyPress) {
+    if (event->type() == QEvent::KeyPress && watched == graph_.surface) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if ((key->key() == Qt::Key_Menu && key->modifiers() == Qt::NoModifier) ||
             (key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier)) {
-            popUp(graphMiddle);
+            popUp(graphMiddle());
             return true;
         }
     }
