@@ -174,7 +174,8 @@ bool allow(int ruleset, const std::string& path, __u64 rights)
 
 } // namespace
 
-FileRestrictionResult restrictFileAccess(const std::vector<std::string>& readable)
+FileRestrictionResult restrictFileAccess(const std::vector<std::string>& readable,
+                                         const std::vector<std::string>& listable)
 {
     const long abi = syscall(SYS_landlock_create_ruleset, nullptr, 0, LANDLOCK_CREATE_RULESET_VERSION);
     if (abi < 0) {
@@ -192,6 +193,9 @@ FileRestrictionResult restrictFileAccess(const std::vector<std::string>& readabl
     }
     for (const std::string& path : readable) {
         allow(ruleset, path, LANDLOCK_ACCESS_FS_READ_FILE);
+    }
+    for (const std::string& path : listable) {
+        allow(ruleset, path, LANDLOCK_ACCESS_FS_READ_DIR);
     }
     // Writing to /dev/null changes no file; libraries open it read-write for the standard streams
     // of a process they start (D-Bus does, to find the session bus).
@@ -262,6 +266,9 @@ std::vector<std::string> programReadablePlaces(const QString& dataFolder)
         dataHome + "/icons",
         "/usr/share/X11",
         home + "/.XCompose",
+        // The kinds of file that the save dialog names and filters, from the MIME database.
+        "/usr/share/mime",
+        dataHome + "/mime",
         // The user database, the machine's identity for the desktop bus, Qt's system settings.
         "/etc/nsswitch.conf",
         "/etc/passwd",
@@ -293,9 +300,18 @@ std::vector<std::string> programReadablePlaces(const QString& dataFolder)
     return paths;
 }
 
+std::vector<std::string> programListablePlaces()
+{
+    // The save dialog shows the whole computer, the user's folders, drives under /media or /mnt
+    // and network shares wherever they are mounted. A name is no content: what lies outside the
+    // readable places stays unreadable.
+    return {"/"};
+}
+
 FileRestriction restrictProgramFiles(const QString& dataFolder)
 {
-    const FileRestrictionResult result = restrictFileAccess(programReadablePlaces(dataFolder));
+    const FileRestrictionResult result =
+        restrictFileAccess(programReadablePlaces(dataFolder), programListablePlaces());
     if (result.outcome == FileRestriction::unavailable) {
         std::fprintf(stderr,
                      "velmora2: this system offers no Landlock (%s): movies are kept to their folder by the "

@@ -4,6 +4,7 @@
 #include "app/ErrorReport.h"
 #include "app/FileWriter.h"
 #include "app/WindowAccessibility.h"
+#include "app/GraphMenu.h"
 #include "experiment/Comment.h"
 #include "experiment/Lifecycle.h"
 #include "experiment/PanelCommands.h"
@@ -12,6 +13,7 @@
 #include "flash/TFormFlash.h"
 #include "flash/TFormInfo.h"
 #include "flash/TShockwaveFlash.h"
+#include "lab/Experiment.h"
 #include "model/Tick.h"
 #include "model/TimeCourse.h"
 #include "render/DrawingSurface.h"
@@ -124,6 +126,7 @@ TFormmodel::TFormmodel(QSize screen, QWidget* parent)
 
     createControls();
     accessibility_ = new WindowAccessibility(this, *world_);
+    createGraphMenu();
     createMenu();
     Formctivate();
     setWindowState(Qt::WindowMaximized);
@@ -227,6 +230,25 @@ void TFormmodel::createControls()
     connect(Timer2, &QTimer::timeout, this, &TFormmodel::Timer2Timer);
 }
 
+void TFormmodel::createGraphMenu()
+{
+    GraphMenu::Graph graph;
+    graph.world = world_.get();
+    graph.surface = EcranSub;
+    graph.header = Panel3;
+    graph.top = LabelPourcent;
+    graph.bottom = LabelPourcent0;
+    graph.timeTitle = Label14;
+    graph.time = LabelTemps;
+    graph.settings = [this] {
+        const PanelValues panel = readPanel();
+        return experimentSettingsFor(*world_, sceneSize(), panel.valeurtemp.value_or(world_->temperature),
+                                     panel.valeurph.value_or(world_->ph));
+    };
+    graph.redraw = [this] { rafrachir1Click(); };
+    graphMenu_ = new GraphMenu(graph, this);
+}
+
 bool TFormmodel::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == Image1 && event->type() == QEvent::MouseButtonRelease &&
@@ -327,6 +349,7 @@ void TFormmodel::recommencer1Click()
     const PanelValues panel = readPanel();
     WindowUpdate update;
     const PanelFault fault = velmora::recommencer1Click(*world_, reactionChoice(), sceneSize(), panel, update);
+    graphMenu_->experimentStarted();
     carryOut(update);
     reportPanelFault(fault);
 }
@@ -470,7 +493,7 @@ void TFormmodel::affichermenucach1Click()
 
 void TFormmodel::rafrachir1Click()
 {
-    drawGraph(*EcranSub, *world_);
+    drawGraph(*EcranSub, *world_, graphMenu_->keptCurves());
 }
 
 void TFormmodel::avancedansgraphe1Click()
@@ -541,6 +564,7 @@ void TFormmodel::Timer2Timer()
 {
     WindowUpdate update;
     velmora::Timer2Timer(*world_, sceneSize(), update);
+    graphMenu_->tickDone(update);
     carryOut(update);
 }
 
@@ -574,6 +598,9 @@ void TFormmodel::FlashButFSCommand(const QString& command, const QString&)
     WindowUpdate update;
     const CommandOutcome outcome =
         handlePanelCommand(*world_, *known, panel, reactionChoice(), sceneSize(), Timer1->isActive(), update);
+    if (*known == PanelCommand::recommencer) {
+        graphMenu_->experimentStarted();
+    }
     if (outcome.menuChecks) {
         reactionItems_[outcome.menuChecks->checkedReaction]->setChecked(true);
         (outcome.menuChecks->smallSymbols ? Petitssymboles1 : Grandssymboles1)->setChecked(true);

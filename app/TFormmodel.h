@@ -13,6 +13,7 @@
 #include <optional>
 
 class DrawingSurface;
+class GraphMenu;
 class QAction;
 class QActionGroup;
 class QCheckBox;
@@ -40,6 +41,8 @@ public:
     velmora::World& world() { return *world_; }
     TFormFlash* fullScreenViewer() const { return FormFlash; }
     TFormInfo* graphViewer() const { return FormInfo; }
+    // The graph's context menu, with the run's record and the kept runs.
+    GraphMenu* graphMenu() const { return graphMenu_; }
 
     // The graph's hint, six lines joined by carriage returns.
     static const QString graphHint;
@@ -118,6 +121,7 @@ private:
     void carryOut(const velmora::WindowUpdate& update);
 
     void openFullScreen(const QString& movie);
+    void createGraphMenu();
 
     std::unique_ptr<velmora::World> world_;
     QSize screen_;
@@ -148,4 +152,5 @@ private:
     QAction* reactionItems_[5] = {}; // indexed by reaction 1..4
     QAction* Grandssymboles1 = nullptr;
     QAction* Petitssymboles1 = nullptr;
+    GraphMenu* graphMenu_ = nullptr;
 };

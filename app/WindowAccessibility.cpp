@@ -117,15 +117,19 @@ WindowAccessibility::WindowAccessibility(QMainWindow* window, const World& world
     legend->setAccessibleName(tr("Légende et commentaire"));
     panel->setAccessibleName(tr("Panneau de commande"));
 
-    // Tab goes through the quarters as they are read: the scene, the graph's header, the legend,
-    // the control panel. The scene and the icon take the focus from the keyboard only.
+    // Tab goes through the quarters as they are read: the scene, the graph (its header's icon, the
+    // curves, the "pourcentage" box), the legend, the control panel. The scene, the icon and the
+    // curves take the focus from the keyboard only.
     scene_->setFocusPolicy(Qt::TabFocus);
     information_->setFocusPolicy(Qt::TabFocus);
+    graph_->setFocusPolicy(Qt::TabFocus);
     QWidget::setTabOrder(scene_, information_);
-    QWidget::setTabOrder(information_, percent_);
+    QWidget::setTabOrder(information_, graph_);
+    QWidget::setTabOrder(graph_, percent_);
     QWidget::setTabOrder(percent_, legend);
     QWidget::setTabOrder(legend, panel);
-    for (QWidget* control : {scene_, static_cast<QWidget*>(information_), static_cast<QWidget*>(percent_)}) {
+    for (QWidget* control :
+         {scene_, static_cast<QWidget*>(information_), graph_, static_cast<QWidget*>(percent_)}) {
         control->installEventFilter(this);
     }
     connect(percent_, &QCheckBox::toggled, this, &WindowAccessibility::publish);

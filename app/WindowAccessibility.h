@@ -13,8 +13,8 @@ class QTimer;
 class QWidget;
 
 // The main window for the keyboard and the screen readers. Its controls get names a screen reader
-// says; Tab goes through the scene, the graph's information icon, the "pourcentage" box, the
-// legend and the control panel; a ring shows which of the window's own controls the keyboard
+// says; Tab goes through the scene, the graph's information icon, the curves, the "pourcentage"
+// box, the legend and the control panel; a ring shows which of the window's own controls the keyboard
 // brought the focus to (the movies draw their own). The information icon opens the graph's
 // explanation on Space or Enter. The scene and the graph tell what they show in their accessible
 // descriptions, refreshed once a second while an experiment runs.

@@ -7,6 +7,7 @@
 #include "app/FileRestriction.h"
 #include "app/FileWriter.h"
 #include "app/GraphicalScreen.h"
+#include "app/QtFrench.h"
 #include "app/SingleInstance.h"
 #include "app/TFormmodel.h"
 
@@ -33,6 +34,7 @@ int main(int argc, char** argv)
     QApplication::setApplicationName("velmora2");
     QApplication::setApplicationDisplayName(applicationTitle());
     declareDesktopIdentity();
+    installQtFrench(application);
 
     // The platform is open: from here on the process changes no file and reads only its own
     // places, before any movie runs.

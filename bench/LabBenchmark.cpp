@@ -1,8 +1,12 @@
-// Speed of sweeps: 24 classroom runs on 1 and 2 jobs against 24 single runs, and the initial-rate
-// sweep over 21 temperatures that the window's activity curve shows at once.
+// Speed of sweeps: 24 classroom runs on 1 and 2 jobs against 24 single runs, the initial-rate
+// sweep over 21 temperatures, and the window's four activity curves (10 experiments a point, with
+// and without thiolactose) at a classroom's settings and at full load, on the one job that the
+// window gives them on a two-core machine.
 // Run: build/bench/lab_bench --benchmark_repetitions=10 --benchmark_report_aggregates_only=true
 
+#include "lab/ActivityCurves.h"
 #include "lab/Experiment.h"
+#include "lab/MichaelisMenten.h"
 #include "lab/Sweep.h"
 
 #include <benchmark/benchmark.h>
@@ -77,5 +81,28 @@ void InitialRateOver21Temperatures(benchmark::State& state)
     }
 }
 BENCHMARK(InitialRateOver21Temperatures)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Argument 0: the curve; argument 1: 0 for 20 enzymes, 100 lactose and 50 thiolactose, 1 for 200 of
+// each.
+void WindowActivityCurve(benchmark::State& state)
+{
+    ExperimentSettings settings = classroom();
+    settings.other = 50;
+    if (state.range(1) == 1) {
+        settings.enzyme = settings.substrate = settings.other = 200;
+    }
+    const SweepPlan plan = activityCurvePlan(static_cast<ActivityCurve>(state.range(0)), settings);
+    SweepControl control;
+    control.jobs = 1;
+    for (auto _ : state) {
+        const SweepResult result = runSweep(plan, control);
+        benchmark::DoNotOptimize(fitSweep(result).data());
+    }
+}
+BENCHMARK(WindowActivityCurve)
+    ->ArgNames({"curve", "full"})
+    ->ArgsProduct({{0, 1, 2, 3}, {0, 1}})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "experiment/Lifecycle.h"
 #include "experiment/PanelCommands.h"
 #include "experiment/ReactionChoice.h"
+#include "lab/CourseRecord.h"
 #include "model/Tick.h"
 
 #include <algorithm>
@@ -62,11 +63,7 @@ std::optional<RecordedSecond> Experiment::tick()
     WindowUpdate update;
     Timer2Timer(world_, settings_.scene, update);
     ++ticksRun_;
-    std::optional<RecordedSecond> recorded;
-    if (update.elapsedSeconds && world_.graphCount > 0) {
-        recorded = RecordedSecond{*update.elapsedSeconds, world_.graphSamples[world_.graphCount],
-                                  world_.temperature, world_.ph};
-    }
+    const std::optional<RecordedSecond> recorded = recordedSecond(world_, update);
     applyEventsThrough(ticksRun_);
     return recorded;
 }

@@ -31,6 +31,14 @@ struct ChartSeries
     std::vector<std::string> notes;   // lines shown under the legend entry (a fit's results)
 };
 
+// A value of the x axis marked across the plot by a dashed line, with a label at its top: the
+// setting of the experiment under way, say.
+struct ChartMark
+{
+    double x = 0.0;
+    std::string label;
+};
+
 struct Chart
 {
     std::string title;
@@ -42,6 +50,7 @@ struct Chart
     std::optional<std::pair<double, double>> xRange; // the x axis's ends; by default the data's
     bool xIncludesZero = false;                      // the axes' ranges stretch to 0
     bool yIncludesZero = true;
+    std::optional<ChartMark> mark; // drawn under the data; left out when outside the x axis
     // A small chart drawn inside this one, in the corner where it hides the least.
     std::shared_ptr<const Chart> inset;
 };

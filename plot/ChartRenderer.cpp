@@ -436,6 +436,30 @@ void drawSeries(cairo_t* cr, const Chart& chart, const Mapping& map, double scal
     cairo_restore(cr);
 }
 
+// A dashed grey line across the plot at the mark, its label at the top, on the side with room.
+void drawMark(cairo_t* cr, const ChartMark& mark, const Mapping& map, const TextSizes& sizes, double scale)
+{
+    const double x = map.px(mark.x);
+    if (!std::isfinite(x) || x < map.plot.x - 0.5 || x > map.plot.right() + 0.5) {
+        return;
+    }
+    cairo_save(cr);
+    cairo_set_source_rgb(cr, 0.45, 0.45, 0.45);
+    cairo_set_line_width(cr, 1.4 * scale);
+    const double dashes[] = {6.0 * scale, 4.0 * scale};
+    cairo_set_dash(cr, dashes, 2, 0.0);
+    cairo_move_to(cr, std::round(x) + 0.5, map.plot.y);
+    cairo_line_to(cr, std::round(x) + 0.5, map.plot.bottom());
+    cairo_stroke(cr);
+    cairo_restore(cr);
+    Pen pen(cr, scale);
+    pen.font(sizes.note);
+    const double gap = 4.0 * scale;
+    const bool leftOfLine = x + gap + pen.width(mark.label) > map.plot.right();
+    cairo_set_source_rgb(cr, 0.3, 0.3, 0.3);
+    pen.text(mark.label, leftOfLine ? x - gap : x + gap, map.plot.y + gap, leftOfLine ? 1.0 : 0.0);
+}
+
 void drawChart(cairo_t* cr, const Chart& chart, const Box& area, double scale, bool inset)
 {
     const TextSizes& sizes = inset ? insetSizes : mainSizes;
@@ -568,6 +592,9 @@ void drawChart(cairo_t* cr, const Chart& chart, const Box& area, double scale, b
         footnoteTop += pen.lineHeight() * 1.15;
     }
 
+    if (chart.mark) {
+        drawMark(cr, *chart.mark, map, sizes, scale);
+    }
     drawSeries(cr, chart, map, scale, inset);
     drawLegendAndInset(cr, chart, map, sizes, scale, inset);
 }

@@ -2,6 +2,7 @@
 
 #include "model/TimeCourse.h"
 #include "render/DrawingSurface.h"
+#include "render/KeptCurvesRenderer.h"
 
 #include <QPainterPath>
 
@@ -18,16 +19,22 @@ QColor markColour(std::int32_t stored)
 
 } // namespace
 
-void drawGraph(DrawingSurface& surface, const velmora::World& world)
+void drawGraph(DrawingSurface& surface, const velmora::World& world, const KeptCurves* kept)
 {
-    using namespace velmora;
     if (!surface.canDraw()) {
         return;
     }
-    const int width = surface.width();
-    const int height = surface.height();
+    paintGraph(surface.canvas(), surface.size(), world, kept);
+    surface.release();
+    surface.flip();
+}
+
+void paintGraph(QPainter& canvas, QSize size, const velmora::World& world, const KeptCurves* kept)
+{
+    using namespace velmora;
+    const int width = size.width();
+    const int height = size.height();
     const int plotHeight = graphPlotHeight(height);
-    QPainter& canvas = surface.canvas();
     canvas.setRenderHint(QPainter::Antialiasing, false);
     QFont font("arial");
     font.setPointSize(graphFontPoints);
@@ -36,6 +43,11 @@ void drawGraph(DrawingSurface& surface, const velmora::World& world)
     // The plot, then the strip for the time labels.
     canvas.fillRect(QRect(0, 0, width, plotHeight + 1), Qt::black);
     canvas.fillRect(QRect(0, plotHeight + 1, width, height - plotHeight - 1), silver);
+
+    // Runs kept to compare, behind the running one.
+    if (kept) {
+        paintKeptCurves(canvas, *kept, world.graphTimeOffset, width, plotHeight);
+    }
 
     // The curve, in per cent of the starting quantity; one sample draws nothing.
     if (graphHasCurve(world) && world.graphCount >= 2) {
@@ -68,6 +80,4 @@ void drawGraph(DrawingSurface& surface, const velmora::World& world)
         canvas.fillRect(box, silver);
         canvas.drawText(box, Qt::AlignLeft | Qt::AlignTop, text);
     }
-    surface.release();
-    surface.flip();
 }

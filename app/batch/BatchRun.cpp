@@ -1,5 +1,6 @@
 #include "app/batch/BatchRun.h"
 
+#include "lab/CourseRecord.h"
 #include "lab/Experiment.h"
 
 namespace velmora {
@@ -13,9 +14,8 @@ std::int32_t runBatch(const BatchOptions& options, World& world, std::ostream* c
     forEachTick(1, options.ticks, [&](std::int32_t) {
         const std::optional<RecordedSecond> recorded = experiment.tick();
         if (csv && recorded) {
-            *csv << recorded->second << ',' << recorded->substrate << ','
-                 << recorded->substrate * 100 / world.substrateAmount << ',' << recorded->temperature << ','
-                 << recorded->ph << '\n';
+            writeTimeCourseCells(*csv, *recorded, world.substrateAmount);
+            *csv << '\n';
         }
     });
     return options.ticks;

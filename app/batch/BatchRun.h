@@ -10,10 +10,8 @@ namespace velmora {
 
 // Runs the experiment that the options describe, as the window would with the same panel values
 // and menu choices (see Experiment), from the generator state options.seed. Writes one CSV row for
-// every second that the graph records to `csv` when given. Returns the number of ticks run.
+// every second that the graph records to `csv` when given, as the window saves its data
+// (CourseRecord.h). Returns the number of ticks run.
 std::int32_t runBatch(const BatchOptions& options, World& world, std::ostream* csv);
-
-// Header of the time-course CSV.
-inline constexpr const char* timeCourseHeader = "second,substrate,percent,temperature,ph";
 
 } // namespace velmora

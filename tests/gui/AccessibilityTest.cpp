@@ -177,7 +177,7 @@ private slots:
     void tabGoesThroughEveryControlAndOutOfEachMovie()
     {
         Student s;
-        QStringList order{"DXDraw1", "Image1", "CheckBox1", "FlashLegende/petitsButton",
+        QStringList order{"DXDraw1", "Image1", "EcranSub", "CheckBox1", "FlashLegende/petitsButton",
                           "FlashLegende/grandsButton"};
         for (const char* control :
              {"reacprevButton", "reacsuivButton", "temperatureSlider", "phSlider", "enzymeSlider",

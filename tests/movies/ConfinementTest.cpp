@@ -1,7 +1,8 @@
 // Hostile movies in a process restricted exactly as velmora2 restricts itself. The test process
 // prepares a data folder (the movie and a picture of its own) and an outside folder (a secret
 // picture and two files to keep), then runs the movie in a restricted child process, and last
-// checks that nothing outside was written, emptied or read. Skipped (77) where the kernel offers
+// checks that nothing outside was written, emptied or read; the outside folder's names alone may be
+// listed, for the save dialog. Skipped (77) where the kernel offers
 // no Landlock.
 
 #include "app/FileRestriction.h"
@@ -134,6 +135,17 @@ private slots:
     }
 
     void aThreadStartedBeforeTheRestrictionIsRestrictedToo() { QCOMPARE(early_.tryToWrite(), EACCES); }
+
+    // The save dialog browses every folder: their names may be listed, their files neither read
+    // nor written.
+    void foldersOutsideShowTheirNamesOnly()
+    {
+        QCOMPARE(QDir(outside_).entryList(QDir::Files), QStringList({"secret.png", "victim.png", "victim.txt"}));
+        QFile text(outside_ + "/victim.txt");
+        QVERIFY(!text.open(QIODevice::ReadOnly));
+        QVERIFY(!text.open(QIODevice::WriteOnly | QIODevice::Append));
+        QVERIFY(!QDir(outside_).mkdir("made"));
+    }
 
 private:
     QString data_;

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "lab/CourseRecord.h"
+
+#include <QByteArray>
+#include <QCoreApplication>
+#include <QImage>
+#include <QSize>
+#include <QString>
+
+#include <vector>
+
+struct KeptCurves;
+
+// What the graph's context menu puts on the clipboard and in files: the time course of the whole
+// run (with the kept runs beside it) as a table or as velmora2-batch's CSV, and the graph as a
+// picture.
+class GraphExport
+{
+    Q_DECLARE_TR_FUNCTIONS(GraphExport)
+public:
+    // A table that pastes into a spreadsheet: tab-separated, one header line (« seconde »,
+    // « substrat (molécules) », « substrat (%) », « température (°C) », « pH », then « courbe
+    // gardée 1 (%) »...), one line per second, the per cents with one decimal after a decimal
+    // comma, and an empty cell where a run has no such second.
+    static QString timeCourseTable(const velmora::CourseRecord& run,
+                                   const std::vector<velmora::CourseRecord>& kept);
+
+    // The same as velmora2-batch's CSV (writeTimeCourseCsv).
+    static QByteArray timeCourseCsv(const velmora::CourseRecord& run,
+                                    const std::vector<velmora::CourseRecord>& kept);
+
+    // The texts around the graph in the picture: the axis labels and the time, as the window
+    // shows them, and a caption of the settings.
+    struct PictureTexts
+    {
+        QString top;     // « 100 % » or « 100 UA »
+        QString bottom;  // « 0 % »
+        QString time;    // « Temps : 37 s »
+        QString title;   // the reaction
+        QString caption; // the settings
+    };
+
+    // The graph, `graphSize` pixels as on screen, with its texts around it, drawn twice as fine:
+    // pictureSize(graphSize) pixels.
+    static QImage graphPicture(QSize graphSize, const velmora::World& world, const KeptCurves* kept,
+                               const PictureTexts& texts);
+    static QSize pictureSize(QSize graphSize);
+
+    // The picture as PNG bytes.
+    static QByteArray png(const QImage& picture);
+};

@@ -1,0 +1,9 @@
+#pragma once
+
+class QCoreApplication;
+
+// Qt's own words in French, like the rest of the window: the file dialog's, the standard buttons'
+// of message boxes. They come from Qt's translations when installed (Debian's
+// qt6-translations-l10n); without them they stay English. The names of keys are left as they
+// are, so that the menus show their shortcuts as always ("Shift+P", "Space", "Esc").
+void installQtFrench(QCoreApplication& application);

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "lab/Sweep.h"
+
+#include <cstdint>
+
+namespace velmora {
+
+// The four activity curves that the window's graph offers, each a sweep of the initial rate over
+// the first 10 graph seconds, from the settings of the experiment that the window would start now:
+//
+//   temperature  -10..90 degrees C by 5 (21 points)
+//   ph           0..14 by 1 (15 points)
+//   substrate    0..200 molecules by 10 (21 points)
+//   inhibitor    thiolactose 0..200 molecules by 10 (21 points), lactose hydrolysis only
+//
+// with 10 experiments per point from the launch state and its replicates (velmora2-batch's
+// --repeat 10 and default --seed 0). When the settings hold thiolactose (lactose hydrolysis with
+// some), the first three are drawn without and with it: a comparison on `other`, 0 then the
+// settings' amount.
+enum class ActivityCurve
+{
+    temperature,
+    ph,
+    substrate,
+    inhibitor,
+};
+
+inline constexpr std::int32_t activityCurveReplicates = 10;
+
+// Whether the curve exists for a reaction: the inhibitor only in lactose hydrolysis.
+bool activityCurveAvailable(ActivityCurve curve, std::int32_t reaction);
+
+// The sweep of a curve from the current settings (their panel changes left out).
+SweepPlan activityCurvePlan(ActivityCurve curve, const ExperimentSettings& current);
+
+// Where the current settings lie along the curve's axis (the value to mark).
+std::int32_t currentSetting(ActivityCurve curve, const ExperimentSettings& current);
+
+} // namespace velmora

@@ -1,0 +1,107 @@
+#include "lab/CourseRecord.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace velmora {
+
+std::optional<RecordedSecond> recordedSecond(const World& world, const WindowUpdate& update)
+{
+    if (!update.elapsedSeconds || world.graphCount <= 0) {
+        return std::nullopt;
+    }
+    return RecordedSecond{*update.elapsedSeconds, world.graphSamples[world.graphCount], world.temperature,
+                          world.ph};
+}
+
+void CourseRecord::start(const ExperimentSettings& settings)
+{
+    settings_ = settings;
+    settings_.events.clear();
+    seconds_.clear(); // the storage stays, for the next run
+    ++run_;
+}
+
+KeepOutcome KeptCourses::keep(const CourseRecord& record)
+{
+    if (record.empty()) {
+        return KeepOutcome::nothingToKeep;
+    }
+    const auto same = std::find_if(courses_.begin(), courses_.end(),
+                                   [&](const CourseRecord& kept) { return kept.run() == record.run(); });
+    if (same != courses_.end()) {
+        *same = record;
+        return KeepOutcome::replaced;
+    }
+    if (courses_.size() >= mostKeptCourses) {
+        return KeepOutcome::full;
+    }
+    courses_.push_back(record);
+    return KeepOutcome::kept;
+}
+
+void forEachCourseRow(const CourseRecord& record, const std::vector<CourseRecord>& kept,
+                      const std::function<void(const CourseRow&)>& visit)
+{
+    // Each course is in increasing order of seconds: the rows merge them.
+    std::vector<const std::vector<RecordedSecond>*> courses{&record.seconds()};
+    for (const CourseRecord& run : kept) {
+        courses.push_back(&run.seconds());
+    }
+    std::vector<std::size_t> next(courses.size(), 0);
+    CourseRow row;
+    row.kept.resize(kept.size());
+    for (;;) {
+        std::int64_t second = std::numeric_limits<std::int64_t>::max();
+        for (std::size_t c = 0; c < courses.size(); ++c) {
+            if (next[c] < courses[c]->size()) {
+                second = std::min<std::int64_t>(second, (*courses[c])[next[c]].second);
+            }
+        }
+        if (second == std::numeric_limits<std::int64_t>::max()) {
+            return;
+        }
+        row.second = static_cast<std::int32_t>(second);
+        for (std::size_t c = 0; c < courses.size(); ++c) {
+            const RecordedSecond* here = nullptr;
+            // A second recorded twice (never by the graph) gives its rows one by one.
+            if (next[c] < courses[c]->size() && (*courses[c])[next[c]].second == second) {
+                here = &(*courses[c])[next[c]++];
+            }
+            (c == 0 ? row.current : row.kept[c - 1]) = here;
+        }
+        visit(row);
+    }
+}
+
+void writeTimeCourseCells(std::ostream& out, const RecordedSecond& second, std::int32_t substrateAmount)
+{
+    out << second.second << ',' << second.substrate << ','
+        << substratePercent(second.substrate, substrateAmount) << ',' << second.temperature << ','
+        << second.ph;
+}
+
+void writeTimeCourseCsv(std::ostream& out, const CourseRecord& record, const std::vector<CourseRecord>& kept)
+{
+    out << timeCourseHeader;
+    for (std::size_t k = 1; k <= kept.size(); ++k) {
+        out << ",kept" << k;
+    }
+    out << '\n';
+    forEachCourseRow(record, kept, [&](const CourseRow& row) {
+        if (row.current) {
+            writeTimeCourseCells(out, *row.current, record.substrateAmount());
+        } else {
+            out << row.second << ",,,,";
+        }
+        for (std::size_t k = 0; k < kept.size(); ++k) {
+            out << ',';
+            if (row.kept[k]) {
+                out << substratePercent(row.kept[k]->substrate, kept[k].substrateAmount());
+            }
+        }
+        out << '\n';
+    });
+}
+
+} // namespace velmora

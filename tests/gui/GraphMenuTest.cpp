@@ -1,0 +1,481 @@
+// The graph's context menu as a student uses it, on the real window, headless: the copied table,
+// the saved data (velmora2-batch's very bytes), the picture, the kept runs, the activity curves
+// beside the running experiment, and a save that fails.
+
+#include "MainWindowHarness.h"
+
+#include "app/ActivityWindow.h"
+#include "app/GraphExport.h"
+#include "app/GraphMenu.h"
+#include "app/SaveDialog.h"
+#include "render/DrawingSurface.h"
+#include "render/KeptCurvesRenderer.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QProcess>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QtTest>
+
+#include <atomic>
+#include <unistd.h>
+
+using namespace velmora;
+
+namespace {
+
+QMenu* graphContextMenu(const StartedWindow& w)
+{
+    return w.window->graphMenu()->menu();
+}
+
+// Opens the graph's menu and chooses an entry, as a click would.
+void choose(const StartedWindow& w, const char* entry)
+{
+    QMenu* menu = graphContextMenu(w);
+    menu->popup(QPoint(600, 100));
+    auto* action = menu->findChild<QAction*>(entry);
+    QVERIFY2(action, entry);
+    QVERIFY2(action->isEnabled(), entry);
+    menu->close();
+    action->trigger();
+}
+
+// The experiment started by the window, its ticks then turned by the test. Returns the generator
+// state at the start.
+std::uint32_t startRun(const StartedWindow& w)
+{
+    const std::uint32_t seed = w.world().random.state;
+    w.window->recommencer1Click();
+    w.timer("Timer1")->stop();
+    w.timer("Timer2")->stop();
+    return seed;
+}
+
+void runTicks(const StartedWindow& w, int ticks)
+{
+    for (int tick = 0; tick < ticks; ++tick) {
+        w.window->Timer2Timer();
+    }
+}
+
+// Every save goes to `path`, without the dialog.
+struct SaveTo
+{
+    explicit SaveTo(const QString& path)
+    {
+        setSavePathChooser([path](const SaveRequest&) { return path; });
+    }
+    ~SaveTo() { setSavePathChooser({}); }
+};
+
+QByteArray contents(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// velmora2-batch run with these arguments; its output file's bytes.
+QByteArray batchOutput(QStringList arguments, const char* option, const QString& path)
+{
+    arguments << option << path;
+    QProcess batch;
+    batch.setStandardOutputFile(QProcess::nullDevice());
+    batch.start(VELMORA_BATCH, arguments);
+    if (!batch.waitForFinished(120000) || batch.exitStatus() != QProcess::NormalExit ||
+        batch.exitCode() != 0) {
+        return "velmora2-batch failed";
+    }
+    return contents(path);
+}
+
+const QByteArray loaded =
+    "[temperature]\n37\n[ph]\n8\n[enzyme]\n200\n[substrat]\n200\n[autre]\n50\n[taille]\n1\n";
+
+} // namespace
+
+class GraphMenuTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void opensOnTheGraphByMouseAndKeysWhileTheWindowsKeysStillWork()
+    {
+        StartedWindow w(&defaultSettings, {1024, 768}, programMovies);
+        w.window->show();
+        QApplication::setActiveWindow(w.window.get());
+        QVERIFY(QTest::qWaitForWindowActive(w.window.get()));
+        QMenu* menu = graphContextMenu(w);
+        QStringList entries;
+        for (QAction* action : menu->actions()) {
+            entries << action->text();
+        }
+        QCOMPARE(entries,
+                 QStringList({"&Copier les données", "&Enregistrer les données…",
+                              "Enregistrer l’&image du graphique…", "", "&Garder cette courbe pour comparer",
+                              "E&ffacer les courbes gardées", "", "Courbe d’&activité"}));
+
+        // A right click on the surface, on the header or on a label of the header.
+        auto* surface = w.window->findChild<DrawingSurface*>("EcranSub");
+        for (QWidget* target : {static_cast<QWidget*>(surface), w.window->findChild<QWidget*>("Panel3"),
+                                static_cast<QWidget*>(w.window->findChild<QLabel*>("LabelTemps"))}) {
+            QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(5, 5),
+                                    target->mapToGlobal(QPoint(5, 5)));
+            QApplication::sendEvent(target, &click);
+            QVERIFY2(menu->isVisible(), qPrintable(target->objectName()));
+            menu->close();
+        }
+
+        // The graph takes the focus by Tab and gives it back by Shift+Tab; then the Menu key and
+        // Shift+F10 open the menu, and the window's keys still work.
+        w.panel()->setFocus(Qt::TabFocusReason);
+        for (int press = 0; press < 40 && QApplication::focusWidget() != surface; ++press) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        QCOMPARE(QApplication::focusWidget(), surface);
+        QTest::keyClick(surface, Qt::Key_Backtab, Qt::ShiftModifier);
+        QVERIFY(QApplication::focusWidget() != surface);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), surface);
+        for (const auto& [key, modifiers] :
+             {std::pair{Qt::Key_Menu, Qt::NoModifier}, {Qt::Key_F10, Qt::ShiftModifier}}) {
+            QTest::keyClick(surface, key, modifiers);
+            QVERIFY(menu->isVisible());
+            menu->close();
+        }
+        for (const auto& [item, key] : {std::pair{"recommencer1", Qt::Key_Return},
+                                        {"Pause1", Qt::Key_Space},
+                                        {"Arrter1", Qt::Key_Escape}}) {
+            QSignalSpy triggered(w.item(item), &QAction::triggered);
+            QTest::keyClick(surface, key);
+            QCOMPARE(triggered.count(), 1);
+        }
+
+        // The inhibitor's curve is for lactose hydrolysis only.
+        const auto inhibitor = [&] {
+            menu->popup(QPoint(600, 100));
+            const bool enabled = menu->findChild<QAction*>("activityInhibitor")->isEnabled();
+            menu->close();
+            return enabled;
+        };
+        QVERIFY(inhibitor());
+        w.item("Hydrolysedumaltose1")->trigger();
+        QVERIFY(!inhibitor());
+    }
+
+    void theCopiedTablePastesIntoASpreadsheet()
+    {
+        const QByteArray settings = "[temperature]\n-5\n[ph]\n8\n[enzyme]\n20\n[substrat]\n80\n";
+        StartedWindow w(&settings);
+        startRun(w);
+        runTicks(w, 3 * 20);
+        choose(w, "copyData");
+        const QStringList lines = QApplication::clipboard()->text().split('\n');
+        QCOMPARE(lines.size(), 1 + 3 + 1); // the header, three seconds, and the last line's end
+        QCOMPARE(lines[0], QString("seconde\tsubstrat (molécules)\tsubstrat (%)\ttempérature (°C)\tpH"));
+        // Nothing moves below 0 °C: 80 molecules, 100 %, and the temperature with a plain minus.
+        QCOMPARE(lines[3], QString("3\t80\t100,0\t-5\t8"));
+
+        // A second start begins a new record; per cents with decimals take a comma.
+        w.panel()->SetVariable("valeurtemp", "60");
+        startRun(w);
+        runTicks(w, 20 * 20);
+        choose(w, "copyData");
+        const QStringList second = QApplication::clipboard()->text().split('\n');
+        QCOMPARE(second.size(), 1 + 20 + 1);
+        const QStringList cells = second[20].split('\t');
+        QCOMPARE(cells[0], QString("20"));
+        QCOMPARE(cells[2], QString::number(100.0 * cells[1].toInt() / 80, 'f', 1).replace('.', ','));
+        QVERIFY2(cells[2].contains(','), qPrintable(second[20]));
+    }
+
+    void theSavedDataAreVelmora2BatchsBytesForTheSameRun()
+    {
+        StartedWindow w(&loaded);
+        QTemporaryDir folder;
+        const std::uint32_t seed = startRun(w);
+        // Heated to 60 °C after 700 ticks, then past the first page of 100 seconds.
+        runTicks(w, 700);
+        w.panel()->SetVariable("valeurtemp", "60");
+        w.command(w.panel(), "changetemp");
+        runTicks(w, 1600);
+        {
+            const SaveTo to(folder.filePath("window.csv"));
+            choose(w, "saveData");
+        }
+        const QByteArray saved = contents(folder.filePath("window.csv"));
+        QVERIFY(saved.startsWith("second,substrate,percent,temperature,ph\n1,"));
+        QVERIFY(saved.contains("\n101,"));
+        const QStringList same{"--temperature", "37",
+                               "--ph",          "8",
+                               "--enzyme",      "200",
+                               "--substrate",   "200",
+                               "--other",       "50",
+                               "--scene",       "512x384",
+                               "--seed",        QString::number(seed),
+                               "--ticks",       "2300",
+                               "--event",       "700:temperature=60"};
+        QCOMPARE(saved, batchOutput(same, "--csv", folder.filePath("batch.csv")));
+    }
+
+    void thePictureShowsTheGraphWithItsTexts()
+    {
+        StartedWindow w;
+        QTemporaryDir folder;
+        startRun(w);
+        runTicks(w, 30 * 20);
+        const SaveTo to(folder.filePath("graphique.png"));
+        choose(w, "saveImage");
+        QImage picture;
+        QVERIFY(picture.load(folder.filePath("graphique.png"), "PNG"));
+        auto* surface = w.window->findChild<DrawingSurface*>("EcranSub");
+        QCOMPARE(picture.size(), GraphExport::pictureSize(surface->size()));
+        QCOMPARE(picture.size(), QSize(2 * (432 + 80), 2 * (315 + 84)));
+        // The black plot, with the white curve over it, and dark text on the white around it.
+        const QRect plot(2 * 60, 2 * 58, 2 * 432, 2 * (315 - 20));
+        int curve = 0;
+        int black = 0;
+        for (int y = plot.top(); y <= plot.bottom(); ++y) {
+            for (int x = plot.left(); x <= plot.right(); ++x) {
+                const QRgb pixel = picture.pixel(x, y);
+                curve += pixel == qRgb(255, 255, 255) ? 1 : 0;
+                black += pixel == qRgb(0, 0, 0) ? 1 : 0;
+            }
+        }
+        QVERIFY2(curve > 50, qPrintable(QString::number(curve)));
+        QVERIFY(black > plot.width() * plot.height() * 9 / 10);
+        int text = 0;
+        for (int y = 0; y < plot.top(); ++y) {
+            for (int x = 0; x < picture.width(); ++x) {
+                text += qGray(picture.pixel(x, y)) < 100 ? 1 : 0;
+            }
+        }
+        QVERIFY(text > 200);
+    }
+
+    void fiveRunsAreKeptBehindTheCurveAndASixthIsRefused()
+    {
+        StartedWindow w;
+        w.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.window.get()));
+        for (int run = 1; run <= 6; ++run) {
+            w.panel()->SetVariable("valeurtemp", QString::number(20 + 5 * run));
+            startRun(w);
+            runTicks(w, 20 * (10 + run));
+            choose(w, "keepCurve");
+        }
+        const GraphMenu& menu = *w.window->graphMenu();
+        QCOMPARE(menu.keptCurves()->courses->size(), 5u);
+        QCOMPARE(w.boxes.seen.size(), 1u);
+        QVERIFY(w.boxes.seen[0].text.startsWith("Cinq courbes sont déjà gardées"));
+        QCOMPARE(menu.keptCurves()->legend[4],
+                 QString("5 · hydr. lactose · 45\u00a0°C · pH\u00a07 · E\u00a020 · S\u00a0100"));
+
+        runTicks(w, 20);
+        choose(w, "keepCurve"); // still refused
+        QCOMPARE(w.boxes.seen.size(), 2u);
+
+        // Each kept run in its own colour on the graph, and one column each in the data.
+        const auto colours = [&] {
+            const QImage shown = w.window->findChild<DrawingSurface*>("EcranSub")->frontBuffer();
+            QSet<QRgb> found;
+            for (int y = 0; y < shown.height(); ++y) {
+                for (int x = 0; x < shown.width(); ++x) {
+                    found.insert(shown.pixel(x, y));
+                }
+            }
+            int kept = 0;
+            for (std::size_t k = 0; k < 5; ++k) {
+                kept += found.contains(keptCurveColour(k).rgb()) ? 1 : 0;
+            }
+            return kept;
+        };
+        w.window->rafrachir1Click();
+        QCOMPARE(colours(), 5);
+        choose(w, "copyData");
+        QVERIFY(QApplication::clipboard()->text().startsWith(
+            "seconde\tsubstrat (molécules)\tsubstrat (%)\ttempérature (°C)\tpH\tcourbe gardée 1 (%)\t"
+            "courbe gardée 2 (%)\tcourbe gardée 3 (%)\tcourbe gardée 4 (%)\tcourbe gardée 5 (%)\n"));
+        QTemporaryDir folder;
+        {
+            const SaveTo to(folder.filePath("donnees.csv"));
+            choose(w, "saveData");
+        }
+        const QList<QByteArray> rows = contents(folder.filePath("donnees.csv")).split('\n');
+        QCOMPARE(rows[0],
+                 QByteArray("second,substrate,percent,temperature,ph,kept1,kept2,kept3,kept4,kept5"));
+        // At 15 s: runs 1 to 4 have ended, the fifth has its last second; the sixth, 17 s, is the longest.
+        QCOMPARE(rows.size(), 1 + 17 + 1);
+        const QList<QByteArray> fifteen = rows[15].split(',');
+        QCOMPARE(fifteen.size(), 10);
+        QCOMPARE(fifteen[0], QByteArray("15"));
+        QCOMPARE(fifteen.mid(5, 4), QList<QByteArray>(4));
+        QVERIFY(!fifteen[9].isEmpty());
+
+        // They stay across a reaction change, until cleared.
+        w.item("Hydrolysedumaltose1")->trigger();
+        QCOMPARE(menu.keptCurves()->courses->size(), 5u);
+        choose(w, "clearKeptCurves");
+        QCOMPARE(menu.keptCurves()->courses->size(), 0u);
+        QCOMPARE(colours(), 0);
+
+        // The same run kept twice is one kept run, brought up to date.
+        startRun(w);
+        runTicks(w, 5 * 20);
+        choose(w, "keepCurve");
+        runTicks(w, 5 * 20);
+        choose(w, "keepCurve");
+        QCOMPARE(menu.keptCurves()->courses->size(), 1u);
+        QCOMPARE(menu.keptCurves()->courses->front().seconds().size(), 10u);
+    }
+
+    void anActivityCurveIsComputedBesideTheRunningExperimentWithVelmora2BatchsFigures()
+    {
+        StartedWindow w(&loaded);
+        w.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.window.get()));
+        w.window->recommencer1Click();
+        QVERIFY(w.timer("Timer2")->isActive());
+
+        // The sweep waits until the test has seen the experiment go on.
+        std::atomic<bool> go{false};
+        ActivityWindow::setSweepRunner([&go](const SweepPlan& plan, const SweepControl& control) {
+            while (!go && !control.cancel->load()) {
+                std::this_thread::sleep_for(std::chrono::milliseconds(5));
+            }
+            return runSweep(plan, control);
+        });
+        choose(w, "activitySubstrate");
+        ActivityWindow* activity = w.window->graphMenu()->activityWindow(ActivityCurve::substrate);
+        QVERIFY(activity && activity->isVisible() && activity->isComputing());
+        QSignalSpy ticks(w.timer("Timer2"), &QTimer::timeout);
+        const std::int32_t before = w.world().graphCount + w.world().graphTimeOffset;
+        QTRY_VERIFY_WITH_TIMEOUT(w.world().graphCount + w.world().graphTimeOffset >= before + 2, 5000);
+        QVERIFY(activity->isComputing());
+        QVERIFY(ticks.count() >= 20);
+        go = true;
+        QSignalSpy computed(activity, &ActivityWindow::computed);
+        QVERIFY(computed.wait(60000));
+        ActivityWindow::setSweepRunner({});
+        QVERIFY(activity->result());
+        QVERIFY(w.timer("Timer1")->isActive() && w.timer("Timer2")->isActive() && w.world().running);
+
+        // Without and with the panel's 50 molecules of thiolactose, each with its fit.
+        QVERIFY(activity->plan().series);
+        QCOMPARE(activity->plan().series->values, std::vector<std::int32_t>({0, 50}));
+        QVERIFY(activity->findChild<QLabel*>("fitText")->text().contains("Km"));
+        QVERIFY(activity->findChild<QCheckBox*>("lineweaverBurk")->isEnabled());
+
+        // Its saved table is velmora2-batch's for the command it shows.
+        QTemporaryDir folder;
+        {
+            const SaveTo to(folder.filePath("activite.csv"));
+            activity->findChild<QPushButton*>("saveDataButton")->click();
+        }
+        const QString command = activity->batchCommandText();
+        QVERIFY(command.contains("--scene 512x384 --max-products 100 --sweep substrate=0:200:10 "
+                                 "--compare other=0,50 --measure initial-rate:10 --repeat 10"));
+        const QByteArray saved = contents(folder.filePath("activite.csv"));
+        QVERIFY(saved.startsWith("other,substrate,initial_rate,initial_rate_sd\n0,0,0.000,0.000\n"));
+        QCOMPARE(saved, batchOutput(command.split(' ').mid(1), "--table", folder.filePath("batch.csv")));
+        activity->findChild<QPushButton*>("copyButton")->click();
+        QVERIFY(QApplication::clipboard()->text().startsWith(
+            "thiolactose (molécules)\tsubstrat (molécules)\tvitesse initiale (molécules/s)\técart type "
+            "(molécules/s)\n"
+            "0\t0\t0,000\t0,000\n"));
+
+        // Its picture; then Esc closes it.
+        {
+            const SaveTo to(folder.filePath("activite.png"));
+            activity->findChild<QPushButton*>("saveImageButton")->click();
+        }
+        QImage picture;
+        QVERIFY(picture.load(folder.filePath("activite.png")));
+        QCOMPARE(picture.size(), QSize(960, 640));
+        QPointer<ActivityWindow> open(activity);
+        QTest::keyClick(activity, Qt::Key_Escape);
+        QTRY_VERIFY(!open);
+        QVERIFY(w.timer("Timer2")->isActive());
+    }
+
+    void aComputationCanBeCancelled()
+    {
+        StartedWindow w;
+        ActivityWindow::setSweepRunner([](const SweepPlan& plan, const SweepControl& control) {
+            while (!control.cancel->load()) {
+                std::this_thread::sleep_for(std::chrono::milliseconds(5));
+            }
+            return runSweep(plan, control);
+        });
+        choose(w, "activityTemperature");
+        ActivityWindow* activity = w.window->graphMenu()->activityWindow(ActivityCurve::temperature);
+        QSignalSpy computed(activity, &ActivityWindow::computed);
+        activity->findChild<QPushButton*>("cancelButton")->click();
+        QVERIFY(computed.wait(10000));
+        ActivityWindow::setSweepRunner({});
+        QVERIFY(!activity->result());
+        QCOMPARE(activity->findChild<QLabel*>("activityStatus")->text(), QString("Calcul annulé."));
+        QVERIFY(!activity->findChild<QPushButton*>("saveDataButton")->isEnabled());
+        activity->findChild<QPushButton*>("computeButton")->click();
+        QVERIFY(computed.wait(60000));
+        QVERIFY(activity->result());
+    }
+
+    void aSaveThatFailsSaysWhyAndWritesNothing_data()
+    {
+        QTest::addColumn<QString>("where");
+        QTest::newRow("under a file") << "file";
+        QTest::newRow("in /proc") << "proc";
+        QTest::newRow("read-only folder") << "read-only";
+    }
+
+    void aSaveThatFailsSaysWhyAndWritesNothing()
+    {
+        QFETCH(QString, where);
+        QTemporaryDir folder;
+        QString path = "/proc/velmora-donnees.csv"; // not even root may create a file there
+        if (where == "file") {
+            QFile file(folder.filePath("file"));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            path = folder.filePath("file/donnees.csv");
+        } else if (where == "read-only") {
+            if (geteuid() == 0) {
+                QSKIP("permission bits do not stop root");
+            }
+            QVERIFY(QDir().mkdir(folder.filePath("read-only")));
+            QFile::setPermissions(folder.filePath("read-only"),
+                                  QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+            path = folder.filePath("read-only/donnees.csv");
+        }
+        const QStringList before =
+            QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+        StartedWindow w;
+        startRun(w);
+        runTicks(w, 40);
+        {
+            const SaveTo to(path);
+            choose(w, "saveData");
+        }
+        QCOMPARE(w.boxes.seen.size(), 1u);
+        QVERIFY2(w.boxes.seen[0].text.startsWith("Le fichier «\u00a0" + path +
+                                                 "\u00a0» n’a pas pu être enregistré"),
+                 qPrintable(w.boxes.seen[0].text));
+        QCOMPARE(w.boxes.seen[0].icon, QMessageBox::Critical);
+        QVERIFY(!QFileInfo::exists(path));
+        QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+                 before);
+        if (where == "read-only") {
+            QVERIFY(QDir(folder.filePath("read-only")).isEmpty());
+            QFile::setPermissions(folder.filePath("read-only"),
+                                  QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        }
+    }
+};
+
+QTEST_MAIN(GraphMenuTest)
+#include "GraphMenuTest.moc"
