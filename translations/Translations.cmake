@@ -14,6 +14,8 @@ set_source_files_properties(${velmora_translations} PROPERTIES
 qt_add_lrelease(velmora_shell TS_FILES ${velmora_translations} QM_FILES_OUTPUT_VARIABLE velmora_qm_files)
 install(FILES ${velmora_qm_files} DESTINATION ${CMAKE_INSTALL_DATADIR}/velmora2/translations)
 
+# lupdate reads "\u00a0" followed by a hexadecimal letter ("\u00a0expériences") as one longer escape:
+# such a C++ text is written as two literals ("%1\u00a0" "expériences").
 # The model's French texts that the window shows translated are marked VELMORA_TRANSLATABLE.
 # lupdate reads QML only from files named .qml (and JavaScript from .js): the movies are copied under
 # such names first. A movie's messages keep its base name as their context ("panelbut"), which is
