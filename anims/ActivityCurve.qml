@@ -9,7 +9,7 @@ Rectangle {
     property real to: 100
     property string unit: ""
     property string prefix: ""
-    property string title: "Activité de l’enzyme"
+    property string title: qsTr("Activité de l’enzyme")
     property real current: 0
     property var activityAt: function(x) { return 0 }
     property var referenceAt: null

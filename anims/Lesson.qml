@@ -45,13 +45,13 @@ Movie {
             spacing: 12
             LessonButton {
                 objectName: "menuButton"
-                text: "Menu"
+                text: qsTr("Menu")
                 Accessible.description: qsTr("Retour aux sujets")
                 onClicked: lesson.command("retourmenu")
             }
             LessonButton {
                 objectName: "closeButton"
-                text: "Fermer"
+                text: qsTr("Fermer")
                 tint: "#f0c8c0"
                 onClicked: lesson.command("fermerplus")
             }
@@ -74,7 +74,7 @@ Movie {
             objectName: "previousButton"
             x: 28; anchors.verticalCenter: parent.verticalCenter
             width: 190
-            text: "◀  Précédent"
+            text: qsTr("◀  Précédent")
             Accessible.name: qsTr("Précédent")
             Accessible.description: stepText.text
             enabled: lesson.currentFrame > 1
@@ -89,7 +89,7 @@ Movie {
         Text {
             id: stepText
             anchors.centerIn: parent
-            text: "Étape " + lesson.currentFrame + " sur " + lesson.frameCount
+            text: qsTr("Étape %1 sur %2").arg(lesson.currentFrame).arg(lesson.frameCount)
             font.pixelSize: 20
             color: "#404040"
             visible: lesson.frameCount > 1
@@ -100,7 +100,7 @@ Movie {
             anchors.right: parent.right; anchors.rightMargin: 28
             anchors.verticalCenter: parent.verticalCenter
             width: 190
-            text: "Suivant  ▶"
+            text: qsTr("Suivant  ▶")
             Accessible.name: qsTr("Suivant")
             Accessible.description: stepText.text
             tint: "#3a9a4a"; ink: "white"

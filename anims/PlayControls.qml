@@ -24,7 +24,7 @@ Row {
         objectName: "pauseButton"
         width: 150; height: 44
         font.pixelSize: 18
-        text: controls.paused ? "▶\u00a0 Reprendre" : "Pause"
+        text: controls.paused ? qsTr("▶\u00a0 Reprendre") : qsTr("Pause")
         Accessible.name: controls.paused ? qsTr("Reprendre l’animation") : qsTr("Mettre l’animation en pause")
         onClicked: controls.paused = !controls.paused
     }
@@ -32,7 +32,7 @@ Row {
         objectName: "replayButton"
         width: 150; height: 44
         font.pixelSize: 18
-        text: "↺\u00a0 Rejouer"
+        text: qsTr("↺\u00a0 Rejouer")
         Accessible.name: qsTr("Rejouer l’animation")
         onClicked: {
             controls.paused = false

@@ -71,11 +71,11 @@ ActivityWindow::ActivityWindow(ActivityCurve curve, const ExperimentSettings& se
     setWindowTitle(title);
 
     auto* column = new QVBoxLayout(this);
-    auto* intro = new QLabel(
-        tr("Chaque point est la vitesse initiale moyenne de %1\u00a0expériences faites avec les réglages "
-           "actuels. L’expérience de la fenêtre principale continue pendant le calcul.")
-            .arg(plan_.replicates),
-        this);
+    auto* intro = new QLabel(tr("Chaque point est la vitesse initiale moyenne de %1\u00a0"
+                                "expériences faites avec les réglages "
+                                "actuels. L’expérience de la fenêtre principale continue pendant le calcul.")
+                                 .arg(plan_.replicates),
+                             this);
     intro->setWordWrap(true);
     column->addWidget(intro);
 
@@ -302,7 +302,9 @@ void ActivityWindow::finish(std::shared_ptr<SweepResult> result, QString failure
         fitText_->setVisible(true);
     }
     const std::size_t runs = result_->points.size() * static_cast<std::size_t>(plan_.replicates);
-    status_->setText(tr("Calcul terminé\u00a0: %1\u00a0expériences.").arg(runs));
+    status_->setText(tr("Calcul terminé\u00a0: %1\u00a0"
+                        "expériences.")
+                         .arg(runs));
     showChart();
     if (focusWasOnCancel) {
         copyButton_->setFocus();

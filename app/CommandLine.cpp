@@ -1,5 +1,7 @@
 #include "app/CommandLine.h"
 
+#include "app/Translation.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QTranslator>
@@ -39,6 +41,27 @@ int print(const QString& text)
     return written && std::fflush(stdout) == 0 ? 0 : 1;
 }
 
+// The program's options, described in the language of the installed translators.
+struct Options
+{
+    QCommandLineParser parser;
+    QCommandLineOption help{{"h", "help"}, QCoreApplication::translate("CommandLine", "Affiche cette aide.")};
+    QCommandLineOption version{"version", QCoreApplication::translate("CommandLine", "Affiche la version.")};
+
+    Options()
+    {
+        // "-platformtheme" and the like are Qt's options, never a bundle of one-letter options.
+        parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+        parser.setApplicationDescription(QCoreApplication::translate(
+            "CommandLine",
+            "Velmora v2\u00a0: modélisation de l’activité enzymatique pour les cours de biologie.\n"
+            "Le programme prend ses animations (anims/) et ses valeurs de départ (velmora.ini)\n"
+            "dans le dossier d’où il est lancé, ou à défaut dans son installation."));
+        parser.addOption(help);
+        parser.addOption(version);
+    }
+};
+
 } // namespace
 
 std::optional<int> answerInformationOptions(int argc, char** argv)
@@ -47,31 +70,20 @@ std::optional<int> answerInformationOptions(int argc, char** argv)
     for (int i = 0; i < argc; ++i) {
         arguments.append(QString::fromLocal8Bit(argv[i]));
     }
-    QCommandLineParser parser;
-    // "-platformtheme" and the like are Qt's options, never a bundle of one-letter options.
-    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.setApplicationDescription(QCoreApplication::translate(
-        "CommandLine",
-        "Velmora v2\u00a0: modélisation de l’activité enzymatique pour les cours de biologie.\n"
-        "Le programme prend ses animations (anims/) et ses valeurs de départ (velmora.ini)\n"
-        "dans le dossier d’où il est lancé, ou à défaut dans son installation."));
-    const QCommandLineOption help({"h", "help"},
-                                  QCoreApplication::translate("CommandLine", "Affiche cette aide."));
-    const QCommandLineOption version("version",
-                                     QCoreApplication::translate("CommandLine", "Affiche la version."));
-    parser.addOption(help);
-    parser.addOption(version);
+    Options options;
     // Arguments the program does not know were always ignored, and still are.
-    parser.parse(arguments);
-    if (!parser.isSet(help) && !parser.isSet(version)) {
+    options.parser.parse(arguments);
+    if (!options.parser.isSet(options.help) && !options.parser.isSet(options.version)) {
         return std::nullopt;
     }
 
     QCoreApplication application(argc, argv);
-    if (parser.isSet(version)) {
+    if (options.parser.isSet(options.version)) {
         return print(QStringLiteral("velmora2 %1\n").arg(QStringLiteral(VELMORA_VERSION)));
     }
     HelpHeadings headings;
-    QCoreApplication::installTranslator(&headings);
-    return print(parser.helpText());
+    if (installTranslations(application).isEmpty()) {
+        QCoreApplication::installTranslator(&headings);
+    }
+    return print(Options().parser.helpText());
 }

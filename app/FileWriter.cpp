@@ -1,5 +1,7 @@
 #include "app/FileWriter.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cerrno>
 #include <climits>
@@ -434,51 +436,68 @@ int openUserFile(const std::string& path)
     return file >= 0 ? file : -errno;
 }
 
+namespace {
+
+// A reason for a failed save, in the window's language.
+std::string translated(const char* reason)
+{
+    return QCoreApplication::translate("FileWriter", reason).toStdString();
+}
+
+} // namespace
+
 std::string saveErrorText(const std::string& path, int error)
 {
     std::string reason;
     switch (error) {
     case EACCES:
     case EPERM:
-        reason = "l’accès au dossier ou au fichier est refusé";
+        reason = translated(QT_TRANSLATE_NOOP("FileWriter", "l’accès au dossier ou au fichier est refusé"));
         break;
     case EROFS:
-        reason = "le disque n’accepte pas d’écriture";
+        reason = translated(QT_TRANSLATE_NOOP("FileWriter", "le disque n’accepte pas d’écriture"));
         break;
     case ENOSPC:
-        reason = "le disque est plein";
+        reason = translated(QT_TRANSLATE_NOOP("FileWriter", "le disque est plein"));
         break;
     case EDQUOT:
-        reason = "le quota de disque est atteint";
+        reason = translated(QT_TRANSLATE_NOOP("FileWriter", "le quota de disque est atteint"));
         break;
     case EFBIG:
-        reason = "le fichier serait trop grand";
+        reason = translated(QT_TRANSLATE_NOOP("FileWriter", "le fichier serait trop grand"));
         break;
     case ENOENT:
-        reason = "le dossier n’existe pas";
+        reason = translated(QT_TRANSLATE_NOOP("FileWriter", "le dossier n’existe pas"));
         break;
     case ENOTDIR:
-        reason = "le chemin passe par un fichier qui n’est pas un dossier";
+        reason = translated(
+            QT_TRANSLATE_NOOP("FileWriter", "le chemin passe par un fichier qui n’est pas un dossier"));
         break;
     case EISDIR:
-        reason = "c’est un dossier";
+        reason = translated(QT_TRANSLATE_NOOP("FileWriter", "c’est un dossier"));
         break;
     case notRegularFile:
-        reason = "ce n’est pas un fichier ordinaire";
+        reason = translated(QT_TRANSLATE_NOOP("FileWriter", "ce n’est pas un fichier ordinaire"));
         break;
     case ENAMETOOLONG:
     case EINVAL:
-        reason = "le nom n’est pas valable";
+        reason = translated(QT_TRANSLATE_NOOP("FileWriter", "le nom n’est pas valable"));
         break;
     case EIO:
-        reason = "le disque a signalé une erreur";
+        reason = translated(QT_TRANSLATE_NOOP("FileWriter", "le disque a signalé une erreur"));
         break;
     case writerGone:
-        reason = "le programme d’écriture s’est arrêté";
+        reason = translated(QT_TRANSLATE_NOOP("FileWriter", "le programme d’écriture s’est arrêté"));
         break;
     default:
-        reason = "erreur du système " + std::to_string(error) + " (" + std::strerror(error) + ")";
+        reason = QCoreApplication::translate("FileWriter", "erreur du système %1 (%2)")
+                     .arg(error)
+                     .arg(QString::fromLocal8Bit(std::strerror(error)))
+                     .toStdString();
         break;
     }
-    return "Le fichier «\u00a0" + path + "\u00a0» n’a pas pu être enregistré\u00a0: " + reason;
+    return QCoreApplication::translate("FileWriter",
+                                       "Le fichier «\u00a0%1\u00a0» n’a pas pu être enregistré\u00a0: %2")
+        .arg(QString::fromStdString(path), QString::fromStdString(reason))
+        .toStdString();
 }

@@ -175,7 +175,8 @@ void GraphMenu::keepCurve()
             window_, applicationTitle(),
             tr("Cinq courbes sont déjà gardées, c’est le plus que le graphique puisse montrer. Pour en "
                "garder "
-               "une autre, choisissez d’abord «\u00a0Effacer les courbes gardées\u00a0»."));
+               "une autre, choisissez d’abord «\u00a0"
+               "Effacer les courbes gardées\u00a0»."));
         break;
     }
 }

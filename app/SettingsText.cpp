@@ -69,7 +69,12 @@ QString SettingsText::caption(const CourseRecord& run)
     }
     return tr("%1, %2, %3, %4, %5")
         .arg(temperature(run), ph(run),
-             enzyme >= 2 ? tr("%1\u00a0enzymes").arg(enzyme) : tr("%1\u00a0enzyme").arg(enzyme),
+             enzyme >= 2 ? tr("%1\u00a0"
+                              "enzymes")
+                               .arg(enzyme)
+                         : tr("%1\u00a0"
+                              "enzyme")
+                               .arg(enzyme),
              substrate >= 2 ? tr("%1\u00a0molécules de substrat").arg(substrate)
                             : tr("%1\u00a0molécule de substrat").arg(substrate),
              inhibitor);

@@ -1,10 +1,12 @@
 #include "app/TFormmodel.h"
 
+#include "app/ModelTexts.h"
+
 #include "app/DataFolder.h"
 #include "app/ErrorReport.h"
 #include "app/FileWriter.h"
-#include "app/WindowAccessibility.h"
 #include "app/GraphMenu.h"
+#include "app/WindowAccessibility.h"
 #include "experiment/Comment.h"
 #include "experiment/Lifecycle.h"
 #include "experiment/PanelCommands.h"
@@ -40,12 +42,18 @@
 
 using namespace velmora;
 
-const QString TFormmodel::graphHint = QStringLiteral(
-    "Ce module n'est pas conçu pour\rdes exercices de cinétique.\r\rPour faire des calculs de vitesse initiale,\r"
-    "comparer plusieurs courbes, ou imprimer,\rveuillez utiliser le logiciel commercial Brendole.");
+QString TFormmodel::graphHint()
+{
+    return tr(
+        "Ce module n'est pas conçu pour\rdes exercices de cinétique.\r\rPour faire des calculs de vitesse "
+        "initiale,\rcomparer plusieurs courbes, ou imprimer,\rveuillez utiliser le logiciel commercial "
+        "Brendole.");
+}
 
-const QString TFormmodel::advancedFeaturesMessage =
-    QStringLiteral("Ces fonctionnalités avancées n'existent que dans la version commercialisée de Brendole");
+QString TFormmodel::advancedFeaturesMessage()
+{
+    return tr("Ces fonctionnalités avancées n'existent que dans la version commercialisée de Brendole");
+}
 
 namespace {
 
@@ -116,7 +124,7 @@ TFormmodel::TFormmodel(QSize screen, QWidget* parent)
       ice_(makeIcePicture())
 {
     setObjectName("Formmodel");
-    setWindowTitle(QStringLiteral("Modélisation de l'activité enzymatique"));
+    setWindowTitle(tr("Modélisation de l'activité enzymatique"));
     setWindowFlag(Qt::FramelessWindowHint);
     QPalette colours = palette();
     colours.setColor(QPalette::Window, silver);
@@ -197,17 +205,17 @@ void TFormmodel::createControls()
     Image1->setGeometry(4, 4, 32, 32);
     Image1->setPixmap(QPixmap::fromImage(makeInformationIcon()));
     Image1->setCursor(Qt::PointingHandCursor);
-    Image1->setToolTip(QStringLiteral("En savoir plus sur ce graphique"));
+    Image1->setToolTip(tr("En savoir plus sur ce graphique"));
     Image1->installEventFilter(this);
-    Label11 = label(Panel3, "Label11", QStringLiteral("Graphique : [Substrat] en fonction du temps"));
+    Label11 = label(Panel3, "Label11", tr("Graphique : [Substrat] en fonction du temps"));
     Label11->setWordWrap(true);
     Label11->setGeometry(40, 4, 124, Label11->heightForWidth(124));
-    Label14 = label(Panel3, "Label14", QStringLiteral("Temps :"));
+    Label14 = label(Panel3, "Label14", tr("Temps :"));
     Label14->move(216, 4);
     LabelTemps = label(Panel3, "LabelTemps", QStringLiteral("0 s"));
     LabelTemps->move(263, 4);
     LabelTemps->setMinimumWidth(80);
-    CheckBox1 = new QCheckBox(QStringLiteral("pourcentage"), Panel3);
+    CheckBox1 = new QCheckBox(tr("pourcentage"), Panel3);
     CheckBox1->setObjectName("CheckBox1");
     CheckBox1->setGeometry(216, 20, 161, CheckBox1->sizeHint().height());
     CheckBox1->setCursor(Qt::PointingHandCursor);
@@ -268,7 +276,8 @@ void TFormmodel::layOut(QSize screen)
     PanelComment->setGeometry(DXDraw1->width(), half(h), DXDraw1->width(), half(h));
     Panel3->setGeometry(PanelComment->x(), PanelComment->y() - Panel3->height(), PanelComment->width(),
                         Panel3->height());
-    PanelFlash->setGeometry(DXDraw1->x(), DXDraw1->y() + DXDraw1->height(), DXDraw1->width(), DXDraw1->height());
+    PanelFlash->setGeometry(DXDraw1->x(), DXDraw1->y() + DXDraw1->height(), DXDraw1->width(),
+                            DXDraw1->height());
     EcranSub->setGeometry(PanelComment->x() + 60, 10, PanelComment->width() - 80,
                           half(h) - Panel3->height() - 20);
     LabelPourcent->move(EcranSub->x() - 40, EcranSub->y());
@@ -299,7 +308,7 @@ void TFormmodel::Formctivate()
     }
 
     // 10.
-    EcranSub->setToolTip(QString(graphHint).replace('\r', '\n'));
+    EcranSub->setToolTip(graphHint().replace('\r', '\n'));
 
     // 11. and 12. When the settings cannot be read, the reaction choice waits for the first
     // start, reaction or symbol choice.
@@ -348,7 +357,8 @@ void TFormmodel::recommencer1Click()
 {
     const PanelValues panel = readPanel();
     WindowUpdate update;
-    const PanelFault fault = velmora::recommencer1Click(*world_, reactionChoice(), sceneSize(), panel, update);
+    const PanelFault fault =
+        velmora::recommencer1Click(*world_, reactionChoice(), sceneSize(), panel, update);
     graphMenu_->experimentStarted();
     carryOut(update);
     reportPanelFault(fault);
@@ -570,7 +580,8 @@ void TFormmodel::Timer2Timer()
 
 void TFormmodel::CheckBox1Click()
 {
-    const AxisLabels labels = axisLabels(world_->substrateAmount, CheckBox1->isChecked());
+    const AxisLabels labels = axisLabels(world_->substrateAmount, CheckBox1->isChecked(),
+                                         translatedModelText("TimeCourse", arbitraryUnit).toStdString());
     LabelPourcent->setText(QString::fromStdString(labels.top));
     LabelPourcent->adjustSize();
     LabelPourcent0->setText(QString::fromStdString(labels.bottom));
@@ -626,7 +637,8 @@ void TFormmodel::advancedFeaturesNotice()
         return;
     }
     const TimerHold hold(Timer1, Timer2);
-    QMessageBox notice(QMessageBox::Information, applicationTitle(), advancedFeaturesMessage, QMessageBox::Ok, this);
+    QMessageBox notice(QMessageBox::Information, applicationTitle(), advancedFeaturesMessage(),
+                       QMessageBox::Ok, this);
     notice.setObjectName("advancedFeaturesNotice");
     notice.exec();
 }
@@ -634,7 +646,8 @@ void TFormmodel::advancedFeaturesNotice()
 ReactionChoice TFormmodel::reactionChoice() const
 {
     ReactionChoice choice{world_->reactionIndex, Petitssymboles1->isChecked()};
-    for (std::int32_t reaction = Reaction::lactoseHydrolysis; reaction <= Reaction::amyloseHydrolysis; ++reaction) {
+    for (std::int32_t reaction = Reaction::lactoseHydrolysis; reaction <= Reaction::amyloseHydrolysis;
+         ++reaction) {
         if (reactionItems_[reaction]->isChecked()) {
             choice.checkedReaction = reaction;
         }
@@ -695,13 +708,13 @@ void TFormmodel::carryOut(const WindowUpdate& update)
         FlashLegende->TGotoFrame("legende", *update.legendFrame);
     }
     if (update.comment) {
-        FlashLegende->SetVariable("texte", fromModel(*update.comment));
+        FlashLegende->SetVariable("texte", translatedModelText("Comment", *update.comment));
     }
     if (update.panelFrame) {
         FlashBut->GotoFrame(*update.panelFrame);
     }
     if (update.reactionName) {
-        FlashBut->SetVariable("nomreac", fromModel(*update.reactionName));
+        FlashBut->SetVariable("nomreac", translatedModelText("Catalogue", *update.reactionName));
     }
     accessibility_->followUpdate(update);
 }

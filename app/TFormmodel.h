@@ -45,9 +45,9 @@ public:
     GraphMenu* graphMenu() const { return graphMenu_; }
 
     // The graph's hint, six lines joined by carriage returns.
-    static const QString graphHint;
+    static QString graphHint();
     // The notice shown for the molecule models of the full version (no final full stop).
-    static const QString advancedFeaturesMessage;
+    static QString advancedFeaturesMessage();
 
 public slots:
     // Start-up and the "Fichier" menu.

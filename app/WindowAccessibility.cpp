@@ -1,5 +1,7 @@
 #include "app/WindowAccessibility.h"
 
+#include "app/ModelTexts.h"
+
 #include "model/SceneDescription.h"
 
 #include <QAccessibleWidget>
@@ -93,8 +95,9 @@ bool isKeyboardReason(Qt::FocusReason reason)
 } // namespace
 
 WindowAccessibility::WindowAccessibility(QMainWindow* window, const World& world)
-    : QObject(window), world_(world), window_(window), scene_(window->findChild<QWidget*>("DXDraw1")),
-      graph_(window->findChild<QWidget*>("EcranSub")), information_(window->findChild<QLabel*>("Image1")),
+    : QObject(window), world_(world), words_(translatedSentenceWords()), window_(window),
+      scene_(window->findChild<QWidget*>("DXDraw1")), graph_(window->findChild<QWidget*>("EcranSub")),
+      information_(window->findChild<QLabel*>("Image1")),
       percent_(window->findChild<QCheckBox*>("CheckBox1")), sceneTimer_(window->findChild<QTimer*>("Timer1")),
       ring_(new FocusRing(window->centralWidget()))
 {
@@ -148,9 +151,10 @@ void WindowAccessibility::publish()
 {
     // A screen reader is told of a change only: a description set to what it was sends nothing.
     const bool paused = !sceneTimer_->isActive();
-    scene_->setAccessibleDescription(QString::fromStdString(sceneSentence(sceneFacts(world_, paused))));
+    scene_->setAccessibleDescription(
+        QString::fromStdString(sceneSentence(sceneFacts(world_, paused), words_)));
     graph_->setAccessibleDescription(
-        QString::fromStdString(graphSentence(graphFacts(world_, percent_->isChecked()))));
+        QString::fromStdString(graphSentence(graphFacts(world_, percent_->isChecked()), words_)));
 }
 
 bool WindowAccessibility::eventFilter(QObject* watched, QEvent* event)

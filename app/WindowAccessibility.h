@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/SceneDescription.h"
 #include "model/WindowUpdate.h"
 #include "model/World.h"
 
@@ -42,6 +43,7 @@ private:
     void showRing(QWidget* around);
 
     const velmora::World& world_;
+    const velmora::SentenceWords words_; // in the window's language
     QMainWindow* window_;
     QWidget* scene_;
     QWidget* graph_;

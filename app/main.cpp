@@ -7,9 +7,9 @@
 #include "app/FileRestriction.h"
 #include "app/FileWriter.h"
 #include "app/GraphicalScreen.h"
-#include "app/QtFrench.h"
 #include "app/SingleInstance.h"
 #include "app/TFormmodel.h"
+#include "app/Translation.h"
 
 #include <QApplication>
 
@@ -32,9 +32,10 @@ int main(int argc, char** argv)
     QApplication application(argc, argv);
     opening.release();
     QApplication::setApplicationName("velmora2");
+    // The language first: the title, the windows and the movies are all in it.
+    installTranslations(application);
     QApplication::setApplicationDisplayName(applicationTitle());
     declareDesktopIdentity();
-    installQtFrench(application);
 
     // The platform is open: from here on the process changes no file and reads only its own
     // places, before any movie runs.

@@ -12,7 +12,7 @@ TFormFlash::TFormFlash(const QString& folder, QSize screen, QWidget* parent)
     : MovieViewer(folder, parent)
 {
     setObjectName("FormFlash");
-    setWindowTitle(QStringLiteral("Catalyse enzymatique"));
+    setWindowTitle(tr("Catalyse enzymatique"));
     setGeometry(0, 0, screen.width(), screen.height());
     Panel1 = new QFrame(this);
     Panel1->setObjectName("Panel1");

@@ -9,7 +9,7 @@ TFormInfo::TFormInfo(const QString& folder, QSize screen, QWidget* parent)
     : MovieViewer(folder, parent), screen_(screen)
 {
     setObjectName("FormInfo");
-    setWindowTitle(QStringLiteral("Informations"));
+    setWindowTitle(tr("Informations"));
     const int width = screen.width() / 2;
     resize(width, width * 535 / 770);
     createPlayer(this);
@@ -17,13 +17,13 @@ TFormInfo::TFormInfo(const QString& folder, QSize screen, QWidget* parent)
     // The context menu: "Activer" reloads the movie; three "Fermer" on Esc, Space and Enter (the
     // main keyboard's and the keypad's).
     setContextMenuPolicy(Qt::ActionsContextMenu);
-    auto* reload = new QAction(QStringLiteral("Activer"), this);
+    auto* reload = new QAction(tr("Activer"), this);
     reload->setObjectName("Activer1");
     connect(reload, &QAction::triggered, this, &TFormInfo::Activer1Click);
     addAction(reload);
     const QList<QKeySequence> keys[] = {{Qt::Key_Escape}, {Qt::Key_Space}, {Qt::Key_Enter, Qt::Key_Return}};
     for (int i = 0; i < 3; ++i) {
-        auto* close = new QAction(QStringLiteral("Fermer"), this);
+        auto* close = new QAction(tr("Fermer"), this);
         close->setObjectName(QStringLiteral("Fermer%1").arg(i + 1));
         close->setShortcuts(keys[i]);
         close->setShortcutContext(Qt::WindowShortcut);

@@ -131,7 +131,7 @@ void TShockwaveFlash::setMovie(const QString& path)
     QTextStream err(stderr);
     if (!file.isFile()) {
         err << "velmora2: the movie " << path << " cannot be shown: there is no such file\n";
-        showNotice(QStringLiteral("Animation introuvable\u00a0: %1").arg(file.fileName()));
+        showNotice(tr("Animation introuvable\u00a0: %1").arg(file.fileName()));
         return;
     }
     setSource(QUrl::fromLocalFile(file.absoluteFilePath()));
@@ -140,7 +140,7 @@ void TShockwaveFlash::setMovie(const QString& path)
         for (const QQmlError& error : errors()) {
             err << "  " << error.toString() << '\n';
         }
-        showNotice(QStringLiteral("Animation illisible\u00a0: %1").arg(file.fileName()));
+        showNotice(tr("Animation illisible\u00a0: %1").arg(file.fileName()));
         return;
     }
     connect(movieRoot(), SIGNAL(fsCommand(QString, QString)), this, SIGNAL(FSCommand(QString, QString)),

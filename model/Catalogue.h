@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/Translatable.h"
 #include "model/World.h"
 
 #include <array>
@@ -28,14 +29,14 @@ struct ReactionEntry
 // Indexed by reactionIndex 1..4; entry 0 is unused.
 inline constexpr std::array<ReactionEntry, 5> reactionCatalogue{{
     {"", 0, 0, 0, 0, Kind::none, 0, 0, 0, 0, 0},
-    {"Hydrolyse du lactose", Kind::lactose, Kind::complex, Kind::glucose, Kind::galactose, Kind::thiolactose, 41,
-     8, 0, 0, 1},
-    {"Synthèse du lactose", Kind::glucose, Kind::galactoseDonor, Kind::lactose, Kind::byProduct, Kind::none, 42,
-     8, 0, 0, 11},
-    {"Hydrolyse du maltose", Kind::maltose, Kind::complex, Kind::glucose, Kind::glucose, Kind::none, 40, 6, 0, 0,
-     21},
-    {"Hydrolyse de l'amylose", Kind::amyloseUnit, Kind::complex, Kind::maltose, Kind::none, Kind::none, 43, 7, 0,
-     50, 31},
+    {VELMORA_TRANSLATABLE("Catalogue", "Hydrolyse du lactose"), Kind::lactose, Kind::complex, Kind::glucose,
+     Kind::galactose, Kind::thiolactose, 41, 8, 0, 0, 1},
+    {VELMORA_TRANSLATABLE("Catalogue", "Synthèse du lactose"), Kind::glucose, Kind::galactoseDonor,
+     Kind::lactose, Kind::byProduct, Kind::none, 42, 8, 0, 0, 11},
+    {VELMORA_TRANSLATABLE("Catalogue", "Hydrolyse du maltose"), Kind::maltose, Kind::complex, Kind::glucose,
+     Kind::glucose, Kind::none, 40, 6, 0, 0, 21},
+    {VELMORA_TRANSLATABLE("Catalogue", "Hydrolyse de l'amylose"), Kind::amyloseUnit, Kind::complex,
+     Kind::maltose, Kind::none, Kind::none, 43, 7, 0, 50, 31},
 }};
 
 constexpr bool isReaction(std::int32_t reaction)

@@ -10,53 +10,65 @@ namespace velmora {
 
 namespace {
 
-constexpr std::string_view space = "\u00a0"; // between a number and its unit, before : and ;
+// The pattern with %1 and %2 replaced by `first` and `second`.
+std::string filled(const std::string& pattern, std::string_view first, std::string_view second = {})
+{
+    std::string text;
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
+        if (pattern[i] == '%' && i + 1 < pattern.size() && (pattern[i + 1] == '1' || pattern[i + 1] == '2')) {
+            text += pattern[i + 1] == '1' ? first : second;
+            ++i;
+        } else {
+            text += pattern[i];
+        }
+    }
+    return text;
+}
 
-// "14 occupées", "1 occupée", "aucune occupée": feminine, as "enzyme" is.
-std::string counted(std::int32_t n, std::string_view singular, std::string_view plural)
+// "14 occupées", "1 occupée", "aucune occupée".
+std::string counted(std::int32_t n, const SentenceWords::Counted& words)
 {
     if (n == 0) {
-        return "aucune " + std::string(singular);
+        return words.none;
     }
-    return std::to_string(n) + " " + std::string(n == 1 ? singular : plural);
+    return filled(n == 1 ? words.one : words.many, std::to_string(n));
 }
 
 // "a", "a et b", "a, b et c".
-std::string listed(const std::vector<std::string>& parts)
+std::string listed(const std::vector<std::string>& parts, const SentenceWords& words)
 {
     std::string text;
     for (std::size_t i = 0; i < parts.size(); ++i) {
         if (i > 0) {
-            text += i + 1 == parts.size() ? " et " : ", ";
+            text += i + 1 == parts.size() ? words.listAnd : words.listComma;
         }
         text += parts[i];
     }
     return text;
 }
 
-std::string per(const SpeciesLeft& species, bool percent)
+std::string per(const SpeciesLeft& species, bool percent, const SentenceWords& words)
 {
     if (!percent) {
-        return std::to_string(species.count) + std::string(space) + "UA";
+        return filled(words.arbitraryUnits, std::to_string(species.count));
     }
     if (species.amount <= 0) {
-        return std::to_string(species.count) + (species.count <= 1 ? " molécule" : " molécules");
+        return filled(species.count <= 1 ? words.oneMolecule : words.manyMolecules,
+                      std::to_string(species.count));
     }
     const std::int32_t rounded = (species.count * 200 + species.amount) / (2 * species.amount);
-    return std::to_string(rounded) + std::string(space) + "%";
+    return filled(words.percent, std::to_string(rounded));
 }
 
-std::string seconds(std::int32_t s)
+std::string seconds(std::int32_t s, const SentenceWords& words)
 {
-    return std::to_string(s) + std::string(space) + "s";
+    return filled(words.seconds, std::to_string(s));
 }
 
-std::string left(const SpeciesLeft& species, bool percent)
+std::string left(const SpeciesLeft& species, bool percent, const SentenceWords& words)
 {
-    return std::string(speciesLeftName(species.kind)) + std::string(space) + ": " + per(species, percent);
+    return filled(words.speciesLeft, speciesLeftName(species.kind, words), per(species, percent, words));
 }
-
-const std::string separator = std::string(space) + "; ";
 
 std::optional<std::int32_t> lastMark(const World& world, std::int32_t colour)
 {
@@ -70,21 +82,52 @@ std::optional<std::int32_t> lastMark(const World& world, std::int32_t colour)
 
 } // namespace
 
-std::string_view speciesLeftName(std::int32_t kind)
+std::vector<std::string*> SentenceWords::all()
+{
+    std::vector<std::string*> words{&noExperiment, &noEnzyme, &oneEnzyme, &manyEnzymes, &enzymesOfWhich};
+    for (Counted* state : {&occupied, &inhibited, &denatured, &charged}) {
+        words.insert(words.end(), {&state->none, &state->one, &state->many});
+    }
+    words.insert(words.end(), {&listComma,
+                               &listAnd,
+                               &separator,
+                               &speciesLeft,
+                               &lactoseLeft,
+                               &glucoseLeft,
+                               &galactoseDonorLeft,
+                               &maltoseLeft,
+                               &amyloseUnitsLeft,
+                               &substrateLeft,
+                               &percent,
+                               &arbitraryUnits,
+                               &oneMolecule,
+                               &manyMolecules,
+                               &seconds,
+                               &paused,
+                               &noCurve,
+                               &emptyCurve,
+                               &leftAt,
+                               &halfTime,
+                               &temperatureChanged,
+                               &phChanged});
+    return words;
+}
+
+const std::string& speciesLeftName(std::int32_t kind, const SentenceWords& words)
 {
     switch (kind) {
     case Kind::lactose:
-        return "lactose restant";
+        return words.lactoseLeft;
     case Kind::glucose:
-        return "glucose restant";
+        return words.glucoseLeft;
     case Kind::galactoseDonor:
-        return "UDP-galactose restant";
+        return words.galactoseDonorLeft;
     case Kind::maltose:
-        return "maltose restant";
+        return words.maltoseLeft;
     case Kind::amyloseUnit:
-        return "unités d’amylose restantes";
+        return words.amyloseUnitsLeft;
     default:
-        return "substrat restant";
+        return words.substrateLeft;
     }
 }
 
@@ -118,35 +161,37 @@ SceneFacts sceneFacts(const World& world, bool paused)
     return facts;
 }
 
-std::string sceneSentence(const SceneFacts& facts)
+std::string sceneSentence(const SceneFacts& facts, const SentenceWords& words)
 {
     if (!facts.running) {
-        return "Aucune expérience en cours";
+        return words.noExperiment;
     }
     std::string text;
     if (facts.enzymes == 0) {
-        text = "aucune enzyme";
+        text = words.noEnzyme;
     } else {
-        std::vector<std::string> states{counted(facts.occupied, "occupée", "occupées")};
+        std::vector<std::string> states{counted(facts.occupied, words.occupied)};
         if (facts.inhibited > 0) {
-            states.push_back(counted(facts.inhibited, "bloquée", "bloquées") + " par le thiolactose");
+            states.push_back(counted(facts.inhibited, words.inhibited));
         }
         if (facts.denatured > 0) {
-            states.push_back(counted(facts.denatured, "dénaturée", "dénaturées"));
+            states.push_back(counted(facts.denatured, words.denatured));
         }
         if (facts.charged > 0) {
-            states.push_back(counted(facts.charged, "chargée", "chargées"));
+            states.push_back(counted(facts.charged, words.charged));
         }
-        text = std::to_string(facts.enzymes) + (facts.enzymes == 1 ? " enzyme" : " enzymes") + " dont " +
-               listed(states);
+        text = filled(
+            words.enzymesOfWhich,
+            filled(facts.enzymes == 1 ? words.oneEnzyme : words.manyEnzymes, std::to_string(facts.enzymes)),
+            listed(states, words));
     }
-    text += separator + left(facts.substrate, true);
+    text += words.separator + left(facts.substrate, true, words);
     if (facts.second) {
-        text += separator + left(*facts.second, true);
+        text += words.separator + left(*facts.second, true, words);
     }
-    text += separator + seconds(facts.seconds);
+    text += words.separator + seconds(facts.seconds, words);
     if (facts.paused) {
-        text += separator + "en pause";
+        text += words.separator + words.paused;
     }
     return text;
 }
@@ -178,23 +223,24 @@ GraphFacts graphFacts(const World& world, bool percent)
     return facts;
 }
 
-std::string graphSentence(const GraphFacts& facts)
+std::string graphSentence(const GraphFacts& facts, const SentenceWords& words)
 {
     if (facts.substrate.amount <= 0) {
-        return "pas de courbe sans substrat";
+        return words.noCurve;
     }
     if (facts.samples == 0) {
-        return "courbe vide";
+        return words.emptyCurve;
     }
-    std::string text = left(facts.substrate, facts.percent) + " à " + seconds(facts.seconds);
+    std::string text =
+        filled(words.leftAt, left(facts.substrate, facts.percent, words), seconds(facts.seconds, words));
     if (facts.halfTime) {
-        text += separator + "temps de demi-réaction" + std::string(space) + ": " + seconds(*facts.halfTime);
+        text += words.separator + filled(words.halfTime, seconds(*facts.halfTime, words));
     }
     if (facts.temperatureChange) {
-        text += separator + "température changée à " + seconds(*facts.temperatureChange);
+        text += words.separator + filled(words.temperatureChanged, seconds(*facts.temperatureChange, words));
     }
     if (facts.phChange) {
-        text += separator + "pH changé à " + seconds(*facts.phChange);
+        text += words.separator + filled(words.phChanged, seconds(*facts.phChange, words));
     }
     return text;
 }

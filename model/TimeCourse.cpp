@@ -45,12 +45,12 @@ std::string timeLabelText(std::int32_t seconds)
     return std::to_string(seconds) + " s";
 }
 
-AxisLabels axisLabels(std::int32_t substrateAmount, bool percent)
+AxisLabels axisLabels(std::int32_t substrateAmount, bool percent, std::string_view unit)
 {
     if (percent) {
         return {"100 %", "0 %"};
     }
-    return {std::to_string(substrateAmount) + " UA", "0 UA"};
+    return {std::to_string(substrateAmount) + " " + std::string(unit), "0 " + std::string(unit)};
 }
 
 bool graphHasCurve(const World& world)

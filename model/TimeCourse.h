@@ -1,11 +1,13 @@
 #pragma once
 
+#include "model/Translatable.h"
 #include "model/WindowUpdate.h"
 #include "model/World.h"
 
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace velmora {
@@ -15,7 +17,7 @@ namespace velmora {
 
 // Mark colours, stored as 0x00BBGGRR.
 inline constexpr std::int32_t temperatureMarkColour = 255; // red
-inline constexpr std::int32_t phMarkColour = 16711680; // blue
+inline constexpr std::int32_t phMarkColour = 16711680;     // blue
 inline constexpr std::int32_t noMark = -1;
 
 // Advances the graph by one second: records count[substrateKind], or starts a new page after
@@ -31,13 +33,15 @@ void recordGraphMark(World& world, std::int32_t colour);
 // "<seconds> s", the text of the graph's time label.
 std::string timeLabelText(std::int32_t seconds);
 
-// Texts of the upper and lower axis labels: per cent, or arbitrary units ("UA").
+// Texts of the upper and lower axis labels: per cent, or arbitrary units ("UA", or the unit's
+// name in the window's language).
+inline constexpr std::string_view arbitraryUnit = VELMORA_TRANSLATABLE("TimeCourse", "UA");
 struct AxisLabels
 {
     std::string top;
     std::string bottom;
 };
-AxisLabels axisLabels(std::int32_t substrateAmount, bool percent);
+AxisLabels axisLabels(std::int32_t substrateAmount, bool percent, std::string_view unit = arbitraryUnit);
 
 // Geometry of the graph drawn on a W x H surface: a black plot of rows 0..plotHeight and a strip
 // below it for the time-axis labels.

@@ -36,8 +36,9 @@ then watch the enzymes bind the molecules and release the products while a
 graph plots the substrate left, second by second. Explanatory movies cover
 the mechanism, the formula of lactose in 3D and the iodine and Fehling tests.
 .
-The program speaks French. The package also holds velmora2-batch, which runs
-one experiment without a window and writes its time course and final state.")
+The program speaks French, and English where the user's locale asks for it.
+The package also holds velmora2-batch, which runs one experiment without a
+window and writes its time course and final state.")
 # The libraries, from the programs' links; the QML modules that the movies import (directly or
 # through Qt Quick Controls) are loaded at run time, so they are named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)

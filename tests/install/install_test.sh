@@ -23,7 +23,8 @@ for file in bin/velmora2 bin/velmora2-batch share/velmora2/velmora.ini share/vel
     share/velmora2/anims/panellegende.swf share/velmora2/anims/ensavoirplus.swf share/velmora2/anims/Lesson.qml \
     share/applications/fr.velmora.velmora2.desktop share/metainfo/fr.velmora.velmora2.metainfo.xml \
     share/icons/hicolor/48x48/apps/fr.velmora.velmora2.png share/icons/hicolor/256x256/apps/fr.velmora.velmora2.png \
-    share/man/man1/velmora2.1.gz share/man/man1/velmora2-batch.1.gz share/doc/velmora2/copyright; do
+    share/man/man1/velmora2.1.gz share/man/man1/velmora2-batch.1.gz share/doc/velmora2/copyright \
+    share/velmora2/translations/velmora2_en.qm; do
     [ -e "$prefix/$file" ] || fail "$file is not installed"
 done
 [ ! -e "$prefix/share/velmora2/anims/README.md" ] || fail "the movie authors' notes are installed"
@@ -51,6 +52,11 @@ release=$(sed -n 's/.*<release version="\([^"]*\)".*/\1/p' "$metainfo" | head -n
 [ "$(gzip -dc "$prefix/share/doc/velmora2/changelog.gz" | sed -n '1s/^velmora2 (\([^)]*\)).*/\1/p')" = "$release" ] ||
     fail "the changelog's newest entry is not $release"
 env -u DISPLAY "$prefix/bin/velmora2" --help | grep -q -- "--version" || fail "velmora2 --help does not list --version"
+# The installed program finds its translations: in English, and in French by default.
+env -u DISPLAY LANGUAGE=en "$prefix/bin/velmora2" --help | grep -q "Shows this help" ||
+    fail "velmora2 --help is not in English under LANGUAGE=en"
+env -u DISPLAY LANGUAGE= LC_ALL=C "$prefix/bin/velmora2" --help | grep -q "Affiche cette aide" ||
+    fail "velmora2 --help is not in French under the C locale"
 
 # The batch runner, installed, runs.
 "$prefix/bin/velmora2-batch" --ticks 40 --dump "$work/dump.txt" || fail "the installed batch runner fails"

@@ -56,6 +56,7 @@ cd "$work/elsewhere" || exit 1
 /usr/bin/velmora2-batch --ticks 40 --dump "$work/out/dump.txt" || fail "the installed batch runner fails"
 [ "$(head -n 1 "$work/out/dump.txt" 2>/dev/null)" = "velmora-dump 1" ] || fail "the batch runner wrote no dump"
 [ "$(/usr/bin/velmora2 --version)" = "velmora2 $version" ] || fail "velmora2 --version does not say $version"
+LANGUAGE=en /usr/bin/velmora2 --help | grep -q "Shows this help" || fail "the package's English translation is not found"
 for page in velmora2 velmora2-batch; do
     [ "$(man -w "$page" 2>/dev/null)" = "/usr/share/man/man1/$page.1.gz" ] || fail "man $page finds no page"
 done
