@@ -25,11 +25,11 @@
     </message>
     <message>
         <source>L’&lt;b&gt;α-amylase&lt;/b&gt; (salive, pancréas) coupe les liaisons α(1→4) &lt;b&gt;à l’intérieur&lt;/b&gt; des chaînes, au hasard&amp;nbsp;: les chaînes raccourcissent vite en &lt;b&gt;dextrines&lt;/b&gt;, puis en maltose et maltotriose.</source>
-        <translation>&lt;b&gt;α-Amylase&lt;/b&gt; (saliva, pancreas) cuts α(1→4) bonds &lt;b&gt;inside&lt;/b&gt; the chains, at random: the chains are quickly shortened into &lt;b&gt;dextrins&lt;/b&gt;, then into maltose and maltotriose.</translation>
+        <translation>&lt;b&gt;α-Amylase&lt;/b&gt; (saliva, pancreas) cuts α(1→4) bonds &lt;b&gt;inside&lt;/b&gt; the chains, at random: they quickly shorten into &lt;b&gt;dextrins&lt;/b&gt;, then into maltose and maltotriose.</translation>
     </message>
     <message>
         <source>La &lt;b&gt;β-amylase&lt;/b&gt; (graines qui germent&amp;nbsp;: orge, patate douce) détache le &lt;b&gt;maltose&lt;/b&gt;, deux glucoses à la fois, &lt;b&gt;à partir du bout&lt;/b&gt; de la chaîne, un maltose après l’autre.</source>
-        <translation>&lt;b&gt;β-Amylase&lt;/b&gt; (plants: germinating barley, sweet potato) removes &lt;b&gt;maltose&lt;/b&gt;, two glucose molecules at a time, &lt;b&gt;from the end&lt;/b&gt; of the chain, one maltose after another.</translation>
+        <translation>&lt;b&gt;β-Amylase&lt;/b&gt; (germinating barley, sweet potato) removes &lt;b&gt;maltose&lt;/b&gt;, two glucose molecules at a time, &lt;b&gt;from the end&lt;/b&gt; of the chain, one maltose after another.</translation>
     </message>
     <message>
         <source>Aucune des deux ne coupe les liaisons α(1→6)&amp;nbsp;: il reste de petites dextrines ramifiées, que d’autres enzymes de l’intestin coupent. Le maltose est ensuite hydrolysé en glucose par la &lt;b&gt;maltase&lt;/b&gt;.</source>
@@ -500,7 +500,7 @@
     </message>
     <message>
         <source>Un ose est réducteur quand son carbone «&amp;nbsp;anomère&amp;nbsp;» est libre&amp;nbsp;: le &lt;b&gt;carbone 1&lt;/b&gt; des aldoses comme le glucose et le galactose, le carbone 2 des cétoses comme le fructose. Un diholoside est réducteur s’il garde un carbone anomère libre, comme le lactose et le maltose. &lt;b&gt;Piège&lt;/b&gt;&amp;nbsp;: le &lt;b&gt;saccharose&lt;/b&gt; (le sucre de table) n’est &lt;b&gt;pas réducteur&lt;/b&gt;, car ses deux carbones anomères sont engagés dans la liaison.</source>
-        <translation>A monosaccharide is reducing when its “anomeric” carbon is free: &lt;b&gt;carbon 1&lt;/b&gt; of aldoses such as glucose and galactose, carbon 2 of ketoses such as fructose. A disaccharide is reducing if it keeps a free anomeric carbon, as lactose and maltose do. &lt;b&gt;Trap&lt;/b&gt;: &lt;b&gt;sucrose&lt;/b&gt; (table sugar) is &lt;b&gt;not reducing&lt;/b&gt;, because both of its anomeric carbons are involved in the bond.</translation>
+        <translation>A monosaccharide is reducing when its “anomeric” carbon is free: &lt;b&gt;carbon 1&lt;/b&gt; of aldoses such as glucose and galactose, carbon 2 of ketoses such as fructose. A disaccharide is reducing if it keeps a free anomeric carbon, as lactose and maltose do. &lt;b&gt;Beware&lt;/b&gt;: &lt;b&gt;sucrose&lt;/b&gt; (table sugar) is &lt;b&gt;not reducing&lt;/b&gt;, as both its anomeric carbons form the bond.</translation>
     </message>
     <message>
         <source>avant</source>
@@ -655,7 +655,7 @@
     </message>
     <message>
         <source>Plus il fait chaud, plus les molécules s’agitent et se rencontrent souvent&amp;nbsp;: la réaction accélère. Au-delà de 40&amp;nbsp;°C environ, la chaleur déforme la protéine&amp;nbsp;: son site actif est perdu, elle est &lt;b&gt;dénaturée&lt;/b&gt;, et c’est &lt;b&gt;définitif&lt;/b&gt;&amp;nbsp;: refroidie, elle ne fonctionne plus. Le &lt;b&gt;froid&lt;/b&gt;, lui, ralentit la réaction sans abîmer l’enzyme&amp;nbsp;: réchauffée, elle fonctionne de nouveau.</source>
-        <translation>The warmer it is, the faster the molecules move and the more often they collide: the reaction speeds up. Above about 40&amp;nbsp;°C, heat changes the shape of the protein: its active site is lost, it is &lt;b&gt;denatured&lt;/b&gt;, and this is &lt;b&gt;irreversible&lt;/b&gt;: cooled down, it no longer works. &lt;b&gt;Cold&lt;/b&gt;, on the other hand, slows the reaction without damaging the enzyme: warmed up again, it works once more.</translation>
+        <translation>The warmer it is, the faster molecules move and the more often they meet: the reaction speeds up. Above about 40&amp;nbsp;°C, heat deforms the protein: its active site is lost, it is &lt;b&gt;denatured&lt;/b&gt;, and this is &lt;b&gt;irreversible&lt;/b&gt;: cooled again, it no longer works. &lt;b&gt;Cold&lt;/b&gt; slows the reaction without harming the enzyme: warmed again, it works once more.</translation>
     </message>
     <message>
         <source>Température&#xa0;: %1&#xa0;°C</source>
@@ -703,11 +703,11 @@
     </message>
     <message>
         <source>trop acide&#xa0;: %1&#xa0;% des enzymes chargées</source>
-        <translation>too acidic: %1&#xa0;% of the enzymes charged</translation>
+        <translation>too acidic: %1&#xa0;% of enzymes charged</translation>
     </message>
     <message>
         <source>trop basique&#xa0;: %1&#xa0;% des enzymes chargées</source>
-        <translation>too alkaline: %1&#xa0;% of the enzymes charged</translation>
+        <translation>too alkaline: %1&#xa0;% of enzymes charged</translation>
     </message>
     <message>
         <source>La lactase de Velmora a son optimum à pH&amp;nbsp;8. Celle de l’intestin humain travaille le mieux vers pH&amp;nbsp;6.</source>
