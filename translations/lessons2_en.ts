@@ -33,7 +33,7 @@
     </message>
     <message>
         <source>amidon + amylase bouillie puis refroidie</source>
-        <translation>starch + amylase boiled, then cooled</translation>
+        <translation>starch + amylase (boiled, then cooled)</translation>
     </message>
     <message>
         <source>puis 37&amp;nbsp;°C</source>
@@ -124,7 +124,7 @@
     </message>
     <message>
         <source>Les chiffres des réponses sont ceux du modèle, obtenus avec velmora2-batch, le programme en ligne de commande livré avec Velmora. Les molécules bougeant au hasard, vos mesures seront proches de ces chiffres, pas forcément égales&amp;nbsp;: faites chaque mesure deux ou trois fois.</source>
-        <translation>The figures in the answers are the model’s, obtained with velmora2-batch, the command-line program supplied with Velmora. As the molecules move at random, your measurements will be close to these figures, but not necessarily equal: take each measurement two or three times.</translation>
+        <translation>The figures in the answers are the model’s, obtained with velmora2-batch, the command-line program supplied with Velmora. As the molecules move at random, your measurements will be close to these figures, but not necessarily equal: repeat each measurement two or three times.</translation>
     </message>
     <message>
         <source>1. La température</source>
@@ -410,7 +410,7 @@
     </message>
     <message>
         <source>après, neutralisé&amp;nbsp;: Fehling rouge brique</source>
-        <translation>after, neutralised: Fehling’s brick-red</translation>
+        <translation>after, neutralised: Fehling’s test brick-red</translation>
     </message>
     <message>
         <source>L’amidon a disparu et des sucres réducteurs sont apparus. Attention&amp;nbsp;: la liqueur de Fehling ne marche qu’en milieu basique, il faut d’abord &lt;b&gt;neutraliser&lt;/b&gt; l’acide (par de la soude). L’acide n’est &lt;b&gt;pas spécifique&lt;/b&gt;&amp;nbsp;: il coupe l’amidon, le maltose, le lactose, le saccharose…</source>
@@ -422,7 +422,7 @@
     </message>
     <message>
         <source>Sans enzyme, 100&amp;nbsp;molécules au départ, ce qui reste après 100&amp;nbsp;s&amp;nbsp;:</source>
-        <translation>Without enzyme, 100&amp;nbsp;molecules at the start, what is left after 100&amp;nbsp;s:</translation>
+        <translation>Without an enzyme, 100&amp;nbsp;molecules at the start; what is left after 100&amp;nbsp;s:</translation>
     </message>
     <message>
         <source>Même à pH&amp;nbsp;0 et à 80&amp;nbsp;°C, il faut près de trois minutes pour couper la moitié du lactose&amp;nbsp;; avec la lactase, à 37&amp;nbsp;°C et à pH&amp;nbsp;8, la moitié est coupée en %1. À pH&amp;nbsp;0, les enzymes du modèle sont toutes chargées&amp;nbsp;: seul l’acide agit.</source>
@@ -775,7 +775,7 @@
     </message>
     <message>
         <source>Bleue&amp;nbsp;; à chaud, &lt;b&gt;précipité rouge brique&lt;/b&gt; avec un sucre réducteur&amp;nbsp;: glucose, galactose, maltose, lactose. Pas avec l’amidon (presque rien), ni avec le saccharose.</source>
-        <translation>Blue; when heated, a &lt;b&gt;brick-red precipitate&lt;/b&gt; with a reducing sugar: glucose, galactose, maltose, lactose. Not with starch (almost none), nor with sucrose.</translation>
+        <translation>Blue; when heated, a &lt;b&gt;brick-red precipitate&lt;/b&gt; with a reducing sugar: glucose, galactose, maltose, lactose. Not with starch (or hardly at all), nor with sucrose.</translation>
     </message>
     <message>
         <source>La bandelette à glucose</source>
