@@ -132,7 +132,7 @@
     </message>
     <message>
         <source>1. Choisissez l’&lt;b&gt;hydrolyse du lactose&lt;/b&gt; (flèches ◀ ▶).&lt;br&gt;2. %1&lt;br&gt;3. Réglez &lt;b&gt;10&amp;nbsp;°C&lt;/b&gt;, démarrez et notez le temps de demi-réaction.&lt;br&gt;4. Recommencez à 20, 30, 37, 40, 45, 50, 60, 70 et 80&amp;nbsp;°C, puis à 0&amp;nbsp;°C.</source>
-        <translation>1. Choose &lt;b&gt;lactose hydrolysis&lt;/b&gt; (arrows ◀ ▶).&lt;br&gt;2. %1&lt;br&gt;3. Set &lt;b&gt;10&amp;nbsp;°C&lt;/b&gt;, start and note the half-time.&lt;br&gt;4. Repeat at 20, 30, 37, 40, 45, 50, 60, 70 and 80&amp;nbsp;°C, then at 0&amp;nbsp;°C.</translation>
+        <translation>1. Choose &lt;b&gt;lactose hydrolysis&lt;/b&gt; (arrows ◀&amp;nbsp;▶).&lt;br&gt;2. %1&lt;br&gt;3. Set &lt;b&gt;10&amp;nbsp;°C&lt;/b&gt;, start and note the half-time.&lt;br&gt;4. Repeat at 20, 30, 37, 40, 45, 50, 60, 70 and 80&amp;nbsp;°C, then at 0&amp;nbsp;°C.</translation>
     </message>
     <message>
         <source>a) Comment la vitesse varie-t-elle de 10 à 40&amp;nbsp;°C&amp;nbsp;? Pourquoi&amp;nbsp;?&lt;br&gt;&lt;br&gt;b) Que se passe-t-il au-dessus de 40&amp;nbsp;°C&amp;nbsp;? à 80&amp;nbsp;°C&amp;nbsp;?&lt;br&gt;&lt;br&gt;c) À quelle température la lactase du modèle est-elle la plus rapide&amp;nbsp;? Est-ce la température de la lactase de notre intestin&amp;nbsp;?&lt;br&gt;&lt;br&gt;d) Et à 0&amp;nbsp;°C&amp;nbsp;?</source>
@@ -228,7 +228,7 @@
     </message>
     <message>
         <source>1. Réglez &lt;b&gt;37&amp;nbsp;°C&lt;/b&gt;, 20&amp;nbsp;molécules d’enzyme, 100 de substrat.&lt;br&gt;2. Pour chacune des quatre réactions (flèches ◀ ▶), essayez pH&amp;nbsp;6, 7 et 8 et gardez le plus rapide.&lt;br&gt;3. Notez le temps de demi-réaction, et regardez les molécules formées.</source>
-        <translation>1. Set &lt;b&gt;37&amp;nbsp;°C&lt;/b&gt;, 20&amp;nbsp;enzyme molecules, 100 substrate molecules.&lt;br&gt;2. For each of the four reactions (arrows ◀ ▶), try pH&amp;nbsp;6, 7 and 8 and keep the fastest.&lt;br&gt;3. Note the half-time, and look at the molecules formed.</translation>
+        <translation>1. Set &lt;b&gt;37&amp;nbsp;°C&lt;/b&gt;, 20&amp;nbsp;enzyme molecules, 100 substrate molecules.&lt;br&gt;2. For each of the four reactions (arrows ◀&amp;nbsp;▶), try pH&amp;nbsp;6, 7 and 8 and keep the fastest.&lt;br&gt;3. Note the half-time, and look at the molecules formed.</translation>
     </message>
     <message>
         <source>a) Quel est le pH optimal de chaque enzyme&amp;nbsp;?&lt;br&gt;&lt;br&gt;b) Quels produits voit-on pour chaque réaction&amp;nbsp;?&lt;br&gt;&lt;br&gt;c) Pourquoi la courbe de la synthèse du lactose ne descend-elle pas jusqu’à zéro&amp;nbsp;?&lt;br&gt;&lt;br&gt;d) Quel test de laboratoire suivrait chaque réaction&amp;nbsp;?</source>
@@ -541,7 +541,7 @@
     </message>
     <message>
         <source>Le &lt;b&gt;carbone 1&lt;/b&gt; du premier glucose est lié au &lt;b&gt;carbone 4&lt;/b&gt; du second par un atome d’oxygène&amp;nbsp;: c’est la &lt;b&gt;liaison α(1→4)&lt;/b&gt;. «&amp;nbsp;α&amp;nbsp;» dit que cette liaison part du carbone 1 vers le bas, du côté opposé au groupe CH₂OH.</source>
-        <translation>&lt;b&gt;Carbon 1&lt;/b&gt; of the first glucose is linked to &lt;b&gt;carbon 4&lt;/b&gt; of the second through an oxygen atom: this is the &lt;b&gt;α(1→4) bond&lt;/b&gt;. “α” means that this bond leaves carbon 1 downwards, on the side opposite the CH₂OH group.</translation>
+        <translation>&lt;b&gt;Carbon&amp;nbsp;1&lt;/b&gt; of the first glucose is linked to &lt;b&gt;carbon&amp;nbsp;4&lt;/b&gt; of the second through an oxygen atom: this is the &lt;b&gt;α(1→4) bond&lt;/b&gt;. “α” means that this bond leaves carbon&amp;nbsp;1 downwards, on the side opposite the CH₂OH group.</translation>
     </message>
     <message>
         <source>liaison α(1→4)</source>
@@ -549,7 +549,7 @@
     </message>
     <message>
         <source>Le lactose a lui aussi une liaison (1→4), mais &lt;b&gt;β&lt;/b&gt;, et elle part d’un &lt;b&gt;galactose&lt;/b&gt;. Le second glucose du maltose garde son carbone 1 libre&amp;nbsp;: le maltose est un sucre &lt;b&gt;réducteur&lt;/b&gt;.</source>
-        <translation>Lactose also has a (1→4) bond, but a &lt;b&gt;β&lt;/b&gt; one, and it starts from a &lt;b&gt;galactose&lt;/b&gt;. The second glucose of maltose keeps its carbon 1 free: maltose is a &lt;b&gt;reducing&lt;/b&gt; sugar.</translation>
+        <translation>Lactose also has a (1→4) bond, but a &lt;b&gt;β&lt;/b&gt; one, and it starts from a &lt;b&gt;galactose&lt;/b&gt;. The second glucose of maltose keeps its carbon&amp;nbsp;1 free: maltose is a &lt;b&gt;reducing&lt;/b&gt; sugar.</translation>
     </message>
     <message>
         <source>1. Le maltose rencontre la maltase.</source>
@@ -640,7 +640,7 @@
     </message>
     <message>
         <source>Le galactose arrive &lt;b&gt;lié à l’UDP&lt;/b&gt; (uridine diphosphate). La lactose synthase unit le carbone 1 de ce galactose au carbone 4 du glucose par une liaison &lt;b&gt;β(1→4)&lt;/b&gt; et libère l’UDP.</source>
-        <translation>The galactose arrives &lt;b&gt;bound to UDP&lt;/b&gt; (uridine diphosphate). Lactose synthase joins carbon 1 of this galactose to carbon 4 of the glucose by a &lt;b&gt;β(1→4)&lt;/b&gt; bond and releases the UDP.</translation>
+        <translation>The galactose arrives &lt;b&gt;bound to UDP&lt;/b&gt; (uridine diphosphate). Lactose synthase joins carbon&amp;nbsp;1 of this galactose to carbon&amp;nbsp;4 of the glucose by a &lt;b&gt;β(1→4)&lt;/b&gt; bond and releases the UDP.</translation>
     </message>
     <message>
         <source>La lactose synthase est faite de deux protéines&amp;nbsp;: une galactosyltransférase, présente dans beaucoup de cellules, et l’α-lactalbumine, une protéine du lait fabriquée seulement pendant l’allaitement.</source>
@@ -740,7 +740,7 @@
     </message>
     <message>
         <source>À 37&amp;nbsp;°C et à pH&amp;nbsp;8, avec 20&amp;nbsp;enzymes et 100&amp;nbsp;glucoses, la moitié du glucose est utilisée en %1. Mais après deux minutes, il en reste encore %2&amp;nbsp;: la courbe ne descend pas jusqu’à zéro.</source>
-        <translation>At 37&amp;nbsp;°C and pH&amp;nbsp;8, with 20&amp;nbsp;enzymes and 100&amp;nbsp;glucose molecules, half of the glucose is used up in %1. But after two minutes, %2 is still left: the curve does not go down to zero.</translation>
+        <translation>At 37&amp;nbsp;°C and pH&amp;nbsp;8, with 20&amp;nbsp;enzymes and 100&amp;nbsp;glucose molecules, half of the glucose is used up in %1. But after two minutes, %2 of it is still left: the curve does not go down to zero.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Pourquoi&amp;nbsp;?&lt;/b&gt; Dans le modèle, une enzyme peut fixer un glucose et attendre un UDP-galactose. À la fin, quelques enzymes tiennent chacune un glucose, d’autres chacune un UDP-galactose&amp;nbsp;: plus aucune ne réunit les deux, et la réaction s’arrête. C’est une simplification du modèle.</source>
