@@ -85,6 +85,7 @@ private slots:
         QVERIFY(!script.isEmpty());
         script.remove(QRegularExpression("^\\.pragma library")); // a QML directive, not JavaScript
         QJSEngine engine;
+        engine.installExtensions(QJSEngine::TranslationExtension); // the labels are marked for translation
         const QJSValue result = engine.evaluate(script, "figures.js");
         QVERIFY2(!result.isError(), qPrintable(result.toString()));
         const QJSValue groups = engine.globalObject().property("groups");
