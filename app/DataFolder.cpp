@@ -33,9 +33,13 @@ QString chooseDataFolder(const QString& current, const QStringList& programFolde
     return current;
 }
 
+QStringList programFolders(const QString& executableFolder)
+{
+    return {executableFolder, executableFolder + "/" + VELMORA_DATA_FROM_PROGRAM,
+            QStringLiteral(VELMORA_INSTALLED_DATA_FOLDER)};
+}
+
 QString findDataFolder()
 {
-    const QString program = QCoreApplication::applicationDirPath();
-    return chooseDataFolder(QDir::currentPath(), {program, program + "/" + VELMORA_DATA_FROM_PROGRAM,
-                                                  QStringLiteral(VELMORA_INSTALLED_DATA_FOLDER)});
+    return chooseDataFolder(QDir::currentPath(), programFolders(QCoreApplication::applicationDirPath()));
 }

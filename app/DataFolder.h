@@ -11,5 +11,9 @@
 // be told.
 QString findDataFolder();
 
+// The program's own folders, most likely first: the executable's (given), the data folder of its
+// installation found from it, the data folder it was built for.
+QStringList programFolders(const QString& executableFolder);
+
 // The same choice, from given folders.
 QString chooseDataFolder(const QString& current, const QStringList& programFolders);

@@ -1,5 +1,6 @@
 #include "app/Translation.h"
 
+#include "app/DataFolder.h"
 #include "app/QtFrench.h"
 
 #include <QCoreApplication>
@@ -8,13 +9,6 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
-
-#ifndef VELMORA_INSTALLED_DATA_FOLDER
-#define VELMORA_INSTALLED_DATA_FOLDER ""
-#endif
-#ifndef VELMORA_DATA_FROM_PROGRAM
-#define VELMORA_DATA_FROM_PROGRAM "../share/velmora2"
-#endif
 
 namespace {
 
@@ -69,10 +63,16 @@ QStringList translatedLanguages(const QString& folder)
 
 QString findTranslationFolder(const QString& preferred)
 {
-    const QString program = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath();
+    // Before the application object exists (to say that there is no screen), the executable's
+    // folder is known from the kernel only.
+    QStringList folders{preferred};
     for (const QString& folder :
-         {preferred, program + "/translations", program + "/" VELMORA_DATA_FROM_PROGRAM "/translations",
-          QStringLiteral(VELMORA_INSTALLED_DATA_FOLDER "/translations")}) {
+         programFolders(QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath())) {
+        if (!folder.isEmpty()) {
+            folders.append(folder + "/translations");
+        }
+    }
+    for (const QString& folder : folders) {
         if (!folder.isEmpty() && !translatedLanguages(folder).isEmpty()) {
             return QDir::cleanPath(folder);
         }
