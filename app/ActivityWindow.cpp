@@ -1,6 +1,7 @@
 #include "app/ActivityWindow.h"
 
 #include "app/ErrorReport.h"
+#include "app/ModelTexts.h"
 #include "app/SaveDialog.h"
 #include "app/batch/BatchCommand.h"
 #include "lab/SweepTable.h"
@@ -48,7 +49,7 @@ constexpr int savedHeight = 640;
 
 ActivityWindow::ActivityWindow(ActivityCurve curve, const ExperimentSettings& settings, QWidget* parent)
     : QDialog(parent), curve_(curve), plan_(activityCurvePlan(curve, settings)),
-      current_(currentSetting(curve, settings))
+      words_(translatedChartWords()), current_(currentSetting(curve, settings))
 {
     setObjectName("activityWindow");
     setAttribute(Qt::WA_DeleteOnClose);
@@ -287,16 +288,17 @@ void ActivityWindow::finish(std::shared_ptr<SweepResult> result, QString failure
         fits_.begin(), fits_.end(), [](const MichaelisMentenFit& fit) { return fit.lineweaverBurk.hasLine; });
     lineweaverBurk_->setEnabled(anyLine);
     if (!fits_.empty()) {
-        const Chart chart = activityChart(*result_, Measure::initialRate, fits_);
+        const Chart chart = activityChart(*result_, Measure::initialRate, fits_, words_);
         QStringList lines;
         for (std::size_t s = 0; s < chart.series.size(); ++s) {
-            QString line =
-                chart.series[s].label.empty() ? QString() : fromCore(chart.series[s].label) + "\u00a0: ";
             QStringList notes;
             for (const std::string& note : chart.series[s].notes) {
                 notes << fromCore(note);
             }
-            lines << line + notes.join(QStringLiteral(" ; "));
+            const QString joined = notes.join(tr(" ; "));
+            lines << (chart.series[s].label.empty()
+                          ? joined
+                          : tr("%1\u00a0: %2").arg(fromCore(chart.series[s].label), joined));
         }
         fitText_->setText(lines.join('\n'));
         fitText_->setVisible(true);
@@ -317,10 +319,10 @@ Chart ActivityWindow::shownChart() const
     if (!result_) {
         return {};
     }
-    const Chart curve = activityChart(*result_, Measure::initialRate, fits_);
+    const Chart curve = activityChart(*result_, Measure::initialRate, fits_, words_);
     if (lineweaverBurk_->isChecked() && !fits_.empty()) {
-        Chart view = lineweaverBurkChart(fits_);
-        view.subtitle = curve.title + (curve.subtitle.empty() ? "" : ", " + curve.subtitle);
+        Chart view = lineweaverBurkChart(fits_, words_);
+        view.subtitle = curve.title + (curve.subtitle.empty() ? "" : words_.listComma + curve.subtitle);
         for (std::size_t s = 0; s < view.series.size() && s < curve.series.size(); ++s) {
             view.series[s].label = curve.series[s].label;
         }
@@ -328,7 +330,7 @@ Chart ActivityWindow::shownChart() const
     }
     Chart chart = curve;
     chart.inset.reset(); // the Lineweaver-Burk view is shown on demand, full size
-    const std::string value = parameterValueText(plan_.x.parameter, current_, plan_.base.reaction);
+    const std::string value = parameterValueText(plan_.x.parameter, current_, plan_.base.reaction, words_);
     chart.mark = ChartMark{static_cast<double>(current_),
                            tr("réglage actuel\u00a0: %1").arg(fromCore(value)).toStdString()};
     return chart;

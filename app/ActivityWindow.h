@@ -3,6 +3,7 @@
 #include "lab/ActivityCurves.h"
 #include "lab/MichaelisMenten.h"
 #include "plot/Chart.h"
+#include "plot/ChartWords.h"
 
 #include <QDialog>
 
@@ -71,7 +72,8 @@ private:
 
     velmora::ActivityCurve curve_;
     velmora::SweepPlan plan_;
-    std::int32_t current_ = 0; // the setting marked
+    velmora::ChartWords words_; // of the window's language
+    std::int32_t current_ = 0;  // the setting marked
     std::shared_ptr<const velmora::SweepResult> result_;
     std::vector<velmora::MichaelisMentenFit> fits_;
     std::thread worker_;

@@ -1,5 +1,7 @@
 #include "app/ModelTexts.h"
 
+#include "app/Translation.h"
+
 #include <QCoreApplication>
 
 QString translatedModelText(const char* context, std::string_view text)
@@ -14,5 +16,19 @@ velmora::SentenceWords translatedSentenceWords()
     for (std::string* word : words.all()) {
         *word = translatedModelText("SceneDescription", *word).toStdString();
     }
+    return words;
+}
+
+velmora::ChartWords translatedChartWords()
+{
+    velmora::ChartWords words;
+    for (std::string* word : words.all()) {
+        *word = translatedModelText("ActivityChart", *word).toStdString();
+    }
+    for (std::string& name : words.reactionNames) {
+        name = translatedModelText("Catalogue", name).toStdString();
+    }
+    const QString language = installedLanguage();
+    words.pluralFromTwo = language.isEmpty() || language == QLatin1String("fr");
     return words;
 }

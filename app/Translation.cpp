@@ -91,14 +91,31 @@ std::unique_ptr<QTranslator> programTranslator(const QString& folder)
     return own;
 }
 
+namespace {
+
+QString& chosenLanguage()
+{
+    static QString language;
+    return language;
+}
+
+} // namespace
+
+QString installedLanguage()
+{
+    return chosenLanguage();
+}
+
 QString installTranslations(QCoreApplication& application, const QString& folder)
 {
     std::unique_ptr<QTranslator> own = programTranslator(folder);
+    chosenLanguage().clear();
     if (!own) {
         installQtFrench(application);
         return {};
     }
     const QString language = own->language().section(u'_', 0, 0);
+    chosenLanguage() = language;
     auto* qt = new QTranslator(&application);
     if (qt->load(QLocale(language), "qtbase", "_", QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         QCoreApplication::installTranslator(qt);

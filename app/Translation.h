@@ -31,3 +31,6 @@ std::unique_ptr<QTranslator> programTranslator(const QString& folder = findTrans
 // window or movie exists (the movies' qsTr read them too): the program's own and Qt's; in French
 // Qt's own words in French. Gives the language, empty for French.
 QString installTranslations(QCoreApplication& application, const QString& folder = findTranslationFolder());
+
+// The language that installTranslations last chose, empty for French (or before it ran).
+QString installedLanguage();

@@ -10,8 +10,6 @@ namespace velmora {
 
 namespace {
 
-using french::noBreakSpace;
-
 constexpr int fittedCurveSamples = 120;
 
 bool hasThiolactose(std::int32_t reaction)
@@ -19,30 +17,25 @@ bool hasThiolactose(std::int32_t reaction)
     return reaction == Reaction::lactoseHydrolysis;
 }
 
-// Words after a count take the plural from 2 on, as French counts do.
-std::string counted(std::int32_t count, const std::string& singular, const std::string& plural)
-{
-    return french::number(count, 0) + noBreakSpace + (count >= 2 ? plural : singular);
-}
-
 // The reaction's name with the typographic apostrophe.
-std::string reactionTitle(std::int32_t reaction)
+std::string reactionTitle(std::int32_t reaction, const ChartWords& words)
 {
-    std::string name(reactionName(reaction));
+    std::string name =
+        isReaction(reaction) ? words.reactionNames[static_cast<std::size_t>(reaction)] : std::string();
     for (std::size_t at = name.find('\''); at != std::string::npos; at = name.find('\'', at)) {
         name.replace(at, 1, "\u2019");
     }
     return name;
 }
 
-std::string conditions(const SweepPlan& plan)
+std::string conditions(const SweepPlan& plan, const ChartWords& words)
 {
     const ExperimentSettings& base = plan.base;
     const auto swept = [&](SweepParameter parameter) {
         return plan.x.parameter == parameter || (plan.series && plan.series->parameter == parameter);
     };
     std::string text;
-    const auto add = [&](const std::string& part) { text += (text.empty() ? "" : ", ") + part; };
+    const auto add = [&](const std::string& part) { text += (text.empty() ? "" : words.listComma) + part; };
     for (const SweepParameter parameter :
          {SweepParameter::temperature, SweepParameter::ph, SweepParameter::enzyme, SweepParameter::substrate,
           SweepParameter::other}) {
@@ -54,110 +47,112 @@ std::string conditions(const SweepPlan& plan)
                                    : parameter == SweepParameter::enzyme    ? clampAmount(base.enzyme)
                                    : parameter == SweepParameter::substrate ? clampAmount(base.substrate)
                                                                             : clampAmount(base.other);
-        add(parameterValueText(parameter, value, base.reaction));
+        add(parameterValueText(parameter, value, base.reaction, words));
     }
     return text;
 }
 
-std::string verdictText(FitVerdict verdict)
+const std::string& verdictText(FitVerdict verdict, const ChartWords& words)
 {
+    static const std::string none;
     switch (verdict) {
     case FitVerdict::fitted:
-        return {};
+        return none;
     case FitVerdict::tooFewPoints:
-        return "trop peu de quantités de substrat donnent une vitesse (il en faut 3)";
+        return words.tooFewPoints;
     case FitVerdict::noReaction:
-        return "aucune vitesse n’est positive";
+        return words.noReaction;
     case FitVerdict::notRising:
-        return "la vitesse ne croît pas vers un plateau";
+        return words.notRising;
     case FitVerdict::noCurvature:
-        return "la courbe ne s’infléchit pas assez, Km et Vmax restent indéterminés";
+        return words.noCurvature;
     case FitVerdict::noConvergence:
-        return "le calcul n’a pas abouti";
+        return words.noConvergence;
     }
-    return {};
+    return none;
 }
 
-std::string plusOrMinus(double value, double error)
+// A value and its uncertainty, both to the uncertainty's two significant digits, in `pattern`.
+std::string withError(const std::string& pattern, double value, double error, const ChartWords& words)
 {
     const int decimals = french::decimalsForError(error);
-    return french::number(value, decimals) + noBreakSpace + "±" + noBreakSpace +
-           french::number(error, decimals);
+    return fillPattern(pattern, {french::number(value, decimals, words.decimalMark),
+                                 french::number(error, decimals, words.decimalMark)});
 }
 
 } // namespace
 
-std::string parameterAxisTitle(SweepParameter parameter, std::int32_t reaction)
+std::string parameterAxisTitle(SweepParameter parameter, std::int32_t reaction, const ChartWords& words)
 {
     switch (parameter) {
     case SweepParameter::temperature:
-        return "Température (°C)";
+        return words.temperatureTitle;
     case SweepParameter::ph:
-        return "pH";
+        return words.phTitle;
     case SweepParameter::enzyme:
-        return "Quantité d’enzyme (molécules)";
+        return words.enzymeTitle;
     case SweepParameter::substrate:
-        return "Quantité de substrat (molécules)";
+        return words.substrateTitle;
     case SweepParameter::other:
-        return hasThiolactose(reaction) ? "Quantité de thiolactose (molécules)" : "Autre espèce (molécules)";
+        return hasThiolactose(reaction) ? words.thiolactoseTitle : words.otherSpeciesTitle;
     }
     return {};
 }
 
-std::string measureAxisTitle(Measure measure)
+std::string measureAxisTitle(Measure measure, const ChartWords& words)
 {
     switch (measure) {
     case Measure::initialRate:
-        return "Vitesse initiale (molécules/s)";
+        return words.initialRateTitle;
     case Measure::halfTime:
-        return "Demi-temps (s)";
+        return words.halfTimeTitle;
     case Measure::left:
-        return "Substrat restant (%)";
+        return words.leftTitle;
     }
     return {};
 }
 
-std::string parameterValueText(SweepParameter parameter, std::int32_t value, std::int32_t reaction)
+std::string parameterValueText(SweepParameter parameter, std::int32_t value, std::int32_t reaction,
+                               const ChartWords& words)
 {
     switch (parameter) {
     case SweepParameter::temperature:
-        return french::withUnit(value, 0, "°C");
+        return fillPattern(words.temperatureValue, {french::number(value, 0, words.decimalMark)});
     case SweepParameter::ph:
-        return std::string("pH") + noBreakSpace + french::number(value, 0);
+        return fillPattern(words.phValue, {french::number(value, 0, words.decimalMark)});
     case SweepParameter::enzyme:
-        return counted(value, "enzyme", "enzymes");
+        return words.counted(value, words.enzymes);
     case SweepParameter::substrate:
-        return counted(value, "molécule", "molécules") + " de substrat";
+        return words.counted(value, words.substrateMolecules);
     case SweepParameter::other:
         if (!hasThiolactose(reaction)) {
-            return counted(value, "molécule", "molécules") + " de l’autre espèce";
+            return words.counted(value, words.otherSpeciesMolecules);
         }
-        return value == 0 ? "sans thiolactose" : counted(value, "molécule", "molécules") + " de thiolactose";
+        return value == 0 ? words.noThiolactose : words.counted(value, words.thiolactoseMolecules);
     }
     return {};
 }
 
-std::vector<std::string> fitLines(const MichaelisMentenFit& fit)
+std::vector<std::string> fitLines(const MichaelisMentenFit& fit, const ChartWords& words)
 {
     if (fit.verdict != FitVerdict::fitted) {
-        return {"Ajustement de Michaelis-Menten impossible" + std::string(french::narrowNoBreakSpace) + ": " +
-                verdictText(fit.verdict)};
+        return {fillPattern(words.fitImpossible, {verdictText(fit.verdict, words)})};
     }
-    return {"Vmax" + std::string(noBreakSpace) + "=" + noBreakSpace + plusOrMinus(fit.vmax, fit.vmaxError) +
-                noBreakSpace + "molécules/s",
-            "Km" + std::string(noBreakSpace) + "=" + noBreakSpace + plusOrMinus(fit.km, fit.kmError) +
-                noBreakSpace + "molécules"};
+    return {withError(words.vmaxLine, fit.vmax, fit.vmaxError, words),
+            withError(words.kmLine, fit.km, fit.kmError, words)};
 }
 
-Chart activityChart(const SweepResult& result, Measure measure, const std::vector<MichaelisMentenFit>& fits)
+Chart activityChart(const SweepResult& result, Measure measure, const std::vector<MichaelisMentenFit>& fits,
+                    const ChartWords& words)
 {
     const SweepPlan& plan = result.plan;
     const std::int32_t reaction = plan.base.reaction;
     Chart chart;
-    chart.title = reactionTitle(reaction);
-    chart.subtitle = conditions(plan);
-    chart.xTitle = parameterAxisTitle(plan.x.parameter, reaction);
-    chart.yTitle = measureAxisTitle(measure);
+    chart.decimalMark = words.decimalMark;
+    chart.title = reactionTitle(reaction, words);
+    chart.subtitle = conditions(plan, words);
+    chart.xTitle = parameterAxisTitle(plan.x.parameter, reaction, words);
+    chart.yTitle = measureAxisTitle(measure, words);
     chart.xIncludesZero = plan.x.parameter == SweepParameter::substrate;
     if (!plan.x.values.empty()) {
         chart.xRange = {plan.x.values.front(), plan.x.values.back()};
@@ -170,7 +165,7 @@ Chart activityChart(const SweepResult& result, Measure measure, const std::vecto
         ChartSeries series;
         if (plan.series) {
             series.label = parameterValueText(plan.series->parameter,
-                                              result.points[s * perSeries].seriesValue, reaction);
+                                              result.points[s * perSeries].seriesValue, reaction, words);
         }
         for (std::size_t i = s * perSeries; i < (s + 1) * perSeries; ++i) {
             const SweepPoint& point = result.points[i];
@@ -185,7 +180,7 @@ Chart activityChart(const SweepResult& result, Measure measure, const std::vecto
         }
         if (s < fits.size() && measure == Measure::initialRate) {
             const MichaelisMentenFit& fit = fits[s];
-            series.notes = fitLines(fit);
+            series.notes = fitLines(fit, words);
             if (fit.verdict == FitVerdict::fitted) {
                 const double high = plan.x.values.empty() ? 0.0 : plan.x.values.back();
                 for (int i = 0; i <= fittedCurveSamples; ++i) {
@@ -197,29 +192,22 @@ Chart activityChart(const SweepResult& result, Measure measure, const std::vecto
         chart.series.push_back(std::move(series));
     }
 
-    const std::string colon = std::string(french::narrowNoBreakSpace) + ":";
-    const std::string semicolon = std::string(french::narrowNoBreakSpace) + ";";
     if (measure == Measure::initialRate) {
-        chart.footnotes.push_back(
-            "Vitesse initiale" + colon + " substrat transformé par seconde pendant les " +
-            counted(plan.measures.initialRateSeconds, "première seconde", "premières secondes") + ".");
+        chart.footnotes.push_back(words.counted(plan.measures.initialRateSeconds, words.initialRateNote));
     } else {
-        chart.footnotes.push_back("Durée de chaque expérience" + colon + " " +
-                                  french::withUnit(plan.ticks / 20.0, plan.ticks % 20 == 0 ? 0 : 2, "s") +
-                                  ".");
+        chart.footnotes.push_back(fillPattern(
+            words.durationNote,
+            {french::number(plan.ticks / 20.0, plan.ticks % 20 == 0 ? 0 : 2, words.decimalMark)}));
     }
     if (plan.replicates > 1) {
-        chart.footnotes.push_back("Chaque point" + colon + " moyenne de " +
-                                  counted(plan.replicates, "expérience", "expériences") + semicolon +
-                                  " barres" + colon + " ±" + noBreakSpace + "un écart type.");
+        chart.footnotes.push_back(
+            fillPattern(words.replicatesNote, {french::number(plan.replicates, 0, words.decimalMark)}));
     }
     if (measure == Measure::halfTime && omitted > 0) {
-        chart.footnotes.push_back("Demi-temps non atteint dans toutes les expériences" + colon + " " +
-                                  counted(static_cast<std::int32_t>(omitted), "point omis", "points omis") +
-                                  ".");
+        chart.footnotes.push_back(words.counted(static_cast<std::int32_t>(omitted), words.omittedNote));
     }
     if (!fits.empty() && measure == Measure::initialRate) {
-        const Chart inset = lineweaverBurkChart(fits);
+        const Chart inset = lineweaverBurkChart(fits, words);
         const bool anyLine = std::any_of(fits.begin(), fits.end(), [](const MichaelisMentenFit& fit) {
             return fit.lineweaverBurk.hasLine;
         });
@@ -230,12 +218,13 @@ Chart activityChart(const SweepResult& result, Measure measure, const std::vecto
     return chart;
 }
 
-Chart lineweaverBurkChart(const std::vector<MichaelisMentenFit>& fits)
+Chart lineweaverBurkChart(const std::vector<MichaelisMentenFit>& fits, const ChartWords& words)
 {
     Chart chart;
-    chart.title = "Représentation de Lineweaver-Burk";
-    chart.xTitle = "1/S (1/molécule)";
-    chart.yTitle = "1/v (s/molécule)";
+    chart.decimalMark = words.decimalMark;
+    chart.title = words.lineweaverBurkTitle;
+    chart.xTitle = words.lineweaverBurkX;
+    chart.yTitle = words.lineweaverBurkY;
     chart.xIncludesZero = true;
     for (const MichaelisMentenFit& fit : fits) {
         ChartSeries series;

@@ -3,6 +3,7 @@
 #include "lab/MichaelisMenten.h"
 #include "lab/Sweep.h"
 #include "plot/Chart.h"
+#include "plot/ChartWords.h"
 
 #include <cstdint>
 #include <string>
@@ -14,19 +15,21 @@ namespace velmora {
 // curve per series, each point the mean of its runs with an error bar of one standard deviation
 // when there are several. With `fits` (from fitSweep) a substrate sweep of the initial rate also
 // shows each series' Michaelis-Menten curve with Km and Vmax, and the Lineweaver-Burk view inset.
-// Every text is French.
+// Every text is French unless `words` gives those of another language.
 Chart activityChart(const SweepResult& result, Measure measure,
-                    const std::vector<MichaelisMentenFit>& fits = {});
+                    const std::vector<MichaelisMentenFit>& fits = {}, const ChartWords& words = {});
 
 // 1/v against 1/S with each series' straight line, as drawn inset.
-Chart lineweaverBurkChart(const std::vector<MichaelisMentenFit>& fits);
+Chart lineweaverBurkChart(const std::vector<MichaelisMentenFit>& fits, const ChartWords& words = {});
 
 // Texts of the chart, for the window's own labels.
-std::string parameterAxisTitle(SweepParameter parameter, std::int32_t reaction); // « Température (°C) »
-std::string measureAxisTitle(Measure measure); // « Vitesse initiale (molécules/s) »
-std::string parameterValueText(SweepParameter parameter, std::int32_t value,
-                               std::int32_t reaction); // « 37 °C »
+std::string parameterAxisTitle(SweepParameter parameter, std::int32_t reaction,
+                               const ChartWords& words = {}); // « Température (°C) »
+std::string measureAxisTitle(Measure measure,
+                             const ChartWords& words = {}); // « Vitesse initiale (molécules/s) »
+std::string parameterValueText(SweepParameter parameter, std::int32_t value, std::int32_t reaction,
+                               const ChartWords& words = {}); // « 37 °C »
 // "Vmax = … molécules/s", "Km = … molécules", or why the fit means nothing, in plain words.
-std::vector<std::string> fitLines(const MichaelisMentenFit& fit);
+std::vector<std::string> fitLines(const MichaelisMentenFit& fit, const ChartWords& words = {});
 
 } // namespace velmora

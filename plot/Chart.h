@@ -51,6 +51,7 @@ struct Chart
     bool xIncludesZero = false;                      // the axes' ranges stretch to 0
     bool yIncludesZero = true;
     std::optional<ChartMark> mark; // drawn under the data; left out when outside the x axis
+    std::string decimalMark = ","; // of the axes' numbers
     // A small chart drawn inside this one, in the corner where it hides the least.
     std::shared_ptr<const Chart> inset;
 };

@@ -531,7 +531,8 @@ void drawChart(cairo_t* cr, const Chart& chart, const Box& area, double scale, b
     pen.font(sizes.tick);
     double yLabelWidth = 0.0;
     for (const double tick : yTicks) {
-        yLabelWidth = std::max(yLabelWidth, pen.width(french::number(tick, map.y.decimals)));
+        yLabelWidth =
+            std::max(yLabelWidth, pen.width(french::number(tick, map.y.decimals, chart.decimalMark)));
     }
     const double tickHeight = pen.lineHeight();
     pen.font(sizes.axisTitle);
@@ -542,7 +543,8 @@ void drawChart(cairo_t* cr, const Chart& chart, const Box& area, double scale, b
     const double bottom =
         area.bottom() - gap - footnotesHeight - axisTitleHeight - gap * 0.6 - tickHeight - gap;
     pen.font(sizes.tick);
-    const double lastXLabel = xTicks.empty() ? 0.0 : pen.width(french::number(xTicks.back(), map.x.decimals));
+    const double lastXLabel =
+        xTicks.empty() ? 0.0 : pen.width(french::number(xTicks.back(), map.x.decimals, chart.decimalMark));
     map.plot = {left, top, area.right() - left - std::max(gap * 2.0, lastXLabel / 2.0 + gap), bottom - top};
     if (map.plot.width <= 10.0 || map.plot.height <= 10.0) {
         return;
@@ -569,10 +571,11 @@ void drawChart(cairo_t* cr, const Chart& chart, const Box& area, double scale, b
     pen.font(sizes.tick);
     cairo_set_source_rgb(cr, 0.15, 0.15, 0.15);
     for (const double tick : xTicks) {
-        pen.text(french::number(tick, map.x.decimals), map.px(tick), map.plot.bottom() + gap * 0.6, 0.5);
+        pen.text(french::number(tick, map.x.decimals, chart.decimalMark), map.px(tick),
+                 map.plot.bottom() + gap * 0.6, 0.5);
     }
     for (const double tick : yTicks) {
-        pen.text(french::number(tick, map.y.decimals), map.plot.x - gap * 0.7,
+        pen.text(french::number(tick, map.y.decimals, chart.decimalMark), map.plot.x - gap * 0.7,
                  map.py(tick) - tickHeight / 2.0, 1.0);
     }
     pen.font(sizes.axisTitle);

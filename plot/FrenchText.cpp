@@ -6,7 +6,7 @@
 
 namespace velmora::french {
 
-std::string number(double value, int decimals)
+std::string number(double value, int decimals, std::string_view decimalMark)
 {
     decimals = std::clamp(decimals, 0, 6);
     char text[64];
@@ -30,7 +30,8 @@ std::string number(double value, int decimals)
     std::string result = (value < 0 && !zero) ? std::string(minusSign) : std::string();
     result += whole;
     if (!fraction.empty()) {
-        result += "," + fraction;
+        result += decimalMark;
+        result += fraction;
     }
     return result;
 }

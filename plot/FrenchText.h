@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace velmora {
 
@@ -11,9 +12,9 @@ inline constexpr const char* noBreakSpace = "\u00A0";       // between a number 
 inline constexpr const char* narrowNoBreakSpace = "\u202F"; // before : ; ! ?, between thousands
 inline constexpr const char* minusSign = "\u2212";
 
-// `value` with `decimals` decimals: a decimal comma, the minus sign, thousands grouped from
-// 10 000 on ("−1,5", "12 000", "0,25"); never "−0".
-std::string number(double value, int decimals);
+// `value` with `decimals` decimals: a decimal comma (or `decimalMark`), the minus sign, thousands
+// grouped from 10 000 on ("−1,5", "12 000", "0,25"); never "−0".
+std::string number(double value, int decimals, std::string_view decimalMark = ",");
 
 // "<number> <unit>" with a no-break space: "37 °C", "4,8 molécules/s".
 std::string withUnit(double value, int decimals, const std::string& unit);

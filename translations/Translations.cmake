@@ -39,7 +39,7 @@ add_custom_target(velmora-update-translations
     COMMAND Qt6::lupdate -locations none -no-obsolete -source-language fr
         -tr-function-alias QT_TRANSLATE_NOOP+=VELMORA_TRANSLATABLE -I ${PROJECT_SOURCE_DIR}
         ${PROJECT_SOURCE_DIR}/app ${PROJECT_SOURCE_DIR}/flash ${PROJECT_SOURCE_DIR}/render
-        ${PROJECT_SOURCE_DIR}/model ${PROJECT_SOURCE_DIR}/experiment ${velmora_movie_texts}
+        ${PROJECT_SOURCE_DIR}/model ${PROJECT_SOURCE_DIR}/experiment ${PROJECT_SOURCE_DIR}/plot ${velmora_movie_texts}
         -ts ${velmora_translations}
     WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
     COMMENT "Refreshing the translations from the sources and the movies"

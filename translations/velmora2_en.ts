@@ -2,6 +2,165 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="fr">
 <context>
+    <name>ActivityChart</name>
+    <message>
+        <source>,</source>
+        <translation>.</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>Température (°C)</source>
+        <translation>Temperature (°C)</translation>
+    </message>
+    <message>
+        <source>pH</source>
+        <translation>pH</translation>
+    </message>
+    <message>
+        <source>Quantité d’enzyme (molécules)</source>
+        <translation>Enzyme amount (molecules)</translation>
+    </message>
+    <message>
+        <source>Quantité de substrat (molécules)</source>
+        <translation>Substrate amount (molecules)</translation>
+    </message>
+    <message>
+        <source>Quantité de thiolactose (molécules)</source>
+        <translation>Thiolactose amount (molecules)</translation>
+    </message>
+    <message>
+        <source>Autre espèce (molécules)</source>
+        <translation>Other species (molecules)</translation>
+    </message>
+    <message>
+        <source>Vitesse initiale (molécules/s)</source>
+        <translation>Initial rate (molecules/s)</translation>
+    </message>
+    <message>
+        <source>Demi-temps (s)</source>
+        <translation>Half-time (s)</translation>
+    </message>
+    <message>
+        <source>Substrat restant (%)</source>
+        <translation>Substrate left (%)</translation>
+    </message>
+    <message>
+        <source>%1&#xa0;°C</source>
+        <translation>%1&#xa0;°C</translation>
+    </message>
+    <message>
+        <source>pH&#xa0;%1</source>
+        <translation>pH&#xa0;%1</translation>
+    </message>
+    <message>
+        <source>%1&#xa0;enzyme</source>
+        <translation>%1&#xa0;enzyme</translation>
+    </message>
+    <message>
+        <source>%1&#xa0;enzymes</source>
+        <translation>%1&#xa0;enzymes</translation>
+    </message>
+    <message>
+        <source>%1&#xa0;molécule de substrat</source>
+        <translation>%1&#xa0;substrate molecule</translation>
+    </message>
+    <message>
+        <source>%1&#xa0;molécules de substrat</source>
+        <translation>%1&#xa0;substrate molecules</translation>
+    </message>
+    <message>
+        <source>%1&#xa0;molécule de l’autre espèce</source>
+        <translation>%1&#xa0;molecule of the other species</translation>
+    </message>
+    <message>
+        <source>%1&#xa0;molécules de l’autre espèce</source>
+        <translation>%1&#xa0;molecules of the other species</translation>
+    </message>
+    <message>
+        <source>sans thiolactose</source>
+        <translation>without thiolactose</translation>
+    </message>
+    <message>
+        <source>%1&#xa0;molécule de thiolactose</source>
+        <translation>%1&#xa0;thiolactose molecule</translation>
+    </message>
+    <message>
+        <source>%1&#xa0;molécules de thiolactose</source>
+        <translation>%1&#xa0;thiolactose molecules</translation>
+    </message>
+    <message>
+        <source>Vmax&#xa0;=&#xa0;%1&#xa0;±&#xa0;%2&#xa0;molécules/s</source>
+        <translation>Vmax&#xa0;=&#xa0;%1&#xa0;±&#xa0;%2&#xa0;molecules/s</translation>
+    </message>
+    <message>
+        <source>Km&#xa0;=&#xa0;%1&#xa0;±&#xa0;%2&#xa0;molécules</source>
+        <translation>Km&#xa0;=&#xa0;%1&#xa0;±&#xa0;%2&#xa0;molecules</translation>
+    </message>
+    <message>
+        <source>Ajustement de Michaelis-Menten impossible&#x202f;: %1</source>
+        <translation>Michaelis-Menten fit impossible: %1</translation>
+    </message>
+    <message>
+        <source>trop peu de quantités de substrat donnent une vitesse (il en faut 3)</source>
+        <translation>too few substrate amounts give a rate (3 are needed)</translation>
+    </message>
+    <message>
+        <source>aucune vitesse n’est positive</source>
+        <translation>no rate is positive</translation>
+    </message>
+    <message>
+        <source>la vitesse ne croît pas vers un plateau</source>
+        <translation>the rate does not rise towards a plateau</translation>
+    </message>
+    <message>
+        <source>la courbe ne s’infléchit pas assez, Km et Vmax restent indéterminés</source>
+        <translation>the curve does not bend enough, so Km and Vmax remain undetermined</translation>
+    </message>
+    <message>
+        <source>le calcul n’a pas abouti</source>
+        <translation>the calculation did not succeed</translation>
+    </message>
+    <message>
+        <source>Vitesse initiale&#x202f;: substrat transformé par seconde pendant les %1&#xa0;première seconde.</source>
+        <translation>Initial rate: substrate converted per second over the first %1&#xa0;second.</translation>
+    </message>
+    <message>
+        <source>Vitesse initiale&#x202f;: substrat transformé par seconde pendant les %1&#xa0;premières secondes.</source>
+        <translation>Initial rate: substrate converted per second over the first %1&#xa0;seconds.</translation>
+    </message>
+    <message>
+        <source>Durée de chaque expérience&#x202f;: %1&#xa0;s.</source>
+        <translation>Duration of each experiment: %1&#xa0;s.</translation>
+    </message>
+    <message>
+        <source>Chaque point&#x202f;: moyenne de %1&#xa0;expériences&#x202f;; barres&#x202f;: ±&#xa0;un écart type.</source>
+        <translation>Each point: mean of %1&#xa0;experiments; bars: ±&#xa0;one standard deviation.</translation>
+    </message>
+    <message>
+        <source>Demi-temps non atteint dans toutes les expériences&#x202f;: %1&#xa0;point omis.</source>
+        <translation>Half-time not reached in every experiment: %1&#xa0;point left out.</translation>
+    </message>
+    <message>
+        <source>Demi-temps non atteint dans toutes les expériences&#x202f;: %1&#xa0;points omis.</source>
+        <translation>Half-time not reached in every experiment: %1&#xa0;points left out.</translation>
+    </message>
+    <message>
+        <source>Représentation de Lineweaver-Burk</source>
+        <translation>Lineweaver-Burk plot</translation>
+    </message>
+    <message>
+        <source>1/S (1/molécule)</source>
+        <translation>1/S (1/molecule)</translation>
+    </message>
+    <message>
+        <source>1/v (s/molécule)</source>
+        <translation>1/v (s/molecule)</translation>
+    </message>
+</context>
+<context>
     <name>ActivityCurve</name>
     <message>
         <source>Activité de l’enzyme</source>
@@ -165,6 +324,14 @@
     <message>
         <source>Calcul terminé&#xa0;: %1&#xa0;expériences.</source>
         <translation>Calculation finished: %1&#xa0;experiments.</translation>
+    </message>
+    <message>
+        <source> ; </source>
+        <translation>; </translation>
+    </message>
+    <message>
+        <source>%1&#xa0;: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>

@@ -4,8 +4,10 @@
 
 #include "MainWindowHarness.h"
 
+#include "app/ModelTexts.h"
 #include "app/Translation.h"
 #include "flash/TFormInfo.h"
+#include "plot/ActivityChart.h"
 
 #include <QAccessible>
 #include <QLabel>
@@ -169,7 +171,8 @@ private slots:
                                                                                    : QString();
                 }
                 QVERIFY2(!translation.isEmpty(), qPrintable(where));
-                QVERIFY2(fixedParts(translation) == fixedParts(source), qPrintable(where + " -> " + translation));
+                QVERIFY2(fixedParts(translation) == fixedParts(source),
+                         qPrintable(where + " -> " + translation));
             }
         }
         QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
@@ -192,6 +195,12 @@ private slots:
         QVERIFY(w.legend()->GetVariable("texte").startsWith("Welcome to Velmora v2!"));
         QCOMPARE(window.findChild<QWidget*>("DXDraw1")->accessibleDescription(),
                  QString("No experiment running"));
+        // The activity curves' words, counted as English counts.
+        const velmora::ChartWords chartWords = translatedChartWords();
+        QCOMPARE(velmora::parameterAxisTitle(velmora::SweepParameter::temperature, 1, chartWords),
+                 std::string("Temperature (°C)"));
+        QCOMPARE(velmora::parameterValueText(velmora::SweepParameter::substrate, 0, 1, chartWords),
+                 std::string("0\u00a0substrate molecules"));
         // The graph's explanation and the lesson menu.
         TFormInfo* graphHelp = window.graphViewer();
         graphHelp->movieFile = QStringLiteral("infograph.swf");

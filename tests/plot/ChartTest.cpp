@@ -92,5 +92,42 @@ TEST(ActivityChart, SubstrateSweepShowsTheFitAndLineweaverBurk)
     EXPECT_NE(chart.inset, nullptr);
 }
 
+TEST(ActivityChart, WordsOfAnotherLanguageCountAndWriteNumbersTheirWay)
+{
+    ChartWords english;
+    english.pluralFromTwo = false;
+    english.decimalMark = ".";
+    english.substrateMolecules = {"%1\u00A0substrate molecule", "%1\u00A0substrate molecules"};
+    english.vmaxLine = "Vmax = %1 ± %2 molecules/s";
+    english.lineweaverBurkTitle = "Lineweaver-Burk plot";
+    const ChartWords french;
+    struct Case
+    {
+        const ChartWords& words;
+        std::int32_t count;
+        const char* text;
+    };
+    const Case cases[] = {
+        {french, 0, "0\u00A0molécule de substrat"},  {french, 1, "1\u00A0molécule de substrat"},
+        {french, 2, "2\u00A0molécules de substrat"}, {english, 0, "0\u00A0substrate molecules"},
+        {english, 1, "1\u00A0substrate molecule"},   {english, 2, "2\u00A0substrate molecules"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(
+            parameterValueText(SweepParameter::substrate, c.count, Reaction::lactoseHydrolysis, c.words),
+            c.text);
+    }
+
+    MichaelisMentenFit fit;
+    fit.verdict = FitVerdict::fitted;
+    fit.vmax = 4.834;
+    fit.vmaxError = 0.34;
+    EXPECT_EQ(fitLines(fit, english).front(), "Vmax = 4.83 ± 0.34 molecules/s");
+    EXPECT_EQ(fitLines(fit).front(), "Vmax\u00A0=\u00A04,83\u00A0±\u00A00,34\u00A0molécules/s");
+    const Chart view = lineweaverBurkChart({fit}, english);
+    EXPECT_EQ(view.title, "Lineweaver-Burk plot");
+    EXPECT_EQ(view.decimalMark, ".");
+}
+
 } // namespace
 } // namespace velmora
