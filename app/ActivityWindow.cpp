@@ -1,6 +1,7 @@
 #include "app/ActivityWindow.h"
 
 #include "app/ErrorReport.h"
+#include "app/GraphExport.h"
 #include "app/ModelTexts.h"
 #include "app/SaveDialog.h"
 #include "app/batch/BatchCommand.h"
@@ -27,12 +28,6 @@ namespace {
 QString fromCore(const std::string& text)
 {
     return QString::fromStdString(text);
-}
-
-// A number for a spreadsheet: three decimals after a decimal comma, the plain hyphen for negatives.
-QString decimal(double value)
-{
-    return QString::number(value, 'f', 3).replace('.', ',');
 }
 
 ActivityWindow::SweepRunner& sweepRunner()
@@ -411,8 +406,8 @@ QString ActivityWindow::tableText() const
             cells << QString::number(point.seriesValue);
         }
         const Statistic& rate = point.initialRate;
-        cells << QString::number(point.xValue) << (rate.count > 0 ? decimal(rate.mean) : QString())
-              << (rate.count > 1 ? decimal(rate.standardDeviation) : QString());
+        cells << QString::number(point.xValue) << (rate.count > 0 ? GraphExport::spreadsheetNumber(rate.mean, 3) : QString())
+              << (rate.count > 1 ? GraphExport::spreadsheetNumber(rate.standardDeviation, 3) : QString());
         table += cells.join('\t') + '\n';
     }
     return table;

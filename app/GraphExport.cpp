@@ -21,22 +21,22 @@ constexpr int timeHeight = 26;
 constexpr int labelInset = 40;
 constexpr int fineness = 2;
 
-// A number for a spreadsheet: the decimal comma, the plain hyphen for negatives (a spreadsheet
-// reads no other minus sign).
-QString decimal(double value, int decimals)
-{
-    return QString::number(value, 'f', decimals).replace('.', ',');
-}
-
 QString percentCell(const RecordedSecond* second, const CourseRecord& run)
 {
     if (!second || run.substrateAmount() == 0) {
         return {};
     }
-    return decimal(100.0 * second->substrate / run.substrateAmount(), 1);
+    return GraphExport::spreadsheetNumber(100.0 * second->substrate / run.substrateAmount(), 1);
 }
 
 } // namespace
+
+QString GraphExport::spreadsheetNumber(double value, int decimals)
+{
+    //: The decimal mark of numbers pasted into a spreadsheet.
+    const QString mark = tr(",");
+    return QString::number(value, 'f', decimals).replace(u'.', mark);
+}
 
 QString GraphExport::timeCourseTable(const CourseRecord& run, const std::vector<CourseRecord>& kept)
 {

@@ -19,10 +19,15 @@ class GraphExport
 {
     Q_DECLARE_TR_FUNCTIONS(GraphExport)
 public:
+    // A number for a spreadsheet of the window's language: `decimals` decimals after its decimal
+    // mark (a comma in French, a point in English), the plain hyphen for negatives (a spreadsheet
+    // reads no other minus sign).
+    static QString spreadsheetNumber(double value, int decimals);
+
     // A table that pastes into a spreadsheet: tab-separated, one header line (« seconde »,
     // « substrat (molécules) », « substrat (%) », « température (°C) », « pH », then « courbe
-    // gardée 1 (%) »...), one line per second, the per cents with one decimal after a decimal
-    // comma, and an empty cell where a run has no such second.
+    // gardée 1 (%) »...), one line per second, the per cents with one decimal after the decimal
+    // mark, and an empty cell where a run has no such second.
     static QString timeCourseTable(const velmora::CourseRecord& run,
                                    const std::vector<velmora::CourseRecord>& kept);
 

@@ -476,6 +476,11 @@ from the folder it is started from, or else from its installation.</translation>
         <source>courbe gardée %1 (%)</source>
         <translation>kept curve %1 (%)</translation>
     </message>
+    <message>
+        <source>,</source>
+        <extracomment>The decimal mark of numbers pasted into a spreadsheet.</extracomment>
+        <translation>.</translation>
+    </message>
 </context>
 <context>
     <name>GraphMenu</name>

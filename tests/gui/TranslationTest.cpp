@@ -4,6 +4,7 @@
 
 #include "MainWindowHarness.h"
 
+#include "app/GraphExport.h"
 #include "app/ModelTexts.h"
 #include "app/Translation.h"
 #include "flash/TFormInfo.h"
@@ -201,6 +202,7 @@ private slots:
                  std::string("Temperature (°C)"));
         QCOMPARE(velmora::parameterValueText(velmora::SweepParameter::substrate, 0, 1, chartWords),
                  std::string("0\u00a0substrate molecules"));
+        QCOMPARE(GraphExport::spreadsheetNumber(-2.5, 1), QString("-2.5")); // a point, for English sheets
         // The graph's explanation and the lesson menu.
         TFormInfo* graphHelp = window.graphViewer();
         graphHelp->movieFile = QStringLiteral("infograph.swf");
