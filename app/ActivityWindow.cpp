@@ -406,7 +406,8 @@ QString ActivityWindow::tableText() const
             cells << QString::number(point.seriesValue);
         }
         const Statistic& rate = point.initialRate;
-        cells << QString::number(point.xValue) << (rate.count > 0 ? GraphExport::spreadsheetNumber(rate.mean, 3) : QString())
+        cells << QString::number(point.xValue)
+              << (rate.count > 0 ? GraphExport::spreadsheetNumber(rate.mean, 3) : QString())
               << (rate.count > 1 ? GraphExport::spreadsheetNumber(rate.standardDeviation, 3) : QString());
         table += cells.join('\t') + '\n';
     }
