@@ -10,28 +10,13 @@ namespace velmora {
 
 namespace {
 
-// The pattern with %1 and %2 replaced by `first` and `second`.
-std::string filled(const std::string& pattern, std::string_view first, std::string_view second = {})
-{
-    std::string text;
-    for (std::size_t i = 0; i < pattern.size(); ++i) {
-        if (pattern[i] == '%' && i + 1 < pattern.size() && (pattern[i + 1] == '1' || pattern[i + 1] == '2')) {
-            text += pattern[i + 1] == '1' ? first : second;
-            ++i;
-        } else {
-            text += pattern[i];
-        }
-    }
-    return text;
-}
-
 // "14 occupées", "1 occupée", "aucune occupée".
 std::string counted(std::int32_t n, const SentenceWords::Counted& words)
 {
     if (n == 0) {
         return words.none;
     }
-    return filled(n == 1 ? words.one : words.many, std::to_string(n));
+    return fillPattern(n == 1 ? words.one : words.many, {std::to_string(n)});
 }
 
 // "a", "a et b", "a, b et c".
@@ -50,24 +35,25 @@ std::string listed(const std::vector<std::string>& parts, const SentenceWords& w
 std::string per(const SpeciesLeft& species, bool percent, const SentenceWords& words)
 {
     if (!percent) {
-        return filled(words.arbitraryUnits, std::to_string(species.count));
+        return fillPattern(words.arbitraryUnits, {std::to_string(species.count)});
     }
     if (species.amount <= 0) {
-        return filled(species.count <= 1 ? words.oneMolecule : words.manyMolecules,
-                      std::to_string(species.count));
+        return fillPattern(species.count <= 1 ? words.oneMolecule : words.manyMolecules,
+                           {std::to_string(species.count)});
     }
     const std::int32_t rounded = (species.count * 200 + species.amount) / (2 * species.amount);
-    return filled(words.percent, std::to_string(rounded));
+    return fillPattern(words.percent, {std::to_string(rounded)});
 }
 
 std::string seconds(std::int32_t s, const SentenceWords& words)
 {
-    return filled(words.seconds, std::to_string(s));
+    return fillPattern(words.seconds, {std::to_string(s)});
 }
 
 std::string left(const SpeciesLeft& species, bool percent, const SentenceWords& words)
 {
-    return filled(words.speciesLeft, speciesLeftName(species.kind, words), per(species, percent, words));
+    return fillPattern(words.speciesLeft,
+                       {speciesLeftName(species.kind, words), per(species, percent, words)});
 }
 
 std::optional<std::int32_t> lastMark(const World& world, std::int32_t colour)
@@ -180,10 +166,10 @@ std::string sceneSentence(const SceneFacts& facts, const SentenceWords& words)
         if (facts.charged > 0) {
             states.push_back(counted(facts.charged, words.charged));
         }
-        text = filled(
-            words.enzymesOfWhich,
-            filled(facts.enzymes == 1 ? words.oneEnzyme : words.manyEnzymes, std::to_string(facts.enzymes)),
-            listed(states, words));
+        text = fillPattern(words.enzymesOfWhich,
+                           {fillPattern(facts.enzymes == 1 ? words.oneEnzyme : words.manyEnzymes,
+                                        {std::to_string(facts.enzymes)}),
+                            listed(states, words)});
     }
     text += words.separator + left(facts.substrate, true, words);
     if (facts.second) {
@@ -231,16 +217,17 @@ std::string graphSentence(const GraphFacts& facts, const SentenceWords& words)
     if (facts.samples == 0) {
         return words.emptyCurve;
     }
-    std::string text =
-        filled(words.leftAt, left(facts.substrate, facts.percent, words), seconds(facts.seconds, words));
+    std::string text = fillPattern(
+        words.leftAt, {left(facts.substrate, facts.percent, words), seconds(facts.seconds, words)});
     if (facts.halfTime) {
-        text += words.separator + filled(words.halfTime, seconds(*facts.halfTime, words));
+        text += words.separator + fillPattern(words.halfTime, {seconds(*facts.halfTime, words)});
     }
     if (facts.temperatureChange) {
-        text += words.separator + filled(words.temperatureChanged, seconds(*facts.temperatureChange, words));
+        text += words.separator +
+                fillPattern(words.temperatureChanged, {seconds(*facts.temperatureChange, words)});
     }
     if (facts.phChange) {
-        text += words.separator + filled(words.phChanged, seconds(*facts.phChange, words));
+        text += words.separator + fillPattern(words.phChanged, {seconds(*facts.phChange, words)});
     }
     return text;
 }

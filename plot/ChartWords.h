@@ -5,7 +5,6 @@
 
 #include <array>
 #include <cstdint>
-#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -107,8 +106,5 @@ struct ChartWords
     // `count` in digits before its words, singular or plural as the language counts.
     std::string counted(std::int32_t count, const Counted& words) const;
 };
-
-// `pattern` with %1, %2… replaced by `values` in one pass: "%1 à %2" with {"3", "%1"} is "3 à %1".
-std::string fillPattern(const std::string& pattern, std::initializer_list<std::string> values);
 
 } // namespace velmora
