@@ -1,6 +1,7 @@
 #include "app/WindowAccessibility.h"
 
 #include "app/ModelTexts.h"
+#include "flash/ControlKeys.h"
 
 #include "model/SceneDescription.h"
 
@@ -73,17 +74,6 @@ QAccessibleInterface* informationIconFactory(const QString& className, QObject* 
         return new InformationIcon(static_cast<QWidget*>(object));
     }
     return nullptr;
-}
-
-bool isSpace(const QKeyEvent& key)
-{
-    return key.key() == Qt::Key_Space && key.modifiers() == Qt::NoModifier;
-}
-
-bool isEnter(const QKeyEvent& key)
-{
-    return (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter) &&
-           (key.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
 }
 
 bool isKeyboardReason(Qt::FocusReason reason)
@@ -182,9 +172,9 @@ bool WindowAccessibility::eventFilter(QObject* watched, QEvent* event)
         break;
     case QEvent::ShortcutOverride: {
         const auto& key = *static_cast<QKeyEvent*>(event);
-        const bool taken =
-            focusedByKeyboard_ == control && ((control == percent_ && isSpace(key)) ||
-                                              (control == information_ && (isSpace(key) || isEnter(key))));
+        const bool taken = focusedByKeyboard_ == control &&
+                           ((control == percent_ && isPlainSpace(key)) ||
+                            (control == information_ && (isPlainSpace(key) || isPlainEnter(key))));
         if (taken) {
             event->accept();
             return true;
@@ -193,7 +183,7 @@ bool WindowAccessibility::eventFilter(QObject* watched, QEvent* event)
     }
     case QEvent::KeyPress: {
         const auto& key = *static_cast<QKeyEvent*>(event);
-        if (control == information_ && (isSpace(key) || isEnter(key))) {
+        if (control == information_ && (isPlainSpace(key) || isPlainEnter(key))) {
             if (!key.isAutoRepeat()) {
                 QMetaObject::invokeMethod(window_, "Image1Click", Qt::QueuedConnection);
             }

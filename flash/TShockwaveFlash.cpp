@@ -1,5 +1,6 @@
 #include "flash/TShockwaveFlash.h"
 
+#include "flash/ControlKeys.h"
 #include "flash/ScriptWatchdog.h"
 #include "render/SpriteImageProvider.h"
 #include "render/SpriteSet.h"
@@ -79,25 +80,18 @@ KeysTaken keysTakenBy(QQuickItem* control)
     }
 }
 
-bool isEnter(const QKeyEvent& key)
-{
-    return (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter) &&
-           (key.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
-}
-
 bool isTakenBy(QQuickItem* control, const QKeyEvent& key)
 {
     const KeysTaken taken = keysTakenBy(control);
-    if (key.key() == Qt::Key_Space && key.modifiers() == Qt::NoModifier) {
+    if (isPlainSpace(key)) {
         return taken != KeysTaken::none;
     }
-    return isEnter(key) && taken == KeysTaken::spaceAndEnter;
+    return isPlainEnter(key) && taken == KeysTaken::spaceAndEnter;
 }
 
 } // namespace
 
-TShockwaveFlash::TShockwaveFlash(QWidget* parent)
-    : QQuickWidget((useSoftwareRendering(), parent))
+TShockwaveFlash::TShockwaveFlash(QWidget* parent) : QQuickWidget((useSoftwareRendering(), parent))
 {
     engine()->addUrlInterceptor(&sandbox_);
     engine()->setNetworkAccessManagerFactory(&network_);
@@ -195,7 +189,7 @@ bool TShockwaveFlash::eventFilter(QObject* watched, QEvent* event)
 void TShockwaveFlash::keyPressEvent(QKeyEvent* event)
 {
     QQuickWidget::keyPressEvent(event);
-    if (event->isAccepted() || !isEnter(*event) ||
+    if (event->isAccepted() || !isPlainEnter(*event) ||
         keysTakenBy(quickWindow()->activeFocusItem()) != KeysTaken::spaceAndEnter) {
         return;
     }
