@@ -2786,10 +2786,6 @@ from the folder it is started from, or else from its installation.</translation>
         <translation>Lactase</translation>
     </message>
     <message>
-        <source>l&apos;enzyme (β-galactosidase)</source>
-        <translation>the enzyme (β-galactosidase)</translation>
-    </message>
-    <message>
         <source>Lactose</source>
         <translation>Lactose</translation>
     </message>
@@ -2810,10 +2806,6 @@ from the folder it is started from, or else from its installation.</translation>
         <translation>Galactose</translation>
     </message>
     <message>
-        <source>l&apos;autre produit</source>
-        <translation>the other product</translation>
-    </message>
-    <message>
         <source>Complexe enzyme-substrat</source>
         <translation>Enzyme-substrate complex</translation>
     </message>
@@ -2822,16 +2814,8 @@ from the folder it is started from, or else from its installation.</translation>
         <translation>Thiolactose</translation>
     </message>
     <message>
-        <source>inhibiteur : occupe le site actif</source>
-        <translation>inhibitor: occupies the active site</translation>
-    </message>
-    <message>
         <source>Lactose synthase</source>
         <translation>Lactose synthase</translation>
-    </message>
-    <message>
-        <source>l&apos;enzyme</source>
-        <translation>the enzyme</translation>
     </message>
     <message>
         <source>un substrat</source>
@@ -2842,20 +2826,12 @@ from the folder it is started from, or else from its installation.</translation>
         <translation>UDP-galactose</translation>
     </message>
     <message>
-        <source>l&apos;autre substrat</source>
-        <translation>the other substrate</translation>
-    </message>
-    <message>
         <source>le produit</source>
         <translation>the product</translation>
     </message>
     <message>
         <source>UDP</source>
         <translation>UDP</translation>
-    </message>
-    <message>
-        <source>ce qui reste de l&apos;UDP-galactose</source>
-        <translation>what is left of UDP-galactose</translation>
     </message>
     <message>
         <source>Maltase</source>
@@ -2878,10 +2854,6 @@ from the folder it is started from, or else from its installation.</translation>
         <translation>Amylose</translation>
     </message>
     <message>
-        <source>chaînes d&apos;unités, coupées par le bas</source>
-        <translation>chains of units, cut from the bottom</translation>
-    </message>
-    <message>
         <source>Légende</source>
         <translation>Key</translation>
     </message>
@@ -2890,20 +2862,8 @@ from the folder it is started from, or else from its installation.</translation>
         <translation>Denatured enzyme</translation>
     </message>
     <message>
-        <source>chaleur ou pH extrême : elle ne fonctionne plus</source>
-        <translation>heat or extreme pH: it no longer works</translation>
-    </message>
-    <message>
         <source>Enzyme chargée</source>
         <translation>Charged enzyme</translation>
-    </message>
-    <message>
-        <source>+ en milieu trop acide, − trop basique : elle ne fixe rien</source>
-        <translation>+ in too acidic a medium, − too basic: it binds nothing</translation>
-    </message>
-    <message>
-        <source>Symboles :</source>
-        <translation>Symbols:</translation>
     </message>
     <message>
         <source>Petits</source>
@@ -2912,6 +2872,46 @@ from the folder it is started from, or else from its installation.</translation>
     <message>
         <source>Grands</source>
         <translation>Large</translation>
+    </message>
+    <message>
+        <source>l’enzyme (β-galactosidase)</source>
+        <translation>the enzyme (β-galactosidase)</translation>
+    </message>
+    <message>
+        <source>l’autre produit</source>
+        <translation>the other product</translation>
+    </message>
+    <message>
+        <source>inhibiteur&#xa0;: occupe le site actif</source>
+        <translation>inhibitor: occupies the active site</translation>
+    </message>
+    <message>
+        <source>l’enzyme</source>
+        <translation>the enzyme</translation>
+    </message>
+    <message>
+        <source>l’autre substrat</source>
+        <translation>the other substrate</translation>
+    </message>
+    <message>
+        <source>ce qui reste de l’UDP-galactose</source>
+        <translation>what is left of UDP-galactose</translation>
+    </message>
+    <message>
+        <source>chaînes d’unités, coupées par le bas</source>
+        <translation>chains of units, cut from the bottom</translation>
+    </message>
+    <message>
+        <source>chaleur ou pH extrême&#xa0;: elle ne fonctionne plus</source>
+        <translation>heat or extreme pH: it no longer works</translation>
+    </message>
+    <message>
+        <source>+ en milieu trop acide, − trop basique&#xa0;: elle ne fixe rien</source>
+        <translation>+ in too acidic a medium, − too basic: it binds nothing</translation>
+    </message>
+    <message>
+        <source>Symboles&#xa0;:</source>
+        <translation>Symbols:</translation>
     </message>
 </context>
 <context>
