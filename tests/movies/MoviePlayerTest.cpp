@@ -11,9 +11,9 @@
 #include <QQuickItem>
 #include <QRegularExpression>
 #include <QSignalSpy>
-#include <QThread>
 #include <QTemporaryDir>
 #include <QTextDocument>
+#include <QThread>
 #include <QtTest>
 
 namespace {
@@ -424,7 +424,22 @@ private slots:
         for (const char* name : {"legende", "cadre1", "cadre2"}) {
             QVERIFY2(clip(legend, name), name);
         }
-        legend.TGotoFrame("legende", 36);
+        // The legend's own words speak French typography in every reaction and symbol size (the
+        // comment is the program's, written in later).
+        QStringList faults;
+        for (const int frame : {1, 11, 21, 31, 6, 16, 26, 36}) {
+            legend.TGotoFrame("legende", frame);
+            QList<QQuickItem*> texts;
+            collectShownTexts(legend.movieRoot(), texts);
+            for (const QQuickItem* text : texts) {
+                for (const QString& fault : typographyFaults(text)) {
+                    faults << QString("frame %1, \"%2\": %3")
+                                  .arg(frame)
+                                  .arg(text->property("text").toString(), fault);
+                }
+            }
+        }
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
         QCOMPARE(clip(legend, "legende")->property("currentFrame").toInt(), 36);
     }
 
@@ -468,8 +483,8 @@ private slots:
         // Lines through the corners, inside the border: every pixel has the button's colour.
         const auto seam = [&](int x, int y) {
             const QColor c = shown.pixelColor(x, y);
-            const int distance = qAbs(c.red() - fill.red()) + qAbs(c.green() - fill.green()) +
-                                 qAbs(c.blue() - fill.blue());
+            const int distance =
+                qAbs(c.red() - fill.red()) + qAbs(c.green() - fill.green()) + qAbs(c.blue() - fill.blue());
             return distance > 40;
         };
         for (int x = box.left() + inset; x <= box.right() - inset; ++x) {
