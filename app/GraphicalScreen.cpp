@@ -2,7 +2,6 @@
 
 #include "app/Translation.h"
 
-#include <QByteArray>
 #include <QStringList>
 #include <QTranslator>
 #include <QtGlobal>
@@ -13,12 +12,17 @@
 
 namespace {
 
-// The sentence in the user's language, ready before the toolkit may give up.
-QByteArray noGraphicalScreen;
-
+// In the user's language, from the program's translator alone: there may be no application yet.
 void sayNoGraphicalScreen()
 {
-    std::fputs(noGraphicalScreen.constData(), stderr);
+    const char* const sentence = QT_TRANSLATE_NOOP(
+        "GraphicalScreen",
+        "velmora2\u00a0: ce logiciel a besoin d’un écran graphique, et aucun n’est accessible.");
+    const std::unique_ptr<QTranslator> translator = programTranslator();
+    const QString translated = translator ? translator->translate("GraphicalScreen", sentence) : QString();
+    std::fputs(
+        ((translated.isEmpty() ? QString::fromUtf8(sentence) : translated).toLocal8Bit() + '\n').constData(),
+        stderr);
 }
 
 QtMessageHandler previousHandler = nullptr;
@@ -40,13 +44,6 @@ void holdMessage(QtMsgType type, const QMessageLogContext& context, const QStrin
 
 bool graphicalScreenNamed(int argc, char** argv)
 {
-    const char* const sentence = QT_TRANSLATE_NOOP(
-        "GraphicalScreen",
-        "velmora2\u00a0: ce logiciel a besoin d’un écran graphique, et aucun n’est accessible.");
-    const std::unique_ptr<QTranslator> translator = programTranslator();
-    const QString translated = translator ? translator->translate("GraphicalScreen", sentence) : QString();
-    noGraphicalScreen =
-        (translated.isEmpty() ? QString::fromUtf8(sentence) : translated).toLocal8Bit() + '\n';
     for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
         if (!qEnvironmentVariableIsEmpty(variable)) {
             return true;
