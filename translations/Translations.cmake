@@ -37,9 +37,10 @@ add_custom_target(velmora-update-translations
     COMMAND ${CMAKE_COMMAND} -E make_directory ${velmora_movie_texts}
     ${velmora_copy_movies}
     COMMAND Qt6::lupdate -locations none -no-obsolete -source-language fr
-        -tr-function-alias QT_TRANSLATE_NOOP+=VELMORA_TRANSLATABLE -I ${PROJECT_SOURCE_DIR}
-        ${PROJECT_SOURCE_DIR}/app ${PROJECT_SOURCE_DIR}/flash ${PROJECT_SOURCE_DIR}/render
-        ${PROJECT_SOURCE_DIR}/model ${PROJECT_SOURCE_DIR}/experiment ${PROJECT_SOURCE_DIR}/plot ${velmora_movie_texts}
+        -tr-function-alias QT_TRANSLATE_NOOP+=VELMORA_TRANSLATABLE
+        -I ${PROJECT_SOURCE_DIR}/core -I ${PROJECT_SOURCE_DIR}/desktop
+        ${PROJECT_SOURCE_DIR}/desktop ${PROJECT_SOURCE_DIR}/core/model ${PROJECT_SOURCE_DIR}/core/experiment
+        ${PROJECT_SOURCE_DIR}/core/plot ${velmora_movie_texts}
         -ts ${velmora_translations}
     WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
     COMMENT "Refreshing the translations from the sources and the movies"

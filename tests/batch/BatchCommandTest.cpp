@@ -1,6 +1,6 @@
-#include "app/batch/BatchCommand.h"
-#include "app/batch/BatchOptions.h"
-#include "app/batch/BatchSweep.h"
+#include "lab/BatchCommand.h"
+#include "batch/BatchOptions.h"
+#include "batch/BatchSweep.h"
 #include "lab/ActivityCurves.h"
 
 #include <gtest/gtest.h>

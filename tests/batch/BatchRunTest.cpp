@@ -1,5 +1,5 @@
-#include "app/batch/BatchRun.h"
-#include "app/batch/StateDump.h"
+#include "batch/BatchRun.h"
+#include "batch/StateDump.h"
 #include "support/WorldChecks.h"
 
 #include <gtest/gtest.h>

@@ -4,10 +4,10 @@
 
 #include "MainWindowHarness.h"
 
-#include "app/ActivityWindow.h"
-#include "app/GraphExport.h"
-#include "app/GraphMenu.h"
-#include "app/SaveDialog.h"
+#include "graph/ActivityWindow.h"
+#include "graph/GraphExport.h"
+#include "graph/GraphMenu.h"
+#include "files/SaveDialog.h"
 #include "render/DrawingSurface.h"
 #include "render/KeptCurvesRenderer.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/TFormmodel.h"
+#include "window/TFormmodel.h"
 #include "flash/TShockwaveFlash.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 #include "MainWindowHarness.h"
 
-#include "app/DataFolder.h"
+#include "files/DataFolder.h"
 #include "experiment/Comment.h"
 #include "flash/TFormFlash.h"
 #include "render/DrawingSurface.h"

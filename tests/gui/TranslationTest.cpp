@@ -4,9 +4,9 @@
 
 #include "MainWindowHarness.h"
 
-#include "app/GraphExport.h"
-#include "app/ModelTexts.h"
-#include "app/Translation.h"
+#include "graph/GraphExport.h"
+#include "window/ModelTexts.h"
+#include "window/Translation.h"
 #include "flash/TFormInfo.h"
 #include "plot/ActivityChart.h"
 

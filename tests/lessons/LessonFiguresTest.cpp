@@ -1,7 +1,7 @@
 // The model's figures that the lessons quote (anims/figures.js) are what velmora2-batch gives with
 // the options written beside them, and the movie folder's README lists every one of those runs.
 
-#include "app/batch/BatchRun.h"
+#include "batch/BatchRun.h"
 
 #include <QFile>
 #include <QJSEngine>

@@ -5,7 +5,7 @@
 // listed, for the save dialog. Skipped (77) where the kernel offers
 // no Landlock.
 
-#include "app/FileRestriction.h"
+#include "files/FileRestriction.h"
 #include "flash/TShockwaveFlash.h"
 
 #include <QApplication>

@@ -1,0 +1,24 @@
+#include "batch/BatchRun.h"
+
+#include "lab/CourseRecord.h"
+#include "lab/Experiment.h"
+
+namespace velmora {
+
+std::int32_t runBatch(const BatchOptions& options, World& world, std::ostream* csv)
+{
+    if (csv) {
+        *csv << timeCourseHeader << '\n';
+    }
+    Experiment experiment(options, world, options.seed);
+    forEachTick(1, options.ticks, [&](std::int32_t) {
+        const std::optional<RecordedSecond> recorded = experiment.tick();
+        if (csv && recorded) {
+            writeTimeCourseCells(*csv, *recorded, world.substrateAmount);
+            *csv << '\n';
+        }
+    });
+    return options.ticks;
+}
+
+} // namespace velmora

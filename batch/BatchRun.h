@@ -1,0 +1,17 @@
+#pragma once
+
+#include "batch/BatchOptions.h"
+#include "model/World.h"
+
+#include <cstdint>
+#include <ostream>
+
+namespace velmora {
+
+// Runs the experiment that the options describe, as the window would with the same panel values
+// and menu choices (see Experiment), from the generator state options.seed. Writes one CSV row for
+// every second that the graph records to `csv` when given, as the window saves its data
+// (CourseRecord.h). Returns the number of ticks run.
+std::int32_t runBatch(const BatchOptions& options, World& world, std::ostream* csv);
+
+} // namespace velmora

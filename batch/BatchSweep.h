@@ -1,0 +1,40 @@
+#pragma once
+
+#include "batch/BatchOptions.h"
+#include "lab/MichaelisMenten.h"
+#include "lab/Sweep.h"
+
+#include <cstdio>
+#include <ostream>
+#include <string>
+
+namespace velmora {
+
+// The sweep that the options ask for: the first --sweep along x, the second or --compare as the
+// series.
+SweepPlan sweepPlanFor(const BatchOptions& options);
+
+// The measure that --plot draws: the first --measure, or the initial rate.
+Measure plottedMeasure(const BatchOptions& options);
+
+// A progress bar on a terminal: "[#####.....]  52 % (125/240 experiments)", redrawn in place when
+// the per cent changes, and wiped at the end. Draws nothing when `terminal` is null.
+class ProgressBar
+{
+public:
+    explicit ProgressBar(std::FILE* terminal) : terminal_(terminal) {}
+    ~ProgressBar() { finish(); }
+    void show(SweepProgress progress);
+    void finish();
+
+private:
+    std::FILE* terminal_;
+    int shownPercent_ = -1;
+};
+
+// The fit of each series, in plain words, one line each:
+// "Michaelis-Menten fit: Vmax = 18.4 +- 1.2 molecules/s, Km = 297 +- 29 molecules (105 runs)".
+void writeFitReport(std::ostream& out, const SweepResult& result,
+                    const std::vector<MichaelisMentenFit>& fits);
+
+} // namespace velmora
