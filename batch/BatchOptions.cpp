@@ -1,5 +1,6 @@
 #include "batch/BatchOptions.h"
 
+#include "batch/QuotedText.h"
 #include "experiment/Lifecycle.h"
 #include "plot/ChartRenderer.h"
 #include "settings/IntegerText.h"
@@ -14,23 +15,18 @@ namespace {
 
 constexpr std::int32_t largestSceneSide = 100000; // pixels; keeps the scene's tenths within 32 bits
 
-std::string quoted(std::string_view text)
-{
-    return "'" + std::string(text) + "'";
-}
-
 // Reads one integer option value; on failure leaves an error naming the option.
 bool readInteger(std::string_view option, std::string_view text, std::int32_t low, std::int32_t high,
                  std::int32_t& value, std::string& error)
 {
     const std::optional<std::int32_t> parsed = parseDecimalInteger(text);
     if (!parsed) {
-        error = std::string(option) + ": " + quoted(text) + " is not an integer";
+        error = std::string(option) + ": " + quotedValue(text) + " is not an integer";
         return false;
     }
     if (*parsed < low || *parsed > high) {
-        error = std::string(option) + ": " + quoted(text) + " is not within " + std::to_string(low) + ".." +
-                std::to_string(high);
+        error = std::string(option) + ": " + quotedValue(text) + " is not within " + std::to_string(low) +
+                ".." + std::to_string(high);
         return false;
     }
     value = *parsed;
@@ -46,7 +42,7 @@ bool readSeed(std::string_view text, std::uint32_t& seed, std::string& error)
     const char* end = text.data() + text.size();
     const auto [stop, fault] = std::from_chars(text.data(), end, seed);
     if (text.empty() || fault != std::errc{} || stop != end) {
-        error = "--seed: " + quoted(text) + " is not an integer within 0..4294967295";
+        error = "--seed: " + quotedValue(text) + " is not an integer within 0..4294967295";
         return false;
     }
     return true;
@@ -56,7 +52,7 @@ bool readScene(std::string_view text, SceneSize& scene, std::string& error)
 {
     const std::size_t cross = text.find('x');
     if (cross == std::string_view::npos) {
-        error = "--scene: " + quoted(text) + " is not of the form WIDTHxHEIGHT";
+        error = "--scene: " + quotedValue(text) + " is not of the form WIDTHxHEIGHT";
         return false;
     }
     return readInteger("--scene", text.substr(0, cross), 1, largestSceneSide, scene.width, error) &&
@@ -68,7 +64,7 @@ bool readEvent(std::string_view text, BatchEvent& event, std::string& error)
     const std::size_t colon = text.find(':');
     const std::size_t equals = text.find('=');
     if (colon == std::string_view::npos || equals == std::string_view::npos || equals < colon) {
-        error = "--event: " + quoted(text) + " is not of the form TICK:temperature=T or TICK:ph=P";
+        error = "--event: " + quotedValue(text) + " is not of the form TICK:temperature=T or TICK:ph=P";
         return false;
     }
     const std::string_view variable = text.substr(colon + 1, equals - colon - 1);
@@ -77,7 +73,7 @@ bool readEvent(std::string_view text, BatchEvent& event, std::string& error)
     } else if (variable == "ph") {
         event.variable = BatchEvent::Variable::ph;
     } else {
-        error = "--event: " + quoted(variable) + " is neither temperature nor ph";
+        error = "--event: " + quotedValue(variable) + " is neither temperature nor ph";
         return false;
     }
     return readInteger("--event", text.substr(0, colon), 0, anyHigh, event.tick, error) &&
@@ -90,13 +86,13 @@ bool readParameterName(std::string_view option, std::string_view text, SweepPara
 {
     const std::size_t equals = text.find('=');
     if (equals == std::string_view::npos) {
-        error = std::string(option) + ": " + quoted(text) + " is not of the form " +
+        error = std::string(option) + ": " + quotedValue(text) + " is not of the form " +
                 (option == "--sweep" ? "NAME=FROM:TO:STEP" : "NAME=V1,V2,...");
         return false;
     }
     const std::optional<SweepParameter> named = parameterNamed(text.substr(0, equals));
     if (!named) {
-        error = std::string(option) + ": " + quoted(text.substr(0, equals)) +
+        error = std::string(option) + ": " + quotedValue(text.substr(0, equals)) +
                 " is not temperature, ph, enzyme, substrate or other";
         return false;
     }
@@ -113,7 +109,7 @@ bool readParameterValue(std::string_view option, SweepParameter parameter, std::
         return false;
     }
     if (value < range.low || value > range.high) {
-        error = std::string(option) + ": " + std::string(parameterName(parameter)) + " " + quoted(text) +
+        error = std::string(option) + ": " + std::string(parameterName(parameter)) + " " + quotedValue(text) +
                 " is not within " + std::to_string(range.low) + ".." + std::to_string(range.high);
         return false;
     }
@@ -131,7 +127,7 @@ bool readSweep(std::string_view text, SweepAxis& axis, std::string& error)
     const std::size_t first = bounds.find(':');
     const std::size_t second = first == std::string_view::npos ? first : bounds.find(':', first + 1);
     if (second == std::string_view::npos) {
-        error = "--sweep: " + quoted(text) + " is not of the form NAME=FROM:TO:STEP";
+        error = "--sweep: " + quotedValue(text) + " is not of the form NAME=FROM:TO:STEP";
         return false;
     }
     std::int32_t from = 0;
@@ -143,7 +139,7 @@ bool readSweep(std::string_view text, SweepAxis& axis, std::string& error)
         return false;
     }
     if (from > to) {
-        error = "--sweep: " + quoted(text) + " goes down: FROM must not be above TO";
+        error = "--sweep: " + quotedValue(text) + " goes down: FROM must not be above TO";
         return false;
     }
     axis = steppedAxis(parameter, from, to, step);
@@ -192,7 +188,7 @@ bool readMeasure(std::string_view text, BatchOptions& options, std::string& erro
     } else if (text == "left") {
         measure = Measure::left;
     } else {
-        error = "--measure: " + quoted(text) + " is not initial-rate[:SECONDS], half-time or left";
+        error = "--measure: " + quotedValue(text) + " is not initial-rate[:SECONDS], half-time or left";
         return false;
     }
     if (std::find(options.measures.begin(), options.measures.end(), measure) != options.measures.end()) {
@@ -271,7 +267,7 @@ BatchCommandLine parseBatchCommandLine(const std::vector<std::string_view>& argu
             "--scene",    "--max-products", "--ticks",  "--event",  "--csv",       "--dump",  "--seed",
             "--sweep",    "--measure",      "--repeat", "--jobs",   "--table",     "--plot",  "--compare"};
         if (std::find(std::begin(known), std::end(known), option) == std::end(known)) {
-            error = "unknown option " + quoted(option);
+            error = "unknown option " + quotedValue(option);
             break;
         }
         if (i + 1 >= arguments.size()) {
@@ -279,6 +275,12 @@ BatchCommandLine parseBatchCommandLine(const std::vector<std::string_view>& argu
             break;
         }
         const std::string_view value = arguments[++i];
+        // The last of two values would win unseen: only the options that add up may come again.
+        const bool repeatable = option == "--event" || option == "--sweep" || option == "--measure";
+        if (!repeatable && std::find(given.begin(), given.end(), option) != given.end()) {
+            error = std::string(option) + ": given twice";
+            break;
+        }
         given.push_back(option);
         std::int32_t number = 0;
         if (option == "--reaction") {
@@ -298,7 +300,7 @@ BatchCommandLine parseBatchCommandLine(const std::vector<std::string_view>& argu
             if (value == "small" || value == "large") {
                 options.smallSymbols = value == "small";
             } else {
-                error = "--symbols: " + quoted(value) + " is neither small nor large";
+                error = "--symbols: " + quotedValue(value) + " is neither small nor large";
             }
         } else if (option == "--scene") {
             readScene(value, options.scene, error);
@@ -307,7 +309,7 @@ BatchCommandLine parseBatchCommandLine(const std::vector<std::string_view>& argu
                 if (maxProductsForCaption(number)) {
                     options.maxProductsCaption = number;
                 } else {
-                    error = "--max-products: " + quoted(value) + " is not 10, 20, 50, 100, 200 or 400";
+                    error = "--max-products: " + quotedValue(value) + " is not 10, 20, 50, 100, 200 or 400";
                 }
             }
         } else if (option == "--ticks") {
@@ -328,9 +330,7 @@ BatchCommandLine parseBatchCommandLine(const std::vector<std::string_view>& argu
             }
         } else if (option == "--compare") {
             SweepAxis axis;
-            if (options.compare) {
-                error = "--compare: given twice";
-            } else if (readCompare(value, axis, error)) {
+            if (readCompare(value, axis, error)) {
                 options.compare = std::move(axis);
             }
         } else if (option == "--measure") {
@@ -344,7 +344,7 @@ BatchCommandLine parseBatchCommandLine(const std::vector<std::string_view>& argu
         } else if (value.empty()) {
             error = std::string(option) + ": the file name is empty";
         } else if (option == "--plot" && !chartFormatFor(value)) {
-            error = "--plot: " + quoted(value) + " does not end in .png, .svg or .pdf";
+            error = "--plot: " + quotedValue(value) + " does not end in .png, .svg or .pdf";
         } else {
             (option == "--csv"     ? options.csvPath
              : option == "--dump"  ? options.dumpPath

@@ -4,20 +4,31 @@
 #include "batch/BatchOptions.h"
 #include "batch/BatchRun.h"
 #include "batch/BatchSweep.h"
+#include "batch/DescriptorStream.h"
 #include "batch/OutputFiles.h"
+#include "batch/QuotedText.h"
 #include "batch/StateDump.h"
+#include "batch/TemporaryFiles.h"
 #include "lab/SweepTable.h"
 #include "plot/ActivityChart.h"
 #include "plot/ChartRenderer.h"
+#include "process/StandardStreams.h"
 
 #include <cstdio>
 #include <exception>
 #include <iostream>
 #include <memory>
+#include <new>
 #include <string>
 #include <vector>
 
 #include <unistd.h>
+
+// Before anything opens a file: a closed standard output must not become the first output file.
+__attribute__((constructor(101))) static void standardStreamsFirst()
+{
+    velmora::openClosedStandardStreams();
+}
 
 namespace {
 
@@ -69,6 +80,26 @@ private:
     std::vector<std::unique_ptr<OutputFile>> files_;
 };
 
+// The standard output, written as the files are: a reader that has gone (SIGPIPE is ignored) or a
+// full disk fails the run like any output.
+class StandardOutput
+{
+public:
+    std::ostream& stream() { return out_; }
+    bool finish(std::string& error)
+    {
+        out_.flush();
+        if (out_.buffer().drain() && out_) {
+            return true;
+        }
+        error = "cannot write the standard output: " + writeFailure(out_.buffer().error());
+        return false;
+    }
+
+private:
+    DescriptorStream out_{STDOUT_FILENO};
+};
+
 int runOne(const BatchOptions& options)
 {
     Outputs outputs;
@@ -102,21 +133,34 @@ int runSweeps(const BatchOptions& options)
     control.progress = [&bar](SweepProgress progress) { bar.show(progress); };
     const SweepResult result = runSweep(sweepPlanFor(options), control);
     bar.finish();
+    if (result.jobsRun < result.jobsWanted) {
+        std::cerr << "velmora2-batch: only " << result.jobsRun << " of " << result.jobsWanted
+                  << " jobs could start (the system starts no more threads); the sweep ran on "
+                  << result.jobsRun << '\n';
+    }
     const std::vector<MichaelisMentenFit> fits = fitSweep(result);
 
+    StandardOutput out;
     if (table) {
         writeSweepTable(table->stream(), result);
     } else if (!plot) {
-        writeSweepTable(std::cout, result);
+        writeSweepTable(out.stream(), result);
     }
     if (plot) {
         const Chart chart = activityChart(result, plottedMeasure(options), fits);
         if (!writeChart(chart, *chartFormatFor(options.plotPath), plot->stream())) {
-            return reportFileError("cannot write '" + options.plotPath + "': the picture could not be drawn");
+            // The disk may have refused the bytes rather than cairo the drawing.
+            if (plot->failed()) {
+                return outputs.finishAndCommit(error) ? fileError : reportFileError(error);
+            }
+            return reportFileError("cannot write " + quotedValue(options.plotPath) +
+                                   ": the picture could not be drawn");
         }
     }
-    writeFitReport(std::cout, result, fits);
-    std::cout.flush();
+    writeFitReport(out.stream(), result, fits);
+    if (!out.finish(error)) {
+        return reportFileError(error);
+    }
     return outputs.finishAndCommit(error) ? 0 : reportFileError(error);
 }
 
@@ -150,12 +194,21 @@ int main(int argc, char** argv)
         std::cerr << "velmora2-batch: " << error << '\n';
         return usageError;
     }
+    if (!options.sweeps.empty()) {
+        if (const std::string error = planSizeError(sweepPlanFor(options), options.jobs); !error.empty()) {
+            std::cerr << "velmora2-batch: " << error << '\n';
+            return usageError;
+        }
+    }
 
     removeTemporaryFilesOnSignals();
     try {
         return options.sweeps.empty() ? runOne(options) : runSweeps(options);
+    } catch (const std::bad_alloc&) {
+        // The temporary files go as the outputs unwind.
+        std::cerr << "velmora2-batch: not enough memory for this run\n";
+        return fileError;
     } catch (const std::exception& failure) {
-        // Out of memory or threads: the temporary files go as the outputs unwind.
         std::cerr << "velmora2-batch: " << failure.what() << '\n';
         return fileError;
     }
