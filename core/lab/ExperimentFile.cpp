@@ -29,12 +29,11 @@ constexpr std::size_t mostEvents = 1000;
 constexpr std::size_t mostLogEntries = 10000;
 constexpr std::size_t mostCurves = 20;
 
-#define FILE_TEXT(text) VELMORA_TRANSLATABLE("ExperimentFile", text)
-
 // "Le fichier « NAME », clé « PLACE » : EXPECTED était attendu."
-constexpr const char* wrongValue =
-    FILE_TEXT("Le fichier «\u00a0%1\u00a0» ne peut pas être ouvert\u00a0: à la clé «\u00a0%2\u00a0», %3 "
-              "était attendu, et non %4.");
+constexpr const char* wrongValue = VELMORA_TRANSLATABLE(
+    "ExperimentFile",
+    "Le fichier «\u00a0%1\u00a0» ne peut pas être ouvert\u00a0: à la clé «\u00a0%2\u00a0», %3 "
+    "était attendu, et non %4.");
 
 // A whole number as French readers write it, with the minus sign.
 std::string withMinusSign(std::int64_t value)
@@ -60,25 +59,30 @@ public:
     ExperimentDocument read(const Json& root)
     {
         if (!root.is_object()) {
-            throw Refusal{
-                {FILE_TEXT("Le fichier «\u00a0%1\u00a0» ne peut pas être ouvert\u00a0: une expérience "
-                           "(un objet JSON entre accolades) était attendue."),
-                 {fileName_}}};
+            throw Refusal{{VELMORA_TRANSLATABLE(
+                               "ExperimentFile",
+                               "Le fichier «\u00a0%1\u00a0» ne peut pas être ouvert\u00a0: une expérience "
+                               "(un objet JSON entre accolades) était attendue."),
+                           {fileName_}}};
         }
         const auto format = root.find("format");
         if (format == root.end() || !format->is_string() ||
             format->get<std::string>() != experimentFormatName) {
             throw Refusal{
-                {FILE_TEXT("Le fichier «\u00a0%1\u00a0» n’est pas une expérience de Velmora\u00a0: la clé "
-                           "«\u00a0format\u00a0» doit valoir «\u00a0velmora-experiment\u00a0»."),
+                {VELMORA_TRANSLATABLE(
+                     "ExperimentFile",
+                     "Le fichier «\u00a0%1\u00a0» n’est pas une expérience de Velmora\u00a0: la clé "
+                     "«\u00a0format\u00a0» doit valoir «\u00a0velmora-experiment\u00a0»."),
                  {fileName_}}};
         }
         const auto version = root.find("version");
         if (version == root.end() || !version->is_number_integer() ||
             version->get<std::int64_t>() != experimentFormatVersion) {
-            throw Refusal{{FILE_TEXT("Le fichier «\u00a0%1\u00a0» ne peut pas être ouvert\u00a0: la clé "
-                                     "«\u00a0version\u00a0» vaut %2, et ce programme lit la version 1."),
-                           {fileName_, version == root.end() ? std::string("rien") : version->dump()}}};
+            throw Refusal{
+                {VELMORA_TRANSLATABLE("ExperimentFile",
+                                      "Le fichier «\u00a0%1\u00a0» ne peut pas être ouvert\u00a0: la clé "
+                                      "«\u00a0version\u00a0» vaut %2, et ce programme lit la version 1."),
+                 {fileName_, version == root.end() ? std::string("rien") : version->dump()}}};
         }
 
         ExperimentDocument document;
@@ -144,8 +148,9 @@ private:
             const std::string place = path.empty() ? key : path + "." + key;
             if (!visit(key, value, place)) {
                 warnings_.push_back(
-                    {FILE_TEXT("Le fichier «\u00a0%1\u00a0»\u00a0: la clé «\u00a0%2\u00a0» est "
-                               "inconnue de ce programme et a été ignorée."),
+                    {VELMORA_TRANSLATABLE("ExperimentFile",
+                                          "Le fichier «\u00a0%1\u00a0»\u00a0: la clé «\u00a0%2\u00a0» est "
+                                          "inconnue de ce programme et a été ignorée."),
                      {fileName_, place}});
             }
         }
@@ -156,7 +161,7 @@ private:
         if (!value.is_number_integer() ||
             (value.is_number_unsigned() && value.get<std::uint64_t>() > INT64_MAX) ||
             value.get<std::int64_t>() < low || value.get<std::int64_t>() > high) {
-            refuse(place, value, FILE_TEXT("un nombre entier de %1 à %2"),
+            refuse(place, value, VELMORA_TRANSLATABLE("ExperimentFile", "un nombre entier de %1 à %2"),
                    {withMinusSign(low), withMinusSign(high)});
         }
         return value.get<std::int64_t>();
@@ -175,7 +180,7 @@ private:
     std::string text(const Json& value, const std::string& place)
     {
         if (!value.is_string()) {
-            refuse(place, value, FILE_TEXT("un texte entre guillemets"));
+            refuse(place, value, VELMORA_TRANSLATABLE("ExperimentFile", "un texte entre guillemets"));
         }
         return value.get<std::string>();
     }
@@ -183,7 +188,7 @@ private:
     bool boolean(const Json& value, const std::string& place)
     {
         if (!value.is_boolean()) {
-            refuse(place, value, FILE_TEXT("true ou false"));
+            refuse(place, value, VELMORA_TRANSLATABLE("ExperimentFile", "true ou false"));
         }
         return value.get<bool>();
     }
@@ -191,10 +196,11 @@ private:
     const Json& array(const Json& value, const std::string& place, std::size_t most)
     {
         if (!value.is_array()) {
-            refuse(place, value, FILE_TEXT("une liste entre crochets"));
+            refuse(place, value, VELMORA_TRANSLATABLE("ExperimentFile", "une liste entre crochets"));
         }
         if (value.size() > most) {
-            refuse(place, Json(value.size()), FILE_TEXT("une liste d’au plus %1 éléments"),
+            refuse(place, Json(value.size()),
+                   VELMORA_TRANSLATABLE("ExperimentFile", "une liste d’au plus %1 éléments"),
                    {std::to_string(most)});
         }
         return value;
@@ -203,7 +209,7 @@ private:
     const Json& object(const Json& value, const std::string& place)
     {
         if (!value.is_object()) {
-            refuse(place, value, FILE_TEXT("un objet entre accolades"));
+            refuse(place, value, VELMORA_TRANSLATABLE("ExperimentFile", "un objet entre accolades"));
         }
         return value;
     }
@@ -230,15 +236,18 @@ private:
              : key == "substrate" ? settings.substrate
                                   : settings.other) = amount;
         } else if (key == "volume") {
-            volume = oneOf(value, place, {25, 50, 100, 200, 400}, FILE_TEXT("25, 50, 100, 200 ou 400"));
+            volume = oneOf(value, place, {25, 50, 100, 200, 400},
+                           VELMORA_TRANSLATABLE("ExperimentFile", "25, 50, 100, 200 ou 400"));
         } else if (key == "symbols") {
             if (value != "small" && value != "large") {
-                refuse(place, value, FILE_TEXT("«\u00a0small\u00a0» ou «\u00a0large\u00a0»"));
+                refuse(place, value,
+                       VELMORA_TRANSLATABLE("ExperimentFile", "«\u00a0small\u00a0» ou «\u00a0large\u00a0»"));
             }
             settings.smallSymbols = value == "small";
         } else if (key == "products") {
             settings.maxProductsCaption =
-                oneOf(value, place, {10, 20, 50, 100, 200, 400}, FILE_TEXT("10, 20, 50, 100, 200 ou 400"));
+                oneOf(value, place, {10, 20, 50, 100, 200, 400},
+                      VELMORA_TRANSLATABLE("ExperimentFile", "10, 20, 50, 100, 200 ou 400"));
         } else if (key == "events") {
             settings.events = events(value, place);
         } else {
@@ -280,8 +289,10 @@ private:
             });
             if (moments != 1 || changes != 1) {
                 refuse(at, item,
-                       FILE_TEXT("un moment («\u00a0second\u00a0» ou «\u00a0tick\u00a0») et un changement "
-                                 "(«\u00a0temperature\u00a0» ou «\u00a0ph\u00a0»)"));
+                       VELMORA_TRANSLATABLE(
+                           "ExperimentFile",
+                           "un moment («\u00a0second\u00a0» ou «\u00a0tick\u00a0») et un changement "
+                           "(«\u00a0temperature\u00a0» ou «\u00a0ph\u00a0»)"));
             }
             read.push_back(event);
         }
@@ -296,10 +307,11 @@ private:
             const std::optional<PanelControl> control =
                 list[i].is_string() ? panelControlNamed(list[i].get<std::string>()) : std::nullopt;
             if (!control) {
-                refuse(
-                    place + "[" + std::to_string(i) + "]", list[i],
-                    FILE_TEXT("un nom de réglage (reaction, temperature, ph, enzyme, substrate, inhibitor, "
-                              "volume, symbols ou products)"));
+                refuse(place + "[" + std::to_string(i) + "]", list[i],
+                       VELMORA_TRANSLATABLE(
+                           "ExperimentFile",
+                           "un nom de réglage (reaction, temperature, ph, enzyme, substrate, inhibitor, "
+                           "volume, symbols ou products)"));
             }
             read.add(*control);
         }
@@ -314,8 +326,10 @@ private:
                 return (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
             });
         if (!plain) {
-            refuse(place, value,
-                   FILE_TEXT("le nom d’une explication, en minuscules sans accents (experiences)"));
+            refuse(
+                place, value,
+                VELMORA_TRANSLATABLE("ExperimentFile",
+                                     "le nom d’une explication, en minuscules sans accents (experiences)"));
         }
         return name;
     }
@@ -370,7 +384,9 @@ private:
             const std::string at = place + "[" + std::to_string(i) + "]";
             const Json& row = list[i];
             if (!row.is_array() || row.size() != 4) {
-                refuse(at, row, FILE_TEXT("une ligne [seconde, substrat, température, pH]"));
+                refuse(
+                    at, row,
+                    VELMORA_TRANSLATABLE("ExperimentFile", "une ligne [seconde, substrat, température, pH]"));
             }
             RecordedSecond second;
             second.second = static_cast<std::int32_t>(integer(row[0], at + "[0]", 0, largestSecond));
@@ -378,7 +394,7 @@ private:
             second.temperature = static_cast<std::int32_t>(integer(row[2], at + "[2]", -1000000, 1000000));
             second.ph = static_cast<std::int32_t>(integer(row[3], at + "[3]", -1000000, 1000000));
             if (!read.empty() && second.second <= read.back().second) {
-                refuse(at + "[0]", row[0], FILE_TEXT("une seconde après %1"),
+                refuse(at + "[0]", row[0], VELMORA_TRANSLATABLE("ExperimentFile", "une seconde après %1"),
                        {std::to_string(read.back().second)});
             }
             read.push_back(second);
@@ -428,7 +444,7 @@ private:
     double number(const Json& value, const std::string& place)
     {
         if (!value.is_number() || !std::isfinite(value.get<double>())) {
-            refuse(place, value, FILE_TEXT("un nombre"));
+            refuse(place, value, VELMORA_TRANSLATABLE("ExperimentFile", "un nombre"));
         }
         return value.get<double>();
     }
@@ -440,35 +456,38 @@ private:
         for (std::size_t i = 0; i < list.size(); ++i) {
             const std::string at = place + "[" + std::to_string(i) + "]";
             ActivityCurveRecord curve;
-            forEachKey(object(list[i], at), at,
-                       [&](const std::string& key, const Json& v, const std::string& p) {
-                           if (key == "variable") {
-                               curve.variable = text(v, p);
-                               if (curve.variable != "temperature" && curve.variable != "ph" &&
-                                   curve.variable != "substrate" && curve.variable != "inhibitor") {
-                                   refuse(p, v, FILE_TEXT("temperature, ph, substrate ou inhibitor"));
-                               }
-                           } else if (key == "description") {
-                               curve.description = text(v, p);
-                           } else if (key == "points") {
-                               const Json& points = array(v, p, 1000);
-                               for (std::size_t k = 0; k < points.size(); ++k) {
-                                   const std::string pointPlace = p + "[" + std::to_string(k) + "]";
-                                   if (!points[k].is_array() || points[k].size() != 2) {
-                                       refuse(pointPlace, points[k], FILE_TEXT("un point [valeur, vitesse]"));
-                                   }
-                                   curve.points.push_back({number(points[k][0], pointPlace + "[0]"),
-                                                           number(points[k][1], pointPlace + "[1]")});
-                               }
-                           } else if (key == "km") {
-                               curve.km = number(v, p);
-                           } else if (key == "vmax") {
-                               curve.vmax = number(v, p);
-                           } else {
-                               return false;
-                           }
-                           return true;
-                       });
+            forEachKey(
+                object(list[i], at), at, [&](const std::string& key, const Json& v, const std::string& p) {
+                    if (key == "variable") {
+                        curve.variable = text(v, p);
+                        if (curve.variable != "temperature" && curve.variable != "ph" &&
+                            curve.variable != "substrate" && curve.variable != "inhibitor") {
+                            refuse(p, v,
+                                   VELMORA_TRANSLATABLE("ExperimentFile",
+                                                        "temperature, ph, substrate ou inhibitor"));
+                        }
+                    } else if (key == "description") {
+                        curve.description = text(v, p);
+                    } else if (key == "points") {
+                        const Json& points = array(v, p, 1000);
+                        for (std::size_t k = 0; k < points.size(); ++k) {
+                            const std::string pointPlace = p + "[" + std::to_string(k) + "]";
+                            if (!points[k].is_array() || points[k].size() != 2) {
+                                refuse(pointPlace, points[k],
+                                       VELMORA_TRANSLATABLE("ExperimentFile", "un point [valeur, vitesse]"));
+                            }
+                            curve.points.push_back({number(points[k][0], pointPlace + "[0]"),
+                                                    number(points[k][1], pointPlace + "[1]")});
+                        }
+                    } else if (key == "km") {
+                        curve.km = number(v, p);
+                    } else if (key == "vmax") {
+                        curve.vmax = number(v, p);
+                    } else {
+                        return false;
+                    }
+                    return true;
+                });
             read.push_back(std::move(curve));
         }
         return read;
@@ -598,6 +617,49 @@ std::optional<PanelControl> panelControlNamed(std::string_view key)
     return std::nullopt;
 }
 
+std::optional<PanelControl> controlChangedBy(PanelCommand command)
+{
+    switch (command) {
+    case PanelCommand::petits:
+    case PanelCommand::grands:
+        return PanelControl::symbols;
+    case PanelCommand::reacprev:
+    case PanelCommand::reacsuiv:
+        return PanelControl::reaction;
+    case PanelCommand::changetemp:
+        return PanelControl::temperature;
+    case PanelCommand::changeph:
+        return PanelControl::ph;
+    case PanelCommand::changeenz:
+        return PanelControl::enzyme;
+    case PanelCommand::changesub:
+        return PanelControl::substrate;
+    case PanelCommand::changeautre:
+        return PanelControl::inhibitor;
+    default:
+        return std::nullopt;
+    }
+}
+
+PanelPreset withoutLockedValues(PanelPreset preset, const Scenario& scenario, PanelControls& refused)
+{
+    const auto drop = [&](auto& value, PanelControl control) {
+        if (value && (scenario.locked.has(control) || scenario.hidden.has(control))) {
+            value.reset();
+            refused.add(control);
+        }
+    };
+    drop(preset.reaction, PanelControl::reaction);
+    drop(preset.temperature, PanelControl::temperature);
+    drop(preset.ph, PanelControl::ph);
+    drop(preset.enzyme, PanelControl::enzyme);
+    drop(preset.substrate, PanelControl::substrate);
+    drop(preset.inhibitor, PanelControl::inhibitor);
+    drop(preset.smallSymbols, PanelControl::symbols);
+    drop(preset.products, PanelControl::products);
+    return preset;
+}
+
 std::optional<SceneSize> sceneForVolume(std::int32_t volume)
 {
     if (volume != 25 && volume != 50 && volume != 100 && volume != 200 && volume != 400) {
@@ -658,9 +720,10 @@ ExperimentReading readExperimentFile(std::string_view bytes, const std::string& 
     } catch (const Json::parse_error& fault) {
         const auto [line, column] = lineAndColumn(bytes, fault.byte == 0 ? 0 : fault.byte - 1);
         reading.error =
-            FileProblem{FILE_TEXT("Le fichier «\u00a0%1\u00a0» n’est pas un document JSON valable "
-                                  "(ligne %2, colonne %3)\u00a0: un texte JSON complet, en UTF-8, "
-                                  "était attendu."),
+            FileProblem{VELMORA_TRANSLATABLE("ExperimentFile",
+                                             "Le fichier «\u00a0%1\u00a0» n’est pas un document JSON valable "
+                                             "(ligne %2, colonne %3)\u00a0: un texte JSON complet, en UTF-8, "
+                                             "était attendu."),
                         {fileName, std::to_string(line), std::to_string(column)}};
         return reading;
     }
@@ -689,15 +752,18 @@ ExperimentReading readExperimentFile(std::istream& in, const std::string& fileNa
 
 FileProblem unreadableExperimentFile(const std::string& fileName, const std::string& reason)
 {
-    return {FILE_TEXT("Le fichier «\u00a0%1\u00a0» n’a pas pu être lu\u00a0: %2."), {fileName, reason}};
+    return {
+        VELMORA_TRANSLATABLE("ExperimentFile", "Le fichier «\u00a0%1\u00a0» n’a pas pu être lu\u00a0: %2."),
+        {fileName, reason}};
 }
 
 FileProblem tooLargeExperimentFile(const std::string& fileName)
 {
-    return {
-        FILE_TEXT("Le fichier «\u00a0%1\u00a0» ne peut pas être ouvert\u00a0: il dépasse 1\u00a0Mo, et une "
-                  "expérience tient en bien moins."),
-        {fileName}};
+    return {VELMORA_TRANSLATABLE(
+                "ExperimentFile",
+                "Le fichier «\u00a0%1\u00a0» ne peut pas être ouvert\u00a0: il dépasse 1\u00a0Mo, et une "
+                "expérience tient en bien moins."),
+            {fileName}};
 }
 
 std::string writeExperimentFile(const ExperimentDocument& document)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "experiment/PanelCommands.h"
 #include "lab/CourseRecord.h"
 #include "lab/Experiment.h"
 
@@ -73,6 +74,28 @@ struct Scenario
     bool operator==(const Scenario&) const = default;
     bool empty() const { return *this == Scenario{}; }
 };
+
+// The control that a panel command changes, if any: "changetemp" the temperature, "reacprev" the
+// reaction, "petits" the symbols...
+std::optional<PanelControl> controlChangedBy(PanelCommand command);
+
+// Values that a lesson, or anything else, asks the panel and menus to take; what it leaves empty
+// stays as it is.
+struct PanelPreset
+{
+    std::optional<std::int32_t> reaction;
+    std::optional<std::int32_t> temperature;
+    std::optional<std::int32_t> ph;
+    std::optional<std::int32_t> enzyme;
+    std::optional<std::int32_t> substrate;
+    std::optional<std::int32_t> inhibitor;
+    std::optional<bool> smallSymbols;
+    std::optional<std::int32_t> products; // the menu's caption: 10, 20, 50, 100, 200 or 400
+};
+
+// The preset without the values of the controls that `scenario` locks or hides; `refused` gets
+// those controls.
+PanelPreset withoutLockedValues(PanelPreset preset, const Scenario& scenario, PanelControls& refused);
 
 // Who did the work, asked once and kept in the file.
 struct StudentGroup

@@ -1,13 +1,16 @@
 #include "graph/ActivityWindow.h"
 
-#include "window/ErrorReport.h"
-#include "graph/GraphExport.h"
-#include "window/ModelTexts.h"
+#include "lab/RunWords.h"
+#include "model/Catalogue.h"
+
 #include "files/SaveDialog.h"
+#include "graph/GraphExport.h"
 #include "lab/BatchCommand.h"
 #include "lab/SweepTable.h"
 #include "plot/ActivityChart.h"
 #include "plot/ChartRenderer.h"
+#include "window/ErrorReport.h"
+#include "window/ModelTexts.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -246,6 +249,31 @@ void ActivityWindow::compute()
             },
             Qt::QueuedConnection);
     });
+}
+
+std::optional<ActivityCurveRecord> ActivityWindow::curveRecord() const
+{
+    if (!result_) {
+        return std::nullopt;
+    }
+    static constexpr const char* variables[]{"temperature", "ph", "substrate", "inhibitor"};
+    ActivityCurveRecord record;
+    record.variable = variables[static_cast<std::size_t>(curve_)];
+    CourseRecord settings;
+    settings.start(plan_.base);
+    record.description = std::string(reactionName(plan_.base.reaction)) + ", " + shortSettings(settings);
+    const std::size_t perSeries = plan_.x.values.size();
+    for (std::size_t i = 0; i < result_->points.size() && i < perSeries; ++i) {
+        const SweepPoint& point = result_->points[i];
+        if (point.initialRate.count > 0) {
+            record.points.push_back({static_cast<double>(point.xValue), point.initialRate.mean});
+        }
+    }
+    if (!fits_.empty() && fits_.front().verdict == FitVerdict::fitted) {
+        record.km = fits_.front().km;
+        record.vmax = fits_.front().vmax;
+    }
+    return record;
 }
 
 void ActivityWindow::showProgress(std::size_t done, std::size_t total)

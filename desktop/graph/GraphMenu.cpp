@@ -1,11 +1,11 @@
 #include "graph/GraphMenu.h"
 
-#include "graph/ActivityWindow.h"
-#include "window/ErrorReport.h"
-#include "graph/GraphExport.h"
 #include "files/SaveDialog.h"
+#include "graph/ActivityWindow.h"
+#include "graph/GraphExport.h"
 #include "graph/SettingsText.h"
 #include "render/DrawingSurface.h"
+#include "window/ErrorReport.h"
 
 #include <QAction>
 #include <QApplication>
@@ -165,6 +165,7 @@ void GraphMenu::keepCurve()
     case KeepOutcome::kept:
     case KeepOutcome::replaced:
         keptChanged();
+        emit curveKept(kept_.courses().size());
         break;
     case KeepOutcome::nothingToKeep:
         QMessageBox::information(window_, applicationTitle(),
@@ -184,6 +185,12 @@ void GraphMenu::keepCurve()
 void GraphMenu::clearKeptCurves()
 {
     kept_.clear();
+    keptChanged();
+}
+
+void GraphMenu::restoreKept(const std::vector<CourseRecord>& kept)
+{
+    kept_.restore(kept);
     keptChanged();
 }
 
@@ -208,5 +215,11 @@ void GraphMenu::openActivityCurve(ActivityCurve curve)
         open->close();
     }
     open = new ActivityWindow(curve, settings, window_);
+    ActivityWindow* shown = open;
+    connect(shown, &ActivityWindow::computed, this, [this, shown] {
+        if (const std::optional<ActivityCurveRecord> record = shown->curveRecord()) {
+            emit curveComputed(*record);
+        }
+    });
     open->show();
 }
