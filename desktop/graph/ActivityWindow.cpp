@@ -1,6 +1,7 @@
 #include "graph/ActivityWindow.h"
 
 #include "lab/RunWords.h"
+#include "lab/Workbook.h"
 #include "model/Catalogue.h"
 
 #include "files/SaveDialog.h"
@@ -471,10 +472,15 @@ void ActivityWindow::saveData()
     if (!result_) {
         return;
     }
-    const QString path = chooseSavePath(
-        this,
-        {tr("Enregistrer les données de la courbe"), fileBase(curve_) + ".csv", {tr("Données CSV (*.csv)")}});
-    if (!path.isEmpty()) {
+    const QString path = chooseSavePath(this, {tr("Enregistrer les données de la courbe"),
+                                               fileBase(curve_) + ".csv",
+                                               {tr("Données CSV (*.csv)"), tr("Classeur Excel (*.xlsx)")}});
+    if (path.isEmpty()) {
+        return;
+    }
+    if (path.endsWith(QLatin1String(".xlsx"), Qt::CaseInsensitive)) {
+        saveWorkbookToPath(this, path, sweepWorkbook(*result_));
+    } else {
         saveToPath(this, path, tableCsv());
     }
 }

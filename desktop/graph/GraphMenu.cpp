@@ -1,5 +1,7 @@
 #include "graph/GraphMenu.h"
 
+#include "lab/Workbook.h"
+
 #include "files/SaveDialog.h"
 #include "graph/ActivityWindow.h"
 #include "graph/GraphExport.h"
@@ -126,9 +128,16 @@ void GraphMenu::copyData()
 void GraphMenu::saveData()
 {
     // Asked first, written after: what was recorded while the dialog was open goes in too.
-    const QString path = chooseSavePath(
-        window_, {tr("Enregistrer les données"), tr("donnees-experience.csv"), {tr("Données CSV (*.csv)")}});
-    if (!path.isEmpty()) {
+    const QString path =
+        chooseSavePath(window_, {tr("Enregistrer les données"),
+                                 tr("donnees-experience.csv"),
+                                 {tr("Données CSV (*.csv)"), tr("Classeur Excel (*.xlsx)")}});
+    if (path.isEmpty()) {
+        return;
+    }
+    if (path.endsWith(QLatin1String(".xlsx"), Qt::CaseInsensitive)) {
+        saveWorkbookToPath(window_, path, timeCourseWorkbook(record_, kept_.courses()));
+    } else {
         saveToPath(window_, path, GraphExport::timeCourseCsv(record_, kept_.courses()));
     }
 }

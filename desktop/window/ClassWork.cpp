@@ -2,6 +2,7 @@
 
 #include "files/ExperimentFiles.h"
 #include "files/SaveDialog.h"
+#include "graph/GraphExport.h"
 #include "graph/GraphMenu.h"
 #include "window/ErrorReport.h"
 #include "window/InstructionsPanel.h"
@@ -634,7 +635,7 @@ QString ClassWork::resultLine() const
     choice.halfTime = true;
     const RunMeasures measures = measureCourse(course, choice);
     const auto number = [](std::optional<double> value, int decimals) {
-        return value ? QLocale().toString(*value, 'f', decimals) : QString();
+        return value ? GraphExport::spreadsheetNumber(*value, decimals) : QString();
     };
     std::optional<double> km;
     std::optional<double> vmax;
