@@ -8,11 +8,16 @@
 #include "lab/ExperimentFile.h"
 #include "window/ClassWork.h"
 #include "window/ReportPrinting.h"
+#include "window/SingleInstance.h"
 
 #include <QClipboard>
 #include <QPrinter>
 #include <QProcess>
 #include <QQmlProperty>
+#include <QSignalSpy>
+
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace velmora;
 
@@ -249,6 +254,35 @@ private slots:
         QVERIFY2(info.contains(QRegularExpression(QString("Pages:\\s+%1\\n").arg(reportPageCount(report)))),
                  qPrintable(info));
         QVERIFY(info.contains("A4"));
+    }
+
+    void aSecondStartHandsItsFileToTheFirst()
+    {
+        QTemporaryDir folder;
+        QFile::setPermissions(folder.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        const std::string place = folder.path().toStdString();
+        SingleInstanceGuard::Outcome outcome;
+        const auto guard = SingleInstanceGuard::acquire("", outcome, place);
+        QVERIFY(guard);
+        QCOMPARE(outcome, SingleInstanceGuard::Outcome::first);
+        HandOffListener listener(guard->listeningSocket());
+        QSignalSpy requests(&listener, &HandOffListener::requested);
+        const pid_t second = fork();
+        if (second == 0) {
+            SingleInstanceGuard::Outcome theirs;
+            const bool held = SingleInstanceGuard::acquire("/home/élève/TP 3.velmora", theirs, place) != nullptr;
+            _exit(!held && theirs == SingleInstanceGuard::Outcome::handedOff ? 0 : 1);
+        }
+        QVERIFY(requests.wait(5000));
+        QCOMPARE(requests.first().first().toString(), QString("/home/élève/TP 3.velmora"));
+        int status = 0;
+        QCOMPARE(waitpid(second, &status, 0), second);
+        QVERIFY(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+        // A folder that others may enter is no place for a guard.
+        QFile::setPermissions(folder.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                 QFileDevice::ExeOwner | QFileDevice::ExeOther);
+        QVERIFY(!SingleInstanceGuard::acquire("", outcome, place));
+        QCOMPARE(outcome, SingleInstanceGuard::Outcome::unavailable);
     }
 
     void theLineOfResultsIsOneTabSeparatedLine()
