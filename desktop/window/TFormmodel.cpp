@@ -331,8 +331,9 @@ bool TFormmodel::loadSettings()
 {
     world_->appDir = findDataFolder().toStdString();
     WindowSettingsTarget target(FlashBut, [this](bool small) { chooseSymbolSize(small); });
-    // Opened by the file writer when it runs: the file may lie outside what the window reads.
-    const int file = openUserFile(world_->appDir + "/velmora.ini");
+    // Opened by the file writer when it runs: the file may lie outside what the window reads. It is
+    // looked for on its own: a class folder may hold a settings file and no movies.
+    const int file = openUserFile(findSettingsFolder().toStdString() + "/velmora.ini");
     const std::string error = applySettingsFile(file, *world_, target);
     if (!error.empty()) {
         showErrorReport(QString::fromStdString(error), this);

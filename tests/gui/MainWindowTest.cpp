@@ -101,10 +101,13 @@ private slots:
         QCOMPARE(chooseDataFolder(empty.path(), {empty.path(), installed.path()}), installed.path());
         QCOMPARE(chooseDataFolder(empty.path(), {empty.path() + "/bin/../", installed.path()}), installed.path());
         QCOMPARE(chooseDataFolder(empty.path(), {empty.path(), QString()}), empty.path());
+        // A class folder with only a settings file: the settings from it, the movies from the program.
         QFile settings(here.filePath("velmora.ini"));
         QVERIFY(settings.open(QIODevice::WriteOnly));
         settings.close();
-        QCOMPARE(chooseDataFolder(here.path(), {program.path(), installed.path()}), here.path());
+        QCOMPARE(chooseDataFolder(here.path(), {program.path(), installed.path()}), program.path());
+        QCOMPARE(chooseSettingsFolder(here.path(), {program.path(), installed.path()}), here.path());
+        QCOMPARE(chooseSettingsFolder(empty.path(), {empty.path(), QString()}), empty.path());
         QFile::remove(here.filePath("velmora.ini"));
         withMovies(here);
         QCOMPARE(chooseDataFolder(here.path(), {program.path(), installed.path()}), here.path());
