@@ -4,6 +4,7 @@
 
 #include "files/DataFolder.h"
 #include "window/ClassWork.h"
+#include "window/ScreenScale.h"
 #include "window/ErrorReport.h"
 #include "files/FileWriter.h"
 #include "graph/GraphMenu.h"
@@ -140,6 +141,7 @@ TFormmodel::TFormmodel(QSize screen, QWidget* parent)
     connect(graphMenu_, &GraphMenu::curveKept, classWork_, &ClassWork::curveKept);
     connect(graphMenu_, &GraphMenu::curveComputed, classWork_, &ClassWork::curveComputed);
     createMenu();
+    scaleQtParts(*this, screen_);
     Formctivate();
     setWindowState(Qt::WindowMaximized);
 

@@ -1,4 +1,5 @@
 #include "MainWindowHarness.h"
+#include "window/ScreenScale.h"
 
 #include "files/DataFolder.h"
 #include "experiment/Comment.h"
@@ -89,6 +90,29 @@ private slots:
         StartedWindow w(&defaultSettings, {1920, 1080});
         QCOMPARE(w.window->findChild<QWidget*>("DXDraw1")->geometry(), QRect(0, 0, 960, 540));
         QCOMPARE(w.window->findChild<QWidget*>("EcranSub")->geometry(), QRect(1020, 10, 880, 471));
+    }
+
+    void qtPartsOfAnUnscaledLargeScreenAreSizedAsOnAFullHdOne()
+    {
+        QCOMPARE(qtPartsScale({1024, 768}, 1.0, false), 1.0);
+        QCOMPARE(qtPartsScale({1920, 1080}, 1.0, false), 1.0);
+        QCOMPARE(qtPartsScale({3840, 2160}, 1.0, false), 2.0);
+        QCOMPARE(qtPartsScale({3840, 2160}, 2.0, false), 1.0); // the desktop scales it already
+        QCOMPARE(qtPartsScale({3840, 2160}, 1.0, true), 1.0);  // the user chose
+        QCOMPARE(qtPartsScale({5120, 2880}, 1.0, false), 2.5);
+        const QFont before = QApplication::font();
+        const double menuPoints = [] {
+            StartedWindow w(&defaultSettings, {1920, 1080});
+            return w.window->menuBar()->font().pointSizeF();
+        }();
+        {
+            StartedWindow w(&defaultSettings, {3840, 2160});
+            QCOMPARE(w.window->menuBar()->font().pointSizeF(), 2 * menuPoints);
+            QCOMPARE(QApplication::font().pointSizeF(), 2 * before.pointSizeF());
+            // The quarters keep their design.
+            QCOMPARE(w.window->findChild<QWidget*>("DXDraw1")->geometry(), QRect(0, 0, 1920, 1080));
+        }
+        QApplication::setFont(before);
     }
 
     void dataAreFoundHereFirstThenBesideTheProgram()
