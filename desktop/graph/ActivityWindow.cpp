@@ -135,7 +135,14 @@ ActivityWindow::ActivityWindow(ActivityCurve curve, const ExperimentSettings& se
     saveImageButton_->setObjectName("saveImageButton");
     auto* closeButton = new QPushButton(tr("&Fermer"), this);
     closeButton->setObjectName("closeButton");
-    for (QPushButton* button : {copyButton_, saveDataButton_, saveImageButton_}) {
+    // For a projector: the curve over the whole screen, and back (F11 too).
+    auto* fullScreen = new QPushButton(tr("&Plein écran"), this);
+    fullScreen->setObjectName("fullScreenButton");
+    fullScreen->setCheckable(true);
+    fullScreen->setShortcut(QKeySequence(Qt::Key_F11));
+    connect(fullScreen, &QPushButton::toggled, this,
+            [this](bool on) { on ? showFullScreen() : showNormal(); });
+    for (QPushButton* button : {copyButton_, saveDataButton_, saveImageButton_, fullScreen}) {
         buttons->addWidget(button);
     }
     buttons->addStretch(1);

@@ -22,6 +22,7 @@
 #include <QClipboard>
 #include <QDateTime>
 #include <QFileDialog>
+#include <QFrame>
 #include <QMenu>
 #include <QMessageBox>
 #include <QStandardPaths>
@@ -157,7 +158,7 @@ void ClassWork::addViewItems(QMenu* affichage)
     auto* instructions = new QAction(tr("&Consignes et réponse"), window_);
     instructions->setObjectName("consignes1");
     instructions->setShortcut(QKeySequence(Qt::Key_F9));
-    connect(instructions, &QAction::triggered, this, &ClassWork::showInstructions);
+    connect(instructions, &QAction::triggered, this, &ClassWork::toggleInstructions);
     window_->addAction(instructions);
     affichage->addAction(instructions);
 }
@@ -674,8 +675,22 @@ void ClassWork::showInstructions()
     if (!panel_) {
         panel_ = new InstructionsPanel(window_);
         connect(panel_, &InstructionsPanel::answerChanged, this, &ClassWork::setAnswer);
+        // Over the legend's quarter, the one a student needs least while working.
+        const QRect legend = window_->PanelFlash->geometry();
+        const QPoint corner =
+            window_->mapToGlobal(window_->centralWidget()->mapTo(window_, legend.topLeft()));
+        panel_->setGeometry(QRect(corner, legend.size()).adjusted(8, 8, -8, -8));
     }
     panel_->showDocument(document_.scenario, QString::fromStdString(document_.answer));
     panel_->show();
     panel_->raise();
+}
+
+void ClassWork::toggleInstructions()
+{
+    if (panel_ && panel_->isVisible()) {
+        panel_->hide();
+    } else {
+        showInstructions();
+    }
 }

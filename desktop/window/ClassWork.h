@@ -79,7 +79,8 @@ public slots:
     void editGroup();        // Fichier › Groupe et classe…
     void copyResultLine();   // Fichier › Copier ma ligne de résultats
     void toggleProjection(); // Affichage › Mode projection
-    void showInstructions(); // Affichage › Consignes et réponse
+    void showInstructions();
+    void toggleInstructions(); // Affichage › Consignes et réponse
 
 private:
     void applySettings(const velmora::ExperimentSettings& settings);

@@ -2,21 +2,17 @@
 
 #include "window/ModelTexts.h"
 
-#include "files/DataFolder.h"
-#include "window/ClassWork.h"
-#include "window/ScreenScale.h"
-#include "window/ErrorReport.h"
-#include "files/FileWriter.h"
-#include "graph/GraphMenu.h"
-#include "window/WindowAccessibility.h"
 #include "experiment/Comment.h"
 #include "experiment/Lifecycle.h"
 #include "experiment/PanelCommands.h"
 #include "experiment/ReactionChoice.h"
 #include "experiment/TemperaturePh.h"
+#include "files/DataFolder.h"
+#include "files/FileWriter.h"
 #include "flash/TFormFlash.h"
 #include "flash/TFormInfo.h"
 #include "flash/TShockwaveFlash.h"
+#include "graph/GraphMenu.h"
 #include "lab/Experiment.h"
 #include "model/Tick.h"
 #include "model/TimeCourse.h"
@@ -27,6 +23,10 @@
 #include "render/SpriteSet.h"
 #include "settings/IntegerText.h"
 #include "settings/SettingsFile.h"
+#include "window/ClassWork.h"
+#include "window/ErrorReport.h"
+#include "window/ScreenScale.h"
+#include "window/WindowAccessibility.h"
 
 #include <QAction>
 #include <QCheckBox>
