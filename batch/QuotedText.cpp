@@ -50,11 +50,9 @@ std::size_t sequenceLength(std::string_view text, std::size_t at)
     return length;
 }
 
-} // namespace
-
-std::string quotedValue(std::string_view text)
+std::string escaped(std::string_view text, bool backslashes)
 {
-    std::string out = "'";
+    std::string out;
     for (std::size_t at = 0; at < text.size();) {
         const auto byte = static_cast<unsigned char>(text[at]);
         if (byte < 0x80) {
@@ -69,7 +67,7 @@ std::string quotedValue(std::string_view text)
                 out += "\\t";
                 break;
             case '\\':
-                out += "\\\\";
+                out += backslashes ? "\\\\" : "\\";
                 break;
             default:
                 if (byte < 0x20 || byte == 0x7F) {
@@ -94,8 +92,19 @@ std::string quotedValue(std::string_view text)
         out.append(text.substr(at, length));
         at += length;
     }
-    out += "'";
     return out;
+}
+
+} // namespace
+
+std::string quotedValue(std::string_view text)
+{
+    return "'" + escaped(text, true) + "'";
+}
+
+std::string oneLine(std::string_view text)
+{
+    return escaped(text, false);
 }
 
 } // namespace velmora

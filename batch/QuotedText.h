@@ -11,4 +11,8 @@ namespace velmora {
 // \xHH), so that no value can break the line or forge a second one, nor drive a terminal.
 std::string quotedValue(std::string_view text);
 
+// A whole message made one line: the same escapes but for backslashes, which a quoted value in it
+// has already doubled.
+std::string oneLine(std::string_view text);
+
 } // namespace velmora

@@ -25,6 +25,7 @@ bool keptToTheInstallation = false;
 bool installedFolderKnown = false;
 QString installedFolder;
 
+// Without an application object: the program's folder is found before it exists.
 QString executableFolder()
 {
     return QFileInfo(QFile::symLinkTarget(QStringLiteral("/proc/self/exe"))).absolutePath();
@@ -42,19 +43,34 @@ bool administrators(const QString& path, bool sticky)
     return !othersWrite || (sticky && S_ISDIR(status.st_mode) && (status.st_mode & S_ISVTX) != 0);
 }
 
-} // namespace
-
-QString chooseDataFolder(const QString& current, const QStringList& programFolders)
+bool holdsSettings(const QString& folder)
 {
-    if (holdsMovies(current) || QFileInfo(current + "/velmora.ini").isFile()) {
+    return QFileInfo(folder + "/velmora.ini").isFile();
+}
+
+QString choose(const QString& current, const QStringList& programFolders, bool (*holds)(const QString&))
+{
+    if (holds(current)) {
         return current;
     }
     for (const QString& folder : programFolders) {
-        if (!folder.isEmpty() && holdsMovies(folder)) {
+        if (!folder.isEmpty() && holds(folder)) {
             return QDir::cleanPath(folder);
         }
     }
     return current;
+}
+
+} // namespace
+
+QString chooseDataFolder(const QString& current, const QStringList& programFolders)
+{
+    return choose(current, programFolders, holdsMovies);
+}
+
+QString chooseSettingsFolder(const QString& current, const QStringList& programFolders)
+{
+    return choose(current, programFolders, holdsSettings);
 }
 
 QStringList programFolders(const QString& executableFolder)
@@ -66,6 +82,11 @@ QStringList programFolders(const QString& executableFolder)
 QString findDataFolder()
 {
     return chooseDataFolder(QDir::currentPath(), programFolders(executableFolder()));
+}
+
+QString findSettingsFolder()
+{
+    return chooseSettingsFolder(QDir::currentPath(), programFolders(executableFolder()));
 }
 
 QString findMovieFolder()

@@ -8,8 +8,7 @@
 
 #include <utility>
 
-TFormFlash::TFormFlash(const QString& folder, QSize screen, QWidget* parent)
-    : MovieViewer(folder, parent)
+TFormFlash::TFormFlash(const QString& folder, QSize screen, QWidget* parent) : MovieViewer(folder, parent)
 {
     setObjectName("FormFlash");
     setWindowTitle(tr("Catalyse enzymatique"));
@@ -26,7 +25,20 @@ TFormFlash::TFormFlash(const QString& folder, QSize screen, QWidget* parent)
 void TFormFlash::Activer1Click()
 {
     Flash->setMovie(moviePath(movieFile));
+    tellModelAnswers();
     Flash->GotoFrame(1);
+}
+
+void TFormFlash::setModelAnswersHidden(bool hidden)
+{
+    modelAnswersHidden_ = hidden;
+}
+
+void TFormFlash::tellModelAnswers()
+{
+    if (Flash->movieRoot()) {
+        Flash->SetVariable("reponsesmodelecachees", modelAnswersHidden_ ? "1" : "0");
+    }
 }
 
 void TFormFlash::FlashFSCommand(const QString& command, const QString&)
@@ -40,19 +52,24 @@ void TFormFlash::FlashFSCommand(const QString& command, const QString&)
         savedLastf = Flash->GetVariable("lastf");
     }
     static const std::pair<const char*, const char*> topics[] = {
-        {"hydrolyselactose", "hydrolyselactose.swf"}, {"mecanisme", "mecanisme.swf"},
-        {"lactose", "lactose.swf"},                   {"lactose3d", "lactose3d.swf"},
-        {"velmora", "velmora.swf"},                   {"utilitelugol", "eauiodee.swf"},
+        {"hydrolyselactose", "hydrolyselactose.swf"},
+        {"mecanisme", "mecanisme.swf"},
+        {"lactose", "lactose.swf"},
+        {"lactose3d", "lactose3d.swf"},
+        {"velmora", "velmora.swf"},
+        {"utilitelugol", "eauiodee.swf"},
         {"fehling", "liqueurfehling.swf"},
     };
     for (const auto& [name, file] : topics) {
         if (command == name) {
             Flash->setMovie(moviePath(file));
+            tellModelAnswers();
         }
     }
     if (command == "retourmenu") {
         if (Tag == 1) {
             Flash->setMovie(moviePath("ensavoirplus.swf"));
+            tellModelAnswers();
             Flash->SetVariable("lastf", savedLastf);
             Flash->Rewind();
             Flash->Play();

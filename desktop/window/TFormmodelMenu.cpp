@@ -4,6 +4,8 @@
 
 #include "window/TFormmodel.h"
 
+#include "window/ClassWork.h"
+
 #include <QAction>
 #include <QActionGroup>
 #include <QMenu>
@@ -71,6 +73,7 @@ void TFormmodel::createMenu()
     };
 
     QMenu* fichier = menu(nullptr, "Quitter1", tr("&Fichier"));
+    classWork_->addFileItems(fichier);
     add(fichier, {"Chargerlesvaleurspardfaut1",
                   tr("&Charger les valeurs par défaut"),
                   {},
@@ -128,6 +131,7 @@ void TFormmodel::createMenu()
         addRadio(symbols, sizes,
                  {"Petitssymboles1", tr("Petits symboles"), {}, &TFormmodel::Petitssymboles1Click}, false);
     addHidden(affichage, {"changelegende1", "changelegende", {}, &TFormmodel::changelegende1Click});
+    classWork_->addViewItems(affichage);
 
     Cache1 = menu(nullptr, "Cache1", tr("Cache"));
     Cache1->menuAction()->setVisible(false);

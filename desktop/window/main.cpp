@@ -73,8 +73,11 @@ int main(int argc, char** argv)
     if (!graphicalScreenNamed(argc, argv)) {
         return 1;
     }
-    // One copy per user: a second start ends at once, silently.
-    if (!acquireSingleInstanceGuard("Brendole")) {
+    // One copy per user: a second start hands its file to the running copy and ends, silently.
+    const std::string fileToOpen = fileArgument(argc, argv);
+    SingleInstanceGuard::Outcome guarded = SingleInstanceGuard::Outcome::unavailable;
+    const std::unique_ptr<SingleInstanceGuard> guard = SingleInstanceGuard::acquire(fileToOpen, guarded);
+    if (guarded == SingleInstanceGuard::Outcome::handedOff) {
         return 0;
     }
     // Under a limit on processes: said, rather than a window that never shows.
@@ -106,7 +109,14 @@ int main(int argc, char** argv)
     restrictProgramFiles(findDataFolder());
 
     TFormmodel window;
+    if (guard && guard->listeningSocket() >= 0) {
+        auto* listener = new HandOffListener(guard->listeningSocket(), &window);
+        QObject::connect(listener, &HandOffListener::requested, &window, &TFormmodel::handOffRequested);
+    }
     window.show();
     QTimer::singleShot(0, &window, [&threads] { threads.reset(); });
+    if (!fileToOpen.empty()) {
+        window.openExperimentFile(QString::fromLocal8Bit(fileToOpen.c_str()));
+    }
     return QApplication::exec();
 }

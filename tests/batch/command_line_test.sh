@@ -79,6 +79,8 @@ done
 grep -q '\\n' "$work/err" && grep -q '\\x1B' "$work/err" || fail "control characters are not escaped: $(cat "$work/err")"
 "$batch" --csv "$(printf 'a\nb.csv')" --dump "$(printf 'a\nb.csv')" 2>"$work/err"
 [ $? -eq 2 ] && [ "$(wc -l <"$work/err")" -eq 1 ] || fail "a file name with a line feed does not give one line"
+"$batch" --scenario "$(printf '%s/no\nvelmora2-batch: done.velmora' "$work")" 2>"$work/err"
+[ $? -eq 2 ] && [ "$(wc -l <"$work/err")" -eq 1 ] || fail "a scenario's name with a line feed does not give one line"
 
 # An option given twice is refused, except those that add up.
 for args in "--ticks 3 --ticks 4" "--csv $work/x.csv --csv $work/y.csv" "--sweep ph=0:14:1 --repeat 2 --repeat 3"; do
