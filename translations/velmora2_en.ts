@@ -392,11 +392,109 @@ from the folder it is started from, or else from its installation.</translation>
     </message>
 </context>
 <context>
-    <name>FileWriter</name>
+    <name>ErrorReport</name>
     <message>
-        <source>erreur du système %1 (%2)</source>
-        <translation>system error %1 (%2)</translation>
+        <source>Erreur de lecture&#xa0;: %1 (erreur %2)</source>
+        <translation>Read error: %1 (error %2)</translation>
     </message>
+</context>
+<context>
+    <name>FileDialog</name>
+    <message>
+        <source>&amp;Dossier&#xa0;:</source>
+        <translation>&amp;Folder:</translation>
+    </message>
+    <message>
+        <source>Dossier parent (Retour arrière)</source>
+        <translation>Parent folder (Backspace)</translation>
+    </message>
+    <message>
+        <source>Dossier parent</source>
+        <translation>Parent folder</translation>
+    </message>
+    <message>
+        <source>Emplacements</source>
+        <translation>Places</translation>
+    </message>
+    <message>
+        <source>Contenu du dossier</source>
+        <translation>Folder contents</translation>
+    </message>
+    <message>
+        <source>&amp;Nom du fichier&#xa0;:</source>
+        <translation>File &amp;name:</translation>
+    </message>
+    <message>
+        <source>&amp;Type&#xa0;:</source>
+        <translation>&amp;Type:</translation>
+    </message>
+    <message>
+        <source>&amp;Enregistrer</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>&amp;Ouvrir</source>
+        <translation>&amp;Open</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Dossier personnel</source>
+        <translation>Home folder</translation>
+    </message>
+    <message>
+        <source>Documents</source>
+        <translation>Documents</translation>
+    </message>
+    <message>
+        <source>Bureau</source>
+        <translation>Desktop</translation>
+    </message>
+    <message>
+        <source>Ordinateur</source>
+        <translation>Computer</translation>
+    </message>
+    <message>
+        <source>Le dossier %1 ne peut pas être ouvert&#xa0;: %2</source>
+        <translation>The folder %1 cannot be opened: %2</translation>
+    </message>
+    <message>
+        <source>Ce dossier ne peut pas être lu&#xa0;: %1</source>
+        <translation>This folder cannot be read: %1</translation>
+    </message>
+    <message>
+        <source>L’extension %1 n’est pas proposée ici&#xa0;: le nom doit finir par %2.</source>
+        <translation>The ending %1 is not offered here: the name must end in %2.</translation>
+    </message>
+    <message>
+        <source> ou </source>
+        <translation> or </translation>
+    </message>
+    <message>
+        <source>Le nom est trop long&#xa0;: %1&#xa0;octets, quand le disque en accepte %2 au plus.</source>
+        <translation>The name is too long: %1 bytes, where the disk takes %2 at most.</translation>
+    </message>
+    <message>
+        <source>%1 est un lien vers un fichier qui n’existe pas.</source>
+        <translation>%1 is a link to a file that does not exist.</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 est en lecture seule&#xa0;: il ne sera pas remplacé. Choisissez un autre nom.</source>
+        <translation>The file %1 is read-only: it will not be replaced. Choose another name.</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 n’existe pas.</source>
+        <translation>The file %1 does not exist.</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 existe déjà. Voulez-vous le remplacer&#xa0;?</source>
+        <translation>The file %1 already exists. Do you want to replace it?</translation>
+    </message>
+</context>
+<context>
+    <name>FileWriter</name>
     <message>
         <source>Le fichier «&#xa0;%1&#xa0;» n’a pas pu être enregistré&#xa0;: %2</source>
         <translation>The file “%1” could not be saved: %2</translation>
@@ -448,6 +546,54 @@ from the folder it is started from, or else from its installation.</translation>
     <message>
         <source>le programme d’écriture s’est arrêté</source>
         <translation>the writing process has stopped</translation>
+    </message>
+    <message>
+        <source>le nom est trop long pour le disque (255 octets au plus par nom)</source>
+        <translation>the name is too long for the disk (255 bytes at most per name)</translation>
+    </message>
+    <message>
+        <source>le chemin passe par trop de liens symboliques</source>
+        <translation>the path goes through too many symbolic links</translation>
+    </message>
+    <message>
+        <source>trop de fichiers sont ouverts</source>
+        <translation>too many files are open</translation>
+    </message>
+    <message>
+        <source>la mémoire manque</source>
+        <translation>memory is short</translation>
+    </message>
+    <message>
+        <source>le fichier est occupé par un autre programme</source>
+        <translation>the file is busy in another program</translation>
+    </message>
+    <message>
+        <source>le fichier est sur un autre disque que son dossier</source>
+        <translation>the file is on another disk than its folder</translation>
+    </message>
+    <message>
+        <source>le partage réseau ne répond plus</source>
+        <translation>the network share no longer answers</translation>
+    </message>
+    <message>
+        <source>le programme d’écriture ne répond plus</source>
+        <translation>the writing helper no longer answers</translation>
+    </message>
+    <message>
+        <source>le fichier existant est en lecture seule</source>
+        <translation>the existing file is read-only</translation>
+    </message>
+    <message>
+        <source>c’est un lien vers un fichier qui n’existe pas</source>
+        <translation>it is a link to a file that does not exist</translation>
+    </message>
+    <message>
+        <source>erreur du système numéro %1</source>
+        <translation>system error number %1</translation>
+    </message>
+    <message>
+        <source>L’impression sur «&#xa0;%1&#xa0;» a échoué&#xa0;: %2</source>
+        <translation>Printing on “%1” failed: %2</translation>
     </message>
 </context>
 <context>
@@ -886,16 +1032,16 @@ from the folder it is started from, or else from its installation.</translation>
 <context>
     <name>StartFailure</name>
     <message>
-        <source>Le logiciel ne peut pas démarrer, car le système refuse d’en lancer les fils d’exécution (trop de processus en cours&#xa0;?).</source>
-        <translation>The program cannot start: the system refuses to start its threads (too many processes running?).</translation>
-    </message>
-    <message>
         <source>Le logiciel ne peut pas démarrer, car le système refuse de lancer le programme qui enregistre ses fichiers (trop de processus en cours&#xa0;?).</source>
         <translation>The program cannot start: the system refuses to start the helper that saves its files (too many processes running?).</translation>
     </message>
     <message>
         <source>velmora2&#xa0;: %1</source>
         <translation>velmora2: %1</translation>
+    </message>
+    <message>
+        <source>Le logiciel ne peut pas démarrer, car le système refuse d’en lancer les processus et les fils d’exécution (trop de processus en cours&#xa0;?).</source>
+        <translation>The program cannot start: the system refuses to start its processes and threads (too many processes running?).</translation>
     </message>
 </context>
 <context>

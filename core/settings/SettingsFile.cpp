@@ -15,6 +15,9 @@ namespace {
 
 // Longer lines are cut there: no section line or sensible value is that long.
 constexpr std::size_t longestLine = 64 * 1024;
+// No settings file is larger: a larger one (a huge or sparse file) is refused as a device is,
+// rather than read for seconds before the window shows.
+constexpr off_t largestFile = 64 * 1024;
 
 struct LineRead
 {
@@ -160,7 +163,7 @@ std::string applySettingsFile(int file, World& world, SettingsTarget& target)
         close(file);
         return ioError(error);
     }
-    if (!S_ISREG(status.st_mode)) {
+    if (!S_ISREG(status.st_mode) || status.st_size > largestFile) {
         close(file);
         return "File access denied";
     }

@@ -34,8 +34,8 @@ std::string applySettings(std::FILE* file, World& world, SettingsTarget& target)
 // Opens the file at `path`, applies it and closes it, also when applying fails. Returns the error
 // text, or empty text: "File not found", "File access denied", "Invalid filename" or
 // "I/O error <code>" when the file cannot be opened. The file is opened without blocking and
-// only a regular file is read: a pipe, a device or a folder is a file that cannot be read ("File
-// access denied"), so that nothing endless holds the program.
+// only a regular file of at most 64 KB is read: a pipe, a device, a folder or a larger file is a
+// file that cannot be read ("File access denied"), so that nothing endless holds the program.
 std::string loadSettingsFile(const std::string& path, World& world, SettingsTarget& target);
 
 // The same for a file already opened by the caller (as openSettingsFile does), which it closes:

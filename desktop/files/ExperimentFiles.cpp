@@ -27,7 +27,7 @@ std::string readingReason(int error)
     case EISDIR:
         return QCoreApplication::translate("ExperimentFiles", "c’est un dossier").toStdString();
     default:
-        return std::strerror(error);
+        return errorReason(error); // in French too, never the system's English
     }
 }
 

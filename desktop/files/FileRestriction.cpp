@@ -174,10 +174,10 @@ std::string restrictOtherThreads(int taskFolder)
 }
 
 // Allows `rights` beneath `path` (reading a folder too, for a folder); false when it cannot be
-// opened (then it is left out).
-bool allow(int ruleset, const std::string& path, __u64 rights)
+// opened (then it is left out). A link at `path` itself is followed unless `asNamed`.
+bool allow(int ruleset, const std::string& path, __u64 rights, bool asNamed = false)
 {
-    const int place = open(path.c_str(), O_PATH | O_CLOEXEC);
+    const int place = open(path.c_str(), O_PATH | O_CLOEXEC | (asNamed ? O_NOFOLLOW : 0));
     if (place < 0) {
         return false;
     }
@@ -224,7 +224,7 @@ std::optional<unsigned> tcpDisplayPort(const std::string& display)
 
 FileRestrictionResult restrictFileAccess(const std::vector<std::string>& readable,
                                          const std::vector<std::string>& listable,
-                                         const NetworkAllowance& network)
+                                         const NetworkAllowance& network, const NamedFiles& named)
 {
     const long abi = syscall(SYS_landlock_create_ruleset, nullptr, 0, LANDLOCK_CREATE_RULESET_VERSION);
     if (abi < 0) {
@@ -255,6 +255,9 @@ FileRestrictionResult restrictFileAccess(const std::vector<std::string>& readabl
     }
     for (const std::string& path : listable) {
         allow(ruleset, path, LANDLOCK_ACCESS_FS_READ_DIR);
+    }
+    for (const std::string& path : named.paths) {
+        allow(ruleset, path, LANDLOCK_ACCESS_FS_READ_FILE, true);
     }
     // Writing to /dev/null changes no file; libraries open it read-write for the standard streams
     // of a process they start (D-Bus does, to find the session bus).
@@ -371,18 +374,21 @@ std::vector<std::string> programCodePlaces()
 
 std::vector<std::string> programListablePlaces()
 {
-    // The save dialog shows the whole computer, the user's folders, drives under /media or /mnt
-    // and network shares wherever they are mounted. A name is no content: what lies outside the
-    // readable places stays unreadable.
-    return {"/"};
+    // None beyond the readable places: the save dialog lists the user's folders through the
+    // writer (FileDialog.h), so no code in the window can list a folder of the user's.
+    return {};
 }
 
-FileRestriction restrictProgramFiles(const QString& dataFolder)
+FileRestriction restrictProgramFiles(const QString& dataFolder, const QString& settingsFile)
 {
     NetworkAllowance network;
     network.displayPort = tcpDisplayPort(qEnvironmentVariable("DISPLAY").toStdString());
+    NamedFiles named;
+    if (!settingsFile.isEmpty()) {
+        named.paths.push_back(QFile::encodeName(settingsFile).toStdString());
+    }
     const FileRestrictionResult result =
-        restrictFileAccess(programReadablePlaces(dataFolder), programListablePlaces(), network);
+        restrictFileAccess(programReadablePlaces(dataFolder), programListablePlaces(), network, named);
     if (result.outcome == FileRestriction::applied) {
         return result.outcome;
     }

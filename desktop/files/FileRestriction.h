@@ -12,9 +12,9 @@
 // only beneath the places it needs: its data folder, the libraries, plugins and QML modules of
 // Qt, fonts, cursors, icons, locales, the MIME database and a few system files (the list is in
 // FileRestriction.cpp, with the reason for each).
-// Everywhere else it may list the names in a folder, and no more, so that the save dialog can
-// browse the user's folders and drives; a movie has no way to list a folder. Saving that the user
-// asks for goes through the file writer (FileWriter.h), started before.
+// Elsewhere it may not even list the names in a folder: the save dialog lists the user's folders
+// through the file writer (FileWriter.h), started before, which does the saving that the user asks
+// for too.
 //
 // The restriction holds for every thread of the process, those running and those to come, and
 // for the rest of its life. It is applied by velmora2's main(), once the platform is open and
@@ -40,6 +40,13 @@ struct NetworkAllowance
     std::optional<unsigned> displayPort;
 };
 
+// Single files readable as they are named, their links not followed: reading through a link there
+// reads only what the link leads to if that is readable anyway (the settings file).
+struct NamedFiles
+{
+    std::vector<std::string> paths;
+};
+
 // The TCP port of the X server that `display` (as in DISPLAY) names: 6000 + N for "host:N" or
 // "host:N.S"; none for a local display (":0", "unix:0", a socket path).
 std::optional<unsigned> tcpDisplayPort(const std::string& display);
@@ -50,18 +57,19 @@ std::optional<unsigned> tcpDisplayPort(const std::string& display);
 // and listen on no TCP port, but for the connection that `network` allows. Plain Landlock, no Qt.
 FileRestrictionResult restrictFileAccess(const std::vector<std::string>& readable,
                                          const std::vector<std::string>& listable = {},
-                                         const NetworkAllowance& network = {});
+                                         const NetworkAllowance& network = {}, const NamedFiles& named = {});
 
 // The places velmora2 reads once restricted, for the data folder it uses.
 std::vector<std::string> programReadablePlaces(const QString& dataFolder);
-// The folders whose names it may list: every one, for the save dialog.
+// The folders whose names it may list beyond those it reads: none.
 std::vector<std::string> programListablePlaces();
 
 // The folders the program's code comes from, late loaded libraries and plugins included: the
 // system's libraries and Qt's libraries, plugins and QML modules.
 std::vector<std::string> programCodePlaces();
 
-// Both, as velmora2 does it, TCP to the display of DISPLAY allowed. Without Landlock, or when it
+// Both, as velmora2 does it, the settings file readable as named (NamedFiles), TCP to the display
+// of DISPLAY allowed. Without Landlock, or when it
 // fails, the movies are kept to the installation (DataFolder.h), one line on standard error says
 // so, and the program goes on with the player's own checks.
-FileRestriction restrictProgramFiles(const QString& dataFolder);
+FileRestriction restrictProgramFiles(const QString& dataFolder, const QString& settingsFile = {});

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "files/SaveErrors.h"
+
 #include <memory>
 #include <mutex>
 #include <string>
@@ -7,12 +9,15 @@
 #include <sys/types.h>
 
 // The saving that the user asks for (the graph's data and pictures, experiment files, reports and
-// workbooks), the printing of reports, and the reading of the settings and experiment files, for a window
-// process that may change no file and read only its own places (FileRestriction.h). A small process, started
-// by main() before that restriction, does it with the user's rights: a path is simply the one the user chose.
+// workbooks), the printing of reports, and the reading of the user's files and folders, for a window
+// process that may change no file and read only its own places (FileRestriction.h). A small process
+// (WriterProcess.h), started before that restriction, does it with the user's rights: a path is simply
+// the one the user chose.
 //
-// The writer is reached only from C++, through a socket pair: movies have no path to it. It ends
-// when the program ends, however the program ends. It holds no Qt.
+// The writer is reached only from C++, through a socket pair: movies have no path to it. Every call
+// has a time limit (a stopped writer holds the window no longer than that); a writer that has gone
+// or does not answer is replaced by a new one when the program's supervisor can start it
+// (Supervisor.h), and the call made again.
 //
 // Use, from the window (the GUI thread or any other; calls are taken one at a time):
 //
@@ -21,13 +26,16 @@
 //
 // A file is written atomically: the bytes go to a temporary file beside the target, which then
 // takes the target's name. A failure leaves the target as it was (or absent) and no temporary
-// file, and gives the reason.
+// file, and gives the reason. A read-only target is not replaced.
 class FileWriter
 {
 public:
-    // Starts the writer process; null when it cannot be started. Call while the calling process
-    // runs a single thread (before QApplication): the writer is a copy of it.
+    // Starts a writer process of this process's own; null when it cannot be started. Call while
+    // the calling process runs a single thread: the writer is a copy of it. It is not replaced.
     static std::unique_ptr<FileWriter> start();
+    // Uses the writer at the other end of `channel`, asking `supervisor` (a socket to the
+    // program's supervisor, or -1) for a new one when it has gone or does not answer.
+    static std::unique_ptr<FileWriter> attach(int channel, pid_t process, int supervisor);
     ~FileWriter(); // the writer ends
     FileWriter(const FileWriter&) = delete;
     FileWriter& operator=(const FileWriter&) = delete;
@@ -47,34 +55,44 @@ public:
 
     // Opens `path` for reading, without blocking (a pipe or a device never holds the caller),
     // and hands the open file over: a file descriptor for the caller to close, or -errno
-    // (-ECHILD when the writer has gone).
+    // (-ECHILD when no writer answers).
     int openForReading(const std::string& path);
 
-    pid_t processId() const { return process_; }
+    // Opens the folder `path`, so that the caller may list what it holds (the save dialog):
+    // a file descriptor for the caller to close, or -errno (-ECHILD when no writer answers).
+    int openFolder(const std::string& path);
+
+    pid_t processId() const;
 
     // The writer that main() started for the program, or null.
     static FileWriter* shared();
     static void setShared(std::unique_ptr<FileWriter> writer);
 
 private:
-    FileWriter(int channel, pid_t process) : channel_(channel), process_(process) {}
+    FileWriter(int channel, pid_t process, int supervisor, bool ownProcess)
+        : channel_(channel), process_(process), supervisor_(supervisor), ownProcess_(ownProcess)
+    {
+    }
     int request(int operation, const std::string& path, std::string_view bytes, int* receivedFile);
+    int requestOnce(int operation, const std::string& path, std::string_view bytes, int* receivedFile);
+    // Gives up the writer there is, and asks the supervisor for a new one.
+    bool replaceWriter();
 
-    std::mutex mutex_;
+    mutable std::mutex mutex_;
     int channel_;
     pid_t process_;
+    int supervisor_;
+    bool ownProcess_;
 };
 
-// The program's saving and settings reading: through the shared writer when main() started
-// one, otherwise in the calling process (tests, or a writer that could not start).
+// The program's saving and reading of the user's files: through the shared writer when main()
+// started one, otherwise in the calling process (tests).
 std::string saveUserFile(const std::string& path, std::string_view bytes);
 int openUserFile(const std::string& path);
+int openUserFolder(const std::string& path);
 std::string saveUserWorkbook(const std::string& path, std::string_view workbookMessage);
 std::string printUserDocument(const std::string& printer, const std::string& title, int copies,
                               std::string_view pdf);
 
-// The atomic write itself, as the writer does it: 0 or the errno of the step that failed.
+// The atomic write itself, as the writer does it: 0 or the error of the step that failed.
 int writeFileAtomically(const std::string& path, std::string_view bytes);
-
-// "Le fichier « path » n’a pas pu être enregistré : <reason>" for an error of writeFileAtomically.
-std::string saveErrorText(const std::string& path, int error);

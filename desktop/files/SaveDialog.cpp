@@ -2,13 +2,12 @@
 
 #include "lab/Workbook.h"
 
+#include "files/FileDialog.h"
 #include "files/FileWriter.h"
 #include "window/ErrorReport.h"
 
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QStandardPaths>
 
 namespace {
@@ -35,13 +34,6 @@ QString startFolder()
     return QFileInfo(documents).isDir() ? documents : QDir::homePath();
 }
 
-// "csv" from « Données CSV (*.csv) ».
-QString endingOf(const QString& filter)
-{
-    const QRegularExpressionMatch match = QRegularExpression(R"(\*\.(\w+))").match(filter);
-    return match.hasMatch() ? match.captured(1) : QString();
-}
-
 } // namespace
 
 QString chooseSavePath(QWidget* parent, const SaveRequest& request)
@@ -50,22 +42,24 @@ QString chooseSavePath(QWidget* parent, const SaveRequest& request)
     if (pathChooser()) {
         path = pathChooser()(request);
     } else {
-        QFileDialog dialog(parent, request.title, QDir(startFolder()).filePath(request.fileName));
-        dialog.setObjectName("saveDialog");
-        dialog.setAcceptMode(QFileDialog::AcceptSave);
-        dialog.setFileMode(QFileDialog::AnyFile);
-        dialog.setNameFilters(request.filters);
-        dialog.setDefaultSuffix(endingOf(request.filters.value(0)));
-        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
-                         [&dialog](const QString& filter) { dialog.setDefaultSuffix(endingOf(filter)); });
+        FileDialog dialog(parent, FileDialog::Mode::save, request.title, startFolder(), request.fileName,
+                          request.filters);
         if (dialog.exec() == QDialog::Accepted) {
-            path = dialog.selectedFiles().value(0);
+            path = dialog.chosenPath();
         }
     }
     if (!path.isEmpty()) {
         rememberedFolder() = QFileInfo(path).absolutePath();
     }
     return path;
+}
+
+QString chooseOpenPath(QWidget* parent, const QString& title, const QString& folder,
+                       const QStringList& filters)
+{
+    FileDialog dialog(parent, FileDialog::Mode::open, title, folder.isEmpty() ? startFolder() : folder, {},
+                      filters);
+    return dialog.exec() == QDialog::Accepted ? dialog.chosenPath() : QString();
 }
 
 bool saveToPath(QWidget* parent, const QString& path, const QByteArray& bytes)

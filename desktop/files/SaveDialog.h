@@ -22,9 +22,15 @@ struct SaveRequest
     QStringList filters; // « Données CSV (*.csv) »; the first is chosen at first
 };
 
-// Where to save, empty when the user cancels. A name typed without an ending gets the chosen
-// filter's.
+// Where to save, empty when the user cancels, from the dialog that lists folders through the writer
+// (FileDialog.h). A name typed without an ending gets the chosen filter's; one with an ending that
+// no filter offers is refused.
 QString chooseSavePath(QWidget* parent, const SaveRequest& request);
+
+// Which file to open, from the dialog that lists folders through the writer (FileDialog.h),
+// opening in `folder` (the folder of the last save when empty); empty when the user cancels.
+QString chooseOpenPath(QWidget* parent, const QString& title, const QString& folder,
+                       const QStringList& filters);
 
 // Writes the bytes; on failure shows why and returns false.
 bool saveToPath(QWidget* parent, const QString& path, const QByteArray& bytes);

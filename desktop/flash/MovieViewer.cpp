@@ -33,10 +33,10 @@ void MovieViewer::createPlayer(QWidget* holder)
     closeButton_->setFocusPolicy(Qt::TabFocus);
     closeButton_->setStyleSheet(QStringLiteral(
         "QToolButton { background: rgba(255, 255, 255, 215); color: #333; border: 1px solid #888; "
-        "border-radius: 4px; font-size: 18px; font-weight: bold; }"
+        "border-radius: 3px; font-size: 15px; font-weight: bold; padding: 0; }"
         "QToolButton:hover { background: #fff; color: #000; }"
         "QToolButton:focus { border: 2px solid #1e64c8; }"));
-    closeButton_->resize(30, 30);
+    closeButton_->resize(22, 22);
     connect(closeButton_, &QToolButton::clicked, this, &QDialog::close);
 }
 
@@ -58,7 +58,7 @@ void MovieViewer::resizeEvent(QResizeEvent* event)
 {
     QDialog::resizeEvent(event);
     if (closeButton_) {
-        closeButton_->move(width() - closeButton_->width() - 6, 6);
+        closeButton_->move(width() - closeButton_->width() - 2, 2); // clear of a lesson's own buttons
         closeButton_->raise();
     }
 }

@@ -7,8 +7,11 @@
 #include <algorithm>
 #include <condition_variable>
 #include <cstdio>
+#include <deque>
 #include <mutex>
+#include <string>
 #include <thread>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -21,6 +24,9 @@ struct Watched
     QJSEngine* engine;
     QString movie;
     bool stopped = false; // its script was interrupted, and it stays so
+    // Whether a script of it ran at each of the last samples (newest last): a movie whose jobs follow
+    // one another without end lets the event loop turn, and keeps the thread busy all the same.
+    std::deque<bool> samples;
 };
 
 } // namespace
@@ -36,14 +42,17 @@ struct ScriptWatchdog::State
     milliseconds limit = defaultTimeLimit;
     Clock::time_point lastBeat = Clock::now();
     int busyDepth = 0;
-    bool heartbeatSeen = false; // the event loop has run: the thread is watched between beats too
     Heartbeat* heartbeat = nullptr;
+    std::string guiSchedulerStatistics; // /proc/self/task/<GUI thread>/schedstat
     bool stallHandled = false; // the engines running a script in this hold are interrupted
     milliseconds heldTooLongAfter{0};
     std::function<void()> heldTooLong;
     bool heldTooLongCalled = false;
 
     milliseconds beatInterval() const { return std::clamp(limit / 4, milliseconds(10), milliseconds(500)); }
+    milliseconds sampleInterval() const { return std::clamp(limit / 20, milliseconds(5), milliseconds(100)); }
+    // Samples over twice the time limit; a movie found in a script at nearly all of them is stopped.
+    std::size_t samplesKept() const { return static_cast<std::size_t>(2 * limit / sampleInterval()); }
 
     // The GUI thread is back (with the mutex held).
     void beat()
@@ -76,6 +85,73 @@ struct ScriptWatchdog::State
         stallHandled = true;
     }
 
+    // The time the GUI thread wanted a processor (running, or waiting for one) at each sample, in
+    // seconds, beside the samples' clock.
+    std::deque<std::pair<Clock::time_point, double>> computing;
+
+    // The GUI thread's time running and waiting to run, from the kernel's scheduler statistics.
+    bool wantedTime(double& seconds) const
+    {
+        std::FILE* statistics = std::fopen(guiSchedulerStatistics.c_str(), "re");
+        if (!statistics) {
+            return false;
+        }
+        unsigned long long running = 0;
+        unsigned long long waiting = 0;
+        const bool read = std::fscanf(statistics, "%llu %llu", &running, &waiting) == 2;
+        std::fclose(statistics);
+        seconds = double(running + waiting) * 1e-9;
+        return read;
+    }
+
+    // The share of the last two time limits that the GUI thread wanted a processor, or 0 before
+    // then. (Its running time alone would say less on a machine busy with other work.)
+    double computingShare()
+    {
+        double wanted = 0;
+        if (guiSchedulerStatistics.empty() || !wantedTime(wanted)) {
+            computing.clear();
+            return 0;
+        }
+        const Clock::time_point now = Clock::now();
+        computing.emplace_back(now, wanted);
+        while (computing.size() > samplesKept() + 1) {
+            computing.pop_front();
+        }
+        if (computing.size() <= samplesKept()) {
+            return 0;
+        }
+        const double wall = std::chrono::duration<double>(now - computing.front().first).count();
+        return wall > 0 ? (computing.back().second - computing.front().second) / wall : 0;
+    }
+
+    // Takes a sample of every engine; stops one that ran a script at most samples of the last two
+    // time limits while the GUI thread computed nearly all the time.
+    void sampleEngines()
+    {
+        const double share = computingShare();
+        for (Watched& watched : engines) {
+            watched.samples.push_back(!watched.stopped && isRunningScript(watched.engine));
+            while (watched.samples.size() > samplesKept()) {
+                watched.samples.pop_front();
+            }
+            const auto busy = std::count(watched.samples.begin(), watched.samples.end(), true);
+            // A held loop is the other test's (stopRunningScripts): this one is for a loop that turns.
+            const bool turning = Clock::now() - lastBeat < limit;
+            if (turning && share > 0.9 && watched.samples.size() == samplesKept() &&
+                busy * 2 >= static_cast<long>(samplesKept())) {
+                watched.stopped = true;
+                watched.engine->setInterrupted(true);
+                watched.samples.clear();
+                std::fprintf(
+                    stderr,
+                    "velmora2: the scripts of the movie %s kept the window busy for %lld ms: they are "
+                    "stopped\n",
+                    qPrintable(watched.movie), static_cast<long long>(2 * limit.count()));
+            }
+        }
+    }
+
     void watch(); // the watcher thread
 };
 
@@ -87,11 +163,13 @@ public:
     {
         setParent(QCoreApplication::instance());
         timer_ = startTimer(state.beatInterval());
+        state.guiSchedulerStatistics = "/proc/self/task/" + std::to_string(gettid()) + "/schedstat";
     }
     ~Heartbeat() override
     {
         const std::lock_guard<std::mutex> lock(state_.mutex);
         state_.heartbeat = nullptr;
+        state_.guiSchedulerStatistics.clear();
     }
     void restart(milliseconds interval) // with the mutex held
     {
@@ -103,7 +181,6 @@ protected:
     void timerEvent(QTimerEvent*) override
     {
         const std::lock_guard<std::mutex> lock(state_.mutex);
-        state_.heartbeatSeen = true;
         state_.beat();
     }
 
@@ -116,11 +193,13 @@ void ScriptWatchdog::State::watch()
 {
     std::unique_lock<std::mutex> lock(mutex);
     while (!stopping) {
-        wake.wait_for(lock, beatInterval() / 2);
+        wake.wait_for(lock, sampleInterval());
         if (stopping) {
             break;
         }
-        const bool watched = busyDepth > 0 || heartbeatSeen;
+        sampleEngines();
+        // Watched from the first movie on: the event loop is to turn between two beats from then.
+        const bool watched = busyDepth > 0 || heartbeat != nullptr;
         const auto held = std::chrono::duration_cast<milliseconds>(Clock::now() - lastBeat);
         if (!watched || held <= limit) {
             continue;
@@ -182,6 +261,7 @@ void ScriptWatchdog::watch(QJSEngine* engine)
     state_->engines.push_back({engine, QString()});
     if (!state_->heartbeat && QCoreApplication::instance()) {
         state_->heartbeat = new Heartbeat(*state_);
+        state_->beat();
     }
 }
 
@@ -208,6 +288,7 @@ void ScriptWatchdog::newMovie(QJSEngine* engine, const QString& movie)
     if (const auto found = state_->find(engine); found != state_->engines.end()) {
         found->movie = movie;
         found->stopped = false;
+        found->samples.clear();
         engine->setInterrupted(false);
     }
 }

@@ -15,11 +15,15 @@ class QJSEngine;
 // engine stops its script as soon as the step returns to it. That engine stays interrupted, so
 // that its movie cannot hold the window again: it may be left unusable until its player loads a
 // movie anew. One line on standard error tells it; the window goes on. A hold that is no script's
-// (a slow disk, a native step called by no script) leaves every engine as it is.
+// (a slow disk, a native step called by no script) leaves every engine as it is. A movie whose
+// scripts run without end but let the event loop turn between them (an endless chain of promise
+// jobs) keeps the thread busy all the same: when the thread computed nearly all of the last two time
+// limits and the movie was running a script at most of the samples taken meanwhile, it is stopped
+// too.
 //
 // The GUI thread counts as held while it runs movie code called from C++ (a `Busy` scope: a movie
-// being loaded, a variable set, a frame shown) and, once its event loop has run, between two
-// beats of a timer of its own.
+// being loaded, a variable set, a frame shown) and, from the first movie on, between two beats of
+// a timer of its own (before the event loop first runs too: a movie's timer may fire first).
 class ScriptWatchdog
 {
 public:

@@ -21,7 +21,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDateTime>
-#include <QFileDialog>
+#include <QFileInfo>
 #include <QFrame>
 #include <QMenu>
 #include <QMessageBox>
@@ -171,8 +171,8 @@ void ClassWork::openExperiment()
     if (openPathChooser()) {
         path = openPathChooser()();
     } else {
-        path = QFileDialog::getOpenFileName(window_, tr("Ouvrir une expérience"), lastFolder(),
-                                            tr("Expériences de Velmora (*.velmora)"));
+        path = chooseOpenPath(window_, tr("Ouvrir une expérience"), lastFolder(),
+                              {tr("Expériences de Velmora (*.velmora)")});
     }
     if (!path.isEmpty()) {
         openFile(path);

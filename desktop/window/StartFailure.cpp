@@ -16,8 +16,8 @@ namespace {
 
 const char* const threadsRefused = QT_TRANSLATE_NOOP(
     "StartFailure",
-    "Le logiciel ne peut pas démarrer, car le système refuse d’en lancer les fils d’exécution "
-    "(trop de processus en cours\u00a0?).");
+    "Le logiciel ne peut pas démarrer, car le système refuse d’en lancer les processus et les fils "
+    "d’exécution (trop de processus en cours\u00a0?).");
 const char* const writerRefused = QT_TRANSLATE_NOOP(
     "StartFailure", "Le logiciel ne peut pas démarrer, car le système refuse de lancer le programme qui "
                     "enregistre ses fichiers (trop de processus en cours\u00a0?).");

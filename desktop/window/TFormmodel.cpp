@@ -333,12 +333,13 @@ bool TFormmodel::loadSettings()
 {
     world_->appDir = findDataFolder().toStdString();
     WindowSettingsTarget target(FlashBut, [this](bool small) { chooseSymbolSize(small); });
-    // Opened by the file writer when it runs: the file may lie outside what the window reads. It is
-    // looked for on its own: a class folder may hold a settings file and no movies.
-    const int file = openUserFile(findSettingsFolder().toStdString() + "/velmora.ini");
+    // Looked for on its own: a class folder may hold a settings file and no movies. Opened by the
+    // window itself, within what its sandbox lets it read: a link cannot lead it to a file of the
+    // user's that the window may not read.
+    const int file = openSettingsFile(findSettingsFolder().toStdString() + "/velmora.ini");
     const std::string error = applySettingsFile(file, *world_, target);
     if (!error.empty()) {
-        showErrorReport(QString::fromStdString(error), this);
+        showErrorReport(settingsErrorText(error), this);
         return false;
     }
     if (classWork_) {

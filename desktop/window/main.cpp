@@ -11,6 +11,7 @@
 #include "window/GraphicalScreen.h"
 #include "window/SingleInstance.h"
 #include "window/StartFailure.h"
+#include "window/Supervisor.h"
 #include "window/TFormmodel.h"
 #include "window/Translation.h"
 
@@ -84,12 +85,18 @@ int main(int argc, char** argv)
     if (!threadsCanStart(threadsAtStart)) {
         endBecauseThreadsRefused();
     }
-    // The writer of the user's files, a copy of this process made while it has one thread.
-    std::unique_ptr<FileWriter> writer = FileWriter::start();
-    if (!writer) {
+    // The writer of the user's files and the window, each a copy of this process made while it has
+    // one thread; this process stays their supervisor and returns here only in the window's.
+    WindowSide side;
+    switch (startSupervisedWindow(side)) {
+    case SupervisedStart::window:
+        break;
+    case SupervisedStart::writerRefused:
         endBecauseWriterRefused(argc, argv);
+    case SupervisedStart::windowRefused:
+        endBecauseThreadsRefused();
     }
-    FileWriter::setShared(std::move(writer));
+    FileWriter::setShared(FileWriter::attach(side.writerChannel, side.writer, side.supervisor));
     // Still with one thread, and before the files of root show otherwise in a namespace of its own.
     findInstalledMovieFolderNow();
     mapNoCodeFromWritablePlaces();
@@ -106,7 +113,7 @@ int main(int argc, char** argv)
 
     // The platform is open: from here on the process changes no file and reads only its own
     // places, before any movie runs.
-    restrictProgramFiles(findDataFolder());
+    restrictProgramFiles(findDataFolder(), findSettingsFolder() + "/velmora.ini");
 
     TFormmodel window;
     if (guard && guard->listeningSocket() >= 0) {

@@ -146,6 +146,15 @@ TEST(SettingsFile, FilesThatCannotBeReadAreTold)
     std::filesystem::create_symlink("/dev/zero", folder / "zero.ini");
     EXPECT_EQ(loadSettingsFile((folder / "pipe.ini").string(), world, target), "File access denied");
     EXPECT_EQ(loadSettingsFile((folder / "zero.ini").string(), world, target), "File access denied");
+    // Nor what is larger than any settings file: a sparse gigabyte would be read for seconds.
+    {
+        std::ofstream huge(folder / "huge.ini");
+        huge << "[temperature]\n12\n";
+    }
+    std::filesystem::resize_file(folder / "huge.ini", 1024 * 1024 * 1024);
+    EXPECT_EQ(loadSettingsFile((folder / "huge.ini").string(), world, target), "File access denied");
+    std::filesystem::resize_file(folder / "huge.ini", 64 * 1024);
+    EXPECT_EQ(loadSettingsFile((folder / "huge.ini").string(), world, target), "") << "64 KB are read";
     {
         std::ofstream file(folder / "velmora.ini");
         file << "[temperature]\n12\n";

@@ -1,4 +1,6 @@
 #include "files/FileWriter.h"
+#include "files/WriterProtocol.h"
+#include "window/Supervisor.h"
 
 #include <gtest/gtest.h>
 
@@ -11,6 +13,7 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 #include <vector>
 
@@ -175,6 +178,119 @@ TEST_F(FileWriterTest, OpensWithoutBlockingAndEndsWithTheProgram)
     EXPECT_TRUE(ended(orphan));
     close(report[0]);
     close(report[1]);
+}
+
+// Targets that are not replaced, each with its own French reason, even for the administrator.
+TEST_F(FileWriterTest, ReadOnlyTargetsLongNamesAndBrokenLinksAreToldInFrench)
+{
+    const std::unique_ptr<FileWriter> writer = FileWriter::start();
+    ASSERT_TRUE(writer);
+    ASSERT_EQ(writer->writeFile(path("lecture-seule.txt"), "gardé"), "");
+    fs::permissions(path("lecture-seule.txt"),
+                    fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    fs::create_symlink("nulle-part.csv", folder / "lien-casse.csv");
+    fs::create_symlink("boucle-b", folder / "boucle-a");
+    fs::create_symlink("boucle-a", folder / "boucle-b");
+    const struct
+    {
+        std::string target;
+        const char* reason;
+    } cases[] = {
+        {path("lecture-seule.txt"), "le fichier existant est en lecture seule"},
+        {path("lien-casse.csv"), "c’est un lien vers un fichier qui n’existe pas"},
+        {path(std::string(300, 'n').c_str()),
+         "le nom est trop long pour le disque (255 octets au plus par nom)"},
+        {path("boucle-a"), "le chemin passe par trop de liens symboliques"},
+    };
+    const std::vector<std::string> before = names();
+    for (const auto& c : cases) {
+        EXPECT_EQ(writer->writeFile(c.target, "nouveau"),
+                  "Le fichier «\u00a0" + c.target + "\u00a0» n’a pas pu être enregistré\u00a0: " + c.reason);
+    }
+    EXPECT_EQ(contents(path("lecture-seule.txt")), "gardé");
+    EXPECT_EQ(fs::status(path("lecture-seule.txt")).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    EXPECT_EQ(names(), before);
+}
+
+// A save cut short by a kill leaves its temporary file for a moment only: the next writer to start
+// removes it, and the target is as it was.
+TEST_F(FileWriterTest, ASaveKilledMidwayLeavesNoTemporaryFileOnceAWriterStartsAgain)
+{
+    setenv("XDG_STATE_HOME", (folder / "state").c_str(), 1);
+    std::unique_ptr<FileWriter> writer = FileWriter::start();
+    ASSERT_TRUE(writer);
+    ASSERT_EQ(writer->writeFile(path("cible.csv"), "avant"), "");
+    const pid_t process = writer->processId();
+    std::thread killer([&] {
+        for (int wait = 0; wait < 2000; ++wait) {
+            for (const std::string& name : names()) {
+                if (name.rfind(".velmora2-save-", 0) == 0) {
+                    kill(process, SIGKILL);
+                    return;
+                }
+            }
+            usleep(1000);
+        }
+    });
+    const std::string error = writer->writeFile(path("cible.csv"), std::string(64 * 1024 * 1024, 'x'));
+    killer.join();
+    EXPECT_NE(error.find("le programme d’écriture s’est arrêté"), std::string::npos) << error;
+    writer.reset();
+    const auto temporaries = [&] {
+        int count = 0;
+        for (const std::string& name : names()) {
+            count += name.rfind(".velmora2-save-", 0) == 0;
+        }
+        return count;
+    };
+    EXPECT_EQ(temporaries(), 1) << "the kill came in the middle of the save";
+    writer = FileWriter::start();
+    ASSERT_TRUE(writer);
+    EXPECT_GE(writer->openForReading(path("cible.csv")), 0); // the new writer has cleaned up by now
+    EXPECT_EQ(temporaries(), 0);
+    EXPECT_EQ(contents(path("cible.csv")), "avant");
+    unsetenv("XDG_STATE_HOME");
+}
+
+// Under the program's supervisor, a writer killed or stuck is replaced and the save done; a writer
+// of its own that is stuck is given up after the time limit, with a French reason.
+TEST_F(FileWriterTest, AWriterKilledOrStuckIsReplacedAndNoCallWaitsForEver)
+{
+    writer::setStepTimeLimit(std::chrono::milliseconds(500));
+    std::unique_ptr<FileWriter> own = FileWriter::start();
+    ASSERT_TRUE(own);
+    kill(own->processId(), SIGSTOP);
+    EXPECT_NE(own->writeFile(path("arrete.txt"), "1").find("le programme d’écriture ne répond plus"),
+              std::string::npos);
+    own.reset();
+
+    std::fflush(nullptr);
+    const pid_t program = fork();
+    if (program == 0) {
+        // This process becomes the supervisor; its window checks the replacements and ends with
+        // the number of failures, which the supervisor ends with too.
+        WindowSide side;
+        if (startSupervisedWindow(side) != SupervisedStart::window) {
+            _exit(100);
+        }
+        const std::unique_ptr<FileWriter> writer =
+            FileWriter::attach(side.writerChannel, side.writer, side.supervisor);
+        int failures = 0;
+        failures += writer->writeFile(path("un.txt"), "1") != "";
+        kill(writer->processId(), SIGKILL);
+        failures += writer->writeFile(path("deux.txt"), "2") != "";
+        kill(writer->processId(), SIGSTOP);
+        failures += writer->writeFile(path("trois.txt"), "3") != "";
+        failures += writer->processId() == side.writer;
+        _exit(failures);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(program, &status, 0), program);
+    ASSERT_TRUE(WIFEXITED(status)) << status;
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(contents(path("un.txt")) + contents(path("deux.txt")) + contents(path("trois.txt")), "123");
+    writer::setStepTimeLimit(std::chrono::milliseconds(20000));
 }
 
 } // namespace

@@ -77,6 +77,7 @@ public:
         QString title;
         QString text;
         QMessageBox::Icon icon;
+        Qt::TextFormat format;
     };
 
     MessageBoxes()
@@ -87,7 +88,7 @@ public:
             if (!box) {
                 return;
             }
-            seen.push_back({box->windowTitle(), box->text(), box->icon()});
+            seen.push_back({box->windowTitle(), box->text(), box->icon(), box->textFormat()});
             if (whileOpen) {
                 whileOpen();
             }

@@ -16,6 +16,8 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+#include <functional>
+
 using namespace velmora;
 
 namespace {
@@ -368,6 +370,30 @@ private slots:
         QCOMPARE(w.world().substrateAmount, 0);
         QCOMPARE(w.world().enzymeAmount, 0);
         QCOMPARE(w.panel()->GetVariable("nomreac"), QString()); // the start-up stopped at the load
+    }
+
+    // A value is shown as it is written, in the box and on the panel: never read as markup.
+    void aBadValueIsShownAsPlainText()
+    {
+        const QByteArray settings = "[substrat]\n<b>gras</b><img src=\"/etc/passwd\">\n";
+        StartedWindow w(&settings, {1024, 768}, programMovies);
+        QCOMPARE(w.boxes.seen.size(), size_t(1));
+        QCOMPARE(w.boxes.seen[0].text,
+                 QString("'<b>gras</b><img src=\"/etc/passwd\">' is not a valid integer value."));
+        QCOMPARE(w.boxes.seen[0].format, Qt::PlainText);
+        QQuickItem* shown = nullptr;
+        std::function<void(QQuickItem*)> look = [&](QQuickItem* item) {
+            if (item->property("text").toString().startsWith("<b>gras")) {
+                shown = item;
+            }
+            for (QQuickItem* child : item->childItems()) {
+                look(child);
+            }
+        };
+        look(w.panel()->movieRoot());
+        QVERIFY(shown);
+        QCOMPARE(shown->property("textFormat").toInt(),
+                 int(Qt::PlainText)); // not AutoText, which reads markup
     }
 
     void loadingTheDefaultsDuringARunStopsOnlyTheTick()

@@ -78,9 +78,13 @@ time.sleep(12)" >/dev/null 2>&1 &
     # The other user runs the program too, with its own guard.
     mkdir -m 700 "$work/other-runtime"
     chown "$other" "$work/other-runtime"
-    runuser -u "$other" -- env XDG_RUNTIME_DIR="$work/other-runtime" QT_QPA_PLATFORM=offscreen \
-        QT_QUICK_BACKEND=software HOME="$work/other-runtime" "$program" >/dev/null 2>&1 &
+    # Its own process id noted, so that the cleanup ends the program itself, not only runuser.
+    runuser -u "$other" -- sh -c 'echo $$ >"$0/pid"; exec "$@"' "$work/other-runtime" env \
+        XDG_RUNTIME_DIR="$work/other-runtime" QT_QPA_PLATFORM=offscreen QT_QUICK_BACKEND=software \
+        HOME="$work/other-runtime" "$program" >/dev/null 2>&1 &
     pids="$pids $!"
+    sleep 1
+    [ -s "$work/other-runtime/pid" ] && pids="$pids $(cat "$work/other-runtime/pid")"
     sleep 2
     for runtime in "$work/runtime" "" "$work/other-runtime"; do
         if [ -n "$runtime" ]; then

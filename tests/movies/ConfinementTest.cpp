@@ -1,13 +1,16 @@
 // Hostile movies in a process restricted exactly as velmora2 restricts itself. The test process
 // prepares a data folder (the movie and a picture of its own) and an outside folder (a secret
 // picture and two files to keep), then runs the movie in a restricted child process, and last
-// checks that nothing outside was written, emptied or read; the outside folder's names alone may be
-// listed, for the save dialog. No library is mapped from the folders, and no TCP connection made.
+// checks that nothing outside was written, emptied or read, nor even listed but through the writer
+// (as the save dialog lists folders). No library is mapped from the folders, and no TCP connection made.
 // Skipped (77) where the kernel offers no Landlock or no private mount namespace.
 
+#include "files/FileDialog.h"
 #include "files/FileRestriction.h"
+#include "files/FileWriter.h"
 #include "files/NoExecMounts.h"
 #include "flash/TShockwaveFlash.h"
+#include "settings/SettingsFile.h"
 
 #include <QApplication>
 #include <QDir>
@@ -149,6 +152,20 @@ private slots:
         QVERIFY(qgetenv("VELMORA_HOSTILE_PLUGIN_RAN").isEmpty());
     }
 
+    // The settings file is read by the window itself: through a link, only what the window may read
+    // anyway; a class folder's settings file is readable, and nothing else beside it.
+    void theSettingsFileReadsNothingOfTheUsers()
+    {
+        const int linked = velmora::openSettingsFile(QFile::encodeName(data_ + "/velmora.ini").toStdString());
+        QCOMPARE(linked, -EACCES);
+        const QString classFolder = QFileInfo(data_).path() + "/class";
+        const int named =
+            velmora::openSettingsFile(QFile::encodeName(classFolder + "/velmora.ini").toStdString());
+        QVERIFY(named >= 0);
+        close(named);
+        QVERIFY(!QFile(classFolder + "/notes.txt").open(QIODevice::ReadOnly));
+    }
+
     // No TCP: neither a connection (to a server listening on this machine) nor a listening port.
     void noTcpConnectionNorListeningPort()
     {
@@ -180,9 +197,19 @@ private slots:
 
     // The save dialog browses every folder: their names may be listed, their files neither read
     // nor written.
-    void foldersOutsideShowTheirNamesOnly()
+    // The window lists no folder of the user's itself, not even the root; the save dialog's listing
+    // comes from the writer.
+    void foldersOutsideAreListedThroughTheWriterOnly()
     {
-        QCOMPARE(QDir(outside_).entryList(QDir::Files), QStringList({"secret.png", "victim.png", "victim.txt"}));
+        QCOMPARE(QDir(outside_).entryList(QDir::Files), QStringList());
+        QCOMPARE(QDir("/").entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
+        int error = 0;
+        QStringList listed;
+        for (const FileDialog::Entry& entry : FileDialog::listFolder(outside_, {}, error)) {
+            listed << entry.name;
+        }
+        QCOMPARE(error, 0);
+        QCOMPARE(listed, QStringList({"secret.ini", "secret.png", "victim.png", "victim.txt"}));
         QFile text(outside_ + "/victim.txt");
         QVERIFY(!text.open(QIODevice::ReadOnly));
         QVERIFY(!text.open(QIODevice::WriteOnly | QIODevice::Append));
@@ -201,6 +228,8 @@ namespace {
 // single thread), the platform, then the restriction as velmora2 applies it, then the movie.
 int runRestricted(int argc, char** argv, const QString& data, const QString& outside, const QString& root)
 {
+    // The writer of the user's files, started before as velmora2's is.
+    FileWriter::setShared(FileWriter::start());
     const NoExecResult noExec =
         mountPlacesNoExec({QFile::encodeName(root).toStdString()}, programCodePlaces());
     if (!noExec.applied) {
@@ -209,7 +238,7 @@ int runRestricted(int argc, char** argv, const QString& data, const QString& out
     }
     EarlyThread early(outside + "/thread.txt");
     QApplication application(argc, argv);
-    const FileRestriction outcome = restrictProgramFiles(data);
+    const FileRestriction outcome = restrictProgramFiles(data, root + "/class/velmora.ini");
     if (outcome != FileRestriction::applied) {
         early.tryToWrite();
         return outcome == FileRestriction::unavailable ? 77 : 1;
@@ -244,6 +273,18 @@ int main(int argc, char** argv)
     text.close();
     const QByteArray victimPicture = contents(outside + "/victim.png");
     QFile::copy(QStringLiteral(VELMORA_HOSTILE_PLUGIN), data + "/anims/libhostile.so");
+    // A settings file that is a link to a file of the user's, and a class folder's own.
+    QFile secretSettings(outside + "/secret.ini");
+    secretSettings.open(QIODevice::WriteOnly);
+    secretSettings.write("[temperature]\n99\n");
+    secretSettings.close();
+    QFile::link(outside + "/secret.ini", data + "/velmora.ini");
+    QDir().mkpath(root + "/class");
+    for (const char* name : {"/class/velmora.ini", "/class/notes.txt"}) {
+        QFile file(root + name);
+        file.open(QIODevice::WriteOnly);
+        file.write("[temperature]\n20\n");
+    }
     // A server of this machine that the restricted process may not reach.
     const int server = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
     sockaddr_in address{};
@@ -269,7 +310,7 @@ int main(int argc, char** argv)
 
     if (result != 77) {
         const QStringList left = QDir(outside).entryList(QDir::Files | QDir::Hidden);
-        const QStringList expected{"secret.png", "victim.png", "victim.txt"};
+        const QStringList expected{"secret.ini", "secret.png", "victim.png", "victim.txt"};
         if (left != expected) {
             std::fprintf(stderr, "FAIL: the outside folder holds %s\n", qPrintable(left.join(", ")));
             result = 1;
