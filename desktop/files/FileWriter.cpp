@@ -91,8 +91,7 @@ bool FileWriter::replaceWriter()
         return false;
     }
     // The supervisor ends the old writer, starts a new one and hands its channel over.
-    const char ask = 'w';
-    if (!sendAll(supervisor_, &ask, 1, stepTimeLimit())) {
+    if (!sendAll(supervisor_, &askNewWriter, 1, stepTimeLimit())) {
         return false;
     }
     ReplyMessage in;
@@ -223,6 +222,24 @@ int FileWriter::openFolder(const std::string& path)
     return file >= 0 ? file : -EIO;
 }
 
+std::string FileWriter::writeAutosave(std::string_view bytes)
+{
+    const int error = request(autosaveWriteOperation, {}, bytes, nullptr);
+    return error == 0 ? std::string() : errorReason(error);
+}
+
+int FileWriter::openAutosave()
+{
+    int file = -1;
+    const int error = request(autosaveOpenOperation, {}, {}, &file);
+    return error != 0 ? -error : (file >= 0 ? file : -EIO);
+}
+
+void FileWriter::removeAutosave()
+{
+    request(autosaveRemoveOperation, {}, {}, nullptr);
+}
+
 FileWriter* FileWriter::shared()
 {
     return sharedWriter().get();
@@ -282,4 +299,32 @@ int openUserFolder(const std::string& path)
         }
     }
     return openHere(path, openFolderFlags);
+}
+
+std::string saveAutosave(std::string_view bytes)
+{
+    if (FileWriter* writer = FileWriter::shared()) {
+        return writer->writeAutosave(bytes);
+    }
+    const int error = writeAutosave(bytes);
+    return error == 0 ? std::string() : errorReason(error);
+}
+
+int openAutosaveFile()
+{
+    if (FileWriter* writer = FileWriter::shared()) {
+        return writer->openAutosave();
+    }
+    int file = -1;
+    const int error = openAutosave(file);
+    return error == 0 ? file : -error;
+}
+
+void removeAutosaveFile()
+{
+    if (FileWriter* writer = FileWriter::shared()) {
+        writer->removeAutosave();
+    } else {
+        removeAutosave();
+    }
 }

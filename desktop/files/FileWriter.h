@@ -62,6 +62,12 @@ public:
     // a file descriptor for the caller to close, or -errno (-ECHILD when no writer answers).
     int openFolder(const std::string& path);
 
+    // The window's autosave, kept by the writer in the program's state folder: written whole (empty
+    // text, or the reason), opened for reading (as openForReading), removed.
+    std::string writeAutosave(std::string_view bytes);
+    int openAutosave();
+    void removeAutosave();
+
     pid_t processId() const;
 
     // The writer that main() started for the program, or null.
@@ -90,6 +96,9 @@ private:
 std::string saveUserFile(const std::string& path, std::string_view bytes);
 int openUserFile(const std::string& path);
 int openUserFolder(const std::string& path);
+std::string saveAutosave(std::string_view bytes);
+int openAutosaveFile();
+void removeAutosaveFile();
 std::string saveUserWorkbook(const std::string& path, std::string_view workbookMessage);
 std::string printUserDocument(const std::string& printer, const std::string& title, int copies,
                               std::string_view pdf);

@@ -33,21 +33,27 @@ bool isWriterTemporaryName(const std::string& name)
            name.size() > std::char_traits<char>::length(temporaryPrefix);
 }
 
-WriterJournal::WriterJournal()
+std::string programStateFolder()
 {
     const char* state = std::getenv("XDG_STATE_HOME");
     const char* home = std::getenv("HOME");
-    std::string base;
+    std::string folder;
     if (state && state[0] == '/') {
-        base = state;
+        folder = std::string(state) + "/velmora2";
     } else if (home && home[0] == '/') {
-        base = std::string(home) + "/.local/state";
-    } else {
-        return;
+        folder = std::string(home) + "/.local/state/velmora2";
     }
-    folder_ = base + "/velmora2/unfinished-saves";
-    if (!makeFolders(folder_)) {
-        folder_.clear();
+    return !folder.empty() && makeFolders(folder) ? folder : std::string();
+}
+
+WriterJournal::WriterJournal()
+{
+    const std::string state = programStateFolder();
+    if (!state.empty()) {
+        folder_ = state + "/unfinished-saves";
+        if (!makeFolders(folder_)) {
+            folder_.clear();
+        }
     }
 }
 

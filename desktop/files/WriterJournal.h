@@ -29,5 +29,9 @@ private:
     std::string folder_;
 };
 
+// The program's state folder, $XDG_STATE_HOME/velmora2 (~/.local/state/velmora2), made when
+// missing; empty when there is no home to keep it in.
+std::string programStateFolder();
+
 // Whether `name` (without its folder) is the name of a writer's temporary file.
 bool isWriterTemporaryName(const std::string& name);

@@ -248,6 +248,16 @@ int openFile(const std::string& path, int flags, int& file)
             error = openFile(path, openForReadingFlags, file);
         } else if (request.operation == openFolderOperation && request.dataSize == 0) {
             error = openFile(path, O_RDONLY | O_DIRECTORY | O_NONBLOCK | O_CLOEXEC, file);
+        } else if (request.operation == autosaveWriteOperation && request.dataSize <= largestMessage) {
+            std::string data(static_cast<std::size_t>(request.dataSize), '\0');
+            if (!receiveAll(channel, data.data(), data.size())) {
+                _exit(0);
+            }
+            error = writeAutosave(data);
+        } else if (request.operation == autosaveOpenOperation && request.dataSize == 0) {
+            error = openAutosave(file);
+        } else if (request.operation == autosaveRemoveOperation && request.dataSize == 0) {
+            error = removeAutosave();
         } else {
             _exit(1); // not a request of ours
         }
@@ -262,6 +272,31 @@ int openFile(const std::string& path, int flags, int& file)
 }
 
 } // namespace
+
+std::string autosavePath()
+{
+    const std::string folder = programStateFolder();
+    return folder.empty() ? std::string() : folder + "/autosave.velmora";
+}
+
+int writeAutosave(std::string_view bytes)
+{
+    const std::string path = autosavePath();
+    return path.empty() ? ENOENT : writeFileAtomically(path, bytes);
+}
+
+int openAutosave(int& file)
+{
+    const std::string path = autosavePath();
+    file = -1;
+    return path.empty() ? ENOENT : openFile(path, openForReadingFlags | O_NOFOLLOW, file);
+}
+
+int removeAutosave()
+{
+    const std::string path = autosavePath();
+    return path.empty() || unlink(path.c_str()) == 0 || errno == ENOENT ? 0 : errno;
+}
 
 WriterProcess startWriterProcess()
 {

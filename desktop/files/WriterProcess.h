@@ -28,3 +28,10 @@ int writeWorkbookFile(const std::string& path, std::string_view message);
 
 // A PDF document to the printing system, as one job.
 int printPdf(const std::string& printer, const std::string& title, int copies, std::string_view pdf);
+
+// The window's autosave ($XDG_STATE_HOME/velmora2/autosave.velmora): written atomically, opened
+// for reading (a file descriptor in `file`), removed. 0 or an errno value.
+std::string autosavePath();
+int writeAutosave(std::string_view bytes);
+int openAutosave(int& file);
+int removeAutosave();

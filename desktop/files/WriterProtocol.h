@@ -28,7 +28,15 @@ enum Operation : std::uint32_t
     workbookOperation = 3,
     printOperation = 4,
     openFolderOperation = 5,
+    // The window's autosave, at a place the writer knows: $XDG_STATE_HOME/velmora2/autosave.velmora.
+    autosaveWriteOperation = 6,
+    autosaveOpenOperation = 7,
+    autosaveRemoveOperation = 8,
 };
+
+// What the window asks the program's supervisor (Supervisor.h), one byte each.
+constexpr char askNewWriter = 'w';
+constexpr char askRestart = 'r';
 
 constexpr std::uint64_t largestMessage = 256u * 1024 * 1024; // a workbook's rows or a report's pages
 constexpr std::uint32_t longestPath = PATH_MAX;

@@ -44,7 +44,8 @@ struct ScriptWatchdog::State
     int busyDepth = 0;
     Heartbeat* heartbeat = nullptr;
     std::string guiSchedulerStatistics; // /proc/self/task/<GUI thread>/schedstat
-    bool stallHandled = false; // the engines running a script in this hold are interrupted
+    bool stallHandled = false;          // the engines running a script in this hold are interrupted
+    bool heldByMovie = false;           // one of them was: this hold is a movie's
     milliseconds heldTooLongAfter{0};
     std::function<void()> heldTooLong;
     bool heldTooLongCalled = false;
@@ -59,6 +60,7 @@ struct ScriptWatchdog::State
     {
         lastBeat = Clock::now();
         stallHandled = false;
+        heldByMovie = false;
     }
 
     std::vector<Watched>::iterator find(QJSEngine* engine)
@@ -76,6 +78,7 @@ struct ScriptWatchdog::State
             }
             watched.stopped = true;
             watched.engine->setInterrupted(true);
+            heldByMovie = true;
             std::fprintf(
                 stderr,
                 "velmora2: a script of the movie %s held the window for %lld ms: the movie's scripts are "
@@ -207,7 +210,7 @@ void ScriptWatchdog::State::watch()
         if (!stallHandled) {
             stopRunningScripts(held);
         }
-        if (heldTooLong && !heldTooLongCalled && held > limit + heldTooLongAfter) {
+        if (heldTooLong && heldByMovie && !heldTooLongCalled && held > limit + heldTooLongAfter) {
             heldTooLongCalled = true;
             const std::function<void()> action = heldTooLong;
             lock.unlock();

@@ -54,9 +54,10 @@ public:
     // For tests, which cannot wait long.
     void setTimeLimit(std::chrono::milliseconds limit);
 
-    // Called once, from the watchdog's thread, when the event loop has been held for `after`
-    // beyond the time limit although the engines were interrupted (a native step that no
-    // interruption ends): the window can then only be given back by starting again.
+    // Called once, from the watchdog's thread, when a movie's script held the event loop beyond the
+    // time limit and it is still held `after` later although its engine was interrupted (a native
+    // step that no interruption ends): the window can then only be given back by starting again.
+    // A hold that is no movie's (a slow disk) does not count.
     void setHeldTooLong(std::chrono::milliseconds after, std::function<void()> action);
 
     // Stops the scripts of the movie that `engine` runs, as for an endless script (a movie that did

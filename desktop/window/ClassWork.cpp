@@ -26,6 +26,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QStandardPaths>
+#include <QTimer>
 
 #include <sstream>
 
@@ -291,6 +292,54 @@ void ClassWork::applyDocument(const ExperimentDocument& document)
     }
 }
 
+void ClassWork::restoreRun(const RunSoFar& run)
+{
+    const ExperimentSettings after = document_.settings; // the panel when the document was written
+    replaying_ = true;
+    const auto changesAt = [&](std::int32_t tick) {
+        for (const PanelEvent& event : run.settings.events) {
+            if (event.tick == tick) {
+                const bool temperature = event.variable == PanelEvent::Variable::temperature;
+                window_->FlashBut->SetVariable(temperature ? "valeurtemp" : "valeurph",
+                                               QString::number(event.value));
+                bypassLocks_ = true;
+                window_->FlashButFSCommand(
+                    temperature ? QStringLiteral("changetemp") : QStringLiteral("changeph"), {});
+                bypassLocks_ = false;
+            }
+        }
+    };
+    ExperimentSettings start = run.settings;
+    start.events.clear();
+    applySettings(start);
+    window_->world_->random.state = run.seed;
+    window_->recommencer1Click();
+    changesAt(0);
+    forEachTick(1, run.ticks, [&](std::int32_t tick) {
+        window_->Timer2Timer();
+        changesAt(tick);
+    });
+    if (window_->Timer2->isActive()) {
+        window_->Pause1Click();
+    }
+    // The quantities changed on the panel since (each suspends the run and waits for the next start).
+    const std::pair<std::int32_t ExperimentSettings::*, const char*> quantities[] = {
+        {&ExperimentSettings::enzyme, "enz"},
+        {&ExperimentSettings::substrate, "sub"},
+        {&ExperimentSettings::other, "autre"}};
+    for (const auto& [quantity, name] : quantities) {
+        if (after.*quantity != run.settings.*quantity) {
+            window_->FlashBut->SetVariable(QStringLiteral("valeur%1").arg(name),
+                                           QString::number(after.*quantity));
+            bypassLocks_ = true;
+            window_->FlashButFSCommand(QStringLiteral("change%1").arg(name), {});
+            bypassLocks_ = false;
+        }
+    }
+    window_->Timer1Timer(); // the scene as it stood, drawn once
+    replaying_ = false;
+}
+
 void ClassWork::applySettings(const ExperimentSettings& settings)
 {
     World& world = *window_->world_;
@@ -520,6 +569,9 @@ void ClassWork::tickDone()
 
 void ClassWork::applyTimedChanges()
 {
+    if (replaying_) {
+        return; // the run's own changes are played again, these among them
+    }
     // The timed changes of the scenario, as if made on the panel after that many ticks.
     for (const PanelEvent& event : document_.settings.events) {
         if (event.tick != ticksRun_) {
@@ -551,6 +603,9 @@ void ClassWork::curveComputed(const ActivityCurveRecord& curve)
 
 void ClassWork::note(const QString& text)
 {
+    if (replaying_) {
+        return;
+    }
     if (document_.log.size() >= 10000) {
         return;
     }

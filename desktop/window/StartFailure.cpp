@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <pthread.h>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -31,6 +32,9 @@ QString translated(const char* sentence)
     return text.isEmpty() ? QString::fromUtf8(sentence) : text;
 }
 
+const char* const staysHeld = QT_TRANSLATE_NOOP(
+    "StartFailure", "La fenêtre reste bloquée par une animation, même relancée\u00a0: le logiciel s’arrête. "
+                    "L’expérience en cours sera proposée au prochain démarrage.");
 const char* const onStandardError = QT_TRANSLATE_NOOP("StartFailure", "velmora2\u00a0: %1");
 
 void sayOnStandardError(const QString& sentence)
@@ -86,6 +90,12 @@ void endBecauseThreadsRefused()
 {
     sayOnStandardError(translated(threadsRefused));
     std::_Exit(1);
+}
+
+void endBecauseWindowStaysHeld()
+{
+    sayOnStandardError(translated(staysHeld));
+    _exit(1);
 }
 
 void endBecauseWriterRefused(int argc, char** argv)

@@ -15,6 +15,10 @@ bool threadsCanStart(int count);
 // toolkit itself needs threads to show one.
 [[noreturn]] void endBecauseThreadsRefused();
 
+// Says that the window stays held by a movie even once started again, and ends the program with
+// status 1: its experiment is left for the next start. No box: it is the supervisor's to say.
+[[noreturn]] void endBecauseWindowStaysHeld();
+
 // Says that the writer of the user's files cannot be started, in a box too, and ends the program
 // with status 1.
 [[noreturn]] void endBecauseWriterRefused(int argc, char** argv);

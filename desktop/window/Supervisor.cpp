@@ -2,8 +2,10 @@
 
 #include "files/WriterProcess.h"
 #include "files/WriterProtocol.h"
+#include "window/StartFailure.h"
 
 #include <cerrno>
+#include <chrono>
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
@@ -20,9 +22,26 @@ struct Supervision
 {
     pid_t window = -1;
     pid_t writer = -1;
-    int control = -1; // the supervisor's end
-    int signals = -1; // a signalfd
+    int control = -1;    // the supervisor's end
+    int signalFile = -1; // a signalfd
+    sigset_t before;     // the signal mask to give a new window
+    std::chrono::steady_clock::time_point restarted{};
+    bool everRestarted = false;
 };
+
+// In a new window's process: it ends with its supervisor, and has nothing of the supervisor's.
+void becomeWindow(pid_t supervisor, const sigset_t& before, int supervisorEnd, int signalFile)
+{
+    prctl(PR_SET_PDEATHSIG, SIGKILL);
+    if (getppid() != supervisor) {
+        _exit(1);
+    }
+    if (signalFile >= 0) {
+        close(signalFile);
+    }
+    sigprocmask(SIG_SETMASK, &before, nullptr);
+    close(supervisorEnd);
+}
 
 // Hands a new writer's channel to the window, with its process id (-1 and no channel when the
 // system refuses one).
@@ -66,16 +85,59 @@ void endWriter(pid_t writer)
     _exit(WIFEXITED(status) ? WEXITSTATUS(status) : 1);
 }
 
-[[noreturn]] void supervise(Supervision& supervision)
+// Ends the window held for good and starts another, with a new writer and a new channel to the
+// supervisor. True in the new window's process (with `side` set); false in the supervisor's.
+bool startAgain(Supervision& supervision, WindowSide& side)
+{
+    const auto now = std::chrono::steady_clock::now();
+    kill(supervision.window, SIGKILL);
+    while (waitpid(supervision.window, nullptr, 0) < 0 && errno == EINTR) {
+    }
+    endWriter(supervision.writer);
+    supervision.writer = -1;
+    if (supervision.everRestarted && now - supervision.restarted < std::chrono::minutes(1)) {
+        endBecauseWindowStaysHeld(); // the experiment stays for the next start
+    }
+    supervision.everRestarted = true;
+    supervision.restarted = now;
+    if (supervision.control >= 0) {
+        close(supervision.control);
+        supervision.control = -1;
+    }
+    int control[2];
+    const WriterProcess writer = socketpair(AF_UNIX, SOCK_SEQPACKET | SOCK_CLOEXEC, 0, control) == 0
+                                     ? startWriterProcess()
+                                     : WriterProcess{};
+    const pid_t supervisor = getpid();
+    const pid_t window = writer.process > 0 ? fork() : -1;
+    if (window < 0) {
+        endWriter(writer.process);
+        endBecauseThreadsRefused();
+    }
+    if (window == 0) {
+        becomeWindow(supervisor, supervision.before, control[0], supervision.signalFile);
+        side = {writer.channel, writer.process, control[1], true};
+        return true;
+    }
+    close(writer.channel);
+    close(control[1]);
+    supervision.window = window;
+    supervision.writer = writer.process;
+    supervision.control = control[0];
+    return false;
+}
+
+// The supervisor's loop: returns only in a window started again (see startAgain).
+void supervise(Supervision& supervision, WindowSide& side)
 {
     for (;;) {
-        pollfd watched[2] = {{supervision.signals, POLLIN, 0}, {supervision.control, POLLIN, 0}};
+        pollfd watched[2] = {{supervision.signalFile, POLLIN, 0}, {supervision.control, POLLIN, 0}};
         if (poll(watched, supervision.control >= 0 ? 2 : 1, -1) < 0) {
             continue;
         }
         if (watched[0].revents & POLLIN) {
             signalfd_siginfo received;
-            if (read(supervision.signals, &received, sizeof received) == sizeof received &&
+            if (read(supervision.signalFile, &received, sizeof received) == sizeof received &&
                 received.ssi_signo != SIGCHLD) {
                 kill(supervision.window, static_cast<int>(received.ssi_signo)); // the window decides
             }
@@ -97,7 +159,7 @@ void endWriter(pid_t writer)
                 supervision.control = -1;
                 continue;
             }
-            if (asked == 'w') {
+            if (asked == writer::askNewWriter) {
                 endWriter(supervision.writer);
                 const WriterProcess started = startWriterProcess();
                 supervision.writer = started.process;
@@ -105,6 +167,8 @@ void endWriter(pid_t writer)
                 if (started.channel >= 0) {
                     close(started.channel);
                 }
+            } else if (asked == writer::askRestart && startAgain(supervision, side)) {
+                return;
             }
         }
     }
@@ -147,26 +211,21 @@ SupervisedStart startSupervisedWindow(WindowSide& side)
         return refused(SupervisedStart::windowRefused);
     }
     if (window == 0) {
-        // The window: it ends with its supervisor.
-        prctl(PR_SET_PDEATHSIG, SIGKILL);
-        if (getppid() != supervisor) {
-            _exit(1);
-        }
-        sigprocmask(SIG_SETMASK, &before, nullptr);
-        close(control[0]);
-        side = {writer.channel, writer.process, control[1]};
+        becomeWindow(supervisor, before, control[0], -1);
+        side = {writer.channel, writer.process, control[1], false};
         return SupervisedStart::window;
     }
     close(writer.channel);
     close(control[1]);
-    Supervision supervision{window, writer.process, control[0], -1};
-    supervision.signals = signalfd(-1, &handled, SFD_CLOEXEC);
-    if (supervision.signals < 0) {
+    Supervision supervision{window, writer.process, control[0], -1, before};
+    supervision.signalFile = signalfd(-1, &handled, SFD_CLOEXEC);
+    if (supervision.signalFile < 0) {
         // No way to hear of the window: wait for it as a plain parent does.
         int status = 0;
         while (waitpid(window, &status, 0) < 0 && errno == EINTR) {
         }
         endAsTheWindow(supervision, status);
     }
-    supervise(supervision);
+    supervise(supervision, side);
+    return SupervisedStart::window; // a window started again
 }

@@ -4,7 +4,10 @@
 #include "files/FileRestriction.h"
 #include "files/FileWriter.h"
 #include "files/NoExecMounts.h"
+#include "files/WriterProtocol.h"
+#include "flash/ScriptWatchdog.h"
 #include "process/StandardStreams.h"
+#include "window/Autosave.h"
 #include "window/CommandLine.h"
 #include "window/DesktopIdentity.h"
 #include "window/ErrorReport.h"
@@ -19,7 +22,9 @@
 #include <QDir>
 #include <QTimer>
 
+#include <chrono>
 #include <cstdio>
+#include <sys/socket.h>
 
 // Before anything opens a file: with its standard streams closed, the program would give their
 // numbers to the writer's channel or the display's connection, and write its messages into them.
@@ -122,8 +127,30 @@ int main(int argc, char** argv)
     }
     window.show();
     QTimer::singleShot(0, &window, [&threads] { threads.reset(); });
-    if (!fileToOpen.empty()) {
-        window.openExperimentFile(QString::fromLocal8Bit(fileToOpen.c_str()));
-    }
-    return QApplication::exec();
+
+    // Nothing lost when the window dies: the experiment kept every 10 s, taken up at the next start
+    // (a file given on the command line is opened unless the interrupted experiment is taken up).
+    Autosave autosave(*window.classWork());
+    QTimer::singleShot(0, &window, [&] {
+        if (!autosave.offerResumption(&window, side.resume) && !fileToOpen.empty()) {
+            window.openExperimentFile(QString::fromLocal8Bit(fileToOpen.c_str()));
+        }
+    });
+    // A movie that holds the window where no interruption reaches it (a native step that never
+    // returns): the experiment is saved as it was a second before, and the supervisor starts a new
+    // window, which takes it up again.
+    const int supervisor = side.supervisor;
+    ScriptWatchdog::instance().setHeldTooLong(std::chrono::seconds(5), [supervisor, &autosave] {
+        const bool saved = autosave.saveLatest();
+        std::fprintf(stderr,
+                     "velmora2: a movie holds the window and no interruption frees it: %s, the window starts "
+                     "again\n",
+                     saved ? "the experiment is saved" : "the experiment could not be saved");
+        send(supervisor, &writer::askRestart, 1, MSG_NOSIGNAL);
+    });
+
+    const int status = QApplication::exec();
+    ScriptWatchdog::instance().setHeldTooLong(std::chrono::seconds(5), {});
+    autosave.finish(); // closed as it should: nothing to take up next time
+    return status;
 }

@@ -92,13 +92,14 @@ public:
             if (whileOpen) {
                 whileOpen();
             }
-            box->done(QMessageBox::Ok);
+            box->done(answer);
         });
         timer_.start();
     }
 
     std::vector<Seen> seen;
     std::function<void()> whileOpen;
+    int answer = QMessageBox::Ok; // the button each box is answered with
 
 private:
     QTimer timer_;
