@@ -1,6 +1,7 @@
 #include "flash/TShockwaveFlash.h"
 
 #include "flash/ControlKeys.h"
+#include "flash/MovieAccessibility.h"
 #include "flash/ScriptWatchdog.h"
 #include "render/SpriteImageProvider.h"
 #include "render/SpriteSet.h"
@@ -102,6 +103,7 @@ TShockwaveFlash::TShockwaveFlash(QWidget* parent) : QQuickWidget((useSoftwareRen
     ScriptWatchdog::instance().watch(engine());
     connect(quickWindow(), &QQuickWindow::activeFocusItemChanged, this,
             &TShockwaveFlash::followFocusedControl);
+    MovieAccessibility::adopt(this, quickWindow());
 }
 
 TShockwaveFlash::~TShockwaveFlash()
@@ -137,6 +139,7 @@ void TShockwaveFlash::setMovie(const QString& path)
         showNotice(tr("Animation illisible\u00a0: %1").arg(file.fileName()));
         return;
     }
+    MovieAccessibility::movieLoaded();
     connect(movieRoot(), SIGNAL(fsCommand(QString, QString)), this, SIGNAL(FSCommand(QString, QString)),
             Qt::QueuedConnection);
 }
@@ -174,6 +177,20 @@ void TShockwaveFlash::followFocusedControl()
     if (focusedControl_) {
         focusedControl_->installEventFilter(this);
     }
+}
+
+void TShockwaveFlash::announceFocusedControl()
+{
+    // Entering the player, Qt Quick tells of the control, then the window of the player itself: the
+    // control is told again, last.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (hasFocus()) {
+                MovieAccessibility::announceFocus(quickWindow()->activeFocusItem());
+            }
+        },
+        Qt::QueuedConnection);
 }
 
 bool TShockwaveFlash::eventFilter(QObject* watched, QEvent* event)
@@ -224,6 +241,7 @@ bool TShockwaveFlash::focusNextPrevChild(bool next)
 void TShockwaveFlash::focusInEvent(QFocusEvent* event)
 {
     QQuickWidget::focusInEvent(event);
+    announceFocusedControl();
     const bool forward = event->reason() == Qt::TabFocusReason;
     if (!forward && event->reason() != Qt::BacktabFocusReason) {
         return;

@@ -23,6 +23,9 @@ class QQuickItem;
 // at its last). A button that the keyboard brought the focus to takes Space, Enter and Return,
 // a check box Space, before the window's shortcut keys; a control focused with the mouse leaves
 // them to the window.
+//
+// A screen reader finds the movie's controls as children of the player, and is told which one has
+// the focus (MovieAccessibility).
 class TShockwaveFlash : public QQuickWidget
 {
     Q_OBJECT
@@ -35,7 +38,7 @@ public:
     QString movie() const { return moviePath_; }
 
     void Play();
-    void Rewind(); // to frame 1, stopped
+    void Rewind();             // to frame 1, stopped
     void GotoFrame(int frame); // the main timeline shows that frame, stopped
     void TGotoFrame(const QString& clip, int frame);
     void SetVariable(const QString& name, const QString& value);
@@ -59,6 +62,7 @@ signals:
 private:
     QObject* findClip(const QString& clip) const;
     void followFocusedControl();
+    void announceFocusedControl();        // to a screen reader
     void showNotice(const QString& text); // in place of a movie that cannot be shown; empty hides it
 
     MovieSandbox sandbox_;
