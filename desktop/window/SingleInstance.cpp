@@ -19,8 +19,7 @@ bool acquireSingleInstanceGuard(const char* name)
     // An abstract name starts with a zero byte and lives only as long as its socket.
     const int length = std::snprintf(address.sun_path + 1, sizeof(address.sun_path) - 1, "%s.%u", name,
                                      static_cast<unsigned>(getuid()));
-    const auto size =
-        static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + 1 + static_cast<std::size_t>(length));
+    const auto size = static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + 1 + static_cast<std::size_t>(length));
     if (bind(guard, reinterpret_cast<const sockaddr*>(&address), size) == 0) {
         return true; // held until the process ends
     }

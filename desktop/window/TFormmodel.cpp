@@ -2,17 +2,19 @@
 
 #include "window/ModelTexts.h"
 
+#include "files/DataFolder.h"
+#include "window/ErrorReport.h"
+#include "files/FileWriter.h"
+#include "graph/GraphMenu.h"
+#include "window/WindowAccessibility.h"
 #include "experiment/Comment.h"
 #include "experiment/Lifecycle.h"
 #include "experiment/PanelCommands.h"
 #include "experiment/ReactionChoice.h"
 #include "experiment/TemperaturePh.h"
-#include "files/DataFolder.h"
-#include "files/FileWriter.h"
 #include "flash/TFormFlash.h"
 #include "flash/TFormInfo.h"
 #include "flash/TShockwaveFlash.h"
-#include "graph/GraphMenu.h"
 #include "lab/Experiment.h"
 #include "model/Tick.h"
 #include "model/TimeCourse.h"
@@ -23,8 +25,6 @@
 #include "render/SpriteSet.h"
 #include "settings/IntegerText.h"
 #include "settings/SettingsFile.h"
-#include "window/ErrorReport.h"
-#include "window/WindowAccessibility.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -1,11 +1,11 @@
 // velmora2: the program's entry.
 
-#include "files/DataFolder.h"
-#include "files/FileRestriction.h"
-#include "files/FileWriter.h"
 #include "window/CommandLine.h"
+#include "files/DataFolder.h"
 #include "window/DesktopIdentity.h"
 #include "window/ErrorReport.h"
+#include "files/FileRestriction.h"
+#include "files/FileWriter.h"
 #include "window/GraphicalScreen.h"
 #include "window/SingleInstance.h"
 #include "window/TFormmodel.h"
