@@ -6,6 +6,7 @@
 #include <QTextDocumentFragment>
 #include <QWidget>
 #include <QtQuick/private/qaccessiblequickitem_p.h>
+#include <QtQuick/private/qquickaccessibleattached_p.h>
 #include <QtQuick/private/qquickitem_p.h>
 
 namespace {
@@ -62,6 +63,24 @@ public:
             state.invisible = state.invisible || !player->isVisible();
         }
         return state;
+    }
+
+    // A screen reader's press clicks a Quick button, which does not answer it itself; a control of
+    // the movie's own making answers with `Accessible.onPressAction`.
+    void doAction(const QString& action) override
+    {
+        QQuickAccessibleAttached* attached = QQuickAccessibleAttached::attachedProperties(item());
+        if (attached && attached->doAction(action)) {
+            return;
+        }
+        if (action == pressAction() && item()->inherits("QQuickAbstractButton") && item()->isEnabled()) {
+            if (item()->property("checkable").toBool()) {
+                QMetaObject::invokeMethod(item(), "toggle");
+            }
+            QMetaObject::invokeMethod(item(), "clicked");
+            return;
+        }
+        QAccessibleQuickItem::doAction(action);
     }
 
     // Quick's sliders name their ends `from` and `to`.
