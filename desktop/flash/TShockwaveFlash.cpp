@@ -18,6 +18,8 @@
 #include <QTextStream>
 #include <QVBoxLayout>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 
 namespace {
@@ -79,6 +81,51 @@ KeysTaken keysTakenBy(QQuickItem* control)
     default:
         return KeysTaken::none;
     }
+}
+
+// The keys that a Quick slider leaves to its movie: Up and Down as Right and Left, Page Up and Page
+// Down by a tenth of its range, Home and End to its ends. False for another control or key.
+bool moveSlider(QQuickItem* control, const QKeyEvent& key)
+{
+    if (!control || !control->inherits("QQuickSlider") || key.modifiers() != Qt::NoModifier) {
+        return false;
+    }
+    const double from = control->property("from").toDouble();
+    const double to = control->property("to").toDouble();
+    const double value = control->property("value").toDouble();
+    const double step = control->property("stepSize").toDouble() > 0
+                            ? control->property("stepSize").toDouble()
+                            : std::abs(to - from) / 100;
+    const double page = std::max(step, std::floor(std::abs(to - from) / 10 / step) * step);
+    double target = value;
+    switch (key.key()) {
+    case Qt::Key_Up:
+        target = value + step;
+        break;
+    case Qt::Key_Down:
+        target = value - step;
+        break;
+    case Qt::Key_PageUp:
+        target = value + page;
+        break;
+    case Qt::Key_PageDown:
+        target = value - page;
+        break;
+    case Qt::Key_Home:
+        target = from;
+        break;
+    case Qt::Key_End:
+        target = to;
+        break;
+    default:
+        return false;
+    }
+    target = std::clamp(target, std::min(from, to), std::max(from, to));
+    if (target != value) {
+        control->setProperty("value", target);
+        QMetaObject::invokeMethod(control, "moved");
+    }
+    return true;
 }
 
 bool isTakenBy(QQuickItem* control, const QKeyEvent& key)
@@ -206,6 +253,10 @@ bool TShockwaveFlash::eventFilter(QObject* watched, QEvent* event)
 void TShockwaveFlash::keyPressEvent(QKeyEvent* event)
 {
     QQuickWidget::keyPressEvent(event);
+    if (!event->isAccepted() && moveSlider(quickWindow()->activeFocusItem(), *event)) {
+        event->accept();
+        return;
+    }
     if (event->isAccepted() || !isPlainEnter(*event) ||
         keysTakenBy(quickWindow()->activeFocusItem()) != KeysTaken::spaceAndEnter) {
         return;

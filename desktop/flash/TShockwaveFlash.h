@@ -22,7 +22,8 @@ class QQuickItem;
 // on to the window's other controls (Tab entering the movie starts at its first control, Shift+Tab
 // at its last). A button that the keyboard brought the focus to takes Space, Enter and Return,
 // a check box Space, before the window's shortcut keys; a control focused with the mouse leaves
-// them to the window.
+// them to the window. A slider moves with the arrow keys, Page Up and Page Down (a tenth of its
+// range), Home and End, unless its movie answers these keys itself.
 //
 // A screen reader finds the movie's controls as children of the player, and is told which one has
 // the focus (MovieAccessibility).

@@ -368,6 +368,15 @@ private slots:
             QCOMPARE(control->objectName(), QString(e.control));
             QCOMPARE(accessibleOf(control)->role(), e.role);
             QCOMPARE(accessibleOf(control)->text(QAccessible::Name), noBreak(e.name));
+            if (e.role == QAccessible::Slider) {
+                // A lesson's slider (-10 to 80 °C) takes the keys of the panel's.
+                for (const auto& [key, value] :
+                     {std::pair{Qt::Key_End, 80}, std::pair{Qt::Key_PageDown, 71},
+                      std::pair{Qt::Key_Down, 70}, std::pair{Qt::Key_Home, -10}, std::pair{Qt::Key_Up, -9}}) {
+                    QTest::keyClick(&player, key);
+                    QCOMPARE(control->property("value").toInt(), value);
+                }
+            }
             QTest::keyClick(&player, Qt::Key_Tab);
         }
         // Past the last control, the first again: the viewer holds no other.
