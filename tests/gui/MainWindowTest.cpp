@@ -138,7 +138,7 @@ private slots:
         row("Hydrolysedumaltose1", "Hydrolyse du &maltose", "", "radio");
         row("Hydrolysedelamylose1", "Hydrolyse de l'&amylose", "", "radio");
         row("Performances1", "Affic&hage", "", "");
-        row("purger1", "&Purger les produits", "Shift+P", "");
+        row("purger1", "P&urger les produits", "Shift+P", "");
         row("Nombremaximaldeproduitslcran1", "&Nombre maximal de produits à l'écran :", "", "");
         row("N101", "10", "", "radio");
         row("N201", "20", "", "radio");
