@@ -72,7 +72,7 @@ public:
                 {VELMORA_TRANSLATABLE(
                      "ExperimentFile",
                      "Le fichier «\u00a0%1\u00a0» n’est pas une expérience de Velmora\u00a0: la clé "
-                     "«\u00a0format\u00a0» doit valoir «\u00a0velmora-experiment\u00a0»."),
+                     "«\u00a0" "format\u00a0» doit valoir «\u00a0velmora-experiment\u00a0»."),
                  {fileName_}}};
         }
         const auto version = root.find("version");

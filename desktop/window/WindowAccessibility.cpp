@@ -1,7 +1,7 @@
 #include "window/WindowAccessibility.h"
 
-#include "flash/ControlKeys.h"
 #include "window/ModelTexts.h"
+#include "flash/ControlKeys.h"
 
 #include "model/SceneDescription.h"
 
