@@ -1,6 +1,7 @@
 #include "batch/BatchOptions.h"
 
 #include "experiment/Lifecycle.h"
+#include "model/BoxVolume.h"
 #include "plot/ChartRenderer.h"
 #include "settings/IntegerText.h"
 
@@ -61,6 +62,19 @@ bool readScene(std::string_view text, SceneSize& scene, std::string& error)
     }
     return readInteger("--scene", text.substr(0, cross), 1, largestSceneSide, scene.width, error) &&
            readInteger("--scene", text.substr(cross + 1), 1, largestSceneSide, scene.height, error);
+}
+
+// --volume PERCENT: the box of that volume.
+bool readVolume(std::string_view text, SceneSize& scene, std::string& error)
+{
+    const std::optional<std::int32_t> percent = parseDecimalInteger(text);
+    const std::optional<SceneSize> box = percent ? boxForVolume(*percent) : std::nullopt;
+    if (!box) {
+        error = "--volume: " + quoted(text) + " is not 25, 50, 100, 200 or 400";
+        return false;
+    }
+    scene = *box;
+    return true;
 }
 
 bool readEvent(std::string_view text, BatchEvent& event, std::string& error)
@@ -214,6 +228,9 @@ std::string contradiction(const BatchCommandLine& line, const std::vector<std::s
     const auto was = [&](std::string_view option) {
         return std::find(given.begin(), given.end(), option) != given.end();
     };
+    if (was("--volume") && was("--scene")) {
+        return "--volume: --scene gives the box already; give one of them";
+    }
     if (o.sweeps.empty()) {
         for (const std::string_view option : {"--measure", "--repeat", "--table", "--plot", "--compare"}) {
             if (was(option)) {
@@ -267,9 +284,10 @@ BatchCommandLine parseBatchCommandLine(const std::vector<std::string_view>& argu
             continue;
         }
         static constexpr std::string_view known[]{
-            "--reaction", "--temperature",  "--ph",     "--enzyme", "--substrate", "--other", "--symbols",
-            "--scene",    "--max-products", "--ticks",  "--event",  "--csv",       "--dump",  "--seed",
-            "--sweep",    "--measure",      "--repeat", "--jobs",   "--table",     "--plot",  "--compare"};
+            "--reaction", "--temperature", "--ph",           "--enzyme",  "--substrate", "--other",
+            "--symbols",  "--scene",       "--max-products", "--ticks",   "--event",     "--csv",
+            "--dump",     "--seed",        "--sweep",        "--measure", "--repeat",    "--jobs",
+            "--table",    "--plot",        "--compare",      "--volume"};
         if (std::find(std::begin(known), std::end(known), option) == std::end(known)) {
             error = "unknown option " + quoted(option);
             break;
@@ -302,6 +320,8 @@ BatchCommandLine parseBatchCommandLine(const std::vector<std::string_view>& argu
             }
         } else if (option == "--scene") {
             readScene(value, options.scene, error);
+        } else if (option == "--volume") {
+            readVolume(value, options.scene, error);
         } else if (option == "--max-products") {
             if (readInteger(option, value, anyLow, anyHigh, number, error)) {
                 if (maxProductsForCaption(number)) {
@@ -371,7 +391,9 @@ std::string_view batchUsage()
            "  --substrate N       substrate quantity, 0..200 (default 100)\n"
            "  --other N           thiolactose quantity, 0..200 (default 0)\n"
            "  --symbols S         small or large (default large)\n"
-           "  --scene WxH         scene size in pixels (default 512x384)\n"
+           "  --volume P          volume of the box, 25, 50, 100, 200 or 400 per cent: the box of\n"
+           "                      256x192, 362x272, 512x384, 724x543 or 1024x768 pixels (default 100)\n"
+           "  --scene WxH         the box's size in pixels, for another size (default 512x384)\n"
            "  --max-products N    10, 20, 50, 100, 200 or 400 (default 100)\n"
            "  --ticks N           ticks of 50 ms to run after the start (default 2000);\n"
            "                      with --sweep, the longest run\n"

@@ -1,5 +1,7 @@
 #include "lab/BatchCommand.h"
 
+#include "model/BoxVolume.h"
+
 namespace velmora {
 
 namespace {
@@ -29,17 +31,21 @@ std::string listText(const SweepAxis& axis)
 std::vector<std::string> sweepArguments(const SweepPlan& plan)
 {
     const ExperimentSettings& base = plan.base;
-    std::vector<std::string> arguments{
-        "--reaction",     std::to_string(base.reaction),
-        "--temperature",  std::to_string(base.temperature),
-        "--ph",           std::to_string(base.ph),
-        "--enzyme",       std::to_string(clampAmount(base.enzyme)),
-        "--substrate",    std::to_string(clampAmount(base.substrate)),
-        "--other",        std::to_string(clampAmount(base.other)),
-        "--symbols",      base.smallSymbols ? "small" : "large",
-        "--scene",        std::to_string(base.scene.width) + "x" + std::to_string(base.scene.height),
-        "--max-products", std::to_string(base.maxProductsCaption),
-        "--sweep",        steppedText(plan.x)};
+    std::vector<std::string> arguments{"--reaction",    std::to_string(base.reaction),
+                                       "--temperature", std::to_string(base.temperature),
+                                       "--ph",          std::to_string(base.ph),
+                                       "--enzyme",      std::to_string(clampAmount(base.enzyme)),
+                                       "--substrate",   std::to_string(clampAmount(base.substrate)),
+                                       "--other",       std::to_string(clampAmount(base.other)),
+                                       "--symbols",     base.smallSymbols ? "small" : "large"};
+    if (const std::optional<std::int32_t> volume = volumeOfBox(base.scene)) {
+        arguments.insert(arguments.end(), {"--volume", std::to_string(*volume)});
+    } else {
+        arguments.insert(arguments.end(), {"--scene", std::to_string(base.scene.width) + "x" +
+                                                          std::to_string(base.scene.height)});
+    }
+    arguments.insert(arguments.end(), {"--max-products", std::to_string(base.maxProductsCaption), "--sweep",
+                                       steppedText(plan.x)});
     if (plan.series) {
         // A series of evenly stepped values could be either: a comparison says it in every case.
         arguments.insert(arguments.end(), {"--compare", listText(*plan.series)});

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "experiment/PanelValues.h"
+#include "model/BoxVolume.h"
 #include "model/WindowUpdate.h"
 #include "model/World.h"
+#include "render/SceneRenderer.h"
 
 #include <QImage>
 #include <QMainWindow>
@@ -21,6 +23,7 @@ class QFrame;
 class QLabel;
 class QMenu;
 class QTimer;
+class SpriteSet;
 class TFormFlash;
 class TFormInfo;
 class TShockwaveFlash;
@@ -43,6 +46,10 @@ public:
     TFormInfo* graphViewer() const { return FormInfo; }
     // The graph's context menu, with the run's record and the kept runs.
     GraphMenu* graphMenu() const { return graphMenu_; }
+
+    // "Volume de la boîte" in per cent, for the next start; the box of the experiment under way.
+    std::int32_t volume() const { return volume_; }
+    velmora::SceneSize sceneSize() const;
 
     // The graph's hint, six lines joined by carriage returns.
     static QString graphHint();
@@ -75,6 +82,9 @@ public slots:
     void Grandssymboles1Click();
     void Petitssymboles1Click();
     void changelegende1Click();
+    // A volume of the "Volume de la boîte" menu chosen: a change suspends the experiment, as a
+    // quantity does; the new box is used from the next start.
+    void volumeClick(std::int32_t percent);
 
     // "Cache".
     void Recalcdenat1Click();
@@ -111,10 +121,10 @@ private:
     void selectReaction(std::int32_t reaction);
     void chooseMaxProducts(std::int32_t caption);
     void chooseSymbolSize(bool small);
+    void setVolume(std::int32_t percent); // checks its item and shows it beside the graph's title
 
     // What the window reads from and does for the model.
     velmora::ReactionChoice reactionChoice() const;
-    velmora::SceneSize sceneSize() const;
     velmora::PanelValues readPanel() const;
     std::optional<std::int32_t> readPanelInteger(const char* variable) const;
     void reportPanelFault(velmora::PanelFault fault);
@@ -125,6 +135,9 @@ private:
 
     std::unique_ptr<velmora::World> world_;
     QSize screen_;
+    std::int32_t volume_ = velmora::defaultVolume;
+    SceneScale sceneScale_;                   // of the sprites below
+    std::unique_ptr<SpriteSet> sceneSprites_; // the symbols at the size the box is drawn
     TFormFlash* FormFlash = nullptr;
     TFormInfo* FormInfo = nullptr;
     QImage ice_;
@@ -142,6 +155,7 @@ private:
     QLabel* Label11 = nullptr;
     QLabel* Label14 = nullptr;
     QLabel* LabelTemps = nullptr;
+    QLabel* LabelVolume = nullptr; // the box's volume, when not 100 %
     QCheckBox* CheckBox1 = nullptr;
     QLabel* Imageglace = nullptr;
     QTimer* Timer1 = nullptr;
@@ -152,5 +166,6 @@ private:
     QAction* reactionItems_[5] = {}; // indexed by reaction 1..4
     QAction* Grandssymboles1 = nullptr;
     QAction* Petitssymboles1 = nullptr;
+    QAction* volumeItems_[velmora::boxVolumes.size()] = {};
     GraphMenu* graphMenu_ = nullptr;
 };

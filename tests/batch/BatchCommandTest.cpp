@@ -2,6 +2,7 @@
 #include "batch/BatchOptions.h"
 #include "batch/BatchSweep.h"
 #include "lab/ActivityCurves.h"
+#include "model/BoxVolume.h"
 
 #include <gtest/gtest.h>
 
@@ -23,7 +24,9 @@ TEST(BatchCommand, RunsTheWindowsActivityCurves)
     ExperimentSettings maltose;
     maltose.reaction = Reaction::maltoseHydrolysis;
     maltose.other = 80; // no thiolactose in this reaction: no comparison
-    for (const ExperimentSettings& settings : {ExperimentSettings{}, loaded, maltose}) {
+    ExperimentSettings quarterVolume;
+    quarterVolume.scene = *boxForVolume(25); // written as --volume 25
+    for (const ExperimentSettings& settings : {ExperimentSettings{}, loaded, maltose, quarterVolume}) {
         for (const ActivityCurve curve : {ActivityCurve::temperature, ActivityCurve::ph,
                                           ActivityCurve::substrate, ActivityCurve::inhibitor}) {
             SCOPED_TRACE(static_cast<int>(curve));

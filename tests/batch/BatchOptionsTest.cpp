@@ -74,6 +74,23 @@ TEST(BatchOptions, EveryOptionIsRead)
     EXPECT_EQ(o.seed, 4294967295u);
 }
 
+TEST(BatchOptions, AVolumeIsTheBoxOfThatVolume)
+{
+    struct Case
+    {
+        std::string_view volume;
+        std::int32_t width;
+        std::int32_t height;
+    };
+    for (const Case& c : {Case{"25", 256, 192}, Case{"50", 362, 272}, Case{"100", 512, 384},
+                          Case{"200", 724, 543}, Case{"400", 1024, 768}}) {
+        const BatchCommandLine line = parse({"--volume", c.volume});
+        ASSERT_EQ(line.error, "") << c.volume;
+        EXPECT_EQ(line.options.scene.width, c.width) << c.volume;
+        EXPECT_EQ(line.options.scene.height, c.height) << c.volume;
+    }
+}
+
 TEST(BatchOptions, FaultyLinesAreRefusedNamingTheOption)
 {
     struct Case
@@ -111,6 +128,10 @@ TEST(BatchOptions, FaultyLinesAreRefusedNamingTheOption)
         {{"--seed", "-1"}, "--seed"},
         {{"--seed", "4294967296"}, "--seed"},
         {{"--seed", "12a"}, "--seed"},
+        {{"--volume", "30"}, "--volume"},
+        {{"--volume", "0"}, "--volume"},
+        {{"--volume", "abc"}, "--volume"},
+        {{"--volume", "100", "--scene", "512x384"}, "--volume"},
     };
     for (const Case& c : cases) {
         const BatchCommandLine line = parse(c.arguments);

@@ -4,6 +4,8 @@
 
 #include "MainWindowHarness.h"
 
+#include "batch/StateDump.h"
+
 #include "files/SaveDialog.h"
 #include "graph/ActivityWindow.h"
 #include "graph/GraphExport.h"
@@ -24,6 +26,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <sstream>
 #include <unistd.h>
 
 using namespace velmora;
@@ -224,6 +227,43 @@ private slots:
         QCOMPARE(saved, batchOutput(same, "--csv", folder.filePath("batch.csv")));
     }
 
+    void theSameRunGivesTheSameBytesOnEveryScreen()
+    {
+        // The box is the volume's, whatever the window's size: the same course, table and state.
+        QTemporaryDir folder;
+        for (const int volume : {100, 25}) {
+            QByteArray firstTable;
+            for (const QSize screen : {QSize(1024, 768), QSize(1920, 1080), QSize(3840, 2160)}) {
+                StartedWindow w(&loaded, screen);
+                w.window->volumeClick(volume);
+                const std::uint32_t seed = startRun(w);
+                runTicks(w, 30 * 20);
+                choose(w, "copyData");
+                const QByteArray table = QApplication::clipboard()->text().toUtf8();
+                firstTable = firstTable.isEmpty() ? table : firstTable;
+                QCOMPARE(table, firstTable);
+                {
+                    const SaveTo to(folder.filePath("window.csv"));
+                    choose(w, "saveData");
+                }
+                std::ostringstream dump;
+                writeStateDump(dump, w.world(), 30 * 20);
+                const QStringList same{"--temperature", "37",
+                                       "--ph",          "8",
+                                       "--enzyme",      "200",
+                                       "--substrate",   "200",
+                                       "--other",       "50",
+                                       "--volume",      QString::number(volume),
+                                       "--seed",        QString::number(seed),
+                                       "--ticks",       "600"};
+                QCOMPARE(contents(folder.filePath("window.csv")),
+                         batchOutput(same, "--csv", folder.filePath("batch.csv")));
+                QCOMPARE(QByteArray::fromStdString(dump.str()),
+                         batchOutput(same, "--dump", folder.filePath("batch.txt")));
+            }
+        }
+    }
+
     void thePictureShowsTheGraphWithItsTexts()
     {
         StartedWindow w;
@@ -382,7 +422,7 @@ private slots:
             activity->findChild<QPushButton*>("saveDataButton")->click();
         }
         const QString command = activity->batchCommandText();
-        QVERIFY(command.contains("--scene 512x384 --max-products 100 --sweep substrate=0:200:10 "
+        QVERIFY(command.contains("--volume 100 --max-products 100 --sweep substrate=0:200:10 "
                                  "--compare other=0,50 --measure initial-rate:10 --repeat 10"));
         const QByteArray saved = contents(folder.filePath("activite.csv"));
         QVERIFY(saved.startsWith("other,substrate,initial_rate,initial_rate_sd\n0,0,0.000,0.000\n"));
