@@ -189,24 +189,29 @@ bool readCompare(std::string_view text, SweepAxis& axis, std::string& error)
 
 constexpr std::int32_t longestInitialRate = graphSeconds; // seconds: the first graph page
 
-// --measure initial-rate[:SECONDS] | half-time | left
+// --measure initial-rate[@PERCENT|:SECONDS] | half-time | left
 bool readMeasure(std::string_view text, BatchOptions& options, std::string& error)
 {
     Measure measure{};
-    const std::string_view name = text.substr(0, text.find(':'));
+    const std::string_view name = text.substr(0, text.find_first_of(":@"));
     if (name == "initial-rate") {
         measure = Measure::initialRate;
-        if (name.size() < text.size() &&
-            !readInteger("--measure", text.substr(name.size() + 1), 1, longestInitialRate,
-                         options.initialRateSeconds, error)) {
-            return false;
+        if (name.size() < text.size()) {
+            const std::string_view value = text.substr(name.size() + 1);
+            const bool seconds = text[name.size()] == ':';
+            if (!readInteger("--measure", value, 1, seconds ? longestInitialRate : largestInitialRateShare,
+                             seconds ? options.initialRateSeconds : options.initialRateShare, error)) {
+                return false;
+            }
+            (seconds ? options.initialRateShare : options.initialRateSeconds) =
+                seconds ? defaultInitialRateShare : 0;
         }
     } else if (text == "half-time") {
         measure = Measure::halfTime;
     } else if (text == "left") {
         measure = Measure::left;
     } else {
-        error = "--measure: " + quoted(text) + " is not initial-rate[:SECONDS], half-time or left";
+        error = "--measure: " + quoted(text) + " is not initial-rate[@PERCENT|:SECONDS], half-time or left";
         return false;
     }
     if (std::find(options.measures.begin(), options.measures.end(), measure) != options.measures.end()) {
@@ -259,6 +264,9 @@ std::string contradiction(const BatchCommandLine& line, const std::vector<std::s
         static_cast<std::int64_t>(o.ticks) < 20 * static_cast<std::int64_t>(o.initialRateSeconds)) {
         return "--measure: the initial rate over " + std::to_string(o.initialRateSeconds) +
                " s needs --ticks " + std::to_string(20 * o.initialRateSeconds) + " or more";
+    }
+    if (initialRate && o.ticks < 1) {
+        return "--measure: the initial rate needs --ticks 1 or more";
     }
     const std::size_t curves =
         o.sweeps.size() == 2 ? o.sweeps[1].values.size() : (o.compare ? o.compare->values.size() : 1);
@@ -410,10 +418,12 @@ std::string_view batchUsage()
            "                      --sweep makes a grid, one curve per value of the second\n"
            "  --compare NAME=V1,V2,...\n"
            "                      the same sweep again for each value, one curve each\n"
-           "  --measure M         initial-rate[:SECONDS] (substrate transformed per second over the\n"
-           "                      first SECONDS seconds, default 10), half-time (first second with\n"
-           "                      half of the substrate left) or left (per cent left at the end);\n"
-           "                      repeatable, the first is plotted (default initial-rate)\n"
+           "  --measure M         initial-rate[@PERCENT] (substrate transformed per second from the\n"
+           "                      start to the first tick at which PERCENT of it, 1..50, is\n"
+           "                      transformed, default 10), initial-rate:SECONDS (over the first\n"
+           "                      SECONDS graph seconds), half-time (first second with half of the\n"
+           "                      substrate left) or left (per cent left at the end); repeatable,\n"
+           "                      the first is plotted (default initial-rate)\n"
            "  --repeat N          experiments per point, from N generator states (default 1)\n"
            "  --jobs N            experiments run at once (default: one per core)\n"
            "  --table FILE        one CSV row per point (default: standard output, unless --plot)\n"

@@ -28,6 +28,17 @@ std::string listText(const SweepAxis& axis)
 
 } // namespace
 
+std::string initialRateArgument(const MeasureChoice& measures)
+{
+    if (measures.initialRateOverSeconds()) {
+        return "initial-rate:" + std::to_string(measures.initialRateSeconds);
+    }
+    if (measures.initialRateShare != defaultInitialRateShare) {
+        return "initial-rate@" + std::to_string(measures.initialRateShare);
+    }
+    return "initial-rate";
+}
+
 std::vector<std::string> sweepArguments(const SweepPlan& plan)
 {
     const ExperimentSettings& base = plan.base;
@@ -52,8 +63,7 @@ std::vector<std::string> sweepArguments(const SweepPlan& plan)
     }
     const MeasureChoice& measures = plan.measures;
     if (measures.initialRate) {
-        arguments.insert(arguments.end(),
-                         {"--measure", "initial-rate:" + std::to_string(measures.initialRateSeconds)});
+        arguments.insert(arguments.end(), {"--measure", initialRateArgument(measures)});
     }
     if (measures.halfTime) {
         arguments.insert(arguments.end(), {"--measure", "half-time"});

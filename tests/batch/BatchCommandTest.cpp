@@ -32,6 +32,9 @@ TEST(BatchCommand, RunsTheWindowsActivityCurves)
             SCOPED_TRACE(static_cast<int>(curve));
             SweepPlan plan = activityCurvePlan(curve, settings);
             plan.seed = settings.scene.width == 960 ? 12345u : designedSeed;
+            // Each way of taking the initial rate.
+            plan.measures.initialRateShare = settings.smallSymbols ? 25 : defaultInitialRateShare;
+            plan.measures.initialRateSeconds = settings.reaction == Reaction::maltoseHydrolysis ? 10 : 0;
             const std::vector<std::string> arguments = sweepArguments(plan);
             const BatchCommandLine line =
                 parseBatchCommandLine(std::vector<std::string_view>(arguments.begin(), arguments.end()));
@@ -52,6 +55,7 @@ TEST(BatchCommand, RunsTheWindowsActivityCurves)
             }
             EXPECT_EQ(parsed.measures.initialRate, plan.measures.initialRate);
             EXPECT_EQ(parsed.measures.initialRateSeconds, plan.measures.initialRateSeconds);
+            EXPECT_EQ(parsed.measures.initialRateShare, plan.measures.initialRateShare);
             EXPECT_EQ(std::tie(parsed.replicates, parsed.seed, parsed.ticks),
                       std::tie(plan.replicates, plan.seed, plan.ticks));
         }

@@ -155,6 +155,13 @@ TEST(BatchOptions, SweepOptionsAreRead)
     EXPECT_EQ(o.compare->values, (std::vector<std::int32_t>{0, 50}));
     EXPECT_EQ(o.measures, (std::vector<Measure>{Measure::initialRate, Measure::left}));
     EXPECT_EQ(o.initialRateSeconds, 20);
+    const BatchCommandLine share = parse({"--sweep", "ph=0:14:1", "--measure", "initial-rate@25"});
+    ASSERT_EQ(share.error, "");
+    EXPECT_EQ(share.options.initialRateShare, 25);
+    EXPECT_EQ(share.options.initialRateSeconds, 0);
+    const BatchCommandLine plain = parse({"--sweep", "ph=0:14:1", "--measure", "initial-rate"});
+    EXPECT_EQ(plain.options.initialRateShare, 10);
+    EXPECT_EQ(plain.options.initialRateSeconds, 0);
     EXPECT_EQ(o.repeat, 5);
     EXPECT_EQ(o.jobs, 3u);
     EXPECT_EQ(o.tablePath, "t.csv");
@@ -189,7 +196,13 @@ TEST(BatchOptions, FaultySweepsAreRefusedNamingTheOption)
         {{"--sweep", "ph=0:14:1", "--measure", "initial-rate:0"}, "--measure"},
         {{"--sweep", "ph=0:14:1", "--measure", "initial-rate:101"}, "--measure"},
         {{"--sweep", "ph=0:14:1", "--measure", "left", "--measure", "left"}, "--measure"},
-        {{"--sweep", "ph=0:14:1", "--ticks", "100"}, "--measure"},
+        {{"--sweep", "ph=0:14:1", "--measure", "initial-rate:10", "--ticks", "100"}, "--measure"},
+        {{"--sweep", "ph=0:14:1", "--ticks", "0"}, "--measure"},
+        {{"--sweep", "ph=0:14:1", "--measure", "initial-rate@0"}, "--measure"},
+        {{"--sweep", "ph=0:14:1", "--measure", "initial-rate@51"}, "--measure"},
+        {{"--sweep", "ph=0:14:1", "--measure", "initial-rate@ten"}, "--measure"},
+        {{"--sweep", "ph=0:14:1", "--measure", "initial-rate@10", "--measure", "initial-rate:10"},
+         "--measure"},
         {{"--sweep", "ph=0:14:1", "--repeat", "0"}, "--repeat"},
         {{"--sweep", "ph=0:14:1", "--jobs", "0"}, "--jobs"},
         {{"--sweep", "ph=0:14:1", "--plot", "curve.jpg"}, "--plot"},

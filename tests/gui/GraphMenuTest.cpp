@@ -423,15 +423,17 @@ private slots:
         }
         const QString command = activity->batchCommandText();
         QVERIFY(command.contains("--volume 100 --max-products 100 --sweep substrate=0:200:10 "
-                                 "--compare other=0,50 --measure initial-rate:10 --repeat 10"));
+                                 "--compare other=0,50 --measure initial-rate --repeat 10"));
         const QByteArray saved = contents(folder.filePath("activite.csv"));
-        QVERIFY(saved.startsWith("other,substrate,initial_rate,initial_rate_sd\n0,0,0.000,0.000\n"));
+        QVERIFY(
+            saved.startsWith("other,substrate,initial_rate,initial_rate_sd,initial_rate_min,initial_rate_max,"
+                             "initial_rate_cut_short\n0,0,0.000,0.000,0.000,0.000,0\n"));
         QCOMPARE(saved, batchOutput(command.split(' ').mid(1), "--table", folder.filePath("batch.csv")));
         activity->findChild<QPushButton*>("copyButton")->click();
         QVERIFY(QApplication::clipboard()->text().startsWith(
             "thiolactose (molécules)\tsubstrat (molécules)\tvitesse initiale (molécules/s)\técart type "
-            "(molécules/s)\n"
-            "0\t0\t0,000\t0,000\n"));
+            "(molécules/s)\tminimum (molécules/s)\tmaximum (molécules/s)\tmesure écourtée (expériences)\n"
+            "0\t0\t0,000\t0,000\t0,000\t0,000\t0\n"));
 
         // Its picture; then Esc closes it.
         {
