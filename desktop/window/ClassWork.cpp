@@ -249,15 +249,17 @@ ExperimentDocument ClassWork::currentDocument() const
                                               panel.valeurtemp.value_or(window_->world_->temperature),
                                               panel.valeurph.value_or(window_->world_->ph));
     document.settings.events = document_.settings.events;
+    document.volume = window_->volume();
     document.kept.clear();
     for (const CourseRecord& kept : window_->graphMenu_->keptRuns()) {
-        document.kept.push_back({kept.settings(), document_.volume, kept.seconds()});
+        document.kept.push_back({kept.settings(), volumeOfBox(kept.settings().scene).value_or(document.volume),
+                                 kept.seconds()});
     }
     if (running_ || ticksRun_ > 0) {
         RunSoFar run;
         run.settings = window_->graphMenu_->record().settings();
         run.settings.events = runEvents_;
-        run.volume = document_.volume;
+        run.volume = volumeOfBox(run.settings.scene).value_or(document.volume);
         run.seed = runSeed_;
         run.ticks = ticksRun_;
         document.run = run;
@@ -270,6 +272,7 @@ ExperimentDocument ClassWork::currentDocument() const
 void ClassWork::applyDocument(const ExperimentDocument& document)
 {
     document_ = document;
+    window_->setVolume(document.volume);
     applySettings(document.settings);
     std::vector<CourseRecord> kept;
     for (const KeptRun& run : document.kept) {
@@ -382,6 +385,7 @@ void ClassWork::applyScenario()
         products << window_->findChild<QAction*>(QStringLiteral("N%11").arg(caption));
     }
     block(PanelControl::products, products);
+    block(PanelControl::volume, QList<QAction*>(std::begin(window_->volumeItems_), std::end(window_->volumeItems_)));
     window_->setModelAnswersHidden(scenario.hideModelAnswers);
 }
 
@@ -633,6 +637,7 @@ QString ClassWork::resultLine() const
     }
     course.substrateAtEnd = record.empty() ? course.substrateAmount : record.seconds().back().substrate;
     MeasureChoice choice;
+    choice.initialRateSeconds = 10; // over the first 10 s: the graph's seconds are what the window keeps
     choice.halfTime = true;
     const RunMeasures measures = measureCourse(course, choice);
     const auto number = [](std::optional<double> value, int decimals) {
