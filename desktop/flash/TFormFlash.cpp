@@ -81,9 +81,5 @@ void TFormFlash::FlashFSCommand(const QString& command, const QString&)
 
 void TFormFlash::keyPressEvent(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_Escape && !Flash->movieRoot()) {
-        close();
-        return;
-    }
-    event->ignore(); // no key of the window's own, not even the dialog's usual Esc
+    event->ignore(); // no key of the window's own but Esc (MovieViewer), not even the dialog's Enter
 }

@@ -5,7 +5,10 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QQmlEngine>
 #include <QQuickItem>
+#include <QTemporaryDir>
+#include <QToolButton>
 #include <QtTest>
 
 #include <functional>
@@ -70,10 +73,7 @@ private slots:
             QCOMPARE(movie->movieRoot()->property("page").toInt(), 2); // the menu opens at the same page
             QVERIFY(movieItem(movie, "topic6")->isVisible());
 
-            // Esc does nothing while the movie shows; an unknown command changes nothing, but keeps
-            // the menu's "lastf".
-            QTest::keyClick(viewer, Qt::Key_Escape);
-            QVERIFY(viewer->isVisible());
+            // An unknown command changes nothing, but keeps the menu's "lastf".
             movie->SetVariable("lastf", "5");
             viewer->FlashFSCommand("nothing of the kind", "");
             QCOMPARE(shownFile(movie), QString("ensavoirplus.swf"));
@@ -179,6 +179,50 @@ private slots:
         w.command(w.panel(), "ensavoirplus");
         QTRY_VERIFY(paused);
         QVERIFY(w.timer("Timer2")->isActive());
+    }
+
+    // Whatever its movie does (it takes every key, its scripts are stopped), both viewers close by
+    // their own Esc and close button.
+    void aViewerClosesByItsOwnEscAndButtonWhateverItsMovieDoes()
+    {
+        QTemporaryDir folder;
+        QDir().mkpath(folder.filePath("anims"));
+        QFile movie(folder.filePath("anims/keys.swf"));
+        QVERIFY(movie.open(QIODevice::WriteOnly));
+        movie.write("import QtQuick\nimport Velmora.Movie\nMovie { Item { anchors.fill: parent; focus: true\n"
+                    "Keys.onShortcutOverride: (event) => event.accepted = true\n"
+                    "Keys.onPressed: (event) => event.accepted = true } }\n");
+        movie.close();
+        TFormFlash fullScreen(folder.path(), {800, 600});
+        TFormInfo graph(folder.path(), {800, 600});
+        for (MovieViewer* viewer :
+             {static_cast<MovieViewer*>(&fullScreen), static_cast<MovieViewer*>(&graph)}) {
+            viewer->movieFile = "keys.swf";
+            viewer->player()->setMovie(folder.filePath("anims/keys.swf"));
+            QVERIFY(viewer->player()->movieRoot());
+            for (const bool stopped : {false, true}) {
+                viewer->player()->engine()->setInterrupted(stopped);
+                const std::function<void()> closers[] = {
+                    [&] {
+                        viewer->player()->setFocus();
+                        QTest::keyClick(viewer->player(), Qt::Key_Escape);
+                    },
+                    [&] {
+                        QTest::mouseClick(viewer->findChild<QToolButton*>("closeViewer"), Qt::LeftButton);
+                    },
+                };
+                for (const auto& close : closers) {
+                    bool closed = false;
+                    whenOpen(viewer, [&] {
+                        close();
+                        closed = !viewer->isVisible();
+                    });
+                    viewer->exec();
+                    QVERIFY(closed);
+                }
+            }
+            viewer->player()->engine()->setInterrupted(false);
+        }
     }
 };
 
