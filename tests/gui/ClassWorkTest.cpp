@@ -3,6 +3,8 @@
 
 #include "MainWindowHarness.h"
 
+#include "batch/StateDump.h"
+
 #include "files/SaveDialog.h"
 #include "graph/GraphMenu.h"
 #include "lab/ExperimentFile.h"
@@ -15,6 +17,8 @@
 #include <QProcess>
 #include <QQmlProperty>
 #include <QSignalSpy>
+
+#include <sstream>
 
 #include <sys/wait.h>
 #include <unistd.h>
@@ -135,6 +139,45 @@ private slots:
              path, VELMORA_SCHEMA},
             &status);
         QCOMPARE(status, 0);
+    }
+
+    void theRunUnderWayComesBackExactly()
+    {
+        // What an autosave keeps: the run is replayed from its state and its panel changes.
+        QTemporaryDir folder;
+        const QString path = folder.filePath("en-cours.velmora");
+        std::string before;
+        {
+            StartedWindow w(&defaultSettings, {1024, 768}, programMovies);
+            w.window->recommencer1Click();
+            runTicks(w, 60);
+            w.window->recommencer1Click(); // the second run starts from another state
+            runTicks(w, 300);
+            w.panel()->SetVariable("valeurtemp", "55");
+            w.command(w.panel(), "changetemp");
+            runTicks(w, 257);
+            std::ostringstream running;
+            writeStateDump(running, w.world(), 557);
+            ExperimentDocument named = w.window->classWork()->currentDocument();
+            QVERIFY(named.run);
+            QCOMPARE(named.run->ticks, 557);
+            QCOMPARE(named.run->settings.events.size(), 1u);
+            named.group = {"G", "C", "D"};
+            w.window->classWork()->applyDocument(named); // as opening it would, mid-run
+            std::ostringstream dump;
+            writeStateDump(dump, w.world(), 557);
+            before = dump.str();
+            QCOMPARE(before, running.str());
+            const SaveTo to(path);
+            w.window->classWork()->saveExperiment();
+        }
+        StartedWindow w(&defaultSettings, {1024, 768}, programMovies);
+        QVERIFY(w.window->openExperimentFile(path));
+        std::ostringstream dump;
+        writeStateDump(dump, w.world(), 557);
+        QCOMPARE(dump.str(), before);
+        QCOMPARE(w.window->graphMenu()->record().seconds().size(), 27u);
+        QVERIFY(!w.timer("Timer2")->isActive()); // held, for the group to go on
     }
 
     void theScenarioRunsAsVelmora2BatchRunsIt()
@@ -259,7 +302,8 @@ private slots:
     void aSecondStartHandsItsFileToTheFirst()
     {
         QTemporaryDir folder;
-        QFile::setPermissions(folder.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QFile::setPermissions(folder.path(),
+                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         const std::string place = folder.path().toStdString();
         SingleInstanceGuard::Outcome outcome;
         const auto guard = SingleInstanceGuard::acquire("", outcome, place);
@@ -270,7 +314,8 @@ private slots:
         const pid_t second = fork();
         if (second == 0) {
             SingleInstanceGuard::Outcome theirs;
-            const bool held = SingleInstanceGuard::acquire("/home/élève/TP 3.velmora", theirs, place) != nullptr;
+            const bool held =
+                SingleInstanceGuard::acquire("/home/élève/TP 3.velmora", theirs, place) != nullptr;
             _exit(!held && theirs == SingleInstanceGuard::Outcome::handedOff ? 0 : 1);
         }
         QVERIFY(requests.wait(5000));

@@ -113,9 +113,10 @@ QString differenceFromRunner(const QByteArray& window, const QByteArray& runner)
     for (qsizetype row = 1; row < saved.size(); ++row) {
         const QList<QByteArray> w = saved[row].split(';');
         const QList<QByteArray> b = batch[row].split(',');
-        const bool same = w.size() == 5 && b.size() == 5 && w[0] == b[0] && w[1] == b[1] && w[3] == b[3] &&
-                          w[4] == b[4] && w[2].contains(',') &&
-                          static_cast<int>(QString::fromUtf8(w[2]).replace(',', '.').toDouble()) == b[2].toInt();
+        const bool same =
+            w.size() == 5 && b.size() == 5 && w[0] == b[0] && w[1] == b[1] && w[3] == b[3] && w[4] == b[4] &&
+            w[2].contains(',') &&
+            static_cast<int>(QString::fromUtf8(w[2]).replace(',', '.').toDouble()) == b[2].toInt();
         if (!same) {
             return QString::fromUtf8(saved[row] + " against " + batch[row]);
         }
