@@ -6,6 +6,7 @@
 #include "batch/StateDump.h"
 
 #include "files/SaveDialog.h"
+#include "flash/TFormFlash.h"
 #include "graph/GraphMenu.h"
 #include "lab/ExperimentFile.h"
 #include "window/ClassWork.h"
@@ -240,6 +241,26 @@ private slots:
         w.window->Chargerlesvaleurspardfaut1Click();
         QCOMPARE(w.panel()->GetVariable("valeurph"), QString("8"));
         QCOMPARE(w.world().ph, 8);
+    }
+
+    void aScenarioMayHideTheModelsAnswers()
+    {
+        QTemporaryDir folder;
+        for (const bool hidden : {false, true}) {
+            write(folder.filePath("guide.velmora"),
+                  QByteArray(R"({"format": "velmora-experiment", "version": 1, "hide-model-answers": )") +
+                      (hidden ? "true}" : "false}"));
+            StartedWindow w(&defaultSettings, {1024, 768}, programMovies);
+            QVERIFY(w.window->openExperimentFile(folder.filePath("guide.velmora")));
+            TFormFlash* viewer = w.window->fullScreenViewer();
+            viewer->movieFile = "experiences.swf";
+            viewer->Activer1Click();
+            viewer->player()->GotoFrame(2); // the first guided experiment
+            QTest::qWait(50);
+            QQuickItem* button = movieItem(viewer->player(), "answersButton");
+            QVERIFY(button);
+            QCOMPARE(button->isVisible(), !hidden);
+        }
     }
 
     void aFaultyFileIsToldAndChangesNothing()
