@@ -478,11 +478,18 @@ private slots:
         const QString command = activity->batchCommandText();
         QVERIFY(command.contains("--volume 100 --max-products 100 --sweep substrate=0:200:10 "
                                  "--compare other=0,50 --measure initial-rate --repeat 10"));
-        const QByteArray saved = contents(folder.filePath("activite.csv"));
-        QVERIFY(
-            saved.startsWith("other,substrate,initial_rate,initial_rate_sd,initial_rate_min,initial_rate_max,"
-                             "initial_rate_cut_short\n0,0,0.000,0.000,0.000,0.000,0\n"));
-        QCOMPARE(saved, batchOutput(command.split(' ').mid(1), "--table", folder.filePath("batch.csv")));
+        // In French for a spreadsheet, with velmora2-batch's numbers for the command it shows.
+        const QList<QByteArray> saved = contents(folder.filePath("activite.csv")).trimmed().split('\n');
+        QCOMPARE(saved[0], QByteArray("thiolactose (molécules);substrat (molécules);vitesse initiale (molécules/s);"
+                                      "écart type (molécules/s);minimum (molécules/s);maximum (molécules/s);"
+                                      "mesure écourtée (expériences)"));
+        QCOMPARE(saved[1], QByteArray("0;0;0,000;0,000;0,000;0,000;0"));
+        const QList<QByteArray> batch =
+            batchOutput(command.split(' ').mid(1), "--table", folder.filePath("batch.csv")).trimmed().split('\n');
+        QCOMPARE(saved.size(), batch.size());
+        for (qsizetype row = 1; row < saved.size(); ++row) {
+            QCOMPARE(QByteArray(saved[row]).replace(',', '.').replace(';', ','), batch[row]);
+        }
         activity->findChild<QPushButton*>("copyButton")->click();
         QVERIFY(QApplication::clipboard()->text().startsWith(
             "thiolactose (molécules)\tsubstrat (molécules)\tvitesse initiale (molécules/s)\técart type "
