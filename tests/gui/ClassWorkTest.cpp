@@ -28,6 +28,14 @@ using namespace velmora;
 
 namespace {
 
+// A start whose ticks the test runs itself, the window's timers held.
+void start(const StartedWindow& w)
+{
+    w.window->recommencer1Click();
+    w.timer("Timer1")->stop();
+    w.timer("Timer2")->stop();
+}
+
 void runTicks(const StartedWindow& w, int ticks)
 {
     for (int tick = 0; tick < ticks; ++tick) {
@@ -95,19 +103,19 @@ private slots:
             StartedWindow w(&defaultSettings, {1024, 768}, programMovies);
             write(folder.filePath("scenario.velmora"), example);
             QVERIFY(w.window->openExperimentFile(folder.filePath("scenario.velmora")));
-            w.window->recommencer1Click();
+            start(w);
             runTicks(w, 300);
             w.window->graphMenu()->keepCurve();
             w.panel()->SetVariable("valeurenz", "40");
             w.command(w.panel(), "changeenz");
-            w.window->recommencer1Click();
+            start(w);
             runTicks(w, 200);
             ClassWork* work = w.window->classWork();
             work->setAnswer("La demi-réaction dure « 12 s » de moins.\nDeuxième ligne.");
             ExperimentDocument named = work->currentDocument();
             named.group = {"Léa et Sam", "1re B", "12/03/2025"};
             work->applyDocument(named);
-            w.window->recommencer1Click();
+            start(w);
             runTicks(w, 100);
             const SaveTo to(path);
             work->saveExperiment();
@@ -150,9 +158,9 @@ private slots:
         std::string before;
         {
             StartedWindow w(&defaultSettings, {1024, 768}, programMovies);
-            w.window->recommencer1Click();
+            start(w);
             runTicks(w, 60);
-            w.window->recommencer1Click(); // the second run starts from another state
+            start(w); // the second run starts from another state
             runTicks(w, 300);
             w.panel()->SetVariable("valeurtemp", "55");
             w.command(w.panel(), "changetemp");
@@ -187,7 +195,7 @@ private slots:
         write(folder.filePath("chauffage.velmora"), example);
         StartedWindow w(&defaultSettings, {1024, 768}, programMovies);
         QVERIFY(w.window->openExperimentFile(folder.filePath("chauffage.velmora")));
-        w.window->recommencer1Click();
+        start(w);
         runTicks(w, 2000);
         QCOMPARE(w.world().temperature, 60); // heated after 60 s
         const CourseRecord& record = w.window->graphMenu()->record();
@@ -291,7 +299,7 @@ private slots:
         ExperimentDocument named = work->currentDocument();
         named.group = {"Léa et Sam", "1re B", "12/03/2025"};
         work->applyDocument(named);
-        w.window->recommencer1Click();
+        start(w);
         runTicks(w, 400);
         w.window->graphMenu()->keepCurve();
         work->setAnswer("Plus chaud, plus rapide.");
@@ -354,7 +362,7 @@ private slots:
     void theLineOfResultsIsOneTabSeparatedLine()
     {
         StartedWindow w(&defaultSettings, {1024, 768}, programMovies);
-        w.window->recommencer1Click();
+        start(w);
         runTicks(w, 1000);
         w.window->classWork()->copyResultLine();
         const QStringList cells = QApplication::clipboard()->text().split('\t');
