@@ -25,7 +25,20 @@ TFormFlash::TFormFlash(const QString& folder, QSize screen, QWidget* parent) : M
 void TFormFlash::Activer1Click()
 {
     Flash->setMovie(moviePath(movieFile));
+    tellModelAnswers();
     Flash->GotoFrame(1);
+}
+
+void TFormFlash::setModelAnswersHidden(bool hidden)
+{
+    modelAnswersHidden_ = hidden;
+}
+
+void TFormFlash::tellModelAnswers()
+{
+    if (Flash->movieRoot()) {
+        Flash->SetVariable("reponsesmodelecachees", modelAnswersHidden_ ? "1" : "0");
+    }
 }
 
 void TFormFlash::FlashFSCommand(const QString& command, const QString&)
@@ -50,11 +63,13 @@ void TFormFlash::FlashFSCommand(const QString& command, const QString&)
     for (const auto& [name, file] : topics) {
         if (command == name) {
             Flash->setMovie(moviePath(file));
+            tellModelAnswers();
         }
     }
     if (command == "retourmenu") {
         if (Tag == 1) {
             Flash->setMovie(moviePath("ensavoirplus.swf"));
+            tellModelAnswers();
             Flash->SetVariable("lastf", savedLastf);
             Flash->Rewind();
             Flash->Play();
@@ -66,10 +81,5 @@ void TFormFlash::FlashFSCommand(const QString& command, const QString&)
 
 void TFormFlash::keyPressEvent(QKeyEvent* event)
 {
-    // Esc closes, as the movie's "Fermer" does, and goes no further.
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        close();
-        return;
-    }
-    event->ignore(); // no other key of the window's own
+    event->ignore(); // no key of the window's own but Esc (MovieViewer), not even the dialog's Enter
 }

@@ -1,13 +1,17 @@
 #include "graph/ActivityWindow.h"
 
-#include "window/ErrorReport.h"
-#include "graph/GraphExport.h"
-#include "window/ModelTexts.h"
+#include "lab/RunWords.h"
+#include "lab/Workbook.h"
+#include "model/Catalogue.h"
+
 #include "files/SaveDialog.h"
+#include "graph/GraphExport.h"
 #include "lab/BatchCommand.h"
 #include "lab/SweepTable.h"
 #include "plot/ActivityChart.h"
 #include "plot/ChartRenderer.h"
+#include "window/ErrorReport.h"
+#include "window/ModelTexts.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -102,6 +106,7 @@ ActivityWindow::ActivityWindow(ActivityCurve curve, const ExperimentSettings& se
     column->addLayout(progressRow);
     status_ = new QLabel(this);
     status_->setObjectName("activityStatus");
+    status_->setWordWrap(true);
     column->addWidget(status_);
 
     fitText_ = new QLabel(this);
@@ -131,7 +136,14 @@ ActivityWindow::ActivityWindow(ActivityCurve curve, const ExperimentSettings& se
     saveImageButton_->setObjectName("saveImageButton");
     auto* closeButton = new QPushButton(tr("&Fermer"), this);
     closeButton->setObjectName("closeButton");
-    for (QPushButton* button : {copyButton_, saveDataButton_, saveImageButton_}) {
+    // For a projector: the curve over the whole screen, and back (F11 too).
+    auto* fullScreen = new QPushButton(tr("&Plein écran"), this);
+    fullScreen->setObjectName("fullScreenButton");
+    fullScreen->setCheckable(true);
+    fullScreen->setShortcut(QKeySequence(Qt::Key_F11));
+    connect(fullScreen, &QPushButton::toggled, this,
+            [this](bool on) { on ? showFullScreen() : showNormal(); });
+    for (QPushButton* button : {copyButton_, saveDataButton_, saveImageButton_, fullScreen}) {
         buttons->addWidget(button);
     }
     buttons->addStretch(1);
@@ -248,6 +260,31 @@ void ActivityWindow::compute()
     });
 }
 
+std::optional<ActivityCurveRecord> ActivityWindow::curveRecord() const
+{
+    if (!result_) {
+        return std::nullopt;
+    }
+    static constexpr const char* variables[]{"temperature", "ph", "substrate", "inhibitor"};
+    ActivityCurveRecord record;
+    record.variable = variables[static_cast<std::size_t>(curve_)];
+    CourseRecord settings;
+    settings.start(plan_.base);
+    record.description = std::string(reactionName(plan_.base.reaction)) + ", " + shortSettings(settings);
+    const std::size_t perSeries = plan_.x.values.size();
+    for (std::size_t i = 0; i < result_->points.size() && i < perSeries; ++i) {
+        const SweepPoint& point = result_->points[i];
+        if (point.initialRate.count > 0) {
+            record.points.push_back({static_cast<double>(point.xValue), point.initialRate.mean});
+        }
+    }
+    if (!fits_.empty() && fits_.front().verdict == FitVerdict::fitted) {
+        record.km = fits_.front().km;
+        record.vmax = fits_.front().vmax;
+    }
+    return record;
+}
+
 void ActivityWindow::showProgress(std::size_t done, std::size_t total)
 {
     progress_->setMaximum(static_cast<int>(total));
@@ -302,6 +339,9 @@ void ActivityWindow::finish(std::shared_ptr<SweepResult> result, QString failure
     status_->setText(tr("Calcul terminé\u00a0: %1\u00a0"
                         "expériences.")
                          .arg(runs));
+    if (const std::string note = cutShortNote(*result_, words_); !note.empty()) {
+        status_->setText(status_->text() + ' ' + fromCore(note));
+    }
     showChart();
     if (focusWasOnCancel) {
         copyButton_->setFocus();
@@ -367,10 +407,9 @@ QByteArray ActivityWindow::tableCsv() const
     if (!result_) {
         return {};
     }
-    std::ostringstream out;
-    writeSweepTable(out, *result_);
-    const std::string bytes = out.str();
-    return QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    // For a spreadsheet of the window's language: in French, semicolons and decimal commas.
+    const bool decimalComma = GraphExport::spreadsheetNumber(0.5, 1).contains(',');
+    return tableText().replace('\t', decimalComma ? QChar(';') : QChar(',')).toUtf8();
 }
 
 QString ActivityWindow::tableText() const
@@ -397,8 +436,12 @@ QString ActivityWindow::tableText() const
     if (plan_.series) {
         header << heading(plan_.series->parameter);
     }
+    const bool cutShortColumn = !plan_.measures.initialRateOverSeconds();
     header << heading(plan_.x.parameter) << tr("vitesse initiale (molécules/s)")
-           << tr("écart type (molécules/s)");
+           << tr("écart type (molécules/s)") << tr("minimum (molécules/s)") << tr("maximum (molécules/s)");
+    if (cutShortColumn) {
+        header << tr("mesure écourtée (expériences)");
+    }
     QString table = header.join('\t') + '\n';
     for (const SweepPoint& point : result_->points) {
         QStringList cells;
@@ -406,9 +449,14 @@ QString ActivityWindow::tableText() const
             cells << QString::number(point.seriesValue);
         }
         const Statistic& rate = point.initialRate;
-        cells << QString::number(point.xValue)
-              << (rate.count > 0 ? GraphExport::spreadsheetNumber(rate.mean, 3) : QString())
-              << (rate.count > 1 ? GraphExport::spreadsheetNumber(rate.standardDeviation, 3) : QString());
+        const auto figure = [&rate](double value, std::int32_t fewest) {
+            return rate.count >= fewest ? GraphExport::spreadsheetNumber(value, 3) : QString();
+        };
+        cells << QString::number(point.xValue) << figure(rate.mean, 1) << figure(rate.standardDeviation, 2)
+              << figure(rate.minimum, 1) << figure(rate.maximum, 1);
+        if (cutShortColumn) {
+            cells << QString::number(point.initialRateCutShort);
+        }
         table += cells.join('\t') + '\n';
     }
     return table;
@@ -443,10 +491,15 @@ void ActivityWindow::saveData()
     if (!result_) {
         return;
     }
-    const QString path = chooseSavePath(
-        this,
-        {tr("Enregistrer les données de la courbe"), fileBase(curve_) + ".csv", {tr("Données CSV (*.csv)")}});
-    if (!path.isEmpty()) {
+    const QString path = chooseSavePath(this, {tr("Enregistrer les données de la courbe"),
+                                               fileBase(curve_) + ".csv",
+                                               {tr("Données CSV (*.csv)"), tr("Classeur Excel (*.xlsx)")}});
+    if (path.isEmpty()) {
+        return;
+    }
+    if (path.endsWith(QLatin1String(".xlsx"), Qt::CaseInsensitive)) {
+        saveWorkbookToPath(this, path, sweepWorkbook(*result_));
+    } else {
         saveToPath(this, path, tableCsv());
     }
 }

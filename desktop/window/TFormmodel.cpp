@@ -2,19 +2,17 @@
 
 #include "window/ModelTexts.h"
 
-#include "files/DataFolder.h"
-#include "window/ErrorReport.h"
-#include "files/FileWriter.h"
-#include "graph/GraphMenu.h"
-#include "window/WindowAccessibility.h"
 #include "experiment/Comment.h"
 #include "experiment/Lifecycle.h"
 #include "experiment/PanelCommands.h"
 #include "experiment/ReactionChoice.h"
 #include "experiment/TemperaturePh.h"
+#include "files/DataFolder.h"
+#include "files/FileWriter.h"
 #include "flash/TFormFlash.h"
 #include "flash/TFormInfo.h"
 #include "flash/TShockwaveFlash.h"
+#include "graph/GraphMenu.h"
 #include "lab/Experiment.h"
 #include "model/Tick.h"
 #include "model/TimeCourse.h"
@@ -25,6 +23,10 @@
 #include "render/SpriteSet.h"
 #include "settings/IntegerText.h"
 #include "settings/SettingsFile.h"
+#include "window/ClassWork.h"
+#include "window/ErrorReport.h"
+#include "window/ScreenScale.h"
+#include "window/WindowAccessibility.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -101,8 +103,10 @@ private:
 class WindowSettingsTarget : public SettingsTarget
 {
 public:
-    WindowSettingsTarget(TShockwaveFlash* panel, std::function<void(bool)> chooseSymbolSize)
-        : panel_(panel), chooseSymbolSize_(std::move(chooseSymbolSize))
+    WindowSettingsTarget(TShockwaveFlash* panel, std::function<void(bool)> chooseSymbolSize,
+                         std::function<void(std::int32_t)> chooseVolume)
+        : panel_(panel), chooseSymbolSize_(std::move(chooseSymbolSize)),
+          chooseVolume_(std::move(chooseVolume))
     {
     }
     void setPanelVariable(std::string_view name, std::string_view text) override
@@ -110,10 +114,19 @@ public:
         panel_->SetVariable(fromModel(name), fromModel(text));
     }
     void chooseSymbolSize(bool small) override { chooseSymbolSize_(small); }
+    void chooseVolume(std::int32_t percent) override { chooseVolume_(percent); }
+    std::string volumeNotAllowed(std::string_view text) override
+    {
+        return TFormmodel::tr("Volume de la boîte non permis\u00a0: «\u00a0%1\u00a0» (25, 50, 100, 200 ou "
+                              "400\u00a0%)")
+            .arg(fromModel(text))
+            .toStdString();
+    }
 
 private:
     TShockwaveFlash* panel_;
     std::function<void(bool)> chooseSymbolSize_;
+    std::function<void(std::int32_t)> chooseVolume_;
 };
 
 } // namespace
@@ -135,12 +148,16 @@ TFormmodel::TFormmodel(QSize screen, QWidget* parent)
     createControls();
     accessibility_ = new WindowAccessibility(this, *world_);
     createGraphMenu();
+    classWork_ = new ClassWork(this);
+    connect(graphMenu_, &GraphMenu::curveKept, classWork_, &ClassWork::curveKept);
+    connect(graphMenu_, &GraphMenu::curveComputed, classWork_, &ClassWork::curveComputed);
     createMenu();
+    scaleQtParts(*this, screen_);
     Formctivate();
     setWindowState(Qt::WindowMaximized);
 
     // The two viewers, hidden until opened.
-    const QString movieDir = findDataFolder();
+    const QString movieDir = findMovieFolder();
     FormFlash = new TFormFlash(movieDir, screen_, this);
     FormInfo = new TFormInfo(movieDir, screen_, this);
 }
@@ -215,6 +232,9 @@ void TFormmodel::createControls()
     LabelTemps = label(Panel3, "LabelTemps", QStringLiteral("0 s"));
     LabelTemps->move(263, 4);
     LabelTemps->setMinimumWidth(80);
+    LabelVolume = label(Panel3, "LabelVolume", QString());
+    LabelVolume->setWordWrap(true);
+    LabelVolume->hide();
     CheckBox1 = new QCheckBox(tr("pourcentage"), Panel3);
     CheckBox1->setObjectName("CheckBox1");
     CheckBox1->setGeometry(216, 20, 161, CheckBox1->sizeHint().height());
@@ -278,6 +298,11 @@ void TFormmodel::layOut(QSize screen)
                         Panel3->height());
     PanelFlash->setGeometry(DXDraw1->x(), DXDraw1->y() + DXDraw1->height(), DXDraw1->width(),
                             DXDraw1->height());
+    // The volume, right of the check box.
+    const int volumeLeft = CheckBox1->geometry().right() + 8;
+    LabelVolume->setGeometry(volumeLeft, 4, std::max(0, Panel3->width() - volumeLeft - 4),
+                             Panel3->height() - 8);
+    LabelVolume->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     EcranSub->setGeometry(PanelComment->x() + 60, 10, PanelComment->width() - 80,
                           half(h) - Panel3->height() - 20);
     LabelPourcent->move(EcranSub->x() - 40, EcranSub->y());
@@ -290,7 +315,7 @@ void TFormmodel::Formctivate()
     // 1. to 3., 6. and 9.: reaction 1, the sprite table, the data folder, 50 products at most,
     // the welcome pending.
     setWindowCreationDefaults(*world_, findDataFolder().toStdString());
-    const QString appDir = QString::fromStdString(world_->appDir);
+    const QString appDir = findMovieFolder();
 
     // 4. and 5.
     setGeometry(0, 0, screen_.width(), screen_.height());
@@ -316,23 +341,27 @@ void TFormmodel::Formctivate()
     if (!loadSettings()) {
         return;
     }
-    // 13. and 14.
-    if (screen_.width() <= 900) {
-        Petitssymboles1Click();
-    }
+    // 14. The symbols' size is the settings' or the menu's on every screen: a small screen draws
+    // the box smaller, and its symbols with it.
     changelegende1Click();
 }
 
 bool TFormmodel::loadSettings()
 {
     world_->appDir = findDataFolder().toStdString();
-    WindowSettingsTarget target(FlashBut, [this](bool small) { chooseSymbolSize(small); });
-    // Opened by the file writer when it runs: the file may lie outside what the window reads.
-    const int file = openUserFile(world_->appDir + "/velmora.ini");
+    WindowSettingsTarget target(
+        FlashBut, [this](bool small) { chooseSymbolSize(small); },
+        [this](std::int32_t percent) { setVolume(percent); });
+    // Opened by the file writer when it runs: the file may lie outside what the window reads. It is
+    // looked for on its own: a class folder may hold a settings file and no movies.
+    const int file = openUserFile(findSettingsFolder().toStdString() + "/velmora.ini");
     const std::string error = applySettingsFile(file, *world_, target);
     if (!error.empty()) {
         showErrorReport(QString::fromStdString(error), this);
         return false;
+    }
+    if (classWork_) {
+        classWork_->settingsLoaded();
     }
     world_->welcomePending = true;
     suspendrexp1Click();
@@ -357,11 +386,15 @@ void TFormmodel::recommencer1Click()
 {
     const PanelValues panel = readPanel();
     WindowUpdate update;
+    classWork_->experimentAboutToStart(world_->random.state);
     const PanelFault fault =
         velmora::recommencer1Click(*world_, reactionChoice(), sceneSize(), panel, update);
     graphMenu_->experimentStarted();
     carryOut(update);
     reportPanelFault(fault);
+    if (fault == PanelFault::none) {
+        classWork_->experimentStarted();
+    }
 }
 
 void TFormmodel::Pause1Click()
@@ -380,6 +413,10 @@ void TFormmodel::Arrter1Click()
 
 void TFormmodel::selectReaction(std::int32_t reaction)
 {
+    if (!classWork_->allowsMenuReaction() && reaction != world_->reactionIndex) {
+        reactionItems_[world_->reactionIndex]->setChecked(true);
+        return;
+    }
     reactionItems_[reaction]->setChecked(true);
     WindowUpdate update;
     velmora::selectReaction(*world_, reactionChoice(), update);
@@ -467,6 +504,31 @@ void TFormmodel::Petitssymboles1Click()
     changelegende1Click();
 }
 
+void TFormmodel::volumeClick(std::int32_t percent)
+{
+    if (percent == volume_ || !boxForVolume(percent)) {
+        setVolume(volume_);
+        return;
+    }
+    setVolume(percent);
+    WindowUpdate update;
+    changeVolume(*world_, update);
+    carryOut(update);
+}
+
+void TFormmodel::setVolume(std::int32_t percent)
+{
+    if (!boxForVolume(percent)) {
+        return;
+    }
+    volume_ = percent;
+    for (std::size_t i = 0; i < boxVolumes.size(); ++i) {
+        volumeItems_[i]->setChecked(boxVolumes[i].percent == percent);
+    }
+    LabelVolume->setText(tr("Volume de la boîte\u00a0: %1\u00a0%").arg(percent));
+    LabelVolume->setVisible(percent != defaultVolume);
+}
+
 void TFormmodel::changelegende1Click()
 {
     WindowUpdate update;
@@ -503,7 +565,7 @@ void TFormmodel::affichermenucach1Click()
 
 void TFormmodel::rafrachir1Click()
 {
-    drawGraph(*EcranSub, *world_, graphMenu_->keptCurves());
+    drawGraph(*EcranSub, *world_, graphMenu_->keptCurves(), projection_);
 }
 
 void TFormmodel::avancedansgraphe1Click()
@@ -567,7 +629,14 @@ void TFormmodel::lemcanismedelacatalyseenzymatique1Click()
 
 void TFormmodel::Timer1Timer()
 {
-    drawSceneFrame(*DXDraw1, SpriteSet::shared(), ice_, *world_);
+    // The box is drawn as large as the scene allows, its symbols drawn anew at that size.
+    const SceneScale scale = sceneScale(DXDraw1->size(), sceneSize());
+    if (!sceneSprites_ || scale.numerator != sceneScale_.numerator ||
+        scale.denominator != sceneScale_.denominator) {
+        sceneSprites_ = std::make_unique<SpriteSet>(SpriteSet::shared(), scale.numerator, scale.denominator);
+    }
+    sceneScale_ = scale;
+    drawSceneFrame(*DXDraw1, *sceneSprites_, ice_, *world_, scale);
 }
 
 void TFormmodel::Timer2Timer()
@@ -576,6 +645,7 @@ void TFormmodel::Timer2Timer()
     velmora::Timer2Timer(*world_, sceneSize(), update);
     graphMenu_->tickDone(update);
     carryOut(update);
+    classWork_->tickDone();
 }
 
 void TFormmodel::CheckBox1Click()
@@ -603,6 +673,13 @@ void TFormmodel::FlashButFSCommand(const QString& command, const QString&)
     if (!known) {
         return; // an unknown command does nothing
     }
+    // What the scenario fixes is not changed, whatever the movie sends.
+    if (!classWork_->allowsPanelCommand(*known)) {
+        return;
+    }
+    if (*known == PanelCommand::recommencer) {
+        classWork_->experimentAboutToStart(world_->random.state);
+    }
     const auto text = [this](const char* variable) { return FlashBut->GetVariable(variable).toStdString(); };
     const PanelTexts panel{text("valeurtemp"), text("valeurph"), text("valeurenz"), text("valeursub"),
                            text("valeurautre")};
@@ -612,12 +689,18 @@ void TFormmodel::FlashButFSCommand(const QString& command, const QString&)
     if (*known == PanelCommand::recommencer) {
         graphMenu_->experimentStarted();
     }
+    if (outcome.fault == PanelFault::none) {
+        classWork_->panelCommandDone(*known);
+    }
     if (outcome.menuChecks) {
         reactionItems_[outcome.menuChecks->checkedReaction]->setChecked(true);
         (outcome.menuChecks->smallSymbols ? Petitssymboles1 : Grandssymboles1)->setChecked(true);
     }
     carryOut(update);
     reportPanelFault(outcome.fault);
+    if (*known == PanelCommand::recommencer && outcome.fault == PanelFault::none) {
+        classWork_->experimentStarted();
+    }
     if (outcome.advancedFeaturesNotice) {
         advancedFeaturesNotice();
     }
@@ -657,7 +740,8 @@ ReactionChoice TFormmodel::reactionChoice() const
 
 SceneSize TFormmodel::sceneSize() const
 {
-    return {DXDraw1->width(), DXDraw1->height()};
+    // The same box on every screen: only the volume changes it, and only between experiments.
+    return *boxForVolume(volume_);
 }
 
 std::optional<std::int32_t> TFormmodel::readPanelInteger(const char* variable) const

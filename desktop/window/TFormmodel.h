@@ -1,8 +1,10 @@
 #pragma once
 
 #include "experiment/PanelValues.h"
+#include "model/BoxVolume.h"
 #include "model/WindowUpdate.h"
 #include "model/World.h"
+#include "render/SceneRenderer.h"
 
 #include <QImage>
 #include <QMainWindow>
@@ -12,6 +14,7 @@
 #include <memory>
 #include <optional>
 
+class ClassWork;
 class DrawingSurface;
 class GraphMenu;
 class QAction;
@@ -21,6 +24,7 @@ class QFrame;
 class QLabel;
 class QMenu;
 class QTimer;
+class SpriteSet;
 class TFormFlash;
 class TFormInfo;
 class TShockwaveFlash;
@@ -43,6 +47,21 @@ public:
     TFormInfo* graphViewer() const { return FormInfo; }
     // The graph's context menu, with the run's record and the kept runs.
     GraphMenu* graphMenu() const { return graphMenu_; }
+    // Experiment files, the scenario, the group's work, the report (see ClassWork.h).
+    ClassWork* classWork() const { return classWork_; }
+
+    // Opens an experiment file, as Fichier › Ouvrir… does; false when it was refused.
+    bool openExperimentFile(const QString& path);
+    // Opens an explanation full-screen, as the menu's items do ("experiences.swf").
+    void openLesson(const QString& movie);
+    // Hides the guided experiments' model answers (a scenario's choice).
+    void setModelAnswersHidden(bool hidden);
+    // The projector's view: the graph large on white, thick curves, a large legend.
+    void setProjectionMode(bool on);
+
+    // "Volume de la boîte" in per cent, for the next start; the box of the experiment under way.
+    std::int32_t volume() const { return volume_; }
+    velmora::SceneSize sceneSize() const;
 
     // The graph's hint, six lines joined by carriage returns.
     static QString graphHint();
@@ -50,6 +69,9 @@ public:
     static QString advancedFeaturesMessage();
 
 public slots:
+    // A later start of the program asked for the window, with a file to open or none.
+    void handOffRequested(const QString& fileToOpen);
+
     // Start-up and the "Fichier" menu.
     void Formctivate();
     void Chargerlesvaleurspardfaut1Click();
@@ -75,6 +97,9 @@ public slots:
     void Grandssymboles1Click();
     void Petitssymboles1Click();
     void changelegende1Click();
+    // A volume of the "Volume de la boîte" menu chosen: a change suspends the experiment, as a
+    // quantity does; the new box is used from the next start.
+    void volumeClick(std::int32_t percent);
 
     // "Cache".
     void Recalcdenat1Click();
@@ -104,6 +129,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    friend class ClassWork;
     bool loadSettings(); // false when the file could not be read and applied
     void createControls();
     void createMenu();
@@ -111,10 +137,10 @@ private:
     void selectReaction(std::int32_t reaction);
     void chooseMaxProducts(std::int32_t caption);
     void chooseSymbolSize(bool small);
+    void setVolume(std::int32_t percent); // checks its item and shows it beside the graph's title
 
     // What the window reads from and does for the model.
     velmora::ReactionChoice reactionChoice() const;
-    velmora::SceneSize sceneSize() const;
     velmora::PanelValues readPanel() const;
     std::optional<std::int32_t> readPanelInteger(const char* variable) const;
     void reportPanelFault(velmora::PanelFault fault);
@@ -125,6 +151,9 @@ private:
 
     std::unique_ptr<velmora::World> world_;
     QSize screen_;
+    std::int32_t volume_ = velmora::defaultVolume;
+    SceneScale sceneScale_;                   // of the sprites below
+    std::unique_ptr<SpriteSet> sceneSprites_; // the symbols at the size the box is drawn
     TFormFlash* FormFlash = nullptr;
     TFormInfo* FormInfo = nullptr;
     QImage ice_;
@@ -142,6 +171,7 @@ private:
     QLabel* Label11 = nullptr;
     QLabel* Label14 = nullptr;
     QLabel* LabelTemps = nullptr;
+    QLabel* LabelVolume = nullptr; // the box's volume, when not 100 %
     QCheckBox* CheckBox1 = nullptr;
     QLabel* Imageglace = nullptr;
     QTimer* Timer1 = nullptr;
@@ -152,5 +182,9 @@ private:
     QAction* reactionItems_[5] = {}; // indexed by reaction 1..4
     QAction* Grandssymboles1 = nullptr;
     QAction* Petitssymboles1 = nullptr;
+    QAction* volumeItems_[velmora::boxVolumes.size()] = {};
     GraphMenu* graphMenu_ = nullptr;
+    ClassWork* classWork_ = nullptr;
+    bool modelAnswersHidden_ = false;
+    bool projection_ = false;
 };

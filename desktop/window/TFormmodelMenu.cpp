@@ -6,6 +6,8 @@
 
 #include "window/TFormmodel.h"
 
+#include "window/ClassWork.h"
+
 #include <QAction>
 #include <QActionGroup>
 #include <QMenu>
@@ -73,6 +75,7 @@ void TFormmodel::createMenu()
     };
 
     QMenu* fichier = menu(nullptr, "Quitter1", tr("&Fichier"));
+    classWork_->addFileItems(fichier);
     add(fichier, {"Chargerlesvaleurspardfaut1",
                   tr("&Charger les valeurs par défaut"),
                   {},
@@ -108,6 +111,36 @@ void TFormmodel::createMenu()
         {"Hydrolysedelamylose1", tr("Hydrolyse de l'&amylose"), {}, &TFormmodel::Hydrolysedelamylose1Click},
         false);
 
+    // The box's volume, for the next start.
+    QMenu* volumes = menu(modele, "Volumedelaboite1", tr("&Volume de la boîte"));
+    QActionGroup* volumeGroup = radioGroup("volumeGroup");
+    // Each with its own underlined figure, for the keyboard.
+    const auto volumeCaption = [this](std::int32_t percent) {
+        switch (percent) {
+        case 25:
+            return tr("&25\u00a0%");
+        case 50:
+            return tr("&50\u00a0%");
+        case 100:
+            return tr("&100\u00a0%");
+        case 200:
+            return tr("20&0\u00a0%");
+        default:
+            return tr("&400\u00a0%");
+        }
+    };
+    for (std::size_t i = 0; i < velmora::boxVolumes.size(); ++i) {
+        const std::int32_t percent = velmora::boxVolumes[i].percent;
+        auto* item = new QAction(volumeCaption(percent), this);
+        item->setObjectName(QStringLiteral("Volume%1").arg(percent));
+        item->setCheckable(true);
+        item->setChecked(percent == velmora::defaultVolume);
+        connect(item, &QAction::triggered, this, [this, percent] { volumeClick(percent); });
+        volumeGroup->addAction(item);
+        volumes->addAction(item);
+        volumeItems_[i] = item;
+    }
+
     QMenu* affichage = menu(nullptr, "Performances1", tr("Affic&hage"));
     add(affichage, {"purger1",
                     tr("P&urger les produits"),
@@ -131,6 +164,7 @@ void TFormmodel::createMenu()
         addRadio(symbols, sizes,
                  {"Petitssymboles1", tr("&Petits symboles"), {}, &TFormmodel::Petitssymboles1Click}, false);
     addHidden(affichage, {"changelegende1", "changelegende", {}, &TFormmodel::changelegende1Click});
+    classWork_->addViewItems(affichage);
 
     Cache1 = menu(nullptr, "Cache1", tr("&Cache"));
     Cache1->menuAction()->setVisible(false);

@@ -4,10 +4,12 @@
 
 #include "MainWindowHarness.h"
 
+#include "batch/StateDump.h"
+
+#include "files/SaveDialog.h"
 #include "graph/ActivityWindow.h"
 #include "graph/GraphExport.h"
 #include "graph/GraphMenu.h"
-#include "files/SaveDialog.h"
 #include "render/DrawingSurface.h"
 #include "render/KeptCurvesRenderer.h"
 
@@ -22,7 +24,9 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+#include <algorithm>
 #include <atomic>
+#include <sstream>
 #include <unistd.h>
 
 using namespace velmora;
@@ -92,6 +96,32 @@ QByteArray batchOutput(QStringList arguments, const char* option, const QString&
         return "velmora2-batch failed";
     }
     return contents(path);
+}
+
+// Why the window's CSV (French: semicolons, decimal commas, per cents with a decimal) does not hold
+// the numbers of velmora2-batch's --csv for the same run; empty when it does.
+QString differenceFromRunner(const QByteArray& window, const QByteArray& runner)
+{
+    const QList<QByteArray> saved = window.trimmed().split('\n');
+    const QList<QByteArray> batch = runner.trimmed().split('\n');
+    if (saved.size() != batch.size()) {
+        return QString("%1 rows against %2").arg(saved.size()).arg(batch.size());
+    }
+    if (saved[0] != "seconde;substrat (molécules);substrat (%);température (°C);pH") {
+        return "header " + QString::fromUtf8(saved[0]);
+    }
+    for (qsizetype row = 1; row < saved.size(); ++row) {
+        const QList<QByteArray> w = saved[row].split(';');
+        const QList<QByteArray> b = batch[row].split(',');
+        const bool same =
+            w.size() == 5 && b.size() == 5 && w[0] == b[0] && w[1] == b[1] && w[3] == b[3] && w[4] == b[4] &&
+            w[2].contains(',') &&
+            static_cast<int>(QString::fromUtf8(w[2]).replace(',', '.').toDouble()) == b[2].toInt();
+        if (!same) {
+            return QString::fromUtf8(saved[row] + " against " + batch[row]);
+        }
+    }
+    return {};
 }
 
 const QByteArray loaded =
@@ -194,7 +224,7 @@ private slots:
         QVERIFY2(cells[2].contains(','), qPrintable(second[20]));
     }
 
-    void theSavedDataAreVelmora2BatchsBytesForTheSameRun()
+    void theSavedDataAreVelmora2BatchsNumbersInAFrenchSpreadsheetsFormat()
     {
         StartedWindow w(&loaded);
         QTemporaryDir folder;
@@ -208,9 +238,9 @@ private slots:
             const SaveTo to(folder.filePath("window.csv"));
             choose(w, "saveData");
         }
-        const QByteArray saved = contents(folder.filePath("window.csv"));
-        QVERIFY(saved.startsWith("second,substrate,percent,temperature,ph\n1,"));
-        QVERIFY(saved.contains("\n101,"));
+        // In French: semicolons, decimal commas, the clipboard's headers.
+        const QList<QByteArray> saved = contents(folder.filePath("window.csv")).trimmed().split('\n');
+        QCOMPARE(saved[0], QByteArray("seconde;substrat (molécules);substrat (%);température (°C);pH"));
         const QStringList same{"--temperature", "37",
                                "--ph",          "8",
                                "--enzyme",      "200",
@@ -220,7 +250,70 @@ private slots:
                                "--seed",        QString::number(seed),
                                "--ticks",       "2300",
                                "--event",       "700:temperature=60"};
-        QCOMPARE(saved, batchOutput(same, "--csv", folder.filePath("batch.csv")));
+        QCOMPARE(differenceFromRunner(contents(folder.filePath("window.csv")),
+                                      batchOutput(same, "--csv", folder.filePath("batch.csv"))),
+                 QString());
+        QVERIFY(saved.size() > 101);
+    }
+
+    void theDataSaveAsAWorkbookHoldsNumbers()
+    {
+        StartedWindow w(&loaded);
+        QTemporaryDir folder;
+        startRun(w);
+        runTicks(w, 400);
+        const SaveTo to(folder.filePath("donnees.xlsx"));
+        choose(w, "saveData");
+        const QByteArray workbook = contents(folder.filePath("donnees.xlsx"));
+        QVERIFY(workbook.startsWith("PK"));
+        QProcess unzip;
+        unzip.start("python3", {"-c",
+                                "import sys,zipfile; z=zipfile.ZipFile(sys.argv[1]); "
+                                "print(z.read('xl/worksheets/sheet1.xml').decode()); "
+                                "print(z.read('xl/charts/chart1.xml').decode())",
+                                folder.filePath("donnees.xlsx")});
+        QVERIFY(unzip.waitForFinished(30000));
+        const QString xml = QString::fromUtf8(unzip.readAllStandardOutput());
+        QVERIFY(xml.contains("<c r=\"A2\" s=\"1\"><v>1</v></c>"));
+        QVERIFY(xml.contains("<c:scatterChart>"));
+    }
+
+    void theSameRunGivesTheSameBytesOnEveryScreen()
+    {
+        // The box is the volume's, whatever the window's size: the same course, table and state.
+        QTemporaryDir folder;
+        for (const int volume : {100, 25}) {
+            QByteArray firstTable;
+            for (const QSize screen : {QSize(1024, 768), QSize(1920, 1080), QSize(3840, 2160)}) {
+                StartedWindow w(&loaded, screen);
+                w.window->volumeClick(volume);
+                const std::uint32_t seed = startRun(w);
+                runTicks(w, 30 * 20);
+                choose(w, "copyData");
+                const QByteArray table = QApplication::clipboard()->text().toUtf8();
+                firstTable = firstTable.isEmpty() ? table : firstTable;
+                QCOMPARE(table, firstTable);
+                {
+                    const SaveTo to(folder.filePath("window.csv"));
+                    choose(w, "saveData");
+                }
+                std::ostringstream dump;
+                writeStateDump(dump, w.world(), 30 * 20);
+                const QStringList same{"--temperature", "37",
+                                       "--ph",          "8",
+                                       "--enzyme",      "200",
+                                       "--substrate",   "200",
+                                       "--other",       "50",
+                                       "--volume",      QString::number(volume),
+                                       "--seed",        QString::number(seed),
+                                       "--ticks",       "600"};
+                QCOMPARE(differenceFromRunner(contents(folder.filePath("window.csv")),
+                                              batchOutput(same, "--csv", folder.filePath("batch.csv"))),
+                         QString());
+                QCOMPARE(QByteArray::fromStdString(dump.str()),
+                         batchOutput(same, "--dump", folder.filePath("batch.txt")));
+            }
+        }
     }
 
     void thePictureShowsTheGraphWithItsTexts()
@@ -308,10 +401,12 @@ private slots:
         }
         const QList<QByteArray> rows = contents(folder.filePath("donnees.csv")).split('\n');
         QCOMPARE(rows[0],
-                 QByteArray("second,substrate,percent,temperature,ph,kept1,kept2,kept3,kept4,kept5"));
+                 QByteArray("seconde;substrat (molécules);substrat (%);température (°C);pH;courbe gardée "
+                            "1 (%);courbe gardée 2 (%);courbe gardée 3 (%);courbe gardée 4 (%);courbe "
+                            "gardée 5 (%)"));
         // At 15 s: runs 1 to 4 have ended, the fifth has its last second; the sixth, 17 s, is the longest.
         QCOMPARE(rows.size(), 1 + 17 + 1);
-        const QList<QByteArray> fifteen = rows[15].split(',');
+        const QList<QByteArray> fifteen = rows[15].split(';');
         QCOMPARE(fifteen.size(), 10);
         QCOMPARE(fifteen[0], QByteArray("15"));
         QCOMPARE(fifteen.mid(5, 4), QList<QByteArray>(4));
@@ -369,7 +464,10 @@ private slots:
         QVERIFY(activity->plan().series);
         QCOMPARE(activity->plan().series->values, std::vector<std::int32_t>({0, 50}));
         QVERIFY(activity->findChild<QLabel*>("fitText")->text().contains("Km"));
-        QVERIFY(activity->findChild<QCheckBox*>("lineweaverBurk")->isEnabled());
+        const std::vector<MichaelisMentenFit> fits = fitSweep(*activity->result());
+        QCOMPARE(activity->findChild<QCheckBox*>("lineweaverBurk")->isEnabled(),
+                 std::any_of(fits.begin(), fits.end(),
+                             [](const auto& fit) { return fit.lineweaverBurk.hasLine; }));
 
         // Its saved table is velmora2-batch's for the command it shows.
         QTemporaryDir folder;
@@ -378,16 +476,25 @@ private slots:
             activity->findChild<QPushButton*>("saveDataButton")->click();
         }
         const QString command = activity->batchCommandText();
-        QVERIFY(command.contains("--scene 512x384 --max-products 100 --sweep substrate=0:200:10 "
-                                 "--compare other=0,50 --measure initial-rate:10 --repeat 10"));
-        const QByteArray saved = contents(folder.filePath("activite.csv"));
-        QVERIFY(saved.startsWith("other,substrate,initial_rate,initial_rate_sd\n0,0,0.000,0.000\n"));
-        QCOMPARE(saved, batchOutput(command.split(' ').mid(1), "--table", folder.filePath("batch.csv")));
+        QVERIFY(command.contains("--volume 100 --max-products 100 --sweep substrate=0:200:10 "
+                                 "--compare other=0,50 --measure initial-rate --repeat 10"));
+        // In French for a spreadsheet, with velmora2-batch's numbers for the command it shows.
+        const QList<QByteArray> saved = contents(folder.filePath("activite.csv")).trimmed().split('\n');
+        QCOMPARE(saved[0], QByteArray("thiolactose (molécules);substrat (molécules);vitesse initiale (molécules/s);"
+                                      "écart type (molécules/s);minimum (molécules/s);maximum (molécules/s);"
+                                      "mesure écourtée (expériences)"));
+        QCOMPARE(saved[1], QByteArray("0;0;0,000;0,000;0,000;0,000;0"));
+        const QList<QByteArray> batch =
+            batchOutput(command.split(' ').mid(1), "--table", folder.filePath("batch.csv")).trimmed().split('\n');
+        QCOMPARE(saved.size(), batch.size());
+        for (qsizetype row = 1; row < saved.size(); ++row) {
+            QCOMPARE(QByteArray(saved[row]).replace(',', '.').replace(';', ','), batch[row]);
+        }
         activity->findChild<QPushButton*>("copyButton")->click();
         QVERIFY(QApplication::clipboard()->text().startsWith(
             "thiolactose (molécules)\tsubstrat (molécules)\tvitesse initiale (molécules/s)\técart type "
-            "(molécules/s)\n"
-            "0\t0\t0,000\t0,000\n"));
+            "(molécules/s)\tminimum (molécules/s)\tmaximum (molécules/s)\tmesure écourtée (expériences)\n"
+            "0\t0\t0,000\t0,000\t0,000\t0,000\t0\n"));
 
         // Its picture; then Esc closes it.
         {

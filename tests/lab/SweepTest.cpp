@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <set>
 #include <sstream>
 
@@ -40,12 +42,39 @@ TEST(Sweep, ResultsDoNotDependOnTheJobs)
     EXPECT_EQ(table(oneJob), table(manyJobs));
     ASSERT_EQ(oneJob.points.size(), 6u);
 
-    // Each run is the run that its settings and state give on its own.
+    // Each point's statistics are those of the runs that its settings and states give on their
+    // own; no run is kept, since no fit needs them.
     for (const SweepPoint& point : twoJobs.points) {
+        EXPECT_TRUE(point.runs.empty());
+        double sum = 0;
+        std::vector<double> values;
         for (std::int32_t r = 0; r < plan.replicates; ++r) {
             const std::optional<RunMeasures> alone =
                 measureExperiment(pointSettings(plan, point.seriesValue, point.xValue), plan.measures,
                                   plan.ticks, replicateSeed(7, r));
+            values.push_back(*alone->left);
+            sum += *alone->left;
+        }
+        const double mean = sum / plan.replicates;
+        double squares = 0;
+        for (const double value : values) {
+            squares += (value - mean) * (value - mean);
+        }
+        EXPECT_EQ(point.left.count, plan.replicates);
+        EXPECT_EQ(point.left.mean, mean);
+        EXPECT_NEAR(point.left.standardDeviation, std::sqrt(squares / (plan.replicates - 1)), 1e-12);
+    }
+
+    // A substrate sweep of the initial rate keeps every run, for the fit, in replicate order.
+    SweepPlan fitted = plan;
+    fitted.x = steppedAxis(SweepParameter::substrate, 0, 100, 50);
+    fitted.measures.initialRate = true;
+    for (const SweepPoint& point : runSweep(fitted, {3, nullptr, nullptr}).points) {
+        ASSERT_EQ(point.runs.size(), 3u);
+        for (std::int32_t r = 0; r < fitted.replicates; ++r) {
+            const std::optional<RunMeasures> alone =
+                measureExperiment(pointSettings(fitted, point.seriesValue, point.xValue), fitted.measures,
+                                  fitted.ticks, replicateSeed(7, r));
             const RunMeasures& inSweep = point.runs[static_cast<std::size_t>(r)];
             EXPECT_EQ(inSweep.initialRate, alone->initialRate);
             EXPECT_EQ(inSweep.halfTime, alone->halfTime);
@@ -65,8 +94,31 @@ TEST(Sweep, TableHasOneRowPerPointAndTheChosenColumns)
     std::string noSubstrate;
     std::getline(lines, header);
     std::getline(lines, noSubstrate);
-    EXPECT_EQ(header, "substrate,initial_rate,initial_rate_sd,half_time,half_time_sd,half_time_reached");
-    EXPECT_EQ(noSubstrate, "0,0.000,,,,0") << "no substrate: a rate of 0, no half-time, no spread of one run";
+    EXPECT_EQ(header,
+              "substrate,initial_rate,initial_rate_sd,initial_rate_min,initial_rate_max,"
+              "initial_rate_cut_short,half_time,half_time_sd,half_time_min,half_time_max,half_time_reached");
+    EXPECT_EQ(noSubstrate, "0,0.000,,0.000,0.000,0,,,,,0")
+        << "no substrate: a rate of 0, no half-time, no spread of one run";
+
+    // Over 10 seconds, as before, without the column of the runs cut short.
+    plan.measures.initialRateSeconds = 10;
+    plan.measures.halfTime = false;
+    plan.replicates = 4;
+    const SweepResult overSeconds = runSweep(plan);
+    std::istringstream again(table(overSeconds));
+    std::getline(again, header);
+    EXPECT_EQ(header, "substrate,initial_rate,initial_rate_sd,initial_rate_min,initial_rate_max");
+    // The range is that of the runs.
+    const SweepPoint& twenty = overSeconds.points[1];
+    double low = 1e9;
+    double high = -1e9;
+    for (const RunMeasures& run : twenty.runs) {
+        low = std::min(low, *run.initialRate);
+        high = std::max(high, *run.initialRate);
+    }
+    EXPECT_EQ(twenty.initialRate.minimum, low);
+    EXPECT_EQ(twenty.initialRate.maximum, high);
+    EXPECT_LT(low, high);
 }
 
 TEST(Experiment, WindowSettingsGiveBackTheExperimentThatItRuns)
