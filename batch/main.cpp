@@ -102,7 +102,7 @@ int runSweeps(const BatchOptions& options)
     control.progress = [&bar](SweepProgress progress) { bar.show(progress); };
     const SweepResult result = runSweep(sweepPlanFor(options), control);
     bar.finish();
-    const std::vector<MichaelisMentenFit> fits = fitSweep(result);
+    const SweepFits fits = sweepFits(result);
 
     if (table) {
         writeSweepTable(table->stream(), result);

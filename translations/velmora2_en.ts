@@ -171,6 +171,62 @@
         <source>Mesure écourtée pour %1&#xa0;points&#x202f;: %2&#xa0;% du substrat n’y est pas transformé en %3&#xa0;s, la vitesse est prise sur toute l’expérience.</source>
         <translation>Measure cut short at %1&#xa0;points: %2% of the substrate is not converted there within %3&#xa0;s, so the rate is taken over the whole experiment.</translation>
     </message>
+    <message>
+        <source>Erreur résiduelle&#x202f;: %1&#xa0;molécules/s</source>
+        <translation>Residual error: %1&#xa0;molecules/s</translation>
+    </message>
+    <message>
+        <source>Modèle compétitif (un seul Vmax)</source>
+        <translation>Competitive model (one Vmax)</translation>
+    </message>
+    <message>
+        <source>Ki&#xa0;=&#xa0;%1&#xa0;±&#xa0;%2&#xa0;molécules</source>
+        <translation>Ki&#xa0;=&#xa0;%1&#xa0;±&#xa0;%2&#xa0;molecules</translation>
+    </message>
+    <message>
+        <source>(courbes ajustées une à une&#x202f;: %1)</source>
+        <translation>(curves fitted one by one: %1)</translation>
+    </message>
+    <message>
+        <source>Modèle compétitif impossible&#x202f;: %1</source>
+        <translation>Competitive model impossible: %1</translation>
+    </message>
+    <message>
+        <source>Km ne s’élève pas nettement avec l’inhibiteur, Ki reste indéterminé</source>
+        <translation>Km does not clearly rise with the inhibitor, so Ki remains undetermined</translation>
+    </message>
+    <message>
+        <source>Droites de Km et Vmax ajustés&#x202f;: 1/v&#xa0;=&#xa0;(Km/Vmax)&#xa0;×&#xa0;(1/S)&#xa0;+&#xa0;1/Vmax&#x202f;; points&#x202f;: 1/(vitesse moyenne).</source>
+        <translation>Lines from the fitted Km and Vmax: 1/v&#xa0;=&#xa0;(Km/Vmax)&#xa0;×&#xa0;(1/S)&#xa0;+&#xa0;1/Vmax; points: 1/(mean rate).</translation>
+    </message>
+    <message>
+        <source>Tirets&#x202f;: modèle compétitif, ses droites se coupent sur l’axe 1/v.</source>
+        <translation>Dashes: competitive model, whose lines meet on the 1/v axis.</translation>
+    </message>
+    <message>
+        <source>%1&#xa0;point laissé de côté, sans inverse (S&#xa0;=&#xa0;0 ou vitesse nulle).</source>
+        <translation>%1&#xa0;point left out, having no reciprocal (S&#xa0;=&#xa0;0 or a zero rate).</translation>
+    </message>
+    <message>
+        <source>%1&#xa0;points laissés de côté, sans inverse (S&#xa0;=&#xa0;0 ou vitesse nulle).</source>
+        <translation>%1&#xa0;points left out, having no reciprocal (S&#xa0;=&#xa0;0 or a zero rate).</translation>
+    </message>
+    <message>
+        <source>Encart&#x202f;: les mêmes points en représentation de Lineweaver-Burk, droites de Km et Vmax ajustés.</source>
+        <translation>Inset: the same points in a Lineweaver-Burk plot, lines from the fitted Km and Vmax.</translation>
+    </message>
+    <message>
+        <source>Encart&#x202f;: les mêmes points en représentation de Lineweaver-Burk, droites de Km et Vmax ajustés&#x202f;; tirets&#x202f;: modèle compétitif, ses droites se coupent sur l’axe 1/v.</source>
+        <translation>Inset: the same points in a Lineweaver-Burk plot, lines from the fitted Km and Vmax; dashes: competitive model, whose lines meet on the 1/v axis.</translation>
+    </message>
+    <message>
+        <source>−1/Km&#xa0;=&#xa0;%1</source>
+        <translation>−1/Km&#xa0;=&#xa0;%1</translation>
+    </message>
+    <message>
+        <source>1/Vmax&#xa0;=&#xa0;%1</source>
+        <translation>1/Vmax&#xa0;=&#xa0;%1</translation>
+    </message>
 </context>
 <context>
     <name>ActivityCurve</name>

@@ -189,7 +189,7 @@ void ActivityWindow::compute()
 {
     stopWorker();
     result_.reset();
-    fits_.clear();
+    fits_ = {};
     cancel_ = false;
     progress_->setValue(0);
     progress_->setVisible(true);
@@ -213,7 +213,7 @@ void ActivityWindow::compute()
     const SweepRunner runner = sweepRunner() ? sweepRunner() : SweepRunner(runSweep);
     worker_ = std::thread([this, plan, runner] {
         auto outcome = std::make_shared<SweepResult>();
-        auto fits = std::make_shared<std::vector<MichaelisMentenFit>>();
+        auto fits = std::make_shared<SweepFits>();
         QString failure;
         try {
             SweepControl control;
@@ -234,7 +234,7 @@ void ActivityWindow::compute()
             };
             *outcome = runner(plan, control);
             if (!outcome->cancelled) {
-                *fits = fitSweep(*outcome);
+                *fits = sweepFits(*outcome);
             }
         } catch (const std::exception& error) {
             failure = QString::fromLocal8Bit(error.what());
@@ -264,7 +264,7 @@ void ActivityWindow::finish(std::shared_ptr<SweepResult> result, QString failure
     cancelButton_->setVisible(false);
     const bool focusWasOnCancel = !focusWidget() || focusWidget() == cancelButton_;
     if (!failure.isEmpty() || result->cancelled) {
-        fits_.clear();
+        fits_ = {};
         computeButton_->setVisible(true);
         status_->setText(failure.isEmpty() ? tr("Calcul annulé.")
                                            : tr("Le calcul n’a pas pu aboutir\u00a0: %1.").arg(failure));
@@ -280,9 +280,10 @@ void ActivityWindow::finish(std::shared_ptr<SweepResult> result, QString failure
                                  static_cast<QWidget*>(saveImageButton_)}) {
         needsResult->setEnabled(true);
     }
-    const bool anyLine = std::any_of(
-        fits_.begin(), fits_.end(), [](const MichaelisMentenFit& fit) { return fit.lineweaverBurk.hasLine; });
-    lineweaverBurk_->setEnabled(anyLine);
+    const bool anyPoint =
+        std::any_of(fits_.series.begin(), fits_.series.end(),
+                    [](const MichaelisMentenFit& fit) { return !fit.lineweaverBurk.reciprocals.empty(); });
+    lineweaverBurk_->setEnabled(anyPoint);
     if (!fits_.empty()) {
         const Chart chart = activityChart(*result_, Measure::initialRate, fits_, words_);
         QStringList lines;
@@ -322,8 +323,15 @@ Chart ActivityWindow::shownChart() const
     if (lineweaverBurk_->isChecked() && !fits_.empty()) {
         Chart view = lineweaverBurkChart(fits_, words_);
         view.subtitle = curve.title + (curve.subtitle.empty() ? "" : words_.listComma + curve.subtitle);
-        for (std::size_t s = 0; s < view.series.size() && s < curve.series.size(); ++s) {
+        // Each series named, its fit under it, and the competitive model's results last.
+        for (std::size_t s = 0; s < fits_.series.size() && s < view.series.size(); ++s) {
             view.series[s].label = curve.series[s].label;
+            view.series[s].notes = curve.series[s].notes;
+        }
+        if (fits_.competitive) {
+            ChartSeries summary = curve.series.back();
+            summary.line.clear();
+            view.series.push_back(std::move(summary));
         }
         return view;
     }

@@ -75,7 +75,7 @@ private:
     velmora::ChartWords words_; // of the window's language
     std::int32_t current_ = 0;  // the setting marked
     std::shared_ptr<const velmora::SweepResult> result_;
-    std::vector<velmora::MichaelisMentenFit> fits_;
+    velmora::SweepFits fits_;
     std::thread worker_;
     std::atomic<bool> cancel_{false};
 

@@ -410,10 +410,7 @@ private slots:
         QVERIFY(activity->plan().series);
         QCOMPARE(activity->plan().series->values, std::vector<std::int32_t>({0, 50}));
         QVERIFY(activity->findChild<QLabel*>("fitText")->text().contains("Km"));
-        const std::vector<MichaelisMentenFit> fits = fitSweep(*activity->result());
-        QCOMPARE(activity->findChild<QCheckBox*>("lineweaverBurk")->isEnabled(),
-                 std::any_of(fits.begin(), fits.end(),
-                             [](const auto& fit) { return fit.lineweaverBurk.hasLine; }));
+        QVERIFY(activity->findChild<QCheckBox*>("lineweaverBurk")->isEnabled());
 
         // Its saved table is velmora2-batch's for the command it shows.
         QTemporaryDir folder;
