@@ -227,12 +227,111 @@
         <source>1/Vmax&#xa0;=&#xa0;%1</source>
         <translation>1/Vmax&#xa0;=&#xa0;%1</translation>
     </message>
+    <message>
+        <source>volume de la boîte %1&#xa0;%</source>
+        <translation>box volume %1%</translation>
+    </message>
+    <message>
+        <source>boîte de %1&#xa0;×&#xa0;%2&#xa0;pixels</source>
+        <translation>box of %1&#xa0;×&#xa0;%2&#xa0;pixels</translation>
+    </message>
 </context>
 <context>
     <name>ActivityCurve</name>
     <message>
         <source>Activité de l’enzyme</source>
         <translation>Enzyme activity</translation>
+    </message>
+</context>
+<context>
+    <name>ActivityTable</name>
+    <message>
+        <source>température (°C)</source>
+        <translation>temperature (°C)</translation>
+    </message>
+    <message>
+        <source>pH</source>
+        <translation>pH</translation>
+    </message>
+    <message>
+        <source>enzyme (molécules)</source>
+        <translation>enzyme (molecules)</translation>
+    </message>
+    <message>
+        <source>substrat (molécules)</source>
+        <translation>substrate (molecules)</translation>
+    </message>
+    <message>
+        <source>thiolactose (molécules)</source>
+        <translation>thiolactose (molecules)</translation>
+    </message>
+    <message>
+        <source>vitesse initiale (molécules/s)</source>
+        <translation>initial rate (molecules/s)</translation>
+    </message>
+    <message>
+        <source>écart type (molécules/s)</source>
+        <translation>standard deviation (molecules/s)</translation>
+    </message>
+    <message>
+        <source>minimum (molécules/s)</source>
+        <translation>minimum (molecules/s)</translation>
+    </message>
+    <message>
+        <source>maximum (molécules/s)</source>
+        <translation>maximum (molecules/s)</translation>
+    </message>
+    <message>
+        <source>temps de demi-réaction (s)</source>
+        <translation>half-reaction time (s)</translation>
+    </message>
+    <message>
+        <source>écart type (s)</source>
+        <translation>standard deviation (s)</translation>
+    </message>
+    <message>
+        <source>minimum (s)</source>
+        <translation>minimum (s)</translation>
+    </message>
+    <message>
+        <source>maximum (s)</source>
+        <translation>maximum (s)</translation>
+    </message>
+    <message>
+        <source>mesure écourtée (expériences)</source>
+        <translation>measure cut short (experiments)</translation>
+    </message>
+    <message>
+        <source>demi-temps atteint (expériences)</source>
+        <translation>half-time reached (experiments)</translation>
+    </message>
+    <message>
+        <source>Vmax (molécules/s)</source>
+        <translation>Vmax (molecules/s)</translation>
+    </message>
+    <message>
+        <source>écart type de Vmax (molécules/s)</source>
+        <translation>standard error of Vmax (molecules/s)</translation>
+    </message>
+    <message>
+        <source>Km (molécules)</source>
+        <translation>Km (molecules)</translation>
+    </message>
+    <message>
+        <source>écart type de Km (molécules)</source>
+        <translation>standard error of Km (molecules)</translation>
+    </message>
+    <message>
+        <source>Ki (molécules)</source>
+        <translation>Ki (molecules)</translation>
+    </message>
+    <message>
+        <source>écart type de Ki (molécules)</source>
+        <translation>standard error of Ki (molecules)</translation>
+    </message>
+    <message>
+        <source>erreur résiduelle (molécules/s)</source>
+        <translation>residual error (molecules/s)</translation>
     </message>
 </context>
 <context>
@@ -274,10 +373,6 @@
         <translation>&amp;Lineweaver-Burk plot (1/v against 1/S)</translation>
     </message>
     <message>
-        <source>Le même calcul sans fenêtre&#xa0;: %1</source>
-        <translation>The same calculation without a window: %1</translation>
-    </message>
-    <message>
         <source>&amp;Copier les données</source>
         <translation>&amp;Copy the data</translation>
     </message>
@@ -312,34 +407,6 @@
     <message>
         <source>réglage actuel&#xa0;: %1</source>
         <translation>current setting: %1</translation>
-    </message>
-    <message>
-        <source>température (°C)</source>
-        <translation>temperature (°C)</translation>
-    </message>
-    <message>
-        <source>pH</source>
-        <translation>pH</translation>
-    </message>
-    <message>
-        <source>enzyme (molécules)</source>
-        <translation>enzyme (molecules)</translation>
-    </message>
-    <message>
-        <source>substrat (molécules)</source>
-        <translation>substrate (molecules)</translation>
-    </message>
-    <message>
-        <source>thiolactose (molécules)</source>
-        <translation>thiolactose (molecules)</translation>
-    </message>
-    <message>
-        <source>vitesse initiale (molécules/s)</source>
-        <translation>initial rate (molecules/s)</translation>
-    </message>
-    <message>
-        <source>écart type (molécules/s)</source>
-        <translation>standard deviation (molecules/s)</translation>
     </message>
     <message>
         <source>activite-temperature</source>
@@ -386,10 +453,6 @@
         <translation>The picture could not be drawn</translation>
     </message>
     <message>
-        <source>Chaque point est la vitesse initiale moyenne de %1&#xa0;expériences faites avec les réglages actuels. L’expérience de la fenêtre principale continue pendant le calcul.</source>
-        <translation>Each point is the mean initial rate of %1&#xa0;experiments run with the current settings. The experiment in the main window carries on during the calculation.</translation>
-    </message>
-    <message>
         <source>Calcul terminé&#xa0;: %1&#xa0;expériences.</source>
         <translation>Calculation finished: %1&#xa0;experiments.</translation>
     </message>
@@ -402,16 +465,60 @@
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source>minimum (molécules/s)</source>
-        <translation>minimum (molecules/s)</translation>
+        <source>vitesse initiale</source>
+        <translation>initial rate</translation>
     </message>
     <message>
-        <source>maximum (molécules/s)</source>
-        <translation>maximum (molecules/s)</translation>
+        <source>temps de demi-réaction</source>
+        <translation>half-reaction time</translation>
     </message>
     <message>
-        <source>mesure écourtée (expériences)</source>
-        <translation>measure cut short (experiments)</translation>
+        <source>&amp;Mesure&#xa0;:</source>
+        <translation>&amp;Measure:</translation>
+    </message>
+    <message>
+        <source>&#xa0;%</source>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source>La vitesse initiale est prise jusqu’à ce que cette part du substrat soit transformée.</source>
+        <translation>The initial rate is taken until this share of the substrate is converted.</translation>
+    </message>
+    <message>
+        <source>&amp;Part transformée&#xa0;:</source>
+        <translation>&amp;Share converted:</translation>
+    </message>
+    <message>
+        <source>E&amp;xpériences par point&#xa0;:</source>
+        <translation>E&amp;xperiments per point:</translation>
+    </message>
+    <message>
+        <source>Commande é&amp;quivalente</source>
+        <translation>E&amp;quivalent command</translation>
+    </message>
+    <message>
+        <source>une ligne par point</source>
+        <translation>one line per point</translation>
+    </message>
+    <message>
+        <source>une colonne par courbe, avec Km et Vmax</source>
+        <translation>one column per curve, with Km and Vmax</translation>
+    </message>
+    <message>
+        <source>&amp;Tableau copié&#xa0;:</source>
+        <translation>Copied &amp;table:</translation>
+    </message>
+    <message>
+        <source>Chaque point est la vitesse initiale moyenne de %1&#xa0;expériences faites avec les réglages actuels, prise jusqu’à ce que %2&#xa0;% du substrat de départ soit transformé.</source>
+        <translation>Each point is the mean initial rate of %1&#xa0;experiments run with the current settings, taken until %2% of the starting substrate is converted.</translation>
+    </message>
+    <message>
+        <source>Chaque point est le temps de demi-réaction moyen de %1&#xa0;expériences faites avec les réglages actuels.</source>
+        <translation>Each point is the mean half-reaction time of %1&#xa0;experiments run with the current settings.</translation>
+    </message>
+    <message>
+        <source>L’expérience de la fenêtre principale continue pendant le calcul.</source>
+        <translation>The experiment in the main window carries on during the calculation.</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,6 @@
 #include "plot/ActivityChart.h"
 
+#include "model/BoxVolume.h"
 #include "model/Catalogue.h"
 #include "plot/FrenchText.h"
 
@@ -49,6 +50,12 @@ std::string conditions(const SweepPlan& plan, const ChartWords& words)
                                    : parameter == SweepParameter::substrate ? clampAmount(base.substrate)
                                                                             : clampAmount(base.other);
         add(parameterValueText(parameter, value, base.reaction, words));
+    }
+    if (const std::optional<std::int32_t> volume = volumeOfBox(base.scene); !volume) {
+        add(fillPattern(words.boxValue, {french::number(base.scene.width, 0, words.decimalMark),
+                                         french::number(base.scene.height, 0, words.decimalMark)}));
+    } else if (*volume != defaultVolume) {
+        add(fillPattern(words.volumeValue, {french::number(*volume, 0, words.decimalMark)}));
     }
     return text;
 }

@@ -58,6 +58,9 @@ struct ChartWords
         VELMORA_TRANSLATABLE("ActivityChart", "%1\u00a0molécule de l’autre espèce"),
         VELMORA_TRANSLATABLE("ActivityChart", "%1\u00a0molécules de l’autre espèce")};
     std::string noThiolactose = VELMORA_TRANSLATABLE("ActivityChart", "sans thiolactose");
+    // The box, when it is not the default one.
+    std::string volumeValue = VELMORA_TRANSLATABLE("ActivityChart", "volume de la boîte %1\u00a0%");
+    std::string boxValue = VELMORA_TRANSLATABLE("ActivityChart", "boîte de %1\u00a0×\u00a0%2\u00a0pixels");
     Counted thiolactoseMolecules{VELMORA_TRANSLATABLE("ActivityChart", "%1\u00a0molécule de thiolactose"),
                                  VELMORA_TRANSLATABLE("ActivityChart", "%1\u00a0molécules de thiolactose")};
 

@@ -16,12 +16,15 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
 #include <QContextMenuEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QProcess>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QSpinBox>
+#include <QToolButton>
 #include <QtTest>
 
 #include <algorithm>
@@ -444,6 +447,67 @@ private slots:
         QTest::keyClick(activity, Qt::Key_Escape);
         QTRY_VERIFY(!open);
         QVERIFY(w.timer("Timer2")->isActive());
+    }
+
+    void theActivityWindowsChoicesChangeTheMeasureAndTheTable()
+    {
+        StartedWindow w(&loaded);
+        // Three amounts and two experiments a point are enough to read the window's choices.
+        ActivityWindow::setSweepRunner([](SweepPlan plan, const SweepControl& control) {
+            plan.x.values = {0, 100, 200};
+            plan.replicates = 2;
+            return runSweep(plan, control);
+        });
+        choose(w, "activitySubstrate");
+        ActivityWindow* activity = w.window->graphMenu()->activityWindow(ActivityCurve::substrate);
+        QSignalSpy computed(activity, &ActivityWindow::computed);
+        const auto waitForResult = [&] { QTRY_VERIFY_WITH_TIMEOUT(activity->result() != nullptr, 30000); };
+        waitForResult();
+
+        // The command shows on demand only.
+        auto* command = activity->findChild<QLabel*>("batchCommand");
+        QVERIFY(command->isHidden());
+        activity->findChild<QToolButton*>("commandDisclosure")->click();
+        QVERIFY(!command->isHidden());
+        QVERIFY(command->text().contains("--measure initial-rate --repeat 10"));
+
+        // One column per curve, then the fits, the competitive model's with Ki.
+        activity->findChild<QComboBox*>("tableForm")->setCurrentIndex(1);
+        activity->copyData();
+        const QStringList wide = QApplication::clipboard()->text().split('\n');
+        QCOMPARE(wide[0], QString("substrat (molécules)\tsans thiolactose\t50\u00a0molécules de thiolactose\t"
+                                  "Modèle compétitif (un seul Vmax)"));
+        QVERIFY(wide[1].startsWith("0\t0,000\t0,000"));
+        QCOMPARE(wide[4], QString());
+        QStringList names;
+        for (const QString& line : wide.mid(5)) {
+            names << line.section('\t', 0, 0);
+        }
+        QCOMPARE(names, QStringList({"Vmax (molécules/s)", "écart type de Vmax (molécules/s)",
+                                     "Km (molécules)", "écart type de Km (molécules)", "Ki (molécules)",
+                                     "écart type de Ki (molécules)", "erreur résiduelle (molécules/s)", ""}));
+
+        // Another share, more experiments, then the half-time: each computed anew.
+        activity->findChild<QSpinBox*>("shareChoice")->setValue(25);
+        waitForResult();
+        QCOMPARE(activity->plan().measures.initialRateShare, 25);
+        QVERIFY(command->text().contains("--measure initial-rate@25"));
+        activity->findChild<QComboBox*>("repeatsChoice")->setCurrentIndex(2);
+        waitForResult();
+        QCOMPARE(activity->plan().replicates, 50);
+        QVERIFY(command->text().contains("--repeat 50"));
+        activity->findChild<QComboBox*>("measureChoice")->setCurrentIndex(1);
+        waitForResult();
+        QVERIFY(activity->plan().measures.halfTime && !activity->plan().measures.initialRate);
+        QVERIFY(command->text().contains("--measure half-time --repeat 50"));
+        QVERIFY(!activity->findChild<QSpinBox*>("shareChoice")->isEnabled());
+        activity->findChild<QComboBox*>("tableForm")->setCurrentIndex(0);
+        activity->copyData();
+        QVERIFY(QApplication::clipboard()->text().startsWith(
+            "thiolactose (molécules)\tsubstrat (molécules)\ttemps de demi-réaction (s)\técart type (s)\t"
+            "minimum (s)\tmaximum (s)\tdemi-temps atteint (expériences)\n"));
+        ActivityWindow::setSweepRunner({});
+        activity->close();
     }
 
     void aComputationCanBeCancelled()
