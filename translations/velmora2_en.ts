@@ -660,13 +660,13 @@ from the folder it is started from, or else from its installation.</translation>
         <translation>pH</translation>
     </message>
     <message>
-        <source>courbe gardée %1 (%)</source>
-        <translation>kept curve %1 (%)</translation>
-    </message>
-    <message>
         <source>,</source>
         <extracomment>The decimal mark of numbers pasted into a spreadsheet.</extracomment>
         <translation>.</translation>
+    </message>
+    <message>
+        <source>courbe gardée %1, %2 (%)</source>
+        <translation>kept curve %1, %2 (%)</translation>
     </message>
 </context>
 <context>
@@ -742,6 +742,22 @@ from the folder it is started from, or else from its installation.</translation>
     <message>
         <source>Cinq courbes sont déjà gardées, c’est le plus que le graphique puisse montrer. Pour en garder une autre, choisissez d’abord «&#xa0;Effacer les courbes gardées&#xa0;».</source>
         <translation>Five curves are already kept, the most that the graph can show. To keep another one, first choose “Clear the kept curves”.</translation>
+    </message>
+    <message>
+        <source>(fin à %1&#xa0;s)</source>
+        <translation>(ended at %1&#xa0;s)</translation>
+    </message>
+    <message>
+        <source>temps (s)</source>
+        <translation>time (s)</translation>
+    </message>
+    <message>
+        <source>substrat restant (%)</source>
+        <translation>substrate left (%)</translation>
+    </message>
+    <message>
+        <source>substrat restant (molécules)</source>
+        <translation>substrate left (molecules)</translation>
     </message>
 </context>
 <context>
@@ -1057,6 +1073,14 @@ from the folder it is started from, or else from its installation.</translation>
     <message>
         <source>%1&#xa0;enzyme</source>
         <translation>%1&#xa0;enzyme</translation>
+    </message>
+    <message>
+        <source>, volume de la boîte %1&#xa0;%</source>
+        <translation>, box volume %1%</translation>
+    </message>
+    <message>
+        <source> · V&#xa0;%1&#xa0;%</source>
+        <translation> · V&#xa0;%1%</translation>
     </message>
 </context>
 <context>

@@ -442,8 +442,10 @@ void ActivityWindow::showChart()
     }
     const QSize size = picture_->contentsRect().size();
     const qreal ratio = devicePixelRatioF();
-    const ChartImage drawn =
-        renderChartImage(shownChart(), qRound(size.width() * ratio), qRound(size.height() * ratio), ratio);
+    // Texts and lines grow with a window larger than the one they were designed for.
+    const double larger = std::clamp(std::min(size.width() / 900.0, size.height() / 620.0), 1.0, 3.0);
+    const ChartImage drawn = renderChartImage(shownChart(), qRound(size.width() * ratio),
+                                              qRound(size.height() * ratio), ratio * larger);
     if (drawn.pixels.empty()) {
         return;
     }

@@ -4,6 +4,7 @@
 #include "model/BoxVolume.h"
 #include "model/WindowUpdate.h"
 #include "model/World.h"
+#include "render/GraphRenderer.h"
 #include "render/SceneRenderer.h"
 
 #include <QImage>
@@ -46,6 +47,8 @@ public:
     TFormInfo* graphViewer() const { return FormInfo; }
     // The graph's context menu, with the run's record and the kept runs.
     GraphMenu* graphMenu() const { return graphMenu_; }
+    // How the graph is drawn: its texts' scale on this screen.
+    const GraphLook& graphLook() const { return graphLook_; }
 
     // "Volume de la boîte" in per cent, for the next start; the box of the experiment under way.
     std::int32_t volume() const { return volume_; }
@@ -136,6 +139,7 @@ private:
     std::unique_ptr<velmora::World> world_;
     QSize screen_;
     std::int32_t volume_ = velmora::defaultVolume;
+    GraphLook graphLook_;                     // the graph's texts growing with the screen
     SceneScale sceneScale_;                   // of the sprites below
     std::unique_ptr<SpriteSet> sceneSprites_; // the symbols at the size the box is drawn
     TFormFlash* FormFlash = nullptr;

@@ -88,7 +88,11 @@ private slots:
     {
         StartedWindow w(&defaultSettings, {1920, 1080});
         QCOMPARE(w.window->findChild<QWidget*>("DXDraw1")->geometry(), QRect(0, 0, 960, 540));
-        QCOMPARE(w.window->findChild<QWidget*>("EcranSub")->geometry(), QRect(1020, 10, 880, 471));
+        // The graph's texts, margins and header grow by 1920 / 1024 or 1080 / 768, the smaller.
+        QCOMPARE(w.window->graphLook().scale, 1.40625);
+        QCOMPARE(w.window->findChild<QWidget*>("Panel3")->height(), 69);
+        QCOMPARE(w.window->findChild<QWidget*>("EcranSub")->geometry(), QRect(1044, 14, 847, 443));
+        QCOMPARE(w.window->findChild<QLabel*>("LabelTemps")->font().pointSizeF(), 8 * 1.40625);
     }
 
     void dataAreFoundHereFirstThenBesideTheProgram()
