@@ -317,9 +317,9 @@ Chart activityChart(const SweepResult& result, Measure measure, const SweepFits&
             // The inset's notes, shortened, go under the whole chart, where they have room.
             Chart inset = lineweaverBurkChart(fits, words);
             const bool competitive = fits.competitive && fits.competitive->verdict == FitVerdict::fitted;
-            chart.footnotes.push_back(competitive ? words.insetCompetitiveNote : words.insetNote);
+            chart.insetNotes.push_back(competitive ? words.insetCompetitiveNote : words.insetNote);
             if (const std::size_t leftOut = pointsLeftOut(fits); leftOut > 0) {
-                chart.footnotes.push_back(
+                chart.insetNotes.push_back(
                     words.counted(static_cast<std::int32_t>(leftOut), words.leftOutNote));
             }
             inset.footnotes.clear();

@@ -58,6 +58,7 @@ struct Chart
     std::string yTitle;
     std::vector<ChartSeries> series;                 // drawn in their order, colour and marker by position
     std::vector<std::string> footnotes;              // below the plot
+    std::vector<std::string> insetNotes;             // below the footnotes, when the inset is drawn
     std::optional<std::pair<double, double>> xRange; // the x axis's ends; by default the data's
     bool xIncludesZero = false;                      // the axes' ranges stretch to 0
     bool yIncludesZero = true;

@@ -718,7 +718,11 @@ void drawChart(cairo_t* cr, const Chart& chart, const Box& area, double scale, b
     const double axisTitleHeight = pen.lineHeight();
     pen.font(sizes.note);
     std::vector<std::string> footnoteLines;
-    for (const std::string& footnote : chart.footnotes) {
+    std::vector<std::string> notes = chart.footnotes;
+    if (chart.inset && !inset) {
+        notes.insert(notes.end(), chart.insetNotes.begin(), chart.insetNotes.end());
+    }
+    for (const std::string& footnote : notes) {
         for (std::string& line : wrapped(pen, footnote, area.width - 2.0 * gap)) {
             footnoteLines.push_back(std::move(line));
         }

@@ -140,6 +140,7 @@ ActivityWindow::ActivityWindow(ActivityCurve curve, const ExperimentSettings& se
     fitText_ = new QLabel(this);
     fitText_->setObjectName("fitText");
     fitText_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    fitText_->setWordWrap(true);
     column->addWidget(fitText_);
     lineweaverBurk_ = new QCheckBox(tr("Représentation de &Lineweaver-Burk (1/v selon 1/S)"), this);
     lineweaverBurk_->setObjectName("lineweaverBurk");
