@@ -180,7 +180,7 @@ int runSweeps(const BatchOptions& options)
                   << " jobs could start (the system starts no more threads); the sweep ran on "
                   << result.jobsRun << '\n';
     }
-    const std::vector<MichaelisMentenFit> fits = fitSweep(result);
+    const SweepFits fits = sweepFits(result);
 
     StandardOutput out;
     if (table) {

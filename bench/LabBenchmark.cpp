@@ -123,7 +123,7 @@ void WindowActivityCurve(benchmark::State& state)
     control.jobs = 1;
     for (auto _ : state) {
         const SweepResult result = runSweep(plan, control);
-        benchmark::DoNotOptimize(fitSweep(result).data());
+        benchmark::DoNotOptimize(sweepFits(result).series.data());
     }
 }
 BENCHMARK(WindowActivityCurve)

@@ -171,12 +171,167 @@
         <source>Mesure écourtée pour %1&#xa0;points&#x202f;: %2&#xa0;% du substrat n’y est pas transformé en %3&#xa0;s, la vitesse est prise sur toute l’expérience.</source>
         <translation>Measure cut short at %1&#xa0;points: %2% of the substrate is not converted there within %3&#xa0;s, so the rate is taken over the whole experiment.</translation>
     </message>
+    <message>
+        <source>volume de la boîte %1&#xa0;%</source>
+        <translation>box volume %1%</translation>
+    </message>
+    <message>
+        <source>boîte de %1&#xa0;×&#xa0;%2&#xa0;pixels</source>
+        <translation>box of %1&#xa0;×&#xa0;%2&#xa0;pixels</translation>
+    </message>
+    <message>
+        <source>Erreur résiduelle&#x202f;: %1&#xa0;molécules/s</source>
+        <translation>Residual error: %1&#xa0;molecules/s</translation>
+    </message>
+    <message>
+        <source>Modèle compétitif (un seul Vmax)</source>
+        <translation>Competitive model (one Vmax)</translation>
+    </message>
+    <message>
+        <source>Ki&#xa0;=&#xa0;%1&#xa0;±&#xa0;%2&#xa0;molécules</source>
+        <translation>Ki&#xa0;=&#xa0;%1&#xa0;±&#xa0;%2&#xa0;molecules</translation>
+    </message>
+    <message>
+        <source>(courbes ajustées une à une&#x202f;: %1)</source>
+        <translation>(curves fitted one by one: %1)</translation>
+    </message>
+    <message>
+        <source>Modèle compétitif impossible&#x202f;: %1</source>
+        <translation>Competitive model impossible: %1</translation>
+    </message>
+    <message>
+        <source>Km ne s’élève pas nettement avec l’inhibiteur, Ki reste indéterminé</source>
+        <translation>Km does not clearly rise with the inhibitor, so Ki remains undetermined</translation>
+    </message>
+    <message>
+        <source>Droites de Km et Vmax ajustés&#x202f;: 1/v&#xa0;=&#xa0;(Km/Vmax)&#xa0;×&#xa0;(1/S)&#xa0;+&#xa0;1/Vmax&#x202f;; points&#x202f;: 1/(vitesse moyenne).</source>
+        <translation>Lines from the fitted Km and Vmax: 1/v&#xa0;=&#xa0;(Km/Vmax)&#xa0;×&#xa0;(1/S)&#xa0;+&#xa0;1/Vmax; points: 1/(mean rate).</translation>
+    </message>
+    <message>
+        <source>Tirets&#x202f;: modèle compétitif, ses droites se coupent sur l’axe 1/v.</source>
+        <translation>Dashes: competitive model, whose lines meet on the 1/v axis.</translation>
+    </message>
+    <message>
+        <source>%1&#xa0;point laissé de côté, sans inverse (S&#xa0;=&#xa0;0 ou vitesse nulle).</source>
+        <translation>%1&#xa0;point left out, having no reciprocal (S&#xa0;=&#xa0;0 or a zero rate).</translation>
+    </message>
+    <message>
+        <source>%1&#xa0;points laissés de côté, sans inverse (S&#xa0;=&#xa0;0 ou vitesse nulle).</source>
+        <translation>%1&#xa0;points left out, having no reciprocal (S&#xa0;=&#xa0;0 or a zero rate).</translation>
+    </message>
+    <message>
+        <source>Encart&#x202f;: les mêmes points en représentation de Lineweaver-Burk, droites de Km et Vmax ajustés.</source>
+        <translation>Inset: the same points in a Lineweaver-Burk plot, lines from the fitted Km and Vmax.</translation>
+    </message>
+    <message>
+        <source>Encart&#x202f;: les mêmes points en représentation de Lineweaver-Burk, droites de Km et Vmax ajustés&#x202f;; tirets&#x202f;: modèle compétitif, ses droites se coupent sur l’axe 1/v.</source>
+        <translation>Inset: the same points in a Lineweaver-Burk plot, lines from the fitted Km and Vmax; dashes: competitive model, whose lines meet on the 1/v axis.</translation>
+    </message>
+    <message>
+        <source>−1/Km&#xa0;=&#xa0;%1</source>
+        <translation>−1/Km&#xa0;=&#xa0;%1</translation>
+    </message>
+    <message>
+        <source>1/Vmax&#xa0;=&#xa0;%1</source>
+        <translation>1/Vmax&#xa0;=&#xa0;%1</translation>
+    </message>
 </context>
 <context>
     <name>ActivityCurve</name>
     <message>
         <source>Activité de l’enzyme</source>
         <translation>Enzyme activity</translation>
+    </message>
+</context>
+<context>
+    <name>ActivityTable</name>
+    <message>
+        <source>température (°C)</source>
+        <translation>temperature (°C)</translation>
+    </message>
+    <message>
+        <source>pH</source>
+        <translation>pH</translation>
+    </message>
+    <message>
+        <source>enzyme (molécules)</source>
+        <translation>enzyme (molecules)</translation>
+    </message>
+    <message>
+        <source>substrat (molécules)</source>
+        <translation>substrate (molecules)</translation>
+    </message>
+    <message>
+        <source>thiolactose (molécules)</source>
+        <translation>thiolactose (molecules)</translation>
+    </message>
+    <message>
+        <source>vitesse initiale (molécules/s)</source>
+        <translation>initial rate (molecules/s)</translation>
+    </message>
+    <message>
+        <source>écart type (molécules/s)</source>
+        <translation>standard deviation (molecules/s)</translation>
+    </message>
+    <message>
+        <source>minimum (molécules/s)</source>
+        <translation>minimum (molecules/s)</translation>
+    </message>
+    <message>
+        <source>maximum (molécules/s)</source>
+        <translation>maximum (molecules/s)</translation>
+    </message>
+    <message>
+        <source>temps de demi-réaction (s)</source>
+        <translation>half-reaction time (s)</translation>
+    </message>
+    <message>
+        <source>écart type (s)</source>
+        <translation>standard deviation (s)</translation>
+    </message>
+    <message>
+        <source>minimum (s)</source>
+        <translation>minimum (s)</translation>
+    </message>
+    <message>
+        <source>maximum (s)</source>
+        <translation>maximum (s)</translation>
+    </message>
+    <message>
+        <source>mesure écourtée (expériences)</source>
+        <translation>measure cut short (experiments)</translation>
+    </message>
+    <message>
+        <source>demi-temps atteint (expériences)</source>
+        <translation>half-time reached (experiments)</translation>
+    </message>
+    <message>
+        <source>Vmax (molécules/s)</source>
+        <translation>Vmax (molecules/s)</translation>
+    </message>
+    <message>
+        <source>écart type de Vmax (molécules/s)</source>
+        <translation>standard error of Vmax (molecules/s)</translation>
+    </message>
+    <message>
+        <source>Km (molécules)</source>
+        <translation>Km (molecules)</translation>
+    </message>
+    <message>
+        <source>écart type de Km (molécules)</source>
+        <translation>standard error of Km (molecules)</translation>
+    </message>
+    <message>
+        <source>Ki (molécules)</source>
+        <translation>Ki (molecules)</translation>
+    </message>
+    <message>
+        <source>écart type de Ki (molécules)</source>
+        <translation>standard error of Ki (molecules)</translation>
+    </message>
+    <message>
+        <source>erreur résiduelle (molécules/s)</source>
+        <translation>residual error (molecules/s)</translation>
     </message>
 </context>
 <context>
@@ -218,10 +373,6 @@
         <translation>&amp;Lineweaver-Burk plot (1/v against 1/S)</translation>
     </message>
     <message>
-        <source>Le même calcul sans fenêtre&#xa0;: %1</source>
-        <translation>The same calculation without a window: %1</translation>
-    </message>
-    <message>
         <source>&amp;Copier les données</source>
         <translation>&amp;Copy the data</translation>
     </message>
@@ -256,34 +407,6 @@
     <message>
         <source>réglage actuel&#xa0;: %1</source>
         <translation>current setting: %1</translation>
-    </message>
-    <message>
-        <source>température (°C)</source>
-        <translation>temperature (°C)</translation>
-    </message>
-    <message>
-        <source>pH</source>
-        <translation>pH</translation>
-    </message>
-    <message>
-        <source>enzyme (molécules)</source>
-        <translation>enzyme (molecules)</translation>
-    </message>
-    <message>
-        <source>substrat (molécules)</source>
-        <translation>substrate (molecules)</translation>
-    </message>
-    <message>
-        <source>thiolactose (molécules)</source>
-        <translation>thiolactose (molecules)</translation>
-    </message>
-    <message>
-        <source>vitesse initiale (molécules/s)</source>
-        <translation>initial rate (molecules/s)</translation>
-    </message>
-    <message>
-        <source>écart type (molécules/s)</source>
-        <translation>standard deviation (molecules/s)</translation>
     </message>
     <message>
         <source>activite-temperature</source>
@@ -330,10 +453,6 @@
         <translation>The picture could not be drawn</translation>
     </message>
     <message>
-        <source>Chaque point est la vitesse initiale moyenne de %1&#xa0;expériences faites avec les réglages actuels. L’expérience de la fenêtre principale continue pendant le calcul.</source>
-        <translation>Each point is the mean initial rate of %1&#xa0;experiments run with the current settings. The experiment in the main window carries on during the calculation.</translation>
-    </message>
-    <message>
         <source>Calcul terminé&#xa0;: %1&#xa0;expériences.</source>
         <translation>Calculation finished: %1&#xa0;experiments.</translation>
     </message>
@@ -350,20 +469,64 @@
         <translation>&amp;Full screen</translation>
     </message>
     <message>
-        <source>minimum (molécules/s)</source>
-        <translation>minimum (molecules/s)</translation>
-    </message>
-    <message>
-        <source>maximum (molécules/s)</source>
-        <translation>maximum (molecules/s)</translation>
-    </message>
-    <message>
-        <source>mesure écourtée (expériences)</source>
-        <translation>measure cut short (experiments)</translation>
-    </message>
-    <message>
         <source>Classeur Excel (*.xlsx)</source>
         <translation>Excel workbook (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>vitesse initiale</source>
+        <translation>initial rate</translation>
+    </message>
+    <message>
+        <source>temps de demi-réaction</source>
+        <translation>half-reaction time</translation>
+    </message>
+    <message>
+        <source>&amp;Mesure&#xa0;:</source>
+        <translation>&amp;Measure:</translation>
+    </message>
+    <message>
+        <source>&#xa0;%</source>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source>La vitesse initiale est prise jusqu’à ce que cette part du substrat soit transformée.</source>
+        <translation>The initial rate is taken until this share of the substrate is converted.</translation>
+    </message>
+    <message>
+        <source>&amp;Part transformée&#xa0;:</source>
+        <translation>Share con&amp;verted:</translation>
+    </message>
+    <message>
+        <source>E&amp;xpériences par point&#xa0;:</source>
+        <translation>E&amp;xperiments per point:</translation>
+    </message>
+    <message>
+        <source>Commande é&amp;quivalente</source>
+        <translation>E&amp;quivalent command</translation>
+    </message>
+    <message>
+        <source>une ligne par point</source>
+        <translation>one line per point</translation>
+    </message>
+    <message>
+        <source>une colonne par courbe, avec Km et Vmax</source>
+        <translation>one column per curve, with Km and Vmax</translation>
+    </message>
+    <message>
+        <source>&amp;Tableau copié&#xa0;:</source>
+        <translation>Copied &amp;table:</translation>
+    </message>
+    <message>
+        <source>Chaque point est la vitesse initiale moyenne de %1&#xa0;expériences faites avec les réglages actuels, prise jusqu’à ce que %2&#xa0;% du substrat de départ soit transformé.</source>
+        <translation>Each point is the mean initial rate of %1&#xa0;experiments run with the current settings, taken until %2% of the starting substrate is converted.</translation>
+    </message>
+    <message>
+        <source>Chaque point est le temps de demi-réaction moyen de %1&#xa0;expériences faites avec les réglages actuels.</source>
+        <translation>Each point is the mean half-reaction time of %1&#xa0;experiments run with the current settings.</translation>
+    </message>
+    <message>
+        <source>L’expérience de la fenêtre principale continue pendant le calcul.</source>
+        <translation>The experiment in the main window carries on during the calculation.</translation>
     </message>
 </context>
 <context>
@@ -778,13 +941,13 @@ from the folder it is started from, or else from its installation.</translation>
         <translation>pH</translation>
     </message>
     <message>
-        <source>courbe gardée %1 (%)</source>
-        <translation>kept curve %1 (%)</translation>
-    </message>
-    <message>
         <source>,</source>
         <extracomment>The decimal mark of numbers pasted into a spreadsheet.</extracomment>
         <translation>.</translation>
+    </message>
+    <message>
+        <source>courbe gardée %1, %2 (%)</source>
+        <translation>kept curve %1, %2 (%)</translation>
     </message>
 </context>
 <context>
@@ -864,6 +1027,22 @@ from the folder it is started from, or else from its installation.</translation>
     <message>
         <source>Classeur Excel (*.xlsx)</source>
         <translation>Excel workbook (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>(fin à %1&#xa0;s)</source>
+        <translation>(ended at %1&#xa0;s)</translation>
+    </message>
+    <message>
+        <source>temps (s)</source>
+        <translation>time (s)</translation>
+    </message>
+    <message>
+        <source>substrat restant (%)</source>
+        <translation>substrate left (%)</translation>
+    </message>
+    <message>
+        <source>substrat restant (molécules)</source>
+        <translation>substrate left (molecules)</translation>
     </message>
 </context>
 <context>
@@ -1356,6 +1535,14 @@ from the folder it is started from, or else from its installation.</translation>
         <source>%1&#xa0;enzyme</source>
         <translation>%1&#xa0;enzyme</translation>
     </message>
+    <message>
+        <source>, volume de la boîte %1&#xa0;%</source>
+        <translation>, box volume %1%</translation>
+    </message>
+    <message>
+        <source> · V&#xa0;%1&#xa0;%</source>
+        <translation> · V&#xa0;%1%</translation>
+    </message>
 </context>
 <context>
     <name>StartFailure</name>
@@ -1537,28 +1724,8 @@ from the folder it is started from, or else from its installation.</translation>
         <translation>Box volume: %1%</translation>
     </message>
     <message>
-        <source>&amp;Volume de la boîte</source>
-        <translation>Box &amp;volume</translation>
-    </message>
-    <message>
-        <source>&amp;25&#xa0;%</source>
-        <translation>&amp;25%</translation>
-    </message>
-    <message>
-        <source>&amp;50&#xa0;%</source>
-        <translation>&amp;50%</translation>
-    </message>
-    <message>
-        <source>&amp;100&#xa0;%</source>
-        <translation>&amp;100%</translation>
-    </message>
-    <message>
-        <source>20&amp;0&#xa0;%</source>
-        <translation>20&amp;0%</translation>
-    </message>
-    <message>
-        <source>&amp;400&#xa0;%</source>
-        <translation>&amp;400%</translation>
+        <source>&amp;Volume de la boîte (%)</source>
+        <translation>Box &amp;volume (%)</translation>
     </message>
 </context>
 <context>

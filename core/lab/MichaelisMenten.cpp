@@ -364,4 +364,18 @@ std::optional<CompetitiveFit> fitCompetitiveSweep(const SweepResult& result)
     return fitCompetitive(runs);
 }
 
+SweepFits sweepFits(const SweepResult& result)
+{
+    SweepFits fits;
+    fits.series = fitSweep(result);
+    fits.competitive = fitCompetitiveSweep(result);
+    if (fits.competitive) {
+        const std::size_t perSeries = result.plan.x.values.size();
+        for (std::size_t s = 0; s < fits.series.size() && s * perSeries < result.points.size(); ++s) {
+            fits.inhibitors.push_back(result.points[s * perSeries].seriesValue);
+        }
+    }
+    return fits;
+}
+
 } // namespace velmora

@@ -103,4 +103,16 @@ std::vector<MichaelisMentenFit> fitSweep(const SweepResult& result);
 // other=0,50), the competitive fit of all of them together; none otherwise.
 std::optional<CompetitiveFit> fitCompetitiveSweep(const SweepResult& result);
 
+// Every fit of a sweep: each series on its own, and the competitive fit of them all when the
+// series are amounts of inhibitor, with the amount of each series.
+struct SweepFits
+{
+    std::vector<MichaelisMentenFit> series;
+    std::optional<CompetitiveFit> competitive;
+    std::vector<double> inhibitors; // of each series, with the competitive fit
+
+    bool empty() const { return series.empty(); }
+};
+SweepFits sweepFits(const SweepResult& result);
+
 } // namespace velmora

@@ -35,7 +35,7 @@ std::vector<std::string*> ChartWords::all()
                                     &lineweaverBurkY,
                                     &initialRateShareNote};
     for (Counted* counted : {&enzymes, &substrateMolecules, &otherSpeciesMolecules, &thiolactoseMolecules,
-                             &initialRateNote, &omittedNote, &cutShortNote}) {
+                             &initialRateNote, &omittedNote, &cutShortNote, &leftOutNote}) {
         words.insert(words.end(), {&counted->one, &counted->many});
     }
     return words;

@@ -15,6 +15,7 @@
 class ActivityWindow;
 class DrawingSurface;
 class QAction;
+class QCheckBox;
 class QLabel;
 class QMenu;
 class QWidget;
@@ -38,6 +39,7 @@ public:
         QLabel* bottom = nullptr;
         QLabel* timeTitle = nullptr;
         QLabel* time = nullptr;
+        const QCheckBox* percent = nullptr;                    // "pourcentage"
         std::function<velmora::ExperimentSettings()> settings; // of the experiment the window would start now
         std::function<void()> redraw;                          // the graph's "rafraîchir"
     };

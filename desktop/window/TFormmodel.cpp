@@ -268,6 +268,7 @@ void TFormmodel::createGraphMenu()
     graph.bottom = LabelPourcent0;
     graph.timeTitle = Label14;
     graph.time = LabelTemps;
+    graph.percent = CheckBox1;
     graph.settings = [this] {
         const PanelValues panel = readPanel();
         return experimentSettingsFor(*world_, sceneSize(), panel.valeurtemp.value_or(world_->temperature),
@@ -292,6 +293,34 @@ void TFormmodel::layOut(QSize screen)
     const auto half = [](int x) { return x / 2; };
     const int w = screen.width();
     const int h = screen.height();
+    // The graph's texts grow with the screen from their designed sizes on a 1024 x 768 one, and the
+    // graph's margins and header with them.
+    // In the projector's mode, larger still, bold, and on paper's colours.
+    graphLook_.scale = std::max(1.0, std::min(w / 1024.0, h / 768.0)) * (projection_ ? projectionScale : 1.0);
+    graphLook_.onPaper = projection_;
+    const auto px = [this](int designed) { return graphLook_.pixels(designed); };
+    QFont graphFont = font();
+    graphFont.setPointSizeF(font().pointSizeF() * graphLook_.scale);
+    graphFont.setBold(projection_);
+    for (QWidget* text :
+         {static_cast<QWidget*>(Label11), static_cast<QWidget*>(Label14), static_cast<QWidget*>(LabelTemps),
+          static_cast<QWidget*>(LabelVolume), static_cast<QWidget*>(CheckBox1),
+          static_cast<QWidget*>(LabelPourcent), static_cast<QWidget*>(LabelPourcent0)}) {
+        text->setFont(graphFont);
+    }
+    Panel3->resize(Panel3->width(), px(49));
+    Image1->setGeometry(px(4), px(4), px(32), px(32));
+    Image1->setScaledContents(true);
+    Label11->setGeometry(px(40), px(4), px(124), Label11->heightForWidth(px(124)));
+    Label14->move(px(216), px(4));
+    Label14->adjustSize();
+    LabelTemps->move(px(263), px(4));
+    LabelTemps->setMinimumWidth(px(80));
+    LabelTemps->adjustSize();
+    CheckBox1->setGeometry(px(216), px(20), px(161), CheckBox1->sizeHint().height());
+    LabelPourcent->adjustSize();
+    LabelPourcent0->adjustSize();
+
     DXDraw1->setGeometry(0, 0, half(w), half(h));
     PanelComment->setGeometry(DXDraw1->width(), half(h), DXDraw1->width(), half(h));
     Panel3->setGeometry(PanelComment->x(), PanelComment->y() - Panel3->height(), PanelComment->width(),
@@ -299,15 +328,15 @@ void TFormmodel::layOut(QSize screen)
     PanelFlash->setGeometry(DXDraw1->x(), DXDraw1->y() + DXDraw1->height(), DXDraw1->width(),
                             DXDraw1->height());
     // The volume, right of the check box.
-    const int volumeLeft = CheckBox1->geometry().right() + 8;
-    LabelVolume->setGeometry(volumeLeft, 4, std::max(0, Panel3->width() - volumeLeft - 4),
-                             Panel3->height() - 8);
+    const int volumeLeft = CheckBox1->geometry().right() + px(8);
+    LabelVolume->setGeometry(volumeLeft, px(4), std::max(0, Panel3->width() - volumeLeft - px(4)),
+                             Panel3->height() - px(8));
     LabelVolume->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    EcranSub->setGeometry(PanelComment->x() + 60, 10, PanelComment->width() - 80,
-                          half(h) - Panel3->height() - 20);
-    LabelPourcent->move(EcranSub->x() - 40, EcranSub->y());
-    const int labelPoints = LabelPourcent->font().pointSize();
-    LabelPourcent0->move(EcranSub->x() - 40, EcranSub->y() + EcranSub->height() - labelPoints - 20);
+    EcranSub->setGeometry(PanelComment->x() + px(60), px(10), PanelComment->width() - px(80),
+                          half(h) - Panel3->height() - px(20));
+    LabelPourcent->move(EcranSub->x() - px(40), EcranSub->y());
+    const int labelPoints = static_cast<int>(std::lround(LabelPourcent->font().pointSizeF()));
+    LabelPourcent0->move(EcranSub->x() - px(40), EcranSub->y() + EcranSub->height() - labelPoints - px(20));
 }
 
 void TFormmodel::Formctivate()
@@ -565,7 +594,7 @@ void TFormmodel::affichermenucach1Click()
 
 void TFormmodel::rafrachir1Click()
 {
-    drawGraph(*EcranSub, *world_, graphMenu_->keptCurves(), projection_);
+    drawGraph(*EcranSub, *world_, graphMenu_->keptCurves(), graphLook_);
 }
 
 void TFormmodel::avancedansgraphe1Click()

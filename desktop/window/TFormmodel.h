@@ -4,6 +4,7 @@
 #include "model/BoxVolume.h"
 #include "model/WindowUpdate.h"
 #include "model/World.h"
+#include "render/GraphRenderer.h"
 #include "render/SceneRenderer.h"
 
 #include <QImage>
@@ -58,6 +59,8 @@ public:
     void setModelAnswersHidden(bool hidden);
     // The projector's view: the graph large on white, thick curves, a large legend.
     void setProjectionMode(bool on);
+    // How the graph is drawn: its texts' scale on this screen.
+    const GraphLook& graphLook() const { return graphLook_; }
 
     // "Volume de la boîte" in per cent, for the next start; the box of the experiment under way.
     std::int32_t volume() const { return volume_; }
@@ -152,6 +155,7 @@ private:
     std::unique_ptr<velmora::World> world_;
     QSize screen_;
     std::int32_t volume_ = velmora::defaultVolume;
+    GraphLook graphLook_;                     // the graph's texts growing with the screen
     SceneScale sceneScale_;                   // of the sprites below
     std::unique_ptr<SpriteSet> sceneSprites_; // the symbols at the size the box is drawn
     TFormFlash* FormFlash = nullptr;
@@ -186,5 +190,6 @@ private:
     GraphMenu* graphMenu_ = nullptr;
     ClassWork* classWork_ = nullptr;
     bool modelAnswersHidden_ = false;
-    bool projection_ = false;
+    bool projection_ = false; // the projector's mode: the graph larger, on paper's colours
+    static constexpr double projectionScale = 1.75;
 };

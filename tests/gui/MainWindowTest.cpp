@@ -90,7 +90,11 @@ private slots:
     {
         StartedWindow w(&defaultSettings, {1920, 1080});
         QCOMPARE(w.window->findChild<QWidget*>("DXDraw1")->geometry(), QRect(0, 0, 960, 540));
-        QCOMPARE(w.window->findChild<QWidget*>("EcranSub")->geometry(), QRect(1020, 10, 880, 471));
+        // The graph's texts, margins and header grow by 1920 / 1024 or 1080 / 768, the smaller.
+        QCOMPARE(w.window->graphLook().scale, 1.40625);
+        QCOMPARE(w.window->findChild<QWidget*>("Panel3")->height(), 69);
+        QCOMPARE(w.window->findChild<QWidget*>("EcranSub")->geometry(), QRect(1044, 14, 847, 443));
+        QCOMPARE(w.window->findChild<QLabel*>("LabelTemps")->font().pointSizeF(), 8 * 1.40625);
     }
 
     void qtPartsOfAnUnscaledLargeScreenAreSizedAsOnAFullHdOne()
@@ -164,12 +168,12 @@ private slots:
         row("Synthsedulactose1", "&Synthèse du lactose", "", "radio");
         row("Hydrolysedumaltose1", "Hydrolyse du &maltose", "", "radio");
         row("Hydrolysedelamylose1", "Hydrolyse de l'&amylose", "", "radio");
-        row("Volumedelaboite1", "&Volume de la boîte", "", "");
-        row("Volume25", "&25\u00a0%", "", "radio");
-        row("Volume50", "&50\u00a0%", "", "radio");
-        row("Volume100", "&100\u00a0%", "", "radio checked");
-        row("Volume200", "20&0\u00a0%", "", "radio");
-        row("Volume400", "&400\u00a0%", "", "radio");
+        row("Volumedelaboite1", "&Volume de la boîte (%)", "", "");
+        row("Volume25", "25", "", "radio");
+        row("Volume50", "50", "", "radio");
+        row("Volume100", "100", "", "radio checked");
+        row("Volume200", "200", "", "radio");
+        row("Volume400", "400", "", "radio");
         row("Performances1", "Affic&hage", "", "");
         row("purger1", "P&urger les produits", "Shift+P", "");
         row("Nombremaximaldeproduitslcran1", "&Nombre maximal de produits à l'écran :", "", "");

@@ -350,11 +350,53 @@ private slots:
         auto s = surface(200, 120); // plot rows 0..100
         drawGraph(*s, *world);
         const QImage g = s->frontBuffer();
-        QCOMPARE(g.pixelColor(3, 0), white);          // seconds 1..2 at 100 %
-        QCOMPARE(g.pixelColor(7, 100), white);         // seconds 3..4 at 0 %
-        QCOMPARE(g.pixelColor(3, 50), QColor(Qt::black));
+        QCOMPARE(g.pixelColor(3, 0), white);   // seconds 1..2 at 100 %
+        QCOMPARE(g.pixelColor(7, 100), white); // seconds 3..4 at 0 %
+        QCOMPARE(g.pixelColor(12, 50), QColor(Qt::black));
         QCOMPARE(g.pixelColor(100, 101), QColor(192, 192, 192)); // the strip
         QCOMPARE(g.pixelColor(100, 100), QColor(Qt::black));
+        // A tick every 10 % at both edges, longer at 50 %.
+        QCOMPARE(g.pixelColor(195, 10), QColor(110, 110, 110));
+        QCOMPARE(g.pixelColor(194, 10), QColor(Qt::black));
+        QCOMPARE(g.pixelColor(192, 50), QColor(110, 110, 110));
+        QCOMPARE(g.pixelColor(2, 90), QColor(110, 110, 110));
+    }
+
+    void theGraphGrowsWithTheWindowAndGoesOnPaperInDarkInk()
+    {
+        auto world = scenario(1, 37, true);
+        world->substrateAmount = 100;
+        world->graphCount = 4;
+        world->graphSamples = {0, 100, 100, 0, 0};
+        GraphLook twice;
+        twice.scale = 2.0;
+        QCOMPARE(twice.stripHeight(), 40);
+        QImage grown(400, 240, QImage::Format_RGB32);
+        {
+            QPainter painter(&grown);
+            paintGraph(painter, grown.size(), *world, nullptr, twice);
+        }
+        QCOMPARE(grown.pixelColor(100, 199), QColor(Qt::black)); // the plot reaches row 200 now
+        QCOMPARE(grown.pixelColor(100, 201), QColor(192, 192, 192));
+        QCOMPARE(grown.pixelColor(390, 20), QColor(110, 110, 110)); // ticks twice as long
+        QCOMPARE(grown.pixelColor(389, 20), QColor(Qt::black));
+
+        GraphLook paper;
+        paper.onPaper = true;
+        QImage printed(200, 120, QImage::Format_RGB32);
+        {
+            QPainter painter(&printed);
+            paintGraph(painter, printed.size(), *world, nullptr, paper);
+        }
+        QCOMPARE(printed.pixelColor(100, 55), QColor(Qt::white));
+        QCOMPARE(printed.pixelColor(100, 60), QColor(222, 222, 222)); // the grid, every 10 %
+        int dark = 0;
+        for (int y = 0; y < 100; ++y) {
+            for (int x = 1; x < 12; ++x) {
+                dark += qGray(printed.pixel(x, y)) < 80 ? 1 : 0;
+            }
+        }
+        QVERIFY2(dark > 30, qPrintable(QString::number(dark))); // the thick dark curve at 100 %, then down
     }
 
     void aSingleSampleDrawsNoCurve()
