@@ -1,7 +1,7 @@
 #include "batch/BatchOptions.h"
 
 #include "experiment/Lifecycle.h"
-#include "plot/ChartRenderer.h"
+#include "plot/ChartFormat.h"
 #include "settings/IntegerText.h"
 
 #include <algorithm>

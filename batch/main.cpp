@@ -2,13 +2,12 @@
 // activity curves.
 
 #include "batch/BatchOptions.h"
+#include "batch/BatchPlot.h"
 #include "batch/BatchRun.h"
 #include "batch/BatchSweep.h"
 #include "batch/OutputFiles.h"
 #include "batch/StateDump.h"
 #include "lab/SweepTable.h"
-#include "plot/ActivityChart.h"
-#include "plot/ChartRenderer.h"
 
 #include <cstdio>
 #include <exception>
@@ -18,6 +17,10 @@
 #include <vector>
 
 #include <unistd.h>
+
+#ifdef __EMSCRIPTEN__
+#include <emscripten.h>
+#endif
 
 namespace {
 
@@ -86,6 +89,17 @@ int runOne(const BatchOptions& options)
     return outputs.finishAndCommit(error) ? 0 : reportFileError(error);
 }
 
+// Whether standard error is a terminal, where a progress bar shows.
+bool errorsOnTerminal()
+{
+#ifdef __EMSCRIPTEN__
+    // Run by node, every standard stream looks like a terminal to the program: node knows better.
+    return EM_ASM_INT({ return require('tty').isatty(2) ? 1 : 0; }) != 0;
+#else
+    return isatty(STDERR_FILENO) != 0;
+#endif
+}
+
 int runSweeps(const BatchOptions& options)
 {
     Outputs outputs;
@@ -96,7 +110,7 @@ int runSweeps(const BatchOptions& options)
         return reportFileError(error);
     }
 
-    ProgressBar bar(isatty(STDERR_FILENO) ? stderr : nullptr);
+    ProgressBar bar(errorsOnTerminal() ? stderr : nullptr);
     SweepControl control;
     control.jobs = options.jobs;
     control.progress = [&bar](SweepProgress progress) { bar.show(progress); };
@@ -110,8 +124,7 @@ int runSweeps(const BatchOptions& options)
         writeSweepTable(std::cout, result);
     }
     if (plot) {
-        const Chart chart = activityChart(result, plottedMeasure(options), fits);
-        if (!writeChart(chart, *chartFormatFor(options.plotPath), plot->stream())) {
+        if (!writeBatchPlot(result, plottedMeasure(options), fits, options.plotPath, plot->stream())) {
             return reportFileError("cannot write '" + options.plotPath + "': the picture could not be drawn");
         }
     }
@@ -135,6 +148,11 @@ int main(int argc, char** argv)
         return 0;
     }
     const BatchOptions& options = line.options;
+    if (!options.plotPath.empty() && !batchDrawsPictures) {
+        std::cerr
+            << "velmora2-batch: --plot: this runner draws no pictures; the native velmora2-batch does\n";
+        return usageError;
+    }
 
     const std::vector<OutputPath> paths{{"--csv", options.csvPath},
                                         {"--dump", options.dumpPath},

@@ -11,6 +11,14 @@ namespace velmora {
 
 namespace {
 
+// WebAssembly built without threads has none to start: every run is then made in the calling
+// thread, one after another.
+#if defined(__EMSCRIPTEN__) && !defined(__EMSCRIPTEN_PTHREADS__)
+constexpr bool threadsAvailable = false;
+#else
+constexpr bool threadsAvailable = true;
+#endif
+
 struct ParameterEntry
 {
     SweepParameter parameter;
@@ -217,7 +225,7 @@ SweepResult runSweep(const SweepPlan& plan, const SweepControl& control)
     RunQueue queue(result.plan, result.points, control);
     unsigned jobs = control.jobs != 0 ? control.jobs : std::max(1u, std::thread::hardware_concurrency());
     jobs = static_cast<unsigned>(std::min<std::size_t>(jobs, std::max<std::size_t>(queue.total(), 1)));
-    if (jobs <= 1) {
+    if (jobs <= 1 || !threadsAvailable) {
         queue.work();
     } else {
         std::vector<std::thread> threads;
