@@ -44,6 +44,7 @@ await build({ ...common, entryPoints: [join(web, 'src', 'style.css')], outfile: 
 copyFileSync(join(web, 'src', 'index.html'), join(site, 'index.html'));
 copyFileSync(join(wasm, 'velmora-web.js'), join(site, 'velmora-web.js'));
 copyFileSync(join(wasm, 'velmora-web.wasm'), join(site, 'velmora-web.wasm'));
+copyFileSync(join(out, 'cmake-simd', 'velmora-web.wasm'), join(site, 'velmora-web-simd.wasm'));
 copyFileSync(join(root, 'assets', 'icons', 'velmora2-32.png'), join(site, 'favicon.png'));
 copyFileSync(join(wasm, 'velmora2-batch.js'), join(out, 'velmora2-batch.js'));
 

@@ -56,10 +56,25 @@ let ticks = 0;
 let shownSeconds = -1;
 let pending: ToWorker[] = [];
 
+// Whether WebAssembly has its vector instructions here: a function that uses one validates.
+function hasVectors(): boolean {
+  const module = new Uint8Array([
+    0, 97, 115, 109, 1, 0, 0, 0, 1, 5, 1, 96, 0, 1, 123, 3, 2, 1, 0, 10, 10, 1, 8, 0, 65, 0, 253, 15, 253, 98, 11,
+  ]);
+  try {
+    return WebAssembly.validate(module);
+  } catch {
+    return false;
+  }
+}
+
+// The core built with vector instructions where the browser has them, the plain one otherwise.
 function loadCore(): Promise<Core> {
   importScripts('velmora-web.js');
+  const vectors = hasVectors();
   return createVelmora({
-    locateFile: (file: string) => new URL(file, self.location.href).href,
+    locateFile: (file: string) =>
+      new URL(vectors ? file.replace('velmora-web.wasm', 'velmora-web-simd.wasm') : file, self.location.href).href,
   });
 }
 
