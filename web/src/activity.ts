@@ -69,7 +69,7 @@ export class ActivityDialog {
       const chart = lineweaver.checked && result.lineweaverBurk ? result.lineweaverBurk : result.chart;
       const ratio = window.devicePixelRatio || 1;
       const width = Math.max(300, Math.round(canvas.getBoundingClientRect().width));
-      const height = Math.round(width * 0.62);
+      const height = Math.min(Math.round(width * 0.62), Math.max(260, Math.round(window.innerHeight * 0.5)));
       canvas.width = Math.round(width * ratio);
       canvas.height = Math.round(height * ratio);
       canvas.style.height = `${height}px`;

@@ -57,12 +57,14 @@ export class Menu {
     this.button.setAttribute('aria-expanded', 'true');
     if (at) {
       this.list.style.position = 'fixed';
-      this.list.style.left = `${Math.min(at.x, window.innerWidth - 300)}px`;
-      this.list.style.top = `${Math.min(at.y, window.innerHeight - 320)}px`;
+      this.list.style.left = `${Math.max(0, Math.min(at.x, window.innerWidth - this.list.offsetWidth - 4))}px`;
+      this.list.style.top = `${Math.max(0, Math.min(at.y, window.innerHeight - this.list.offsetHeight - 4))}px`;
+      this.list.style.right = 'auto';
+      this.list.style.bottom = 'auto';
     } else {
-      this.list.style.position = '';
-      this.list.style.left = '';
-      this.list.style.top = '';
+      for (const side of ['position', 'left', 'top', 'right', 'bottom'] as const) {
+        this.list.style[side] = '';
+      }
     }
     const first = this.entries()[0];
     if (focusFirst && first) {
