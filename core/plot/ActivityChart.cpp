@@ -68,6 +68,8 @@ const std::string& verdictText(FitVerdict verdict, const ChartWords& words)
         return words.noCurvature;
     case FitVerdict::noConvergence:
         return words.noConvergence;
+    case FitVerdict::noInhibition: // the competitive fit's alone
+        return none;
     }
     return none;
 }

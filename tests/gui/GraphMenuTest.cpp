@@ -4,10 +4,10 @@
 
 #include "MainWindowHarness.h"
 
+#include "files/SaveDialog.h"
 #include "graph/ActivityWindow.h"
 #include "graph/GraphExport.h"
 #include "graph/GraphMenu.h"
-#include "files/SaveDialog.h"
 #include "render/DrawingSurface.h"
 #include "render/KeptCurvesRenderer.h"
 
@@ -22,6 +22,7 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+#include <algorithm>
 #include <atomic>
 #include <unistd.h>
 
@@ -369,7 +370,10 @@ private slots:
         QVERIFY(activity->plan().series);
         QCOMPARE(activity->plan().series->values, std::vector<std::int32_t>({0, 50}));
         QVERIFY(activity->findChild<QLabel*>("fitText")->text().contains("Km"));
-        QVERIFY(activity->findChild<QCheckBox*>("lineweaverBurk")->isEnabled());
+        const std::vector<MichaelisMentenFit> fits = fitSweep(*activity->result());
+        QCOMPARE(activity->findChild<QCheckBox*>("lineweaverBurk")->isEnabled(),
+                 std::any_of(fits.begin(), fits.end(),
+                             [](const auto& fit) { return fit.lineweaverBurk.hasLine; }));
 
         // Its saved table is velmora2-batch's for the command it shows.
         QTemporaryDir folder;
