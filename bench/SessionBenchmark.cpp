@@ -17,9 +17,9 @@ using namespace velmora;
 constexpr int warmUpTicks = 200;
 constexpr int timedTicks = 100;
 
-ScreenSettings heaviestLoad()
+ExperimentSettings heaviestLoad()
 {
-    ScreenSettings settings;
+    ExperimentSettings settings;
     settings.ph = 8;
     settings.enzyme = 200;
     settings.substrate = 200;

@@ -10,7 +10,7 @@
 
 namespace velmora {
 
-Session::Session(const ScreenSettings& settings, Translator translator)
+Session::Session(const ExperimentSettings& settings, Translator translator)
     : world_(std::make_unique<World>()), scene_(settings.scene), translator_(std::move(translator))
 {
     for (std::string* word : words_.all()) {

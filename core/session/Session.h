@@ -2,6 +2,7 @@
 
 #include "experiment/PanelCommands.h"
 #include "lab/CourseRecord.h"
+#include "lab/Experiment.h"
 #include "model/SceneDescription.h"
 #include "model/TimeCourse.h"
 #include "model/WindowUpdate.h"
@@ -20,21 +21,6 @@ namespace velmora {
 // the graph, the run's record and the kept runs. Each operation calls the model as the window
 // does, then carries out what the model asks of the window into ScreenState, which the front end
 // shows.
-
-// The panel's values and the menus' choices with which the screen opens; by default those of the
-// settings file that ships with the program, large symbols and 100 products at most.
-struct ScreenSettings
-{
-    std::int32_t reaction = Reaction::lactoseHydrolysis;
-    std::int32_t temperature = 37;
-    std::int32_t ph = 7;
-    std::int32_t enzyme = 20;
-    std::int32_t substrate = 100;
-    std::int32_t other = 0;
-    bool smallSymbols = false;
-    std::int32_t maxProductsCaption = 100;
-    SceneSize scene{512, 384};
-};
 
 // What surrounds the scene and the graph, as the window shows it after each operation.
 struct ScreenState
@@ -57,7 +43,10 @@ struct ScreenState
 class Session
 {
 public:
-    explicit Session(const ScreenSettings& settings = {}, Translator translator = {});
+    // The screen opens with the panel's values and the menus' choices of `settings` (their panel
+    // changes left out); by default those of the settings file that ships with the program, large
+    // symbols and 100 products at most, on a 512 x 384 scene.
+    explicit Session(const ExperimentSettings& settings = {}, Translator translator = {});
 
     // The control panel: a value variable ("valeurtemp", "valeurph", "valeurenz", "valeursub",
     // "valeurautre") takes a text, then a command by its name acts on it. An unknown name does

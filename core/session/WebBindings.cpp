@@ -44,9 +44,10 @@ std::int32_t integerOr(const val& object, const char* name, std::int32_t fallbac
     return value.isNumber() ? value.as<std::int32_t>() : fallback;
 }
 
-ScreenSettings screenSettingsFrom(const val& object)
+// The settings of an experiment as the page passes them; what it leaves out keeps its default.
+ExperimentSettings settingsFrom(const val& object)
 {
-    ScreenSettings settings;
+    ExperimentSettings settings;
     settings.reaction = integerOr(object, "reaction", settings.reaction);
     settings.temperature = integerOr(object, "temperature", settings.temperature);
     settings.ph = integerOr(object, "ph", settings.ph);
@@ -74,22 +75,6 @@ val settingsObject(const ExperimentSettings& settings)
     object.set("sceneWidth", settings.scene.width);
     object.set("sceneHeight", settings.scene.height);
     return object;
-}
-
-ExperimentSettings experimentSettingsFrom(const val& object)
-{
-    const ScreenSettings screen = screenSettingsFrom(object);
-    ExperimentSettings settings;
-    settings.reaction = screen.reaction;
-    settings.temperature = screen.temperature;
-    settings.ph = screen.ph;
-    settings.enzyme = screen.enzyme;
-    settings.substrate = screen.substrate;
-    settings.other = screen.other;
-    settings.smallSymbols = screen.smallSymbols;
-    settings.maxProductsCaption = screen.maxProductsCaption;
-    settings.scene = screen.scene;
-    return settings;
 }
 
 val stringArray(const std::vector<std::string>& texts)
@@ -160,7 +145,7 @@ std::string faultName(PanelFault fault)
 class WebSession
 {
 public:
-    WebSession(val settings, val words) : session_(screenSettingsFrom(settings), translatorFrom(words)) {}
+    WebSession(val settings, val words) : session_(settingsFrom(settings), translatorFrom(words)) {}
 
     void setPanelValue(const std::string& variable, const std::string& text)
     {
@@ -340,7 +325,7 @@ std::optional<ActivityCurve> curveNamed(const std::string& name)
 val runActivity(const std::string& name, val settings, val words, val progress)
 {
     const std::optional<ActivityCurve> curve = curveNamed(name);
-    const ExperimentSettings current = experimentSettingsFrom(settings);
+    const ExperimentSettings current = settingsFrom(settings);
     if (!curve || !activityCurveAvailable(*curve, current.reaction)) {
         return val::null();
     }

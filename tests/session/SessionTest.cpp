@@ -35,15 +35,15 @@ TEST(Session, FirstStartIsTheRunnersSeedZero)
 {
     struct Case
     {
-        ScreenSettings screen;
+        ExperimentSettings screen;
         bool events;
     };
-    ScreenSettings amylose;
+    ExperimentSettings amylose;
     amylose.reaction = Reaction::amyloseHydrolysis;
     amylose.temperature = 45;
     amylose.smallSymbols = true;
     amylose.maxProductsCaption = 20;
-    ScreenSettings inhibited;
+    ExperimentSettings inhibited;
     inhibited.other = 50;
     inhibited.ph = 8;
     inhibited.scene = {256, 192};
@@ -51,13 +51,7 @@ TEST(Session, FirstStartIsTheRunnersSeedZero)
         Session session(c.screen);
         ASSERT_EQ(session.recommencer(), PanelFault::none);
         BatchOptions options;
-        options.reaction = c.screen.reaction;
-        options.temperature = c.screen.temperature;
-        options.ph = c.screen.ph;
-        options.other = c.screen.other;
-        options.smallSymbols = c.screen.smallSymbols;
-        options.maxProductsCaption = c.screen.maxProductsCaption;
-        options.scene = c.screen.scene;
+        static_cast<ExperimentSettings&>(options) = c.screen;
         options.ticks = 900;
         if (c.events) {
             runTicks(session, 300);
