@@ -21,17 +21,18 @@ export function digitWidth(): number {
   return Math.max(1, Math.round(context.measureText('0').width));
 }
 
-// Draws the graph of `size` CSS pixels into `context`, `scale` device pixels each.
+// Draws the graph of `size` CSS pixels into `context` at its current place, `scale` device pixels
+// each.
 export function paintGraph(context: CanvasRenderingContext2D, graph: Graph, size: GraphSize, scale: number): void {
   const { width, height } = size;
   const plotHeight = graph.plotHeight;
   context.save();
-  context.setTransform(scale, 0, 0, scale, 0, 0);
+  context.scale(scale, scale);
   context.fillStyle = '#000000';
   context.fillRect(0, 0, width, plotHeight + 1);
   context.fillStyle = silver;
   context.fillRect(0, plotHeight + 1, width, height - plotHeight - 1);
-  context.lineWidth = 1 / scale < 0.5 ? 1 : 1;
+  context.lineWidth = 1;
   const polyline = (points: number[], colour: string) => {
     if (points.length < 4) {
       return;

@@ -151,6 +151,13 @@ test('a kept curve shows behind the next run, and an activity curve is drawn wit
   assert.ok(keptColour > 20, 'the kept run is drawn in its colour');
   const csv = await downloaded(page, () => graphTools(page, 'saveData'));
   assert.match(csv.text, /^second,substrate,percent,temperature,ph,kept1\n/);
+  // The graph's picture, twice as fine as the graph with its texts around it.
+  const [picture] = await Promise.all([page.waitForEvent('download'), graphTools(page, 'saveImage')]);
+  const png = readFileSync(await picture.path());
+  assert.equal(picture.suggestedFilename(), 'graphique-experience.png');
+  assert.equal(png.subarray(1, 4).toString(), 'PNG');
+  const graphWidth = await page.evaluate(() => Math.round(document.querySelector('#graph').getBoundingClientRect().width));
+  assert.equal(png.readUInt32BE(16), 2 * (60 + graphWidth + 20));
 
   await graphTools(page, 'activity-ph');
   await page.waitForFunction(() => document.querySelector('#activityStatus')?.textContent.startsWith('Calcul terminé'), null, {
