@@ -467,6 +467,7 @@ export class App {
   private receive(message: FromWorker): void {
     switch (message.type) {
       case 'ready':
+        performance.mark('velmora-core-ready');
         return;
       case 'failure':
         this.fail();

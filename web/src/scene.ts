@@ -13,7 +13,7 @@ export class SceneView {
   readonly statistics: FrameStatistics = { frames: 0, drawMilliseconds: 0, longestDrawMilliseconds: 0 };
   private pictures = new Map<number, Picture>();
   private pictureScale = 0;
-  private readonly ice = icePicture();
+  private ice: HTMLCanvasElement | null = null; // drawn when first needed
   private scale = 1; // screen pixels per scene pixel
   private sprites: Int32Array | null = null;
   private showIce = false;
@@ -75,6 +75,7 @@ export class SceneView {
     const context = this.canvas.getContext('2d', { alpha: false }) as CanvasRenderingContext2D;
     context.setTransform(1, 0, 0, 1, 0, 0);
     if (this.showIce && !this.blank) {
+      this.ice ??= icePicture();
       const pattern = context.createPattern(this.ice, 'repeat') as CanvasPattern;
       pattern.setTransform(new DOMMatrix().scale(this.scale, this.scale));
       context.fillStyle = pattern;
