@@ -7,7 +7,7 @@ import { ActivityDialog } from './activity';
 import { type Address, boxSize, type SettingName, rules } from './address';
 import { copyText, download, el, isControl, signed } from './dom';
 import { digitWidth, paintGraph } from './graph';
-import { coreWords, currentLanguage, fill, t, tr } from './i18n';
+import { coreWords, fill, t, tr } from './i18n';
 import { legendEntries } from './legend';
 import { Menu, type MenuItem } from './menus';
 import { informationIcon } from './pictures';
@@ -524,7 +524,9 @@ export class App {
       this.graphSentence.textContent = update.graphSentence;
     }
     if (update.fault) {
-      noticeDialog(fill(t('«\u00a0%1\u00a0» n’est pas un nombre entier.'), update.fault));
+      // The panel's value that was no whole number, as the window reports it.
+      const text = screen.panel[update.fault as keyof Screen['panel']] ?? update.fault;
+      noticeDialog(fill(t('«\u00a0%1\u00a0» n’est pas un nombre entier.'), text));
     }
     if (update.notice === 'advancedFeatures') {
       noticeDialog(tr('TFormmodel', "Ces fonctionnalités avancées n'existent que dans la version commercialisée de Brendole"));
@@ -638,8 +640,4 @@ function faultText(name: string, value: string, kind: 'value' | 'lock'): string 
     value,
     range,
   );
-}
-
-export function languageOfPage(): string {
-  return currentLanguage();
 }

@@ -118,7 +118,7 @@ function tickTimers(): void {
   }
 }
 
-function answer(id: number, question: Question): unknown {
+function answer(question: Question): unknown {
   if (!session) {
     return null;
   }
@@ -132,7 +132,7 @@ function answer(id: number, question: Question): unknown {
     case 'settings':
       return session.currentSettings();
   }
-  return id;
+  return null;
 }
 
 function handle(message: ToWorker): void {
@@ -217,7 +217,7 @@ function handle(message: ToWorker): void {
       publish();
       return;
     case 'ask':
-      post({ type: 'answer', id: message.id, value: answer(message.id, message.question) });
+      post({ type: 'answer', id: message.id, value: answer(message.question) });
       return;
   }
 }
