@@ -236,19 +236,17 @@ export class App {
     information.append(icon);
     information.addEventListener('click', () => graphInformation());
     this.percent.addEventListener('change', () => this.menu('percent', this.percent.checked));
+    // In the window's Tab order: the information icon, the graph, the "pourcentage" box; the header
+    // is drawn below the graph all the same.
     const graphQuarter = el(
       'section',
       { class: 'quarter graph-quarter', 'aria-label': graphName },
+      information,
       el('div', { class: 'graph-area' }, this.axisTop, this.axisBottom, this.graphCanvas),
-      el(
-        'div',
-        { class: 'graph-header' },
-        information,
-        el('span', { class: 'graph-title', text: tr('TFormmodel', 'Graphique : [Substrat] en fonction du temps') }),
-        el('span', { class: 'graph-time' }, el('span', { text: tr('TFormmodel', 'Temps :') + ' ' }), this.time),
-        el('label', { class: 'graph-percent' }, this.percent, ' ' + tr('TFormmodel', 'pourcentage')),
-        el('div', { class: 'menu graph-tools' }, this.graphMenu.button, this.graphMenu.list),
-      ),
+      el('span', { class: 'graph-title', text: tr('TFormmodel', 'Graphique : [Substrat] en fonction du temps') }),
+      el('span', { class: 'graph-time' }, el('span', { text: tr('TFormmodel', 'Temps :') + ' ' }), this.time),
+      el('label', { class: 'graph-percent' }, this.percent, ' ' + tr('TFormmodel', 'pourcentage')),
+      el('div', { class: 'menu graph-tools' }, this.graphMenu.button, this.graphMenu.list),
     );
     this.percent.setAttribute('aria-description', tr('WindowAccessibility', 'Décochée\u00a0: en unités arbitraires (UA), des molécules'));
     new ResizeObserver(() => this.measureGraph(true)).observe(this.graphCanvas);
