@@ -77,8 +77,10 @@ export class App {
     private readonly root: HTMLElement,
     private readonly address: Address,
   ) {
-    // The worker loads the core while the page is built.
-    this.worker = new Worker('velmora-worker.js');
+    // The worker loads the core while the page is built; the page's first lines may have started it.
+    const early = window as unknown as { velmoraWorker?: Worker };
+    this.worker = early.velmoraWorker ?? new Worker('velmora-worker.js');
+    early.velmoraWorker = undefined;
     this.worker.onmessage = (event: MessageEvent<FromWorker>) => this.receive(event.data);
     this.worker.onerror = () => this.fail();
     const box = boxSize(address.settings.volume);
