@@ -142,6 +142,44 @@ TEST(Session, TranslatorGivesTheWordsOfItsLanguage)
     EXPECT_NE(runCaption(session.record(), english).find("without thiolactose"), std::string::npos);
 }
 
+// The caption of the graph's picture: counts in the singular and the plural, the inhibitor only
+// in lactose hydrolysis.
+TEST(Session, RunCaptionTellsTheSettingsInWords)
+{
+    struct Case
+    {
+        std::int32_t reaction;
+        std::int32_t enzyme;
+        std::int32_t substrate;
+        std::int32_t other;
+        std::string caption;
+    };
+    const Case cases[] = {
+        {1, 20, 100, 0,
+         "37\u00a0°C, pH\u00a07, 20\u00a0enzymes, 100\u00a0molécules de substrat, sans thiolactose "
+         "(inhibiteur)"},
+        {1, 1, 1, 1,
+         "37\u00a0°C, pH\u00a07, 1\u00a0enzyme, 1\u00a0molécule de substrat, 1\u00a0molécule de thiolactose "
+         "(inhibiteur)"},
+        {1, 0, 200, 250,
+         "37\u00a0°C, pH\u00a07, 0\u00a0enzyme, 200\u00a0molécules de substrat, 200\u00a0molécules de "
+         "thiolactose (inhibiteur)"},
+        {3, 5, 50, 50,
+         "37\u00a0°C, pH\u00a07, 5\u00a0enzymes, 50\u00a0molécules de substrat, sans inhibiteur"},
+    };
+    for (const Case& c : cases) {
+        ExperimentSettings settings;
+        settings.reaction = c.reaction;
+        settings.enzyme = c.enzyme;
+        settings.substrate = c.substrate;
+        settings.other = c.other;
+        CourseRecord run;
+        run.start(settings);
+        EXPECT_EQ(runCaption(run, {}), c.caption);
+    }
+    EXPECT_EQ(reactionTitle(Reaction::amyloseHydrolysis, {}), "Hydrolyse de l’amylose");
+}
+
 TEST(Session, KeptRunsShowBehindTheCurveWithTheirLegend)
 {
     Session session;

@@ -46,8 +46,12 @@ export async function startBrowser() {
 }
 
 // A page in French (or `locale`), with its console errors and failed requests collected.
-export async function openPage(session, query = '', { locale = 'fr-FR', viewport = { width: 1024, height: 768 }, init } = {}) {
-  const context = await session.browser.newContext({ locale, viewport, acceptDownloads: true });
+export async function openPage(
+  session,
+  query = '',
+  { locale = 'fr-FR', viewport = { width: 1024, height: 768 }, deviceScaleFactor = 1, init } = {},
+) {
+  const context = await session.browser.newContext({ locale, viewport, deviceScaleFactor, acceptDownloads: true });
   if (init) {
     await context.addInitScript(init);
   }

@@ -220,6 +220,33 @@ test('English from ?lang=en or the browser; settings and locks from the address,
   }
 });
 
+test('the scene and the graph are drawn at the screen’s own pixels, whatever its pixel ratio and size', async () => {
+  for (const [deviceScaleFactor, viewport] of [
+    [1.5, { width: 1024, height: 768 }],
+    [2, { width: 768, height: 1024 }],
+    [1.25, { width: 1920, height: 1080 }],
+  ]) {
+    const { page, problems } = await openPage(session, '?volume=200', { deviceScaleFactor, viewport });
+    await ready(page);
+    await page.keyboard.press('Enter');
+    await ticksAtLeast(page, 20);
+    const sizes = await page.evaluate(() =>
+      ['#scene', '#graph'].map((selector) => {
+        const canvas = document.querySelector(selector);
+        const box = canvas.getBoundingClientRect();
+        return [canvas.width, box.width * devicePixelRatio, canvas.height, box.height * devicePixelRatio];
+      }),
+    );
+    for (const [width, shownWidth, height, shownHeight] of sizes) {
+      assert.ok(Math.abs(width - shownWidth) <= 1 && Math.abs(height - shownHeight) <= 1, `${sizes} at ${deviceScaleFactor}`);
+    }
+    // The box of 200 % keeps its shape: 724 x 543.
+    const [[sceneWidth, , sceneHeight]] = sizes;
+    assert.ok(Math.abs(sceneWidth / sceneHeight - 724 / 543) < 0.01);
+    assert.deepEqual(problems, []);
+  }
+});
+
 test('a browser without WebAssembly or workers gets a French page saying what is needed', async () => {
   for (const missing of ['WebAssembly', 'Worker']) {
     const { page } = await openPage(session, '', {
