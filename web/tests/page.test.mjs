@@ -37,7 +37,7 @@ async function ticksAtLeast(page, ticks) {
 // Waits until the ticks stop; returns their number.
 async function settledTicks(page) {
   let last = -1;
-  for (;;) {
+  for (let tries = 0; tries < 40; ++tries) {
     await page.waitForTimeout(250);
     const { ticks } = await statistics(page);
     if (ticks === last) {
@@ -45,6 +45,7 @@ async function settledTicks(page) {
     }
     last = ticks;
   }
+  assert.fail('the ticks never stop');
 }
 
 async function graphTools(page, item) {
