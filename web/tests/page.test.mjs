@@ -11,7 +11,9 @@ import { mkdtempSync, readFileSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join, resolve } from 'node:path';
 import { after, before, test } from 'node:test';
-import { openPage, ready, root, startBrowser, statistics } from './browser.mjs';
+import { openPage, ready, root, site, startBrowser, statistics } from './browser.mjs';
+import { serve } from '../scripts/serve.mjs';
+import { basename, dirname } from 'node:path';
 
 const batch = resolve(process.env.VELMORA_BATCH ?? join(root, 'build', 'velmora2-batch'));
 
@@ -245,6 +247,20 @@ test('the scene and the graph are drawn at the screen’s own pixels, whatever i
     const [[sceneWidth, , sceneHeight]] = sizes;
     assert.ok(Math.abs(sceneWidth / sceneHeight - 724 / 543) < 0.01);
     assert.deepEqual(problems, []);
+  }
+});
+
+test('the site works from any folder of a web server', async () => {
+  const server = await serve(dirname(site), 0);
+  try {
+    const context = await session.browser.newContext({ locale: 'fr-FR' });
+    const page = await context.newPage();
+    await page.goto(`http://127.0.0.1:${server.address().port}/${basename(site)}/?reaction=2`);
+    await ready(page);
+    assert.equal(await page.textContent('#reactionName'), 'Synthèse du lactose');
+    await context.close();
+  } finally {
+    await new Promise((done) => server.close(done));
   }
 });
 
