@@ -9,11 +9,10 @@ import assert from 'node:assert/strict';
 import { spawnSync } from 'node:child_process';
 import { mkdtempSync, readFileSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
-import { join, resolve } from 'node:path';
+import { basename, dirname, join, resolve } from 'node:path';
 import { after, before, test } from 'node:test';
 import { openPage, ready, root, site, startBrowser, statistics } from './browser.mjs';
 import { serve } from '../scripts/serve.mjs';
-import { basename, dirname } from 'node:path';
 
 const batch = resolve(process.env.VELMORA_BATCH ?? join(root, 'build', 'velmora2-batch'));
 
