@@ -145,6 +145,18 @@ bool Session::chooseMaxProducts(std::int32_t caption)
     return true;
 }
 
+void Session::changeBox(SceneSize box)
+{
+    if (box.width == scene_.width && box.height == scene_.height) {
+        return;
+    }
+    scene_ = box;
+    world_->concentrationsChanged = true;
+    WindowUpdate update;
+    suspendrexp1Click(*world_, update);
+    carryOut(update);
+}
+
 void Session::setPercent(bool percent)
 {
     screen_.percent = percent;

@@ -62,6 +62,9 @@ public:
     void selectReaction(std::int32_t reaction);
     void chooseSymbols(bool small);
     bool chooseMaxProducts(std::int32_t caption);
+    // The box's size for the next start ("Volume de la boîte"): a change suspends the experiment,
+    // as a quantity does.
+    void changeBox(SceneSize box);
     // The "pourcentage" box.
     void setPercent(bool percent);
 

@@ -171,6 +171,7 @@ public:
     void chooseSymbols(bool small) { session_.chooseSymbols(small); }
     bool chooseMaxProducts(int caption) { return session_.chooseMaxProducts(caption); }
     void setPercent(bool percent) { session_.setPercent(percent); }
+    void changeBox(int width, int height) { session_.changeBox({width, height}); }
     void tick() { session_.tick(); }
     double changes() const { return static_cast<double>(session_.changes()); }
 
@@ -372,6 +373,7 @@ EMSCRIPTEN_BINDINGS(velmora)
         .function("chooseSymbols", &WebSession::chooseSymbols)
         .function("chooseMaxProducts", &WebSession::chooseMaxProducts)
         .function("setPercent", &WebSession::setPercent)
+        .function("changeBox", &WebSession::changeBox)
         .function("tick", &WebSession::tick)
         .function("changes", &WebSession::changes)
         .function("screen", &WebSession::screen)

@@ -116,6 +116,13 @@ TEST(Session, PanelAndMenusDriveTheScreenAsInTheWindow)
 
     session.setPercent(false);
     EXPECT_EQ(session.screen().axis.top, "80 UA");
+
+    // Another box: suspended, for the next start.
+    session.recommencer();
+    session.changeBox({724, 543});
+    EXPECT_TRUE(session.screen().sceneBlank);
+    EXPECT_NE(session.screen().comment.find("suspendue"), std::string::npos);
+    EXPECT_EQ(session.currentSettings().scene.width, 724);
 }
 
 TEST(Session, TranslatorGivesTheWordsOfItsLanguage)

@@ -4,7 +4,7 @@
 // the student does.
 
 import { ActivityDialog } from './activity';
-import { type Address, boxSize, type SettingName, rules } from './address';
+import { type Address, boxSize, type SettingName, rules, volumes } from './address';
 import { copyText, download, el, isControl, signed } from './dom';
 import { digitWidth, paintGraph } from './graph';
 import { coreWords, fill, t, tr } from './i18n';
@@ -54,6 +54,8 @@ export class App {
   private questions = new Map<number, (value: unknown) => void>();
   private nextQuestion = 1;
   private legendKey = '';
+  private volume: number;
+  private readonly volumeLabel = el('span', { id: 'volume', class: 'graph-volume' });
   private readonly activity: ActivityDialog;
 
   // Parts of the page.
@@ -83,12 +85,14 @@ export class App {
     early.velmoraWorker = undefined;
     this.worker.onmessage = (event: MessageEvent<FromWorker>) => this.receive(event.data);
     this.worker.onerror = () => this.fail();
-    const box = boxSize(address.settings.volume);
+    this.volume = address.settings.volume;
+    const box = boxSize(this.volume);
     this.sceneCanvas.style.aspectRatio = `${box.width} / ${box.height}`;
     this.scene = new SceneView(this.sceneCanvas, box.width, box.height);
     this.graphMenu = new Menu(t('Outils du graphique'), this.graphItems(), 'graphTools');
     this.activity = new ActivityDialog(() => this.ask('settings') as Promise<ScreenSettings>);
     this.build();
+    this.showVolume();
     const settings: ScreenSettings = {
       reaction: address.settings.reaction,
       temperature: address.settings.temperature,
@@ -147,8 +151,17 @@ export class App {
         { label: tr('TFormmodel', 'Pause / reprise'), shortcut: t('Espace'), action: () => this.menu('pause') },
         { label: tr('TFormmodel', 'Arrêter'), shortcut: t('Échap'), action: () => this.menu('stop') },
         {
-          label: tr('TFormmodel', '&Réaction'),
+          label: t('Volume de la boîte'),
           separatorBefore: true,
+          submenu: volumes.map((volume) => ({
+            label: `${volume}\u00a0%`,
+            checked: () => this.volume === volume,
+            enabled: () => !this.address.locked.has('volume'),
+            action: () => this.chooseVolume(volume),
+          })),
+        },
+        {
+          label: tr('TFormmodel', '&Réaction'),
           submenu: [1, 2, 3, 4].map((reaction) => ({
             label: tr('TFormmodel', ['', 'Hydrolyse du lactose', 'Synthèse du lactose', 'Hydrolyse du maltose', "Hydrolyse de l'amylose"][reaction]),
             checked: () => this.screen?.reaction === reaction,
@@ -245,7 +258,12 @@ export class App {
       { class: 'quarter graph-quarter', 'aria-label': graphName },
       information,
       el('div', { class: 'graph-area' }, this.axisTop, this.axisBottom, this.graphCanvas),
-      el('span', { class: 'graph-title', text: tr('TFormmodel', 'Graphique : [Substrat] en fonction du temps') }),
+      el(
+        'span',
+        { class: 'graph-title' },
+        el('span', { text: tr('TFormmodel', 'Graphique : [Substrat] en fonction du temps') }),
+        this.volumeLabel,
+      ),
       el('span', { class: 'graph-time' }, el('span', { text: tr('TFormmodel', 'Temps :') + ' ' }), this.time),
       el('label', { class: 'graph-percent' }, this.percent, ' ' + tr('TFormmodel', 'pourcentage')),
       el('div', { class: 'menu graph-tools' }, this.graphMenu.button, this.graphMenu.list),
@@ -406,6 +424,21 @@ export class App {
         ],
       },
     ];
+  }
+
+  // "Volume de la boîte": another box for the next start; the experiment is suspended.
+  private chooseVolume(volume: number): void {
+    this.volume = volume;
+    const box = boxSize(volume);
+    this.scene.setBox(box.width, box.height);
+    this.showVolume();
+    this.menu('volume', volume);
+  }
+
+  // The volume beside the graph's title, when it is not the usual one.
+  private showVolume(): void {
+    this.volumeLabel.textContent = fill(t('Volume de la boîte\u00a0: %1\u00a0%'), this.volume);
+    this.volumeLabel.hidden = this.volume === 100;
   }
 
   // --- The graph's tools ---

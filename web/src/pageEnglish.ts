@@ -22,6 +22,8 @@ export const pageEnglish: Record<string, string> = {
   'Dans l’adresse, «\u00a0lock\u00a0» nomme «\u00a0%1\u00a0», qui n’est pas un réglage\u00a0: rien n’est verrouillé à sa place.':
     'In the address, “lock” names “%1”, which is not a setting: nothing is locked in its place.',
   'un nombre entier de %1 à %2': 'a whole number from %1 to %2',
+  'Volume de la boîte': 'Volume of the box',
+  'Volume de la boîte\u00a0: %1\u00a0%': 'Volume of the box: %1\u00a0%',
   'Les explications de l’édition pour ordinateur, installée sur les postes de la classe, viendront dans une prochaine version de cette page\u00a0:':
     'The explanations of the desktop edition, installed on the classroom’s computers, will come in a later version of this page:',
   'Chaque point est la vitesse initiale moyenne de %1\u00a0expériences faites avec les réglages actuels. L’expérience continue pendant le calcul.':

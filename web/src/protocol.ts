@@ -115,6 +115,7 @@ export type MenuAction =
   | 'symbols'
   | 'maxProducts'
   | 'percent'
+  | 'volume'
   | 'keep'
   | 'clearKept';
 

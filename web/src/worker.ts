@@ -2,6 +2,7 @@
 // 50 ms timers. A second copy of this worker computes activity curves, one experiment after
 // another.
 
+import { boxSize } from './address';
 import type { CoreWords, FromWorker, GraphSize, Question, ScreenSettings, Screen, ToWorker, Update } from './protocol';
 
 interface CoreSession {
@@ -15,6 +16,7 @@ interface CoreSession {
   chooseSymbols(small: boolean): void;
   chooseMaxProducts(caption: number): boolean;
   setPercent(percent: boolean): void;
+  changeBox(width: number, height: number): void;
   tick(): void;
   screen(): Screen;
   sprites(): Int32Array;
@@ -202,6 +204,11 @@ function handle(message: ToWorker): void {
         case 'percent':
           session.setPercent(Boolean(message.value));
           break;
+        case 'volume': {
+          const box = boxSize(Number(message.value));
+          session.changeBox(box.width, box.height);
+          break;
+        }
         case 'keep':
           keep = session.keepCurve();
           break;

@@ -95,6 +95,23 @@ test('the first experiment is the runner’s seed 0: Enter starts, the scene mov
   assert.deepEqual(problems, []);
 });
 
+test('another volume of the box, chosen from the menu, gives the runner’s run on that box', async () => {
+  const { page, problems } = await openPage(session);
+  await ready(page);
+  await page.click('#modelMenu-button');
+  await page.click('#modelMenu-list [role="menuitemradio"]:has-text("200")');
+  assert.match(await page.textContent('#volume'), /200\u00a0%/);
+  // The focus is back on the menu's button, where Enter opens the menu: the model's Enter elsewhere.
+  await page.evaluate(() => document.activeElement.blur());
+  await page.keyboard.press('Enter');
+  await ticksAtLeast(page, 120);
+  await page.keyboard.press(' ');
+  const ticks = await settledTicks(page);
+  const csv = await downloaded(page, () => graphTools(page, 'saveData'));
+  assert.equal(csv.text, runner(['--scene', '724x543', '--ticks', String(ticks)], '--csv'));
+  assert.deepEqual(problems, []);
+});
+
 test('the panel works from the keyboard alone, with a visible focus ring', async () => {
   const { page, problems } = await openPage(session);
   await ready(page);
