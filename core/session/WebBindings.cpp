@@ -197,6 +197,8 @@ public:
         object.set("percent", state.percent);
         object.set("maxProducts", state.maxProductsCaption);
         object.set("running", world.running);
+        // The substrate left while an experiment runs (its last molecule is told at once), else -1.
+        object.set("substrateLeft", world.running && world.substrateKind >= 0 ? world.count[world.substrateKind] : -1);
         val panel = val::object();
         panel.set("valeurtemp", state.panel.valeurtemp);
         panel.set("valeurph", state.panel.valeurph);

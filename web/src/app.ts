@@ -74,6 +74,12 @@ export class App {
   private readonly comment = el('p', { id: 'comment', class: 'comment', 'aria-live': 'polite' });
   private readonly sceneSentence = el('p', { id: 'sceneSentence' });
   private readonly graphSentence = el('p', { id: 'graphSentence' });
+  // What a screen reader is told without the focus moving: the running experiment at most every five
+  // seconds and only when the words changed; a start, a pause, a stop or the last substrate at once.
+  private readonly notice = el('div', { id: 'notice', class: 'offscreen', role: 'status', 'aria-live': 'polite' });
+  private noticeTime = -Infinity;
+  private noticeWords: string | null = null; // null: nothing yet, the first words are not told
+  private substrateLeft = -1;
 
   constructor(
     private readonly root: HTMLElement,
@@ -145,11 +151,11 @@ export class App {
 
   private build(): void {
     const modelMenu = new Menu(
-      tr('TFormmodel', 'Modèle'),
+      tr('TFormmodel', '&Modèle'),
       [
-        { label: tr('TFormmodel', 'Démarrer / recommencer'), shortcut: t('Entrée'), action: () => this.menu('recommencer') },
-        { label: tr('TFormmodel', 'Pause / reprise'), shortcut: t('Espace'), action: () => this.menu('pause') },
-        { label: tr('TFormmodel', 'Arrêter'), shortcut: t('Échap'), action: () => this.menu('stop') },
+        { label: tr('TFormmodel', '&Démarrer / recommencer'), shortcut: t('Entrée'), action: () => this.menu('recommencer') },
+        { label: tr('TFormmodel', '&Pause / reprise'), shortcut: t('Espace'), action: () => this.menu('pause') },
+        { label: tr('TFormmodel', '&Arrêter'), shortcut: t('Échap'), action: () => this.menu('stop') },
         {
           label: t('Volume de la boîte'),
           separatorBefore: true,
@@ -163,7 +169,7 @@ export class App {
         {
           label: tr('TFormmodel', '&Réaction'),
           submenu: [1, 2, 3, 4].map((reaction) => ({
-            label: tr('TFormmodel', ['', 'Hydrolyse du lactose', 'Synthèse du lactose', 'Hydrolyse du maltose', "Hydrolyse de l'amylose"][reaction]),
+            label: tr('TFormmodel', ['', 'Hydrolyse du &lactose', '&Synthèse du lactose', 'Hydrolyse du &maltose', "Hydrolyse de l'&amylose"][reaction]),
             checked: () => this.screen?.reaction === reaction,
             enabled: () => !this.address.locked.has('reaction'),
             action: () => this.menu('reaction', reaction),
@@ -173,11 +179,11 @@ export class App {
       'modelMenu',
     );
     const viewMenu = new Menu(
-      tr('TFormmodel', 'Affichage'),
+      tr('TFormmodel', 'Affic&hage'),
       [
-        { label: tr('TFormmodel', 'Purger les produits'), shortcut: t('Maj+P'), action: () => this.menu('purge') },
+        { label: tr('TFormmodel', 'P&urger les produits'), shortcut: t('Maj+P'), action: () => this.menu('purge') },
         {
-          label: tr('TFormmodel', "Nombre maximal de produits à l'écran :"),
+          label: tr('TFormmodel', "&Nombre maximal de produits à l'écran :"),
           separatorBefore: true,
           submenu: [10, 20, 50, 100, 200, 400].map((caption) => ({
             label: String(caption),
@@ -186,17 +192,17 @@ export class App {
           })),
         },
         {
-          label: tr('TFormmodel', 'Mode de représentation'),
+          label: tr('TFormmodel', '&Mode de représentation'),
           submenu: [
-            { label: tr('TFormmodel', 'Grands symboles'), checked: () => this.screen?.smallSymbols === false, action: () => this.menu('symbols', false) },
-            { label: tr('TFormmodel', 'Petits symboles'), checked: () => this.screen?.smallSymbols === true, action: () => this.menu('symbols', true) },
+            { label: tr('TFormmodel', '&Grands symboles'), checked: () => this.screen?.smallSymbols === false, action: () => this.menu('symbols', false) },
+            { label: tr('TFormmodel', '&Petits symboles'), checked: () => this.screen?.smallSymbols === true, action: () => this.menu('symbols', true) },
           ],
         },
       ],
       'viewMenu',
     );
     const helpMenu = new Menu(
-      tr('TFormmodel', 'En savoir plus sur'),
+      tr('TFormmodel', '&En savoir plus sur'),
       [
         { label: tr('panelbut', 'En savoir plus'), shortcut: 'F1', action: () => lessonsDialog() },
         { label: tr('infograph', 'Lire le graphique'), action: () => graphInformation() },
@@ -285,7 +291,7 @@ export class App {
       this.legendList,
       el(
         'div',
-        { class: 'symbols', role: 'group', 'aria-label': tr('TFormmodel', 'Mode de représentation') },
+        { class: 'symbols', role: 'group', 'aria-label': tr('TFormmodel', '&Mode de représentation') },
         el('span', { class: 'symbols-caption', text: tr('panellegende', 'Symboles\u00a0:') }),
         this.smallButton,
         this.largeButton,
@@ -384,12 +390,14 @@ export class App {
       ),
     );
 
-    const sentences = el('div', { id: 'sentences', class: 'offscreen', 'aria-live': 'polite', 'aria-atomic': 'false' }, this.sceneSentence, this.graphSentence);
+    // What the scene and the graph show, read when a screen reader asks for their description.
+    const sentences = el('div', { id: 'sentences', class: 'offscreen' }, this.sceneSentence, this.graphSentence);
     this.root.replaceChildren(
       menubar,
       banner,
       el('main', { class: 'screen' }, sceneQuarter, graphQuarter, legendQuarter, panelQuarter),
       sentences,
+      this.notice,
     );
   }
 
@@ -556,6 +564,12 @@ export class App {
     if (update.graphSentence !== undefined && this.graphSentence.textContent !== update.graphSentence) {
       this.graphSentence.textContent = update.graphSentence;
     }
+    const switched = before !== null && (before.sceneTimer !== screen.sceneTimer || before.tickTimer !== screen.tickTimer);
+    const substrateGone = screen.substrateLeft === 0 && this.substrateLeft > 0;
+    this.substrateLeft = screen.substrateLeft;
+    if (update.sceneSentence !== undefined || switched) {
+      this.offerNotice(switched || substrateGone);
+    }
     if (update.fault) {
       // The panel's value that was no whole number, as the window reports it.
       const text = screen.panel[update.fault as keyof Screen['panel']] ?? update.fault;
@@ -609,6 +623,20 @@ export class App {
     this.graphCanvas.height = Math.round(height * ratio);
     const context = this.graphCanvas.getContext('2d') as CanvasRenderingContext2D;
     paintGraph(context, this.graph, this.graphSize, ratio);
+  }
+
+  private offerNotice(now: boolean): void {
+    const words = `${this.sceneSentence.textContent}. ${this.graphSentence.textContent}`;
+    if (this.noticeWords === null) {
+      this.noticeWords = words; // what the page shows when it opens: read on demand, not told
+      return;
+    }
+    if (words === this.noticeWords || (!now && performance.now() - this.noticeTime < 5000)) {
+      return;
+    }
+    this.noticeTime = performance.now();
+    this.noticeWords = words;
+    this.notice.textContent = words;
   }
 
   // --- The keys of the menus ---

@@ -53,6 +53,7 @@ export interface Screen {
   percent: boolean;
   maxProducts: number;
   running: boolean;
+  substrateLeft: number; // while an experiment runs, else -1
   panel: PanelTexts;
   recorded: number;
   kept: number;

@@ -69,18 +69,23 @@ test('the first experiment is the runner’s seed 0: Enter starts, the scene mov
   assert.equal(await page.textContent('#reactionName'), 'Hydrolyse du lactose');
   assert.match(await page.textContent('#comment'), /Bienvenue sur Velmora v2/);
   assert.equal(await page.textContent('#sceneSentence'), 'Aucune expérience en cours');
-  assert.equal(await page.getAttribute('#sentences', 'aria-live'), 'polite');
+  assert.equal(await page.getAttribute('#notice', 'aria-live'), 'polite');
+  assert.equal(await page.textContent('#notice'), '', 'the opening words are not told');
 
   await page.keyboard.press('Enter');
+  // A start is told at once; the running experiment at most every five seconds.
+  await page.waitForFunction(() => document.querySelector('#notice').textContent.startsWith('20 enzymes'));
   await ticksAtLeast(page, 40);
   const early = await page.locator('#scene').screenshot();
   const earlySentence = await page.textContent('#sceneSentence');
+  const earlyNotice = await page.textContent('#notice');
   await ticksAtLeast(page, 100);
   const later = await page.locator('#scene').screenshot();
   assert.ok(!early.equals(later), 'the scene changes');
   assert.match(earlySentence, /^20 enzymes/);
   await ticksAtLeast(page, 260);
   assert.notEqual(await page.textContent('#sceneSentence'), earlySentence);
+  assert.notEqual(await page.textContent('#notice'), earlyNotice);
   assert.match(await page.textContent('#graphSentence'), /lactose restant\u00a0: \d+\u00a0% à \d+\u00a0s/);
 
   await page.keyboard.press(' ');
@@ -88,6 +93,7 @@ test('the first experiment is the runner’s seed 0: Enter starts, the scene mov
   await page.waitForTimeout(400);
   assert.equal((await statistics(page)).ticks, ticks, 'paused');
   assert.match(await page.textContent('#sceneSentence'), /en pause/);
+  assert.match(await page.textContent('#notice'), /en pause/);
 
   const csv = await downloaded(page, () => graphTools(page, 'saveData'));
   assert.equal(csv.name, 'donnees-experience.csv');
