@@ -304,10 +304,14 @@ test('"En savoir plus" lists the explanations to come, and the page stores nothi
   const lessons = await page.textContent('#lessons');
   assert.match(lessons, /prochaine version/);
   assert.match(lessons, /Le mécanisme de la catalyse enzymatique/);
-  await page.keyboard.press('Escape');
+  const closed = async () => {
+    await page.keyboard.press('Escape');
+    await page.waitForFunction(() => !document.querySelector('dialog') && document.activeElement?.id === 'more');
+  };
+  await closed();
   await page.keyboard.press('F1');
   await page.waitForSelector('#lessons');
-  await page.keyboard.press('Escape');
+  await closed();
   // Back on the button that opened it, Enter would press it: the menu's Enter works elsewhere.
   await page.evaluate(() => document.activeElement.blur());
   await page.keyboard.press('Enter');
