@@ -3,7 +3,7 @@
 #include "batch/QuotedText.h"
 #include "experiment/Lifecycle.h"
 #include "model/BoxVolume.h"
-#include "plot/ChartRenderer.h"
+#include "plot/ChartFormat.h"
 #include "settings/IntegerText.h"
 
 #include <algorithm>

@@ -13,6 +13,14 @@ namespace velmora {
 
 namespace {
 
+// WebAssembly built without threads has none to start: every run is then made in the calling
+// thread, one after another.
+#if defined(__EMSCRIPTEN__) && !defined(__EMSCRIPTEN_PTHREADS__)
+constexpr bool threadsAvailable = false;
+#else
+constexpr bool threadsAvailable = true;
+#endif
+
 struct ParameterEntry
 {
     SweepParameter parameter;
@@ -274,6 +282,9 @@ SweepResult runSweep(const SweepPlan& plan, const SweepControl& control)
     RunQueue queue(result.plan, result.points, control);
     unsigned jobs = control.jobs != 0 ? control.jobs : std::max(1u, std::thread::hardware_concurrency());
     jobs = static_cast<unsigned>(std::min<std::size_t>(jobs, std::max<std::size_t>(queue.total(), 1)));
+    if (!threadsAvailable) {
+        jobs = 1; // the runs one after another, in this thread
+    }
     result.jobsWanted = jobs;
     {
         std::vector<std::thread> threads;

@@ -869,27 +869,6 @@ ChartImage renderChartImage(const Chart& chart, int width, int height, double sc
     return imageOf(surface.get());
 }
 
-std::optional<ChartFormat> chartFormatFor(std::string_view fileName)
-{
-    const std::size_t dot = fileName.rfind('.');
-    if (dot == std::string_view::npos) {
-        return std::nullopt;
-    }
-    std::string ending(fileName.substr(dot + 1));
-    std::transform(ending.begin(), ending.end(), ending.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    if (ending == "png") {
-        return ChartFormat::png;
-    }
-    if (ending == "svg") {
-        return ChartFormat::svg;
-    }
-    if (ending == "pdf") {
-        return ChartFormat::pdf;
-    }
-    return std::nullopt;
-}
-
 bool writeChart(const Chart& chart, ChartFormat format, std::ostream& out, int width, int height)
 {
     if (width <= 0 || height <= 0) {
