@@ -43,7 +43,7 @@ window and writes its time course and final state.")
 # through Qt Quick Controls) are loaded at run time, so they are named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "qml6-module-qtquick, qml6-module-qtquick-controls, qml6-module-qtquick-templates, qml6-module-qtqml-workerscript")
+    "qml6-module-qtquick, qml6-module-qtquick-shapes, qml6-module-qtquick-controls, qml6-module-qtquick-templates, qml6-module-qtqml-workerscript")
 # The window asks for Arial; Liberation Sans has its metrics. Without it the text is wider. Qt's
 # own words (the file dialog's, the message boxes' buttons) are French with Qt's translations.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation2, qt6-translations-l10n")

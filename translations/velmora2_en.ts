@@ -627,6 +627,33 @@ from the folder it is started from, or else from its installation.</translation>
     </message>
 </context>
 <context>
+    <name>Recap</name>
+    <message>
+        <source>À retenir</source>
+        <translation>To remember</translation>
+    </message>
+    <message>
+        <source>Pour vérifier</source>
+        <translation>Check yourself</translation>
+    </message>
+    <message>
+        <source>Cacher la réponse</source>
+        <translation>Hide the answer</translation>
+    </message>
+    <message>
+        <source>Voir la réponse</source>
+        <translation>Show the answer</translation>
+    </message>
+    <message>
+        <source>Cacher la réponse %1</source>
+        <translation>Hide answer %1</translation>
+    </message>
+    <message>
+        <source>Voir la réponse %1</source>
+        <translation>Show answer %1</translation>
+    </message>
+</context>
+<context>
     <name>SceneDescription</name>
     <message>
         <source>Aucune expérience en cours</source>
@@ -1045,6 +1072,21 @@ from the folder it is started from, or else from its installation.</translation>
     <message>
         <source>UA</source>
         <translation>AU</translation>
+    </message>
+</context>
+<context>
+    <name>TryButton</name>
+    <message>
+        <source>▶&#xa0; Essayer dans Velmora</source>
+        <translation>▶&#xa0; Try it in Velmora</translation>
+    </message>
+    <message>
+        <source>Essayer dans Velmora</source>
+        <translation>Try it in Velmora</translation>
+    </message>
+    <message>
+        <source>Ferme les explications et règle le panneau de commande comme dans ce protocole&#xa0;; démarrez ensuite l’expérience.</source>
+        <translation>Closes the explanations and sets the control panel as in this protocol; then start the experiment.</translation>
     </message>
 </context>
 <context>
@@ -2058,10 +2100,6 @@ from the folder it is started from, or else from its installation.</translation>
         <translation>1. Lactose meets lactase.</translation>
     </message>
     <message>
-        <source>2. Il entre dans le site actif&amp;nbsp;: c’est le complexe enzyme-substrat.</source>
-        <translation>2. It enters the active site: this is the enzyme-substrate complex.</translation>
-    </message>
-    <message>
         <source>3. La lactase coupe la liaison β(1→4) en y fixant une molécule d’eau.</source>
         <translation>3. Lactase breaks the β(1→4) bond by adding a molecule of water to it.</translation>
     </message>
@@ -2070,36 +2108,156 @@ from the folder it is started from, or else from its installation.</translation>
         <translation>4. Glucose and galactose are released. The lactase, unchanged, can start again.</translation>
     </message>
     <message>
-        <source>&lt;b&gt;Dans l’organisme.&lt;/b&gt; La lactase est fabriquée par les cellules de la paroi de l’&lt;b&gt;intestin grêle&lt;/b&gt;. Le glucose et le galactose libérés passent dans le sang&amp;nbsp;; le lactose, lui, ne traverse pas la paroi de l’intestin.</source>
-        <translation>&lt;b&gt;In the body.&lt;/b&gt; Lactase is made by the cells lining the &lt;b&gt;small intestine&lt;/b&gt;. The glucose and galactose released pass into the blood; lactose itself does not cross the intestinal wall.</translation>
-    </message>
-    <message>
         <source>&lt;b&gt;L’intolérance au lactose.&lt;/b&gt; Chez beaucoup d’adultes, l’intestin produit peu de lactase. Le lactose non digéré arrive dans le gros intestin, où des bactéries le fermentent&amp;nbsp;: gaz et maux de ventre.</source>
         <translation>&lt;b&gt;Lactose intolerance.&lt;/b&gt; In many adults, the intestine makes little lactase. Undigested lactose reaches the large intestine, where bacteria ferment it: wind and stomach ache.</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;Dans l’industrie.&lt;/b&gt; Une lactase produite par des micro-organismes sert à fabriquer du lait «&amp;nbsp;sans lactose&amp;nbsp;», déjà hydrolysé&amp;nbsp;: il a un goût plus sucré, car le glucose et le galactose libérés sont plus sucrés que le lactose.</source>
-        <translation>&lt;b&gt;In industry.&lt;/b&gt; Lactase produced by microorganisms is used to make “lactose-free” milk, already hydrolysed: it tastes sweeter, because the glucose and galactose released are sweeter than lactose.</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;La lactase de Velmora.&lt;/b&gt; Temps mis pour hydrolyser la moitié du lactose, mesuré dans le logiciel (20 enzymes, 100 molécules de lactose, pH&amp;nbsp;8)&amp;nbsp;:</source>
-        <translation>&lt;b&gt;Velmora’s lactase.&lt;/b&gt; Time taken to hydrolyse half of the lactose, measured in the program (20 enzymes, 100 lactose molecules, pH&amp;nbsp;8):</translation>
     </message>
     <message>
         <source>température</source>
         <translation>temperature</translation>
     </message>
     <message>
-        <source>moitié hydrolysée en</source>
-        <translation>half hydrolysed in</translation>
-    </message>
-    <message>
         <source>Dans le modèle, la réaction est la plus rapide entre &lt;b&gt;40 et 50&amp;nbsp;°C&lt;/b&gt;, et à &lt;b&gt;pH&amp;nbsp;8&lt;/b&gt;. La lactase de l’intestin humain travaille à la température du corps, &lt;b&gt;37&amp;nbsp;°C&lt;/b&gt;, et vers &lt;b&gt;pH&amp;nbsp;6&lt;/b&gt;.</source>
         <translation>In the model, the reaction is fastest between &lt;b&gt;40 and 50&amp;nbsp;°C&lt;/b&gt;, and at &lt;b&gt;pH&amp;nbsp;8&lt;/b&gt;. Human intestinal lactase works at body temperature, &lt;b&gt;37&amp;nbsp;°C&lt;/b&gt;, and at about &lt;b&gt;pH&amp;nbsp;6&lt;/b&gt;.</translation>
     </message>
     <message>
-        <source>&lt;b&gt;Ce que le modèle simplifie&lt;/b&gt;&lt;br&gt;• À 0&amp;nbsp;°C et en dessous, plus rien ne bouge&amp;nbsp;; en réalité, la réaction ralentit beaucoup sans s’arrêter tout à fait.&lt;br&gt;• Au-dessus de 40&amp;nbsp;°C, une part des enzymes est dénaturée aussitôt (la moitié à 60&amp;nbsp;°C, toutes à 80&amp;nbsp;°C)&amp;nbsp;; en réalité, la dénaturation prend du temps.&lt;br&gt;• Loin du pH optimal, une part des enzymes est chargée et ne fixe plus rien, les autres travaillent normalement&amp;nbsp;; en réalité, toutes ralentissent peu à peu.&lt;br&gt;• Quelques centaines de molécules seulement, au lieu de milliards de milliards.&lt;br&gt;• Sans enzyme, le modèle n’hydrolyse les sucres qu’en milieu très acide (pH inférieur à 3) et chaud (plus de 30&amp;nbsp;°C), et lentement.</source>
-        <translation>&lt;b&gt;What the model simplifies&lt;/b&gt;&lt;br&gt;• At 0&amp;nbsp;°C and below, nothing moves any more; in reality, the reaction slows down a great deal without stopping completely.&lt;br&gt;• Above 40&amp;nbsp;°C, a share of the enzymes is denatured at once (half at 60&amp;nbsp;°C, all at 80&amp;nbsp;°C); in reality, denaturation takes time.&lt;br&gt;• Far from the optimum pH, a share of the enzymes is charged and binds nothing, while the others work normally; in reality, they all slow down gradually.&lt;br&gt;• Only a few hundred molecules, instead of billions upon billions.&lt;br&gt;• Without an enzyme, the model hydrolyses sugars only in very acidic (pH below 3) and hot (above 30&amp;nbsp;°C) conditions, and slowly.</translation>
+        <source>Dans les leçons, chaque ose a sa couleur&amp;nbsp;: glucose orange, galactose rose. Le petit rond est le groupe OH du carbone&amp;nbsp;4, la seule différence entre les deux&amp;nbsp;: en haut sur le galactose, en bas sur le glucose.</source>
+        <translation>In the lessons, each sugar unit has its colour: glucose orange, galactose pink. The small knob is the OH group of carbon&amp;nbsp;4, the only difference between the two: up on galactose, down on glucose.</translation>
+    </message>
+    <message>
+        <source>2. Son galactose entre dans le site actif, qui a sa forme&amp;nbsp;: c’est le complexe enzyme-substrat.</source>
+        <translation>2. Its galactose enters the active site, which has its shape: this is the enzyme-substrate complex.</translation>
+    </message>
+    <message>
+        <source>Dans la boîte de Velmora, le lactose est dessiné en bleu&#xa0;:</source>
+        <translation>In Velmora’s box, lactose is drawn in blue:</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Dans l’organisme.&lt;/b&gt; La lactase est portée par la membrane des cellules de la paroi de l’&lt;b&gt;intestin grêle&lt;/b&gt;, sur les villosités. Le glucose et le galactose libérés passent dans le sang&amp;nbsp;; le lactose, lui, ne traverse pas la paroi.</source>
+        <translation>&lt;b&gt;In the body.&lt;/b&gt; Lactase sits on the membrane of the cells lining the &lt;b&gt;small intestine&lt;/b&gt;, on the villi. The glucose and galactose released pass into the blood; lactose itself does not cross the wall.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Dans l’industrie.&lt;/b&gt; Une lactase produite par des micro-organismes sert à fabriquer du lait «&amp;nbsp;sans lactose&amp;nbsp;», déjà hydrolysé&amp;nbsp;: il a un goût plus sucré, car le glucose et le galactose sont plus sucrés que le lactose.</source>
+        <translation>&lt;b&gt;In industry.&lt;/b&gt; A lactase made by microorganisms is used to produce “lactose-free” milk, already hydrolysed: it tastes sweeter, because glucose and galactose are sweeter than lactose.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;La persistance de la lactase.&lt;/b&gt; Chez tous les mammifères, le gène de la lactase, &lt;i&gt;LCT&lt;/i&gt;, s’éteint peu à peu après le sevrage. Chez certains humains, il reste actif toute la vie&amp;nbsp;: c’est dû à une &lt;b&gt;mutation&lt;/b&gt; d’un seul nucléotide, située avant le gène, dans une séquence qui règle son expression. L’allèle de persistance est &lt;b&gt;dominant&lt;/b&gt;.</source>
+        <translation>&lt;b&gt;Lactase persistence.&lt;/b&gt; In all mammals, the lactase gene, &lt;i&gt;LCT&lt;/i&gt;, slowly switches off after weaning. In some humans it stays active for life: this is due to a &lt;b&gt;mutation&lt;/b&gt; of a single nucleotide, lying before the gene, in a sequence that controls its expression. The persistence allele is &lt;b&gt;dominant&lt;/b&gt;.</translation>
+    </message>
+    <message>
+        <source>gène voisin (&lt;i&gt;MCM6&lt;/i&gt;)</source>
+        <translation>neighbouring gene (&lt;i&gt;MCM6&lt;/i&gt;)</translation>
+    </message>
+    <message>
+        <source>gène de la lactase (&lt;i&gt;LCT&lt;/i&gt;)</source>
+        <translation>lactase gene (&lt;i&gt;LCT&lt;/i&gt;)</translation>
+    </message>
+    <message>
+        <source>la mutation (C&amp;nbsp;→&amp;nbsp;T), 14&amp;nbsp;000&amp;nbsp;paires de bases avant &lt;i&gt;LCT&lt;/i&gt;</source>
+        <translation>the mutation (C&amp;nbsp;→&amp;nbsp;T), 14,000&amp;nbsp;base pairs before &lt;i&gt;LCT&lt;/i&gt;</translation>
+    </message>
+    <message>
+        <source>sens de lecture&amp;nbsp;⟶</source>
+        <translation>reading direction&amp;nbsp;⟶</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Une sélection naturelle.&lt;/b&gt; Cette mutation est devenue fréquente chez les peuples qui élèvent des animaux pour leur lait depuis quelques milliers d’années&amp;nbsp;: boire du lait à l’âge adulte apportait un avantage (nourriture, eau, calcium), et les porteurs de l’allèle avaient plus de descendants. D’autres mutations, proches de la première, ont le même effet chez des éleveurs d’Afrique de l’Est et du Moyen-Orient&amp;nbsp;: la même adaptation est apparue plusieurs fois.</source>
+        <translation>&lt;b&gt;Natural selection.&lt;/b&gt; This mutation became common among peoples who have kept animals for their milk for a few thousand years: drinking milk as an adult was an advantage (food, water, calcium), and carriers of the allele had more offspring. Other mutations, close to the first, have the same effect in herders of East Africa and the Middle East: the same adaptation arose several times.</translation>
+    </message>
+    <message>
+        <source>Adultes qui digèrent le lactose (ordres de grandeur)&amp;nbsp;:</source>
+        <translation>Adults who digest lactose (orders of magnitude):</translation>
+    </message>
+    <message>
+        <source>Europe du Nord</source>
+        <translation>Northern Europe</translation>
+    </message>
+    <message>
+        <source>dans le monde</source>
+        <translation>worldwide</translation>
+    </message>
+    <message>
+        <source>Asie de l’Est</source>
+        <translation>East Asia</translation>
+    </message>
+    <message>
+        <source>moins de 10&amp;nbsp;%</source>
+        <translation>under 10&amp;nbsp;%</translation>
+    </message>
+    <message>
+        <source>environ %1&amp;nbsp;%</source>
+        <translation>about %1&amp;nbsp;%</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;La lactase de Velmora.&lt;/b&gt; Temps de demi-réaction mesuré dans le logiciel (20 enzymes, 100 molécules de lactose, pH&amp;nbsp;8)&amp;nbsp;:</source>
+        <translation>&lt;b&gt;Velmora’s lactase.&lt;/b&gt; Half-time measured in the program (20 enzymes, 100 lactose molecules, pH&amp;nbsp;8):</translation>
+    </message>
+    <message>
+        <source>temps de demi-réaction</source>
+        <translation>half-time</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Ce que le modèle simplifie&lt;/b&gt;&lt;br&gt;• Le temps est très ralenti&amp;nbsp;: une lactase du modèle coupe moins d’un lactose par seconde, une vraie quelques dizaines&amp;nbsp;; et la boîte ne contient que quelques centaines de molécules, au lieu de milliards de milliards.&lt;br&gt;• À 0&amp;nbsp;°C et en dessous, plus rien ne bouge&amp;nbsp;; en réalité, la réaction ralentit beaucoup sans s’arrêter.&lt;br&gt;• Au-dessus de 40&amp;nbsp;°C, une part des enzymes est dénaturée aussitôt (la moitié à 60&amp;nbsp;°C, toutes à 80&amp;nbsp;°C)&amp;nbsp;; en réalité, cela prend du temps.&lt;br&gt;• Loin du pH optimal, une part des enzymes est chargée et ne fixe plus rien&amp;nbsp;; en réalité, toutes ralentissent peu à peu.&lt;br&gt;• Sans enzyme, le modèle n’hydrolyse les sucres qu’en milieu très acide (pH inférieur à 3) et chaud (plus de 30&amp;nbsp;°C).</source>
+        <translation>&lt;b&gt;What the model simplifies&lt;/b&gt;&lt;br&gt;• Time is greatly slowed: a lactase of the model cuts less than one lactose per second, a real one a few tens; and the box holds only a few hundred molecules instead of billions of billions.&lt;br&gt;• At 0&amp;nbsp;°C and below, nothing moves any more; in reality, the reaction slows down a lot without stopping.&lt;br&gt;• Above 40&amp;nbsp;°C, a share of the enzymes is denatured at once (half at 60&amp;nbsp;°C, all at 80&amp;nbsp;°C); in reality, this takes time.&lt;br&gt;• Far from the optimum pH, a share of the enzymes is charged and binds nothing; in reality, they all slow down gradually.&lt;br&gt;• Without enzyme, the model hydrolyses sugars only in very acid (pH below 3) and warm (above 30&amp;nbsp;°C) conditions.</translation>
+    </message>
+    <message>
+        <source>Hydrolyse du lactose, 37&amp;nbsp;°C, pH&amp;nbsp;8, 20&amp;nbsp;enzymes, 100&amp;nbsp;lactoses&amp;nbsp;: changez ensuite la température.</source>
+        <translation>Lactose hydrolysis, 37&amp;nbsp;°C, pH&amp;nbsp;8, 20&amp;nbsp;enzymes, 100&amp;nbsp;lactose: then change the temperature.</translation>
+    </message>
+    <message>
+        <source>Le lactose, sucre du lait, est un diholoside&amp;nbsp;: un galactose et un glucose unis par une liaison β(1→4).</source>
+        <translation>Lactose, the sugar of milk, is a disaccharide: a galactose and a glucose joined by a β(1→4) bond.</translation>
+    </message>
+    <message>
+        <source>Son &lt;b&gt;hydrolyse&lt;/b&gt; coupe cette liaison en y fixant une molécule d’eau&amp;nbsp;; elle donne du glucose et du galactose.</source>
+        <translation>Its &lt;b&gt;hydrolysis&lt;/b&gt; cuts this bond by adding a molecule of water to it; it gives glucose and galactose.</translation>
+    </message>
+    <message>
+        <source>La &lt;b&gt;lactase&lt;/b&gt;, enzyme de la paroi de l’intestin grêle, catalyse cette réaction&amp;nbsp;: sans elle, la réaction serait trop lente pour se voir. Elle sort intacte de chaque réaction.</source>
+        <translation>&lt;b&gt;Lactase&lt;/b&gt;, an enzyme of the small intestine’s wall, catalyses this reaction: without it, the reaction would be too slow to be seen. It comes out of each reaction unchanged.</translation>
+    </message>
+    <message>
+        <source>Beaucoup d’adultes produisent peu de lactase&amp;nbsp;; chez d’autres, une mutation garde le gène actif&amp;nbsp;: la sélection naturelle l’a rendue fréquente chez les éleveurs.</source>
+        <translation>Many adults make little lactase; in others, a mutation keeps the gene active: natural selection made it common among herders.</translation>
+    </message>
+    <message>
+        <source>Pourquoi le lactose doit-il être hydrolysé pour être absorbé&amp;nbsp;?</source>
+        <translation>Why must lactose be hydrolysed to be absorbed?</translation>
+    </message>
+    <message>
+        <source>Il ne traverse pas la paroi de l’intestin&amp;nbsp;: seuls les oses qu’il libère, glucose et galactose, passent dans le sang.</source>
+        <translation>It does not cross the wall of the intestine: only the sugars it releases, glucose and galactose, pass into the blood.</translation>
+    </message>
+    <message>
+        <source>Le lait «&amp;nbsp;sans lactose&amp;nbsp;» a un goût plus sucré. Pourquoi&amp;nbsp;?</source>
+        <translation>“Lactose-free” milk tastes sweeter. Why?</translation>
+    </message>
+    <message>
+        <source>Une lactase y a déjà hydrolysé le lactose&amp;nbsp;: le glucose et le galactose libérés sont plus sucrés que le lactose.</source>
+        <translation>A lactase has already hydrolysed its lactose: the glucose and galactose released are sweeter than lactose.</translation>
+    </message>
+    <message>
+        <source>Une lactase est-elle consommée par la réaction qu’elle catalyse&amp;nbsp;?</source>
+        <translation>Is a lactase used up by the reaction it catalyses?</translation>
+    </message>
+    <message>
+        <source>Non&amp;nbsp;: elle sort intacte de chaque réaction et recommence. C’est un catalyseur&amp;nbsp;: un peu d’enzyme transforme beaucoup de lactose.</source>
+        <translation>No: it comes out of each reaction unchanged and starts again. It is a catalyst: a little enzyme transforms a lot of lactose.</translation>
+    </message>
+    <message>
+        <source>dans l’intestin&amp;nbsp;: le lactose</source>
+        <translation>in the intestine: lactose</translation>
+    </message>
+    <message>
+        <source>membrane des cellules&amp;nbsp;: la lactase</source>
+        <translation>cell membrane: lactase</translation>
+    </message>
+    <message>
+        <source>vaisseau sanguin&amp;nbsp;: le glucose et le galactose partent dans le sang</source>
+        <translation>blood vessel: glucose and galactose go into the blood</translation>
+    </message>
+    <message>
+        <source>villosité</source>
+        <translation>villus</translation>
     </message>
 </context>
 <context>
