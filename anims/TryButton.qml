@@ -5,6 +5,7 @@ import QtQuick
 // "reaction=1 temperature=37 ph=8 enzyme=20 substrate=100 other=0" (each one optional). A control
 // that the class's scenario locks keeps its value.
 LessonButton {
+    objectName: "tryButton"
     property var movie // the lesson, which sends the command
     property string preset
     width: 320; height: 46

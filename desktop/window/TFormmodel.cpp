@@ -38,7 +38,9 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <cstdio>
 #include <functional>
+#include <utility>
 
 using namespace velmora;
 
@@ -541,6 +543,7 @@ void TFormmodel::plus1Click()
         FormFlash->exec();
     }
     FormFlash->Tag = 0;
+    applyRequestedPreset();
 }
 
 void TFormmodel::openFullScreen(const QString& movie)
@@ -548,11 +551,55 @@ void TFormmodel::openFullScreen(const QString& movie)
     if (FormFlash->isVisible()) {
         return;
     }
-    const TimerHold hold(Timer1, Timer2);
-    FormFlash->movieFile = movie;
-    FormFlash->Activer1Click();
-    FormFlash->player()->Play();
-    FormFlash->exec();
+    {
+        const TimerHold hold(Timer1, Timer2);
+        FormFlash->movieFile = movie;
+        FormFlash->Activer1Click();
+        FormFlash->player()->Play();
+        FormFlash->exec();
+    }
+    applyRequestedPreset();
+}
+
+void TFormmodel::applyRequestedPreset()
+{
+    const QString request = std::exchange(FormFlash->requestedPreset, QString());
+    if (request.isEmpty()) {
+        return;
+    }
+    // A movie is code that a user may replace: a faulty request changes nothing.
+    const LessonPresetReading reading = readLessonPreset(request.toStdString());
+    if (!reading.preset) {
+        std::fprintf(stderr, "velmora2: « Essayer dans Velmora » refusé : %s\n", reading.error.c_str());
+        return;
+    }
+    applyLessonPreset(*reading.preset);
+}
+
+// Every setting that a lesson gives goes through here, as if the student had moved the panel's
+// control: the reaction first (which stops the experiment), then each value through the panel's own
+// command. A control that the class's scenario locks is to be left out here, in this one place.
+void TFormmodel::applyLessonPreset(const LessonPreset& preset)
+{
+    if (preset.reaction) {
+        selectReaction(*preset.reaction);
+    }
+    const struct
+    {
+        const std::optional<std::int32_t>& value;
+        const char* variable;
+        const char* command;
+    } values[] = {
+        {preset.temperature, "valeurtemp", "changetemp"}, {preset.ph, "valeurph", "changeph"},
+        {preset.enzyme, "valeurenz", "changeenz"},        {preset.substrate, "valeursub", "changesub"},
+        {preset.other, "valeurautre", "changeautre"},
+    };
+    for (const auto& [value, variable, command] : values) {
+        if (value) {
+            FlashBut->SetVariable(variable, QString::number(*value));
+            FlashButFSCommand(command, {});
+        }
+    }
 }
 
 void TFormmodel::laractiondhydrolysedulactose1Click()

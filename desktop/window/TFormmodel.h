@@ -1,5 +1,6 @@
 #pragma once
 
+#include "experiment/LessonPreset.h"
 #include "experiment/PanelValues.h"
 #include "model/WindowUpdate.h"
 #include "model/World.h"
@@ -121,6 +122,9 @@ private:
     void carryOut(const velmora::WindowUpdate& update);
 
     void openFullScreen(const QString& movie);
+    // Once the full-screen viewer is closed: the settings a lesson asked for, if any, on the panel.
+    void applyRequestedPreset();
+    void applyLessonPreset(const velmora::LessonPreset& preset);
     void createGraphMenu();
 
     std::unique_ptr<velmora::World> world_;

@@ -112,6 +112,46 @@ private slots:
         QVERIFY(!w.timer("Timer1")->isActive() && !w.timer("Timer2")->isActive());
     }
 
+    // « Essayer dans Velmora »: the viewer closes and the panel takes the protocol's values as if the
+    // student had set them; the experiment waits to be started. A faulty request changes nothing.
+    void aLessonsTryButtonSetsThePanelOnceTheViewerIsClosed()
+    {
+        StartedWindow w(&defaultSettings, {1024, 768}, programMovies);
+        TFormFlash* viewer = w.window->fullScreenViewer();
+        velmora::World& world = w.window->world();
+        w.window->Hydrolysedumaltose1Click();
+        w.window->recommencer1Click();
+
+        bool checked = false;
+        whenOpen(viewer, [&] {
+            viewer->player()->GotoFrame(6); // the model's lactase, and its protocol
+            QTest::qWait(100);
+            clickInMovie(viewer->player(), "tryButton");
+            QVERIFY(!viewer->isVisible());
+            checked = true;
+        });
+        w.item("laractiondhydrolysedulactose1")->trigger();
+        QVERIFY(checked);
+        QCOMPARE(world.reactionIndex, 1);
+        const std::pair<const char*, std::int32_t> expected[] = {
+            {"valeurtemp", 37}, {"valeurph", 8}, {"valeurenz", 20}, {"valeursub", 100}, {"valeurautre", 0}};
+        for (const auto& [variable, value] : expected) {
+            QCOMPARE(w.panel()->GetVariable(variable), QString::number(value));
+        }
+        QCOMPARE(world.temperature, 37);
+        QCOMPARE(world.ph, 8);
+        QCOMPARE(world.enzymeAmount, 20);
+        QCOMPARE(world.substrateAmount, 100);
+        QCOMPARE(world.otherAmount, 0);
+        QVERIFY(!w.timer("Timer1")->isActive() && !w.timer("Timer2")->isActive());
+
+        // A movie may be replaced by anyone: a request out of range is refused whole.
+        whenOpen(viewer, [&] { viewer->FlashFSCommand("essayer", "temperature=60 ph=99"); });
+        w.item("laractiondhydrolysedulactose1")->trigger();
+        QCOMPARE(world.temperature, 37);
+        QCOMPARE(w.panel()->GetVariable("valeurtemp"), QString("37"));
+    }
+
     void theGraphViewerLetsTheExperimentRunAndClosesOnItsKeys()
     {
         StartedWindow w(&defaultSettings, {1024, 768}, programMovies);

@@ -1,0 +1,77 @@
+#include "experiment/LessonPreset.h"
+
+#include "settings/IntegerText.h"
+
+#include <array>
+
+namespace velmora {
+
+namespace {
+
+struct Field
+{
+    std::string_view name;
+    std::optional<std::int32_t> LessonPreset::*member;
+    std::int32_t lowest;
+    std::int32_t highest;
+};
+
+const std::array<Field, 6> fields{{
+    {"reaction", &LessonPreset::reaction, 1, 4},
+    {"temperature", &LessonPreset::temperature, -10, 90},
+    {"ph", &LessonPreset::ph, 0, 14},
+    {"enzyme", &LessonPreset::enzyme, 0, 200},
+    {"substrate", &LessonPreset::substrate, 0, 200},
+    {"other", &LessonPreset::other, 0, 200},
+}};
+
+LessonPresetReading refused(std::string error)
+{
+    return {std::nullopt, std::move(error)};
+}
+
+} // namespace
+
+LessonPresetReading readLessonPreset(std::string_view text)
+{
+    LessonPreset preset;
+    bool any = false;
+    std::size_t at = 0;
+    while (at < text.size()) {
+        if (text[at] == ' ') {
+            ++at;
+            continue;
+        }
+        const std::size_t end = std::min(text.find(' ', at), text.size());
+        const std::string_view word = text.substr(at, end - at);
+        at = end;
+        const std::size_t equals = word.find('=');
+        const std::string_view name = word.substr(0, equals);
+        const Field* field = nullptr;
+        for (const Field& f : fields) {
+            if (f.name == name) {
+                field = &f;
+            }
+        }
+        if (equals == std::string_view::npos || !field) {
+            return refused("réglage inconnu «\u00a0" + std::string(word) + "\u00a0»");
+        }
+        if ((preset.*(field->member)).has_value()) {
+            return refused("réglage donné deux fois\u00a0: " + std::string(name));
+        }
+        const std::optional<std::int32_t> value = parseDecimalInteger(word.substr(equals + 1));
+        if (!value || *value < field->lowest || *value > field->highest) {
+            return refused("valeur hors limites pour " + std::string(name) + "\u00a0: «\u00a0" +
+                           std::string(word.substr(equals + 1)) + "\u00a0» (de " +
+                           std::to_string(field->lowest) + " à " + std::to_string(field->highest) + ")");
+        }
+        preset.*(field->member) = value;
+        any = true;
+    }
+    if (!any) {
+        return refused("aucun réglage demandé");
+    }
+    return {preset, {}};
+}
+
+} // namespace velmora
