@@ -11,7 +11,7 @@ import QtQuick.Shapes
 // room for the knob of a galactose, a maltase's for that of a glucose, so only the right sugar
 // slides in (`dock` is where a substrate of the same `unit` lies when it is held). `bound` lights the
 // enzyme-substrate complex; `closure` below 1 opens the pocket (induced fit); `charge` puts + or −
-// charges on the site; `residues` shows the amino acids of the site that hold and cut.
+// charges on the site; `residues` shows the amino acids of the site that hold (blue) and cut (red).
 //
 // kind: "glucose", "galactose", "lactose", "thiolactose", "maltose", "udpgalactose", "udp",
 // "amyloseunit" (a unit of the program's chains: two glucoses), "lactase", "maltase", "synthase",
@@ -34,7 +34,7 @@ Item {
     readonly property real wall: 0.55 * u
     readonly property real lip: 0.45 * u
     readonly property real clearance: 0.05 * u
-    readonly property real opening: (1 - Math.max(0, Math.min(1, closure))) * 0.22 * u
+    readonly property real opening: (1 - Math.max(0, Math.min(1, closure))) * 0.4 * u
     readonly property point pocket: Qt.point(margin + wall + clearance, margin + lip + clearance)
     // Where a substrate's own origin lies, in this enzyme's coordinates, when the pocket holds it.
     readonly property point dock: Qt.point(pocket.x - margin, pocket.y - margin)
@@ -42,7 +42,7 @@ Item {
     readonly property var colours: ({
         glucose: "#ffbf55", galactose: "#ff9faa", amylose: "#3f3f00", sulphur: "#ffbf00", oxygen: "#ffffff",
         udp: "#007f00", lactase: "#808080", maltase: "#619c61", synthase: "#9c619c", amylase: "#007fff",
-        denatured: "#aabfaa", glow: "#ff8c00", charge: "#0000ff", residue: "#d03020"
+        denatured: "#aabfaa", glow: "#ff8c00", charge: "#0000ff", residue: "#d03020", holding: "#3070e0"
     })
     // The edge of a shape: its colour three fifths as bright, as the scene draws it.
     function edge(colour) {
@@ -202,11 +202,19 @@ Item {
         return "M " + pt(mouth - 0.1 * u, bottom) + " L " + pt(px + w / 2, bottom) + corner(-1) + corner(1)
             + " L " + pt(px + w / 2, top) + " L " + pt(mouth - 0.1 * u, top)
     }
-    // Two amino acids of the site on the lips' inner ends, beside the bond to cut.
-    readonly property var residueCentres: [
+    // Amino acids of the site: two that cut, on the lips beside the bond, and two that hold, in the
+    // pocket's back.
+    readonly property var cuttingResidues: [
         [pocket.x + u + 0.18 * u, pocket.y - clearance - opening - 0.13 * u],
         [pocket.x + u + 0.18 * u, pocket.y + ringHeight + clearance + opening + 0.13 * u]
     ]
+    readonly property var holdingResidues: [
+        [pocket.x - clearance - 0.14 * u, pocket.y + 0.62 * ringHeight],
+        [pocket.x + 0.5 * u, pocket.y + ringHeight + clearance + opening + 0.13 * u]
+    ]
+    function residuePath(centres) {
+        return centres.map(c => circle(c[0], c[1], 0.1 * u)).join(" ")
+    }
     function chargeMarks() {
         let p = ""
         const n = Math.min(2, Math.abs(charge)), s = 0.13 * u
@@ -275,10 +283,13 @@ Item {
             fillColor: molecule.residues && molecule.enzyme ? molecule.colours.residue : "transparent"
             strokeColor: molecule.residues && molecule.enzyme ? molecule.edge(molecule.colours.residue) : "transparent"
             strokeWidth: molecule.line
-            PathSvg {
-                path: molecule.enzyme ? molecule.circle(molecule.residueCentres[0][0], molecule.residueCentres[0][1], 0.1 * molecule.u)
-                    + " " + molecule.circle(molecule.residueCentres[1][0], molecule.residueCentres[1][1], 0.1 * molecule.u) : ""
-            }
+            PathSvg { path: molecule.enzyme ? molecule.residuePath(molecule.cuttingResidues) : "" }
+        }
+        ShapePath {
+            fillColor: molecule.residues && molecule.enzyme ? molecule.colours.holding : "transparent"
+            strokeColor: molecule.residues && molecule.enzyme ? molecule.edge(molecule.colours.holding) : "transparent"
+            strokeWidth: molecule.line
+            PathSvg { path: molecule.enzyme ? molecule.residuePath(molecule.holdingResidues) : "" }
         }
 
         // Sugars: the bridge under the rings, the knobs, the rings by colour.

@@ -142,3 +142,16 @@ function shown(r) {
 function figure(group, label) {
     return shown(row(group, label))
 }
+
+// The figure of a row as a number.
+function mean(r) {
+    return r ? r.value : NaN
+}
+
+// A number with `digits` decimals, with the decimal mark of the program's language: "1,8".
+function decimal(x, digits) {
+    const parts = Math.abs(x).toFixed(digits).split(".")
+    //: A decimal number: its whole part, the decimal mark, its decimals.
+    const number = parts.length > 1 ? qsTr("%1,%2").arg(parts[0]).arg(parts[1]) : parts[0]
+    return (x < 0 ? "−" : "") + number
+}

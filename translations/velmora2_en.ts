@@ -1933,6 +1933,11 @@ from the folder it is started from, or else from its installation.</translation>
         <source>plus de %1&amp;nbsp;s</source>
         <translation>over %1&amp;nbsp;s</translation>
     </message>
+    <message>
+        <source>%1,%2</source>
+        <extracomment>A decimal number: its whole part, the decimal mark, its decimals.</extracomment>
+        <translation>%1.%2</translation>
+    </message>
 </context>
 <context>
     <name>hydrolyseacide</name>
@@ -2738,20 +2743,8 @@ from the folder it is started from, or else from its installation.</translation>
         <translation>The mechanism of enzyme catalysis</translation>
     </message>
     <message>
-        <source>Une enzyme est une &lt;b&gt;protéine&lt;/b&gt;. Une petite partie de sa surface, le &lt;b&gt;site actif&lt;/b&gt;, a une forme qui &lt;b&gt;complète&lt;/b&gt; celle de son substrat, comme une serrure sa clé. Seules les molécules de forme complémentaire s’y logent&amp;nbsp;: l’enzyme est &lt;b&gt;spécifique&lt;/b&gt;.</source>
-        <translation>An enzyme is a &lt;b&gt;protein&lt;/b&gt;. A small part of its surface, the &lt;b&gt;active site&lt;/b&gt;, has a shape &lt;b&gt;complementary&lt;/b&gt; to that of its substrate, as a lock is to its key. Only molecules of the complementary shape fit into it: the enzyme is &lt;b&gt;specific&lt;/b&gt;.</translation>
-    </message>
-    <message>
-        <source>site actif</source>
-        <translation>active site</translation>
-    </message>
-    <message>
         <source>lactose</source>
         <translation>lactose</translation>
-    </message>
-    <message>
-        <source>une autre molécule</source>
-        <translation>another molecule</translation>
     </message>
     <message>
         <source>Le substrat se fixe sur le site actif.</source>
@@ -2778,10 +2771,6 @@ from the folder it is started from, or else from its installation.</translation>
         <translation>lactose molecules hydrolysed</translation>
     </message>
     <message>
-        <source>Plus il fait chaud, plus les molécules s’agitent et se rencontrent souvent&amp;nbsp;: la réaction accélère. Au-delà de 40&amp;nbsp;°C environ, la chaleur déforme la protéine&amp;nbsp;: son site actif est perdu, elle est &lt;b&gt;dénaturée&lt;/b&gt;, et c’est &lt;b&gt;définitif&lt;/b&gt;&amp;nbsp;: refroidie, elle ne fonctionne plus. Le &lt;b&gt;froid&lt;/b&gt;, lui, ralentit la réaction sans abîmer l’enzyme&amp;nbsp;: réchauffée, elle fonctionne de nouveau.</source>
-        <translation>The warmer it is, the faster molecules move and the more often they meet: the reaction speeds up. Above about 40&amp;nbsp;°C, heat deforms the protein: its active site is lost, it is &lt;b&gt;denatured&lt;/b&gt;, and this is &lt;b&gt;irreversible&lt;/b&gt;: cooled again, it no longer works. &lt;b&gt;Cold&lt;/b&gt; slows the reaction without harming the enzyme: warmed again, it works once more.</translation>
-    </message>
-    <message>
         <source>Température&#xa0;: %1&#xa0;°C</source>
         <translation>Temperature: %1&#xa0;°C</translation>
     </message>
@@ -2802,10 +2791,6 @@ from the folder it is started from, or else from its installation.</translation>
         <translation>Fresh enzymes</translation>
     </message>
     <message>
-        <source>Dans Velmora, à 0&amp;nbsp;°C et en dessous, plus rien ne bouge&amp;nbsp;: c’est une simplification du modèle. En réalité, les molécules bougent encore à 0&amp;nbsp;°C&amp;nbsp;: la réaction y est très lente, mais pas nulle.</source>
-        <translation>In Velmora, at 0&amp;nbsp;°C and below, nothing moves any more: this is a simplification of the model. In reality, molecules still move at 0&amp;nbsp;°C: the reaction is very slow there, but it does not stop.</translation>
-    </message>
-    <message>
         <source>Le site actif porte des groupes chimiques dont la &lt;b&gt;charge électrique&lt;/b&gt; dépend du pH. Trop acide, ils gagnent des charges +&amp;nbsp;; trop basique, des charges −&amp;nbsp;: le substrat ne s’y fixe plus&amp;nbsp;; revenue au bon pH, l’enzyme fonctionne de nouveau. Très loin de l’optimum, elle est même &lt;b&gt;dénaturée&lt;/b&gt;, et c’est définitif.</source>
         <translation>The active site carries chemical groups whose &lt;b&gt;electric charge&lt;/b&gt; depends on the pH. Too acidic, and they gain + charges; too alkaline, − charges: the substrate no longer binds; back at the right pH, the enzyme works again. Very far from the optimum, it is even &lt;b&gt;denatured&lt;/b&gt;, and this is irreversible.</translation>
     </message>
@@ -2814,28 +2799,12 @@ from the folder it is started from, or else from its installation.</translation>
         <translation>pH: %1</translation>
     </message>
     <message>
-        <source>pH optimal&#xa0;: site actif libre</source>
-        <translation>optimum pH: active site free</translation>
-    </message>
-    <message>
-        <source>trop acide&#xa0;: %1&#xa0;% des enzymes chargées</source>
-        <translation>too acidic: %1&#xa0;% of enzymes charged</translation>
-    </message>
-    <message>
-        <source>trop basique&#xa0;: %1&#xa0;% des enzymes chargées</source>
-        <translation>too alkaline: %1&#xa0;% of enzymes charged</translation>
-    </message>
-    <message>
         <source>La lactase de Velmora a son optimum à pH&amp;nbsp;8. Celle de l’intestin humain travaille le mieux vers pH&amp;nbsp;6.</source>
         <translation>Velmora’s lactase has its optimum at pH&amp;nbsp;8. Human intestinal lactase works best at about pH&amp;nbsp;6.</translation>
     </message>
     <message>
         <source>Le thiolactose, qui ressemble au lactose, occupe le site actif…</source>
         <translation>Thiolactose, which looks like lactose, occupies the active site…</translation>
-    </message>
-    <message>
-        <source>… mais l’enzyme ne peut pas le couper&#xa0;: elle est bloquée.</source>
-        <translation>… but the enzyme cannot cut it: it is blocked.</translation>
     </message>
     <message>
         <source>Il finit par repartir, intact&#xa0;; le site actif est libre.</source>
@@ -2850,10 +2819,6 @@ from the folder it is started from, or else from its installation.</translation>
         <translation>The lactose is cut: glucose and galactose are released.</translation>
     </message>
     <message>
-        <source>Un &lt;b&gt;inhibiteur compétitif&lt;/b&gt; a une forme proche de celle du substrat&amp;nbsp;: le thiolactose est un lactose dont l’oxygène du pont est remplacé par un atome de soufre. Il entre dans le site actif et l’occupe sans être transformé. Substrat et inhibiteur sont en &lt;b&gt;compétition&lt;/b&gt;&amp;nbsp;: plus il y a de substrat, moins l’inhibiteur gêne.</source>
-        <translation>A &lt;b&gt;competitive inhibitor&lt;/b&gt; has a shape close to that of the substrate: thiolactose is a lactose whose bridging oxygen is replaced by a sulfur atom. It enters the active site and occupies it without being changed. Substrate and inhibitor are in &lt;b&gt;competition&lt;/b&gt;: the more substrate there is, the less the inhibitor gets in the way.</translation>
-    </message>
-    <message>
         <source>thiolactose</source>
         <translation>thiolactose</translation>
     </message>
@@ -2864,6 +2829,202 @@ from the folder it is started from, or else from its installation.</translation>
     <message>
         <source>galactose</source>
         <translation>galactose</translation>
+    </message>
+    <message>
+        <source>Une enzyme est une &lt;b&gt;protéine&lt;/b&gt;&amp;nbsp;: une longue chaîne de plusieurs centaines d’&lt;b&gt;acides aminés&lt;/b&gt;, repliée dans l’espace et tenue dans sa forme par des liaisons faibles. Ce repliement creuse une poche, le &lt;b&gt;site actif&lt;/b&gt;, où quelques acides aminés, éloignés dans la chaîne, se retrouvent côte à côte.</source>
+        <translation>An enzyme is a &lt;b&gt;protein&lt;/b&gt;: a long chain of several hundred &lt;b&gt;amino acids&lt;/b&gt;, folded in space and held in shape by weak bonds. The folding hollows out a pocket, the &lt;b&gt;active site&lt;/b&gt;, where a few amino acids, far apart along the chain, come side by side.</translation>
+    </message>
+    <message>
+        <source>Les uns &lt;b&gt;fixent&lt;/b&gt; le substrat (site de fixation)&amp;nbsp;: leur place et leurs charges répondent à celles du substrat. Les autres &lt;b&gt;catalysent&lt;/b&gt; la réaction (site catalytique)&amp;nbsp;: ils agissent sur la liaison à couper. Une protéine déformée perd son site actif.</source>
+        <translation>Some &lt;b&gt;bind&lt;/b&gt; the substrate (the binding site): their places and charges match those of the substrate. Others &lt;b&gt;catalyse&lt;/b&gt; the reaction (the catalytic site): they act on the bond to be cut. A deformed protein loses its active site.</translation>
+    </message>
+    <message>
+        <source>une chaîne d’acides aminés…</source>
+        <translation>a chain of amino acids…</translation>
+    </message>
+    <message>
+        <source>… repliée&amp;nbsp;: la lactase</source>
+        <translation>… folded: lactase</translation>
+    </message>
+    <message>
+        <source>fixent le substrat</source>
+        <translation>bind the substrate</translation>
+    </message>
+    <message>
+        <source>coupent la liaison</source>
+        <translation>cut the bond</translation>
+    </message>
+    <message>
+        <source>Le lactose arrive&amp;nbsp;: son galactose a la forme de la poche…</source>
+        <translation>Lactose arrives: its galactose has the shape of the pocket…</translation>
+    </message>
+    <message>
+        <source>… il s’y loge, et le site actif se referme sur lui.</source>
+        <translation>… it settles in, and the active site closes on it.</translation>
+    </message>
+    <message>
+        <source>Le maltose&amp;nbsp;: pas la bonne forme. Son glucose bute contre le site actif.</source>
+        <translation>Maltose: not the right shape. Its glucose bumps into the active site.</translation>
+    </message>
+    <message>
+        <source>Le site actif a une forme qui &lt;b&gt;complète&lt;/b&gt; celle de son substrat&amp;nbsp;: une poche où le substrat se loge, comme une clé dans sa serrure. En fait, la poche est souple&amp;nbsp;: elle se referme sur le substrat qu’elle fixe (&lt;b&gt;ajustement induit&lt;/b&gt;).</source>
+        <translation>The active site has a shape that &lt;b&gt;complements&lt;/b&gt; that of its substrate: a pocket where the substrate settles, like a key in its lock. In fact the pocket is flexible: it closes on the substrate it binds (&lt;b&gt;induced fit&lt;/b&gt;).</translation>
+    </message>
+    <message>
+        <source>lactase</source>
+        <translation>lactase</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Double spécificité.&lt;/b&gt; La lactase ne fixe que le lactose (spécificité de &lt;b&gt;substrat&lt;/b&gt;) et n’y catalyse qu’une réaction, l’hydrolyse de sa liaison β(1→4) (spécificité d’&lt;b&gt;action&lt;/b&gt;).</source>
+        <translation>&lt;b&gt;Double specificity.&lt;/b&gt; Lactase binds only lactose (&lt;b&gt;substrate&lt;/b&gt; specificity) and catalyses only one reaction on it, the hydrolysis of its β(1→4) bond (&lt;b&gt;reaction&lt;/b&gt; specificity).</translation>
+    </message>
+    <message>
+        <source>Pour réagir, des molécules qui se rencontrent doivent franchir une barrière d’énergie, l’&lt;b&gt;énergie d’activation&lt;/b&gt;&amp;nbsp;: la plupart des rencontres n’aboutissent pas. Un &lt;b&gt;catalyseur&lt;/b&gt;, acide ou enzyme, ouvre un autre chemin, avec une barrière plus basse&amp;nbsp;: beaucoup plus de rencontres aboutissent.</source>
+        <translation>To react, molecules that meet must get over an energy barrier, the &lt;b&gt;activation energy&lt;/b&gt;: most encounters come to nothing. A &lt;b&gt;catalyst&lt;/b&gt;, acid or enzyme, opens another path with a lower barrier: many more encounters succeed.</translation>
+    </message>
+    <message>
+        <source>énergie</source>
+        <translation>energy</translation>
+    </message>
+    <message>
+        <source>la réaction avance&#xa0;⟶</source>
+        <translation>the reaction proceeds&#xa0;⟶</translation>
+    </message>
+    <message>
+        <source>lactose + eau</source>
+        <translation>lactose + water</translation>
+    </message>
+    <message>
+        <source>glucose + galactose</source>
+        <translation>glucose + galactose</translation>
+    </message>
+    <message>
+        <source>sans catalyseur</source>
+        <translation>without catalyst</translation>
+    </message>
+    <message>
+        <source>avec la lactase</source>
+        <translation>with lactase</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Et la chaleur&amp;nbsp;?&lt;/b&gt; Elle agite les molécules. Les rencontres deviennent un peu plus fréquentes (de 20 à 30&amp;nbsp;°C, à peine 2&amp;nbsp;% de plus)&amp;nbsp;; surtout, une plus grande part d’entre elles a assez d’énergie pour franchir la barrière&amp;nbsp;: pour beaucoup de réactions, elle double à peu près.&lt;br&gt;&lt;br&gt;Le catalyseur ne change ni le départ ni l’arrivée&amp;nbsp;: il rend la réaction plus rapide, et il se retrouve intact à la fin.</source>
+        <translation>&lt;b&gt;And warmth?&lt;/b&gt; It stirs the molecules. Encounters become a little more frequent (from 20 to 30&amp;nbsp;°C, barely 2&amp;nbsp;% more); above all, a larger share of them has enough energy to get over the barrier: for many reactions, it roughly doubles.&lt;br&gt;&lt;br&gt;The catalyst changes neither the start nor the end: it makes the reaction faster, and it is found unchanged at the end.</translation>
+    </message>
+    <message>
+        <source>Plus il fait chaud, plus la réaction est rapide&amp;nbsp;: une plus grande part des rencontres a assez d’énergie pour aboutir. Au-delà de 40&amp;nbsp;°C environ, la chaleur déforme la protéine&amp;nbsp;: son site actif est perdu, elle est &lt;b&gt;dénaturée&lt;/b&gt;, et c’est &lt;b&gt;définitif&lt;/b&gt;. Le &lt;b&gt;froid&lt;/b&gt;, lui, ralentit la réaction sans abîmer l’enzyme&amp;nbsp;: réchauffée, elle fonctionne de nouveau.</source>
+        <translation>The warmer it is, the faster the reaction: a larger share of encounters has enough energy to succeed. Above about 40&amp;nbsp;°C, heat deforms the protein: its active site is lost, it is &lt;b&gt;denatured&lt;/b&gt;, and this is &lt;b&gt;for good&lt;/b&gt;. &lt;b&gt;Cold&lt;/b&gt;, on the other hand, slows the reaction without harming the enzyme: warmed again, it works again.</translation>
+    </message>
+    <message>
+        <source>Dans Velmora, à 0&amp;nbsp;°C et en dessous, plus rien ne bouge&amp;nbsp;: c’est une simplification du modèle (en réalité, la réaction y est très lente, mais pas nulle). Quand il fait plus chaud, l’enzyme du modèle met aussi moins de temps à couper chaque molécule.</source>
+        <translation>In Velmora, at 0&amp;nbsp;°C and below, nothing moves any more: this is a simplification of the model (in reality, the reaction is very slow there, but not zero). When it is warmer, the model’s enzyme also takes less time to cut each molecule.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Le Q₁₀.&lt;/b&gt; Pour beaucoup d’enzymes, tant qu’elles ne sont pas dénaturées, la vitesse est multipliée par 2 environ quand la température monte de 10&amp;nbsp;°C&amp;nbsp;: c’est le &lt;b&gt;Q₁₀&lt;/b&gt; (le rapport des vitesses à T + 10&amp;nbsp;°C et à T). Dans Velmora, de 10 à 20&amp;nbsp;°C, le temps de demi-réaction passe de %1 à %2&amp;nbsp;: la réaction va environ %3&amp;nbsp;fois plus vite.</source>
+        <translation>&lt;b&gt;Q₁₀.&lt;/b&gt; For many enzymes, as long as they are not denatured, the rate roughly doubles when the temperature rises by 10&amp;nbsp;°C: this is the &lt;b&gt;Q₁₀&lt;/b&gt; (the ratio of the rates at T + 10&amp;nbsp;°C and at T). In Velmora, from 10 to 20&amp;nbsp;°C, the half-time goes from %1 to %2: the reaction is about %3&amp;nbsp;times faster.</translation>
+    </message>
+    <message>
+        <source>Enzymes de l’être humain</source>
+        <translation>Human enzymes</translation>
+    </message>
+    <message>
+        <source>vers 37&amp;nbsp;°C</source>
+        <translation>around 37&amp;nbsp;°C</translation>
+    </message>
+    <message>
+        <source>dénaturées au-delà de 45 à 50&amp;nbsp;°C environ</source>
+        <translation>denatured above about 45 to 50&amp;nbsp;°C</translation>
+    </message>
+    <message>
+        <source>Enzymes des poissons des mers froides</source>
+        <translation>Enzymes of cold-sea fish</translation>
+    </message>
+    <message>
+        <source>actives vers 0 à 10&amp;nbsp;°C</source>
+        <translation>active around 0 to 10&amp;nbsp;°C</translation>
+    </message>
+    <message>
+        <source>vite dénaturées au-delà de 30 à 40&amp;nbsp;°C</source>
+        <translation>quickly denatured above 30 to 40&amp;nbsp;°C</translation>
+    </message>
+    <message>
+        <source>&lt;i&gt;Taq&lt;/i&gt; polymérase</source>
+        <translation>&lt;i&gt;Taq&lt;/i&gt; polymerase</translation>
+    </message>
+    <message>
+        <source>active vers 72&amp;nbsp;°C</source>
+        <translation>active around 72&amp;nbsp;°C</translation>
+    </message>
+    <message>
+        <source>d’une bactérie des sources chaudes&amp;nbsp;; résiste plusieurs minutes à 95&amp;nbsp;°C</source>
+        <translation>from a hot-spring bacterium; withstands 95&amp;nbsp;°C for several minutes</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Des enzymes qui aiment le chaud.&lt;/b&gt; L’optimum dépend de l’être vivant. La &lt;i&gt;Taq&lt;/i&gt; polymérase, d’une bactérie des sources chaudes (&lt;i&gt;Thermus aquaticus&lt;/i&gt;), copie l’ADN à 72&amp;nbsp;°C et supporte les 95&amp;nbsp;°C de la PCR, la technique qui multiplie l’ADN au laboratoire. Toutes les enzymes ne sont donc pas dénaturées au-dessus de 40&amp;nbsp;°C&amp;nbsp;; celles de Velmora le sont, comme la plupart des nôtres.</source>
+        <translation>&lt;b&gt;Enzymes that like heat.&lt;/b&gt; The optimum depends on the organism. &lt;i&gt;Taq&lt;/i&gt; polymerase, from a hot-spring bacterium (&lt;i&gt;Thermus aquaticus&lt;/i&gt;), copies DNA at 72&amp;nbsp;°C and withstands the 95&amp;nbsp;°C of PCR, the technique that multiplies DNA in the laboratory. So not every enzyme is denatured above 40&amp;nbsp;°C; Velmora’s are, like most of ours.</translation>
+    </message>
+    <message>
+        <source>pH optimal&#xa0;: le site actif est libre</source>
+        <translation>optimum pH: the active site is free</translation>
+    </message>
+    <message>
+        <source>trop acide&#xa0;: %1&#xa0;% des enzymes portent des charges +</source>
+        <translation>too acid: %1&#xa0;% of the enzymes carry + charges</translation>
+    </message>
+    <message>
+        <source>trop basique&#xa0;: %1&#xa0;% des enzymes portent des charges −</source>
+        <translation>too basic: %1&#xa0;% of the enzymes carry − charges</translation>
+    </message>
+    <message>
+        <source>… mais l’enzyme ne peut (presque) pas le couper&#xa0;: elle est bloquée.</source>
+        <translation>… but the enzyme can (almost) not cut it: it is blocked.</translation>
+    </message>
+    <message>
+        <source>Un &lt;b&gt;inhibiteur compétitif&lt;/b&gt; a une forme proche de celle du substrat&amp;nbsp;: le thiolactose est un lactose dont l’oxygène du pont est remplacé par un atome de &lt;b&gt;soufre&lt;/b&gt; (S). Il entre dans le site actif et l’occupe sans être transformé. Substrat et inhibiteur sont en &lt;b&gt;compétition&lt;/b&gt;&amp;nbsp;: plus il y a de substrat, moins l’inhibiteur gêne.</source>
+        <translation>A &lt;b&gt;competitive inhibitor&lt;/b&gt; has a shape close to that of the substrate: thiolactose is a lactose whose bridging oxygen is replaced by a &lt;b&gt;sulphur&lt;/b&gt; atom (S). It enters the active site and occupies it without being transformed. Substrate and inhibitor &lt;b&gt;compete&lt;/b&gt;: the more substrate there is, the less the inhibitor hinders.</translation>
+    </message>
+    <message>
+        <source>Les chiffres du modèle et la compétition mesurée&amp;nbsp;: voir le sujet «&amp;nbsp;Un inhibiteur&amp;nbsp;: le thiolactose&amp;nbsp;».</source>
+        <translation>The model’s figures and the measured competition: see the topic “An inhibitor: thiolactose”.</translation>
+    </message>
+    <message>
+        <source>Une enzyme est une protéine repliée&amp;nbsp;; son &lt;b&gt;site actif&lt;/b&gt;, une poche bordée de quelques acides aminés, fixe le substrat et catalyse sa transformation.</source>
+        <translation>An enzyme is a folded protein; its &lt;b&gt;active site&lt;/b&gt;, a pocket lined with a few amino acids, binds the substrate and catalyses its transformation.</translation>
+    </message>
+    <message>
+        <source>Le site actif a une forme complémentaire de celle du substrat, et se referme sur lui&amp;nbsp;: l’enzyme est &lt;b&gt;spécifique&lt;/b&gt; de son substrat et de sa réaction.</source>
+        <translation>The active site has a shape complementary to that of the substrate, and closes on it: the enzyme is &lt;b&gt;specific&lt;/b&gt; for its substrate and its reaction.</translation>
+    </message>
+    <message>
+        <source>Un catalyseur abaisse l’&lt;b&gt;énergie d’activation&lt;/b&gt;&amp;nbsp;: plus de rencontres aboutissent. Il sort intact de la réaction.</source>
+        <translation>A catalyst lowers the &lt;b&gt;activation energy&lt;/b&gt;: more encounters succeed. It comes out of the reaction unchanged.</translation>
+    </message>
+    <message>
+        <source>La chaleur accélère la réaction jusqu’à &lt;b&gt;dénaturer&lt;/b&gt; l’enzyme (définitif)&amp;nbsp;; le froid la ralentit (réversible)&amp;nbsp;; loin de son pH optimal, l’enzyme ne fixe plus son substrat.</source>
+        <translation>Warmth speeds up the reaction until it &lt;b&gt;denatures&lt;/b&gt; the enzyme (for good); cold slows it (reversibly); far from its optimum pH, the enzyme no longer binds its substrate.</translation>
+    </message>
+    <message>
+        <source>Pourquoi la lactase ne coupe-t-elle pas le maltose&amp;nbsp;?</source>
+        <translation>Why does lactase not cut maltose?</translation>
+    </message>
+    <message>
+        <source>Le maltose n’a pas la forme de son site actif&amp;nbsp;: il ne s’y fixe pas. C’est la spécificité de substrat.</source>
+        <translation>Maltose does not have the shape of its active site: it does not bind there. This is substrate specificity.</translation>
+    </message>
+    <message>
+        <source>Une enzyme chauffée à 70&amp;nbsp;°C puis refroidie à 37&amp;nbsp;°C retrouve-t-elle son activité&amp;nbsp;?</source>
+        <translation>Does an enzyme heated to 70&amp;nbsp;°C then cooled to 37&amp;nbsp;°C get its activity back?</translation>
+    </message>
+    <message>
+        <source>Non&amp;nbsp;: la chaleur l’a dénaturée, son site actif est perdu pour de bon. Refroidie après un séjour au froid, elle l’aurait retrouvée.</source>
+        <translation>No: heat has denatured it, its active site is lost for good. Cooled after a stay in the cold, it would have got it back.</translation>
+    </message>
+    <message>
+        <source>Pourquoi ajouter du lactose atténue-t-il l’effet du thiolactose&amp;nbsp;?</source>
+        <translation>Why does adding lactose weaken the effect of thiolactose?</translation>
+    </message>
+    <message>
+        <source>Les deux se disputent les mêmes sites actifs&amp;nbsp;: plus il y a de lactose, plus une enzyme libre a de chances de fixer un lactose plutôt qu’un thiolactose.</source>
+        <translation>Both compete for the same active sites: the more lactose there is, the more likely a free enzyme is to bind a lactose rather than a thiolactose.</translation>
     </message>
 </context>
 <context>
