@@ -2672,20 +2672,12 @@ from the folder it is started from, or else from its installation.</translation>
         <translation>1. Maltose meets maltase.</translation>
     </message>
     <message>
-        <source>2. Il entre dans le site actif&amp;nbsp;: c’est le complexe enzyme-substrat.</source>
-        <translation>2. It enters the active site: this is the enzyme-substrate complex.</translation>
-    </message>
-    <message>
         <source>3. La maltase coupe la liaison α(1→4) en y fixant une molécule d’eau.</source>
         <translation>3. Maltase breaks the α(1→4) bond by adding a water molecule to it.</translation>
     </message>
     <message>
         <source>4. Deux glucoses sont libérés. La maltase, intacte, peut recommencer.</source>
         <translation>4. Two glucose molecules are released. The maltase, unchanged, can start again.</translation>
-    </message>
-    <message>
-        <source>Une enzyme est &lt;b&gt;spécifique&lt;/b&gt;. La lactase reconnaît la liaison β d’un galactose&amp;nbsp;: elle ne coupe pas la liaison α(1→4) du maltose. La maltase reconnaît un glucose lié en α&amp;nbsp;: elle ne coupe pas le lactose.</source>
-        <translation>An enzyme is &lt;b&gt;specific&lt;/b&gt;. Lactase recognises the β bond of a galactose: it does not cut the α(1→4) bond of maltose. Maltase recognises an α-linked glucose: it does not cut lactose.</translation>
     </message>
     <message>
         <source>avec du lactose</source>
@@ -2712,20 +2704,60 @@ from the folder it is started from, or else from its installation.</translation>
         <translation>&lt;b&gt;In the laboratory.&lt;/b&gt; Maltose + lactase, 10&amp;nbsp;min at 37&amp;nbsp;°C: the glucose test strip stays negative. Maltose + maltase: it turns positive.</translation>
     </message>
     <message>
-        <source>&lt;b&gt;Dans Velmora&lt;/b&gt;, chaque réaction a son enzyme&amp;nbsp;: la spécificité est donnée d’avance, le modèle ne la simule pas. Les quatre enzymes y ont le même dessin&amp;nbsp;; seule leur couleur les distingue.</source>
-        <translation>&lt;b&gt;In Velmora&lt;/b&gt;, each reaction has its own enzyme: specificity is given in advance, the model does not simulate it. The four enzymes are drawn alike; only their colour tells them apart.</translation>
-    </message>
-    <message>
         <source>&lt;b&gt;Dans l’organisme.&lt;/b&gt; Le maltose vient de l’amidon, coupé par les amylases de la salive et du pancréas. La maltase est portée par la membrane des cellules de l’&lt;b&gt;intestin grêle&lt;/b&gt;&amp;nbsp;: le glucose libéré passe dans le sang. Elle travaille vers 37&amp;nbsp;°C et à un pH proche de 6 à 7.</source>
         <translation>&lt;b&gt;In the body.&lt;/b&gt; Maltose comes from starch, cut by the amylases of saliva and of the pancreas. Maltase is carried by the membrane of the cells of the &lt;b&gt;small intestine&lt;/b&gt;: the glucose released passes into the blood. It works at about 37&amp;nbsp;°C and at a pH close to 6 to 7.</translation>
     </message>
     <message>
-        <source>&lt;b&gt;Dans Velmora&lt;/b&gt;, choisissez l’&lt;b&gt;hydrolyse du maltose&lt;/b&gt;. Le graphique suit le maltose qui reste&amp;nbsp;; chaque maltose coupé donne deux glucoses. La maltase du modèle a son optimum à &lt;b&gt;pH&amp;nbsp;6&lt;/b&gt;. Avec 20&amp;nbsp;enzymes et 100&amp;nbsp;molécules de maltose à 37&amp;nbsp;°C, la moitié du maltose est hydrolysée en&amp;nbsp;:</source>
-        <translation>&lt;b&gt;In Velmora&lt;/b&gt;, choose &lt;b&gt;maltose hydrolysis&lt;/b&gt;. The graph follows the maltose left; each maltose cut gives two glucose molecules. The model’s maltase has its optimum at &lt;b&gt;pH&amp;nbsp;6&lt;/b&gt;. With 20&amp;nbsp;enzymes and 100&amp;nbsp;maltose molecules at 37&amp;nbsp;°C, half of the maltose is hydrolysed in:</translation>
+        <source>2. Son premier glucose entre dans le site actif&amp;nbsp;: c’est le complexe enzyme-substrat.</source>
+        <translation>2. Its first glucose enters the active site: this is the enzyme-substrate complex.</translation>
     </message>
     <message>
-        <source>Ces durées sont celles du modèle, pas celles d’un tube à essai. Pour suivre cette réaction au laboratoire, la liqueur de Fehling ne sert à rien&amp;nbsp;: le maltose et le glucose la réduisent tous les deux. On cherche l’apparition du glucose avec une bandelette.</source>
-        <translation>These times are the model’s, not those of a test tube. To follow this reaction in the laboratory, Fehling’s solution is no use: maltose and glucose both reduce it. Instead, look for glucose appearing, with a test strip.</translation>
+        <source>Dans la boîte de Velmora, le maltose est dessiné en orange foncé&#xa0;:</source>
+        <translation>In Velmora’s box, maltose is drawn in dark orange:</translation>
+    </message>
+    <message>
+        <source>Une enzyme est &lt;b&gt;spécifique&lt;/b&gt;. La lactase reconnaît un galactose lié en β&amp;nbsp;: elle ne coupe pas la liaison α(1→4) du maltose. La maltase reconnaît un glucose lié en α&amp;nbsp;: elle ne coupe pas le lactose.</source>
+        <translation>An enzyme is &lt;b&gt;specific&lt;/b&gt;. Lactase recognises a galactose bound in β: it does not cut the α(1→4) bond of maltose. Maltase recognises a glucose bound in α: it does not cut lactose.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Dans Velmora&lt;/b&gt;, chaque réaction a son enzyme&amp;nbsp;: la spécificité est donnée d’avance, le modèle ne la simule pas. Dans la boîte du logiciel, les quatre enzymes ont le même dessin&amp;nbsp;; seule leur couleur les distingue.</source>
+        <translation>&lt;b&gt;In Velmora&lt;/b&gt;, each reaction has its enzyme: specificity is given in advance, the model does not simulate it. In the program’s box, the four enzymes have the same drawing; only their colour tells them apart.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Dans Velmora&lt;/b&gt;, choisissez l’&lt;b&gt;hydrolyse du maltose&lt;/b&gt;. Le graphique suit le maltose qui reste&amp;nbsp;; chaque maltose coupé donne deux glucoses. La maltase du modèle a son optimum à &lt;b&gt;pH&amp;nbsp;6&lt;/b&gt;. Avec 20&amp;nbsp;enzymes et 100&amp;nbsp;molécules de maltose à 37&amp;nbsp;°C, temps de demi-réaction&amp;nbsp;:</source>
+        <translation>&lt;b&gt;In Velmora&lt;/b&gt;, choose &lt;b&gt;maltose hydrolysis&lt;/b&gt;. The graph follows the maltose left; each maltose cut gives two glucoses. The model’s maltase has its optimum at &lt;b&gt;pH&amp;nbsp;6&lt;/b&gt;. With 20&amp;nbsp;enzymes and 100&amp;nbsp;maltose molecules at 37&amp;nbsp;°C, half-time:</translation>
+    </message>
+    <message>
+        <source>Ces durées sont celles du modèle, au temps très ralenti, pas celles d’un tube à essai. Pour suivre cette réaction au laboratoire, on cherche l’apparition du glucose avec une bandelette (voir le sujet «&amp;nbsp;Quel test pour quelle réaction&amp;nbsp;?&amp;nbsp;»).</source>
+        <translation>These times are the model’s, with its greatly slowed time, not those of a test tube. To follow this reaction in the laboratory, look for the glucose appearing, with a test strip (see the topic “Which test for which reaction?”).</translation>
+    </message>
+    <message>
+        <source>Le maltose est un diholoside de deux glucoses unis par une liaison α(1→4)&amp;nbsp;; il vient de la digestion de l’amidon.</source>
+        <translation>Maltose is a disaccharide of two glucoses joined by an α(1→4) bond; it comes from the digestion of starch.</translation>
+    </message>
+    <message>
+        <source>Son hydrolyse, catalysée par la &lt;b&gt;maltase&lt;/b&gt; de l’intestin grêle, donne deux glucoses, qui passent dans le sang.</source>
+        <translation>Its hydrolysis, catalysed by &lt;b&gt;maltase&lt;/b&gt; in the small intestine, gives two glucoses, which pass into the blood.</translation>
+    </message>
+    <message>
+        <source>La maltase ne coupe pas le lactose, ni la lactase le maltose&amp;nbsp;: chaque enzyme est spécifique de son substrat.</source>
+        <translation>Maltase does not cut lactose, nor lactase maltose: each enzyme is specific for its substrate.</translation>
+    </message>
+    <message>
+        <source>Pourquoi la liqueur de Fehling ne permet-elle pas de suivre l’hydrolyse du maltose&amp;nbsp;?</source>
+        <translation>Why can Fehling’s solution not follow the hydrolysis of maltose?</translation>
+    </message>
+    <message>
+        <source>Le maltose et le glucose sont tous deux réducteurs&amp;nbsp;: le test est positif avant comme après.</source>
+        <translation>Maltose and glucose are both reducing: the test is positive before as after.</translation>
+    </message>
+    <message>
+        <source>Avec la maltase du modèle, la réaction est-elle plus rapide à pH&amp;nbsp;6 ou à pH&amp;nbsp;8&amp;nbsp;?</source>
+        <translation>With the model’s maltase, is the reaction faster at pH&amp;nbsp;6 or at pH&amp;nbsp;8?</translation>
+    </message>
+    <message>
+        <source>À pH&amp;nbsp;6, son optimum&amp;nbsp;: le temps de demi-réaction y est le plus court.</source>
+        <translation>At pH&amp;nbsp;6, its optimum: the half-time is shortest there.</translation>
     </message>
 </context>
 <context>
@@ -3240,16 +3272,8 @@ from the folder it is started from, or else from its installation.</translation>
         <translation>The synthesis of lactose</translation>
     </message>
     <message>
-        <source>Le lactose n’existe que dans le &lt;b&gt;lait&lt;/b&gt;. Il est fabriqué par les cellules de la &lt;b&gt;glande mammaire&lt;/b&gt; pendant l’allaitement, à partir du glucose apporté par le sang. L’enzyme est la &lt;b&gt;lactose synthase&lt;/b&gt;.</source>
-        <translation>Lactose is found only in &lt;b&gt;milk&lt;/b&gt;. It is made by the cells of the &lt;b&gt;mammary gland&lt;/b&gt; during lactation, from glucose brought by the blood. The enzyme is &lt;b&gt;lactose synthase&lt;/b&gt;.</translation>
-    </message>
-    <message>
         <source>glucose</source>
         <translation>glucose</translation>
-    </message>
-    <message>
-        <source>UDP-galactose</source>
-        <translation>UDP-galactose</translation>
     </message>
     <message>
         <source>lactose synthase</source>
@@ -3308,10 +3332,6 @@ from the folder it is started from, or else from its installation.</translation>
         <translation>lactose + water</translation>
     </message>
     <message>
-        <source>glucose + UDP-galactose</source>
-        <translation>glucose + UDP-galactose</translation>
-    </message>
-    <message>
         <source>Produits</source>
         <translation>Products</translation>
     </message>
@@ -3336,18 +3356,6 @@ from the folder it is started from, or else from its installation.</translation>
         <translation>neither used up nor released</translation>
     </message>
     <message>
-        <source>L’UDP-galactose est lui-même fabriqué dans la cellule à partir du glucose.</source>
-        <translation>UDP-galactose is itself made in the cell from glucose.</translation>
-    </message>
-    <message>
-        <source>1. Un glucose et un UDP-galactose rencontrent la lactose synthase.</source>
-        <translation>1. A glucose and a UDP-galactose meet lactose synthase.</translation>
-    </message>
-    <message>
-        <source>2. Tous deux se fixent sur le site actif.</source>
-        <translation>2. Both bind to the active site.</translation>
-    </message>
-    <message>
         <source>3. La liaison β(1→4) se forme&amp;nbsp;; l’UDP se détache du galactose.</source>
         <translation>3. The β(1→4) bond forms; the UDP comes off the galactose.</translation>
     </message>
@@ -3356,20 +3364,84 @@ from the folder it is started from, or else from its installation.</translation>
         <translation>4. The lactose and the UDP are released. The enzyme, unchanged, can start again.</translation>
     </message>
     <message>
-        <source>&lt;b&gt;Dans Velmora&lt;/b&gt;, choisissez la &lt;b&gt;synthèse du lactose&lt;/b&gt;. La quantité de substrat règle à la fois le glucose et l’UDP-galactose, en nombres égaux&amp;nbsp;; le graphique suit le &lt;b&gt;glucose&lt;/b&gt; qui reste. L’enzyme du modèle a son optimum à &lt;b&gt;pH&amp;nbsp;8&lt;/b&gt;.</source>
-        <translation>&lt;b&gt;In Velmora&lt;/b&gt;, choose &lt;b&gt;lactose synthesis&lt;/b&gt;. The amount of substrate sets both the glucose and the UDP-galactose, in equal numbers; the graph follows the &lt;b&gt;glucose&lt;/b&gt; left. The model’s enzyme has its optimum at &lt;b&gt;pH&amp;nbsp;8&lt;/b&gt;.</translation>
-    </message>
-    <message>
         <source>À 37&amp;nbsp;°C et à pH&amp;nbsp;8, avec 20&amp;nbsp;enzymes et 100&amp;nbsp;glucoses, la moitié du glucose est utilisée en %1. Mais après deux minutes, il en reste encore %2&amp;nbsp;: la courbe ne descend pas jusqu’à zéro.</source>
         <translation>At 37&amp;nbsp;°C and pH&amp;nbsp;8, with 20&amp;nbsp;enzymes and 100&amp;nbsp;glucose molecules, half of the glucose is used up in %1. But after two minutes, %2 of it is still left: the curve does not go down to zero.</translation>
     </message>
     <message>
-        <source>&lt;b&gt;Pourquoi&amp;nbsp;?&lt;/b&gt; Dans le modèle, une enzyme peut fixer un glucose et attendre un UDP-galactose. À la fin, quelques enzymes tiennent chacune un glucose, d’autres chacune un UDP-galactose&amp;nbsp;: plus aucune ne réunit les deux, et la réaction s’arrête. C’est une simplification du modèle.</source>
-        <translation>&lt;b&gt;Why?&lt;/b&gt; In the model, an enzyme can bind a glucose and wait for a UDP-galactose. At the end, a few enzymes each hold a glucose, others each hold a UDP-galactose: none of them brings the two together any more, and the reaction stops. This is a simplification of the model.</translation>
+        <source>On ne trouve guère de lactose que dans le &lt;b&gt;lait&lt;/b&gt;. Il est fabriqué par les cellules de la &lt;b&gt;glande mammaire&lt;/b&gt; pendant l’allaitement, à partir du glucose apporté par le sang. L’enzyme est la &lt;b&gt;lactose synthase&lt;/b&gt;.</source>
+        <translation>Lactose is hardly found anywhere but in &lt;b&gt;milk&lt;/b&gt;. It is made by the cells of the &lt;b&gt;mammary gland&lt;/b&gt; during lactation, from the glucose brought by the blood. The enzyme is &lt;b&gt;lactose synthase&lt;/b&gt;.</translation>
     </message>
     <message>
-        <source>Dans la cellule, l’enzyme travaille dans l’appareil de Golgi, à 37&amp;nbsp;°C&amp;nbsp;; le lactose formé est sécrété dans le lait. Dans Velmora, le lactose formé n’est pas hydrolysé&amp;nbsp;: il n’y a pas de lactase dans cette expérience.</source>
-        <translation>In the cell, the enzyme works in the Golgi apparatus, at 37&amp;nbsp;°C; the lactose formed is secreted into the milk. In Velmora, the lactose formed is not hydrolysed: there is no lactase in this experiment.</translation>
+        <source>UDP‑galactose</source>
+        <translation>UDP‑galactose</translation>
+    </message>
+    <message>
+        <source>glucose + UDP‑galactose</source>
+        <translation>glucose + UDP‑galactose</translation>
+    </message>
+    <message>
+        <source>L’UDP‑galactose est lui-même fabriqué dans la cellule à partir du glucose.</source>
+        <translation>UDP‑galactose is itself made in the cell from glucose.</translation>
+    </message>
+    <message>
+        <source>1. Un UDP‑galactose et un glucose rencontrent la lactose synthase.</source>
+        <translation>1. A UDP‑galactose and a glucose meet the lactose synthase.</translation>
+    </message>
+    <message>
+        <source>2. Le galactose de l’UDP‑galactose se loge dans le site actif&amp;nbsp;; le glucose vient contre lui.</source>
+        <translation>2. The galactose of the UDP‑galactose settles in the active site; the glucose comes against it.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Dans Velmora&lt;/b&gt;, choisissez la &lt;b&gt;synthèse du lactose&lt;/b&gt;. La quantité de substrat règle à la fois le glucose et l’UDP‑galactose, en nombres égaux&amp;nbsp;; le graphique suit le &lt;b&gt;glucose&lt;/b&gt; qui reste. L’enzyme du modèle a son optimum à &lt;b&gt;pH&amp;nbsp;8&lt;/b&gt;.</source>
+        <translation>&lt;b&gt;In Velmora&lt;/b&gt;, choose &lt;b&gt;lactose synthesis&lt;/b&gt;. The substrate amount sets both the glucose and the UDP‑galactose, in equal numbers; the graph follows the &lt;b&gt;glucose&lt;/b&gt; left. The model’s enzyme has its optimum at &lt;b&gt;pH&amp;nbsp;8&lt;/b&gt;.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Pourquoi&amp;nbsp;?&lt;/b&gt; Dans le modèle, une enzyme peut fixer un glucose et attendre un UDP‑galactose, ou l’inverse. À la fin, quelques enzymes tiennent chacune un glucose, d’autres chacune un UDP‑galactose&amp;nbsp;: plus aucune ne réunit les deux, et la réaction s’arrête. C’est une simplification du modèle.</source>
+        <translation>&lt;b&gt;Why?&lt;/b&gt; In the model, an enzyme can bind a glucose and wait for a UDP‑galactose, or the reverse. At the end, a few enzymes each hold a glucose, others each a UDP‑galactose: none can bring the two together any more, and the reaction stops. This is a simplification of the model.</translation>
+    </message>
+    <message>
+        <source>Dans la cellule, l’enzyme travaille dans l’appareil de Golgi. Dans Velmora, le lactose formé n’est pas hydrolysé&amp;nbsp;: il n’y a pas de lactase dans cette expérience.</source>
+        <translation>In the cell, the enzyme works in the Golgi apparatus. In Velmora, the lactose formed is not hydrolysed: there is no lactase in this experiment.</translation>
+    </message>
+    <message>
+        <source>À la fin, dans le modèle&amp;nbsp;:</source>
+        <translation>At the end, in the model:</translation>
+    </message>
+    <message>
+        <source>tient un UDP‑galactose, attend un glucose</source>
+        <translation>holds a UDP‑galactose, waits for a glucose</translation>
+    </message>
+    <message>
+        <source>tient un glucose, attend un UDP‑galactose</source>
+        <translation>holds a glucose, waits for a UDP‑galactose</translation>
+    </message>
+    <message>
+        <source>Le lactose est fabriqué dans la &lt;b&gt;glande mammaire&lt;/b&gt;, par la lactose synthase, à partir de glucose et d’UDP‑galactose.</source>
+        <translation>Lactose is made in the &lt;b&gt;mammary gland&lt;/b&gt;, by lactose synthase, from glucose and UDP‑galactose.</translation>
+    </message>
+    <message>
+        <source>Unir deux oses demande de l’énergie&amp;nbsp;: elle vient du galactose «&amp;nbsp;activé&amp;nbsp;», lié à l’UDP, qui est libéré.</source>
+        <translation>Joining two sugars takes energy: it comes from the “activated” galactose, bound to UDP, which is released.</translation>
+    </message>
+    <message>
+        <source>La synthèse n’est donc pas l’hydrolyse à l’envers&amp;nbsp;: autre enzyme, autre lieu, autres réactifs et produits.</source>
+        <translation>So synthesis is not hydrolysis backwards: another enzyme, another place, other reactants and products.</translation>
+    </message>
+    <message>
+        <source>Quels sont les produits de la synthèse du lactose&amp;nbsp;?</source>
+        <translation>What are the products of lactose synthesis?</translation>
+    </message>
+    <message>
+        <source>Le lactose et l’UDP (pas d’eau).</source>
+        <translation>Lactose and UDP (no water).</translation>
+    </message>
+    <message>
+        <source>Pourquoi, dans Velmora, reste-t-il du glucose à la fin&amp;nbsp;?</source>
+        <translation>Why, in Velmora, is there glucose left at the end?</translation>
+    </message>
+    <message>
+        <source>Des enzymes tiennent chacune un seul des deux réactifs et attendent l’autre&amp;nbsp;: aucune ne peut plus réunir un glucose et un UDP‑galactose. C’est une simplification du modèle.</source>
+        <translation>Enzymes each hold only one of the two reactants and wait for the other: none can bring a glucose and a UDP‑galactose together any more. This is a simplification of the model.</translation>
     </message>
 </context>
 <context>
@@ -3498,20 +3570,8 @@ from the folder it is started from, or else from its installation.</translation>
         <translation>glucose</translation>
     </message>
     <message>
-        <source>lactose</source>
-        <translation>lactose</translation>
-    </message>
-    <message>
-        <source>thiolactose&amp;nbsp;: le soufre est en jaune</source>
-        <translation>thiolactose: the sulfur is in yellow</translation>
-    </message>
-    <message>
         <source>1. Le thiolactose entre dans le site actif&amp;nbsp;: sa forme convient.</source>
         <translation>1. Thiolactose enters the active site: its shape fits.</translation>
-    </message>
-    <message>
-        <source>2. La lactase ne sait pas couper la liaison avec le soufre&amp;nbsp;: elle le retient sans le transformer.</source>
-        <translation>2. Lactase cannot cut the bond with the sulfur: it holds the molecule without changing it.</translation>
     </message>
     <message>
         <source>3. Elle finit par le relâcher, intact. Pendant tout ce temps, elle n’a coupé aucun lactose.</source>
@@ -3526,16 +3586,56 @@ from the folder it is started from, or else from its installation.</translation>
         <translation>In Velmora, lactase holds thiolactose for as long as it takes to cut a lactose molecule, then rests for a short moment.</translation>
     </message>
     <message>
-        <source>Dans Velmora, choisissez l’hydrolyse du lactose (pH&amp;nbsp;8, 37&amp;nbsp;°C, 20&amp;nbsp;enzymes) et réglez le curseur &lt;b&gt;Thiolactose&lt;/b&gt;. Avec 100&amp;nbsp;molécules de lactose, la moitié du lactose est hydrolysée en&amp;nbsp;:</source>
-        <translation>In Velmora, choose lactose hydrolysis (pH&amp;nbsp;8, 37&amp;nbsp;°C, 20&amp;nbsp;enzymes) and set the &lt;b&gt;Thiolactose&lt;/b&gt; slider. With 100&amp;nbsp;lactose molecules, half of the lactose is hydrolysed in:</translation>
+        <source>lactose&amp;nbsp;: un oxygène (O) dans le pont</source>
+        <translation>lactose: an oxygen (O) in the bridge</translation>
     </message>
     <message>
-        <source>&lt;b&gt;Une compétition.&lt;/b&gt; Lactose et thiolactose se disputent les sites actifs. Avec plus de lactose, une lactase libre a plus de chances de rencontrer un lactose&amp;nbsp;: l’inhibiteur gêne moins. Lactose coupé pendant les 10 premières secondes&amp;nbsp;:</source>
-        <translation>&lt;b&gt;Competition.&lt;/b&gt; Lactose and thiolactose compete for the active sites. With more lactose, a free lactase is more likely to meet a lactose molecule: the inhibitor gets in the way less. Lactose cut in the first 10 seconds:</translation>
+        <source>thiolactose&amp;nbsp;: un soufre (S) à sa place</source>
+        <translation>thiolactose: a sulphur (S) in its place</translation>
     </message>
     <message>
-        <source>Avec 50&amp;nbsp;molécules de lactose, le thiolactose divise la vitesse par deux environ&amp;nbsp;; avec 200, la vitesse garde les deux tiers de sa valeur. C’est la marque d’un &lt;b&gt;inhibiteur compétitif&lt;/b&gt;.</source>
-        <translation>With 50&amp;nbsp;lactose molecules, thiolactose roughly halves the rate; with 200, the rate keeps two thirds of its value. This is the mark of a &lt;b&gt;competitive inhibitor&lt;/b&gt;.</translation>
+        <source>2. La lactase ne peut (presque) pas couper la liaison avec le soufre&amp;nbsp;: elle le retient sans le transformer.</source>
+        <translation>2. Lactase can (almost) not cut the bond to the sulphur: it holds it without transforming it.</translation>
+    </message>
+    <message>
+        <source>Dans Velmora, choisissez l’hydrolyse du lactose (pH&amp;nbsp;8, 37&amp;nbsp;°C, 20&amp;nbsp;enzymes) et réglez le curseur &lt;b&gt;Thiolactose&lt;/b&gt;. Avec 100&amp;nbsp;molécules de lactose, temps de demi-réaction&amp;nbsp;:</source>
+        <translation>In Velmora, choose lactose hydrolysis (pH&amp;nbsp;8, 37&amp;nbsp;°C, 20&amp;nbsp;enzymes) and set the &lt;b&gt;Thiolactose&lt;/b&gt; slider. With 100&amp;nbsp;lactose molecules, half-time:</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Une compétition.&lt;/b&gt; Lactose et thiolactose se disputent les sites actifs. Avec plus de lactose, une lactase libre a plus de chances de rencontrer un lactose&amp;nbsp;: l’inhibiteur gêne moins. Molécules de lactose coupées pendant les 10 premières secondes&amp;nbsp;:</source>
+        <translation>&lt;b&gt;A competition.&lt;/b&gt; Lactose and thiolactose compete for the active sites. With more lactose, a free lactase is more likely to meet a lactose: the inhibitor hinders less. Lactose molecules cut during the first 10 seconds:</translation>
+    </message>
+    <message>
+        <source>Avec beaucoup de lactose, le thiolactose ralentit moins la réaction&amp;nbsp;: c’est la marque d’un &lt;b&gt;inhibiteur compétitif&lt;/b&gt;. Chaque mesure varie d’une expérience à l’autre&amp;nbsp;: répétez-la.</source>
+        <translation>With a lot of lactose, thiolactose slows the reaction less: this is the mark of a &lt;b&gt;competitive inhibitor&lt;/b&gt;. Each measurement varies from one experiment to the next: repeat it.</translation>
+    </message>
+    <message>
+        <source>Le thiolactose a presque la forme du lactose&amp;nbsp;: un soufre remplace l’oxygène du pont.</source>
+        <translation>Thiolactose has almost the shape of lactose: a sulphur replaces the bridging oxygen.</translation>
+    </message>
+    <message>
+        <source>Il entre dans le site actif de la lactase, qui ne peut (presque) pas le couper&amp;nbsp;: l’enzyme est bloquée un moment.</source>
+        <translation>It enters the active site of lactase, which can (almost) not cut it: the enzyme is blocked for a while.</translation>
+    </message>
+    <message>
+        <source>Lactose et thiolactose se disputent les sites actifs&amp;nbsp;: c’est un &lt;b&gt;inhibiteur compétitif&lt;/b&gt;, qui gêne d’autant moins qu’il y a plus de substrat.</source>
+        <translation>Lactose and thiolactose compete for the active sites: it is a &lt;b&gt;competitive inhibitor&lt;/b&gt;, which hinders less the more substrate there is.</translation>
+    </message>
+    <message>
+        <source>Pourquoi le thiolactose entre-t-il dans le site actif de la lactase&amp;nbsp;?</source>
+        <translation>Why does thiolactose enter the active site of lactase?</translation>
+    </message>
+    <message>
+        <source>Sa forme est presque celle du lactose&amp;nbsp;: elle complète celle du site actif.</source>
+        <translation>Its shape is almost that of lactose: it complements that of the active site.</translation>
+    </message>
+    <message>
+        <source>Comment voir, dans Velmora, que l’inhibition est compétitive&amp;nbsp;?</source>
+        <translation>How can you see in Velmora that the inhibition is competitive?</translation>
+    </message>
+    <message>
+        <source>Mesurer la vitesse avec et sans thiolactose, pour peu et pour beaucoup de lactose&amp;nbsp;: avec beaucoup de lactose, l’inhibiteur ralentit moins la réaction.</source>
+        <translation>Measure the rate with and without thiolactose, for little and for a lot of lactose: with a lot of lactose, the inhibitor slows the reaction less.</translation>
     </message>
 </context>
 <context>
