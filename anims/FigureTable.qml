@@ -11,7 +11,8 @@ Column {
     property int labelWidth: 260
     property int barWidth: 200
     property color barColour: "#3a9a4a"
-    readonly property var rows: Figures.groups[group] || []
+    property var skip: [] // the French labels (keys) of rows left out
+    readonly property var rows: (Figures.groups[group] || []).filter(r => skip.indexOf(r.key) < 0)
     spacing: 4
 
     Text { textFormat: Text.StyledText; visible: table.heading !== ""; text: table.heading; font.pixelSize: 19; font.bold: true; color: "#2f6b3a" }

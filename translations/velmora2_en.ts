@@ -1135,10 +1135,6 @@ from the folder it is started from, or else from its installation.</translation>
         <translation>Starch and the amylases</translation>
     </message>
     <message>
-        <source>L’&lt;b&gt;amidon&lt;/b&gt;, la réserve de glucose des plantes, est un &lt;b&gt;polyoside&lt;/b&gt;&amp;nbsp;: des milliers de glucoses unis par des liaisons osidiques. Il est fait de deux molécules.</source>
-        <translation>&lt;b&gt;Starch&lt;/b&gt;, the glucose store of plants, is a &lt;b&gt;polysaccharide&lt;/b&gt;: thousands of glucose molecules joined by glycosidic bonds. It is made of two kinds of molecule.</translation>
-    </message>
-    <message>
         <source>&lt;b&gt;L’amylose&lt;/b&gt; (20 à 30&amp;nbsp;% de l’amidon)&amp;nbsp;: de longues chaînes &lt;b&gt;non ramifiées&lt;/b&gt;, des centaines de glucoses unis par des liaisons &lt;b&gt;α(1→4)&lt;/b&gt;, enroulées en hélice.</source>
         <translation>&lt;b&gt;Amylose&lt;/b&gt; (20 to 30&amp;nbsp;% of starch): long &lt;b&gt;unbranched&lt;/b&gt; chains, hundreds of glucose molecules joined by &lt;b&gt;α(1→4)&lt;/b&gt; bonds, coiled into a helix.</translation>
     </message>
@@ -1153,42 +1149,6 @@ from the folder it is started from, or else from its installation.</translation>
     <message>
         <source>L’&lt;b&gt;α-amylase&lt;/b&gt; (salive, pancréas) coupe les liaisons α(1→4) &lt;b&gt;à l’intérieur&lt;/b&gt; des chaînes, au hasard&amp;nbsp;: les chaînes raccourcissent vite en &lt;b&gt;dextrines&lt;/b&gt;, puis en maltose et maltotriose.</source>
         <translation>&lt;b&gt;α-Amylase&lt;/b&gt; (saliva, pancreas) cuts α(1→4) bonds &lt;b&gt;inside&lt;/b&gt; the chains, at random: they quickly shorten into &lt;b&gt;dextrins&lt;/b&gt;, then into maltose and maltotriose.</translation>
-    </message>
-    <message>
-        <source>La &lt;b&gt;β-amylase&lt;/b&gt; (plantes&amp;nbsp;: orge qui germe, patate douce) détache le &lt;b&gt;maltose&lt;/b&gt;, deux glucoses à la fois, &lt;b&gt;à partir du bout&lt;/b&gt; de la chaîne, un maltose après l’autre.</source>
-        <translation>&lt;b&gt;β-Amylase&lt;/b&gt; (plants: germinating barley, sweet potato) removes &lt;b&gt;maltose&lt;/b&gt;, two glucose molecules at a time, &lt;b&gt;from the end&lt;/b&gt; of the chain, one maltose after another.</translation>
-    </message>
-    <message>
-        <source>Aucune des deux ne coupe les liaisons α(1→6)&amp;nbsp;: il reste de petites dextrines ramifiées, que d’autres enzymes de l’intestin coupent. Le maltose est ensuite hydrolysé en glucose par la &lt;b&gt;maltase&lt;/b&gt;.</source>
-        <translation>Neither of them cuts α(1→6) bonds: small branched dextrins are left, which other enzymes of the intestine cut. The maltose is then hydrolysed to glucose by &lt;b&gt;maltase&lt;/b&gt;.</translation>
-    </message>
-    <message>
-        <source>L’eau iodée colore l’amidon en se logeant dans l’hélice des chaînes. Plus les chaînes sont courtes, moins la couleur est foncée&amp;nbsp;: pendant la digestion de l’amidon par l’α-amylase, elle passe du &lt;b&gt;bleu-noir&lt;/b&gt; au &lt;b&gt;violet&lt;/b&gt; puis au &lt;b&gt;rouge-brun&lt;/b&gt; (les dextrines).</source>
-        <translation>Iodine solution colours starch because the iodine lodges inside the helix of the chains. The shorter the chains, the paler the colour: as α-amylase digests starch, it changes from &lt;b&gt;blue-black&lt;/b&gt; to &lt;b&gt;violet&lt;/b&gt;, then to &lt;b&gt;red-brown&lt;/b&gt; (the dextrins).</translation>
-    </message>
-    <message>
-        <source>amidon</source>
-        <translation>starch</translation>
-    </message>
-    <message>
-        <source>longues dextrines</source>
-        <translation>long dextrins</translation>
-    </message>
-    <message>
-        <source>dextrines courtes</source>
-        <translation>short dextrins</translation>
-    </message>
-    <message>
-        <source>plus d’amidon</source>
-        <translation>no starch left</translation>
-    </message>
-    <message>
-        <source>Quand l’eau iodée reste orangée, &lt;b&gt;il n’y a plus d’amidon&lt;/b&gt;&amp;nbsp;; les petits fragments continuent d’être hydrolysés. Pour les voir, il faut un autre test&amp;nbsp;: la liqueur de Fehling (sucres réducteurs).</source>
-        <translation>When the iodine solution stays orange-brown, &lt;b&gt;there is no starch left&lt;/b&gt;; the small fragments go on being hydrolysed. To detect them, another test is needed: Fehling’s solution (reducing sugars).</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;Dans l’organisme&lt;/b&gt;, la digestion de l’amidon se fait en trois temps.</source>
-        <translation>&lt;b&gt;In the body&lt;/b&gt;, starch is digested in three stages.</translation>
     </message>
     <message>
         <source>Bouche</source>
@@ -1235,10 +1195,6 @@ from the folder it is started from, or else from its installation.</translation>
         <translation>It cuts: the bottom unit leaves as a maltose.</translation>
     </message>
     <message>
-        <source>La dernière unité seule devient un maltose d’elle-même (simplification du modèle).</source>
-        <translation>The last unit, on its own, becomes a maltose by itself (a simplification of the model).</translation>
-    </message>
-    <message>
         <source>Dans Velmora, choisissez l’&lt;b&gt;hydrolyse de l’amylose&lt;/b&gt;. Chaque unité, dessinée par deux hexagones, représente &lt;b&gt;deux glucoses&lt;/b&gt;. L’amylase du modèle coupe les chaînes &lt;b&gt;par le bas&lt;/b&gt;, une unité à la fois, et libère chaque fois un &lt;b&gt;maltose&lt;/b&gt;&amp;nbsp;: elle travaille comme une &lt;b&gt;β-amylase&lt;/b&gt;.</source>
         <translation>In Velmora, choose &lt;b&gt;amylose hydrolysis&lt;/b&gt;. Each unit, drawn as two hexagons, stands for &lt;b&gt;two glucose molecules&lt;/b&gt;. The model’s amylase cuts the chains &lt;b&gt;from the bottom&lt;/b&gt;, one unit at a time, releasing a &lt;b&gt;maltose&lt;/b&gt; each time: it works like a &lt;b&gt;β-amylase&lt;/b&gt;.</translation>
     </message>
@@ -1255,10 +1211,6 @@ from the folder it is started from, or else from its installation.</translation>
         <translation>&lt;b&gt;What the model simplifies:&lt;/b&gt;</translation>
     </message>
     <message>
-        <source>une vraie chaîne d’amylose compte des centaines de glucoses&amp;nbsp;; celles du modèle, 10 (5&amp;nbsp;unités)&amp;nbsp;;</source>
-        <translation>a real amylose chain has hundreds of glucose molecules; those of the model have 10 (5&amp;nbsp;units);</translation>
-    </message>
-    <message>
         <source>pas de ramifications α(1→6), pas d’hélice&amp;nbsp;: c’est de l’amylose seule&amp;nbsp;;</source>
         <translation>no α(1→6) branches, no helix: it is amylose alone;</translation>
     </message>
@@ -1267,16 +1219,120 @@ from the folder it is started from, or else from its installation.</translation>
         <translation>the enzyme cuts only from the end (like a β-amylase); saliva and the pancreas have α-amylases;</translation>
     </message>
     <message>
-        <source>la dernière unité d’une chaîne devient un maltose sans enzyme&amp;nbsp;;</source>
-        <translation>the last unit of a chain becomes a maltose without any enzyme;</translation>
-    </message>
-    <message>
         <source>le maltose formé n’est pas hydrolysé&amp;nbsp;: il n’y a pas de maltase dans cette expérience.</source>
         <translation>the maltose formed is not hydrolysed: there is no maltase in this experiment.</translation>
     </message>
     <message>
         <source>Au laboratoire, on suit cette réaction avec l’eau iodée (l’amidon disparaît) et la liqueur de Fehling (le maltose apparaît).</source>
         <translation>In the laboratory, this reaction is followed with iodine solution (the starch disappears) and Fehling’s solution (maltose appears).</translation>
+    </message>
+    <message>
+        <source>L’&lt;b&gt;amidon&lt;/b&gt;, la réserve de glucose des plantes, est un &lt;b&gt;polyoside&lt;/b&gt;&amp;nbsp;: des milliers de glucoses unis par des liaisons osidiques. Il est fait de deux sortes de molécules.</source>
+        <translation>&lt;b&gt;Starch&lt;/b&gt;, the plants’ store of glucose, is a &lt;b&gt;polysaccharide&lt;/b&gt;: thousands of glucoses joined by glycosidic bonds. It is made of two kinds of molecules.</translation>
+    </message>
+    <message>
+        <source>La &lt;b&gt;β-amylase&lt;/b&gt; (plantes&amp;nbsp;: orge qui germe, patate douce) détache le &lt;b&gt;maltose&lt;/b&gt;, deux glucoses à la fois, &lt;b&gt;à partir de l’extrémité non réductrice&lt;/b&gt; de la chaîne, un maltose après l’autre.</source>
+        <translation>&lt;b&gt;β-amylase&lt;/b&gt; (plants: germinating barley, sweet potato) releases &lt;b&gt;maltose&lt;/b&gt;, two glucoses at a time, &lt;b&gt;from the non-reducing end&lt;/b&gt; of the chain, one maltose after another.</translation>
+    </message>
+    <message>
+        <source>Aucune des deux ne coupe les liaisons α(1→6)&amp;nbsp;: il reste de petites dextrines ramifiées, que d’autres enzymes de l’intestin coupent. Le maltose est ensuite hydrolysé en glucose par la &lt;b&gt;maltase&lt;/b&gt;. L’eau iodée suit cette digestion, du bleu-noir à l’orangé&amp;nbsp;: voir le sujet «&amp;nbsp;L’eau iodée (lugol)&amp;nbsp;».</source>
+        <translation>Neither of them cuts the α(1→6) bonds: small branched dextrins remain, which other enzymes of the intestine cut. The maltose is then hydrolysed to glucose by &lt;b&gt;maltase&lt;/b&gt;. Iodine water follows this digestion, from blue-black to orange: see the topic “Iodine water (Lugol’s)”.</translation>
+    </message>
+    <message>
+        <source>Trois polyosides faits de glucose, trois rôles&amp;nbsp;: ce qui les distingue, c’est la façon dont les glucoses sont liés.</source>
+        <translation>Three polysaccharides made of glucose, three roles: what sets them apart is the way the glucoses are joined.</translation>
+    </message>
+    <message>
+        <source>Amidon</source>
+        <translation>Starch</translation>
+    </message>
+    <message>
+        <source>réserve des plantes (graines, tubercules)&amp;nbsp;: liaisons α(1→4), des ramifications α(1→6) tous les 20 à 25&amp;nbsp;glucoses dans l’amylopectine.</source>
+        <translation>the plants’ store (seeds, tubers): α(1→4) bonds, with α(1→6) branches every 20 to 25&amp;nbsp;glucoses in amylopectin.</translation>
+    </message>
+    <message>
+        <source>Glycogène</source>
+        <translation>Glycogen</translation>
+    </message>
+    <message>
+        <source>réserve des animaux (foie, muscles)&amp;nbsp;: comme l’amylopectine, mais plus ramifié, tous les 8 à 12&amp;nbsp;glucoses&amp;nbsp;; coupé par les mêmes sortes d’enzymes.</source>
+        <translation>the animals’ store (liver, muscles): like amylopectin, but more branched, every 8 to 12&amp;nbsp;glucoses; cut by the same kinds of enzymes.</translation>
+    </message>
+    <message>
+        <source>Cellulose</source>
+        <translation>Cellulose</translation>
+    </message>
+    <message>
+        <source>paroi des cellules végétales&amp;nbsp;: des chaînes droites de glucoses unis en &lt;b&gt;β(1→4)&lt;/b&gt;. Nos amylases ne la coupent pas&amp;nbsp;: seules des cellulases, de bactéries et de champignons, le font (les ruminants les hébergent).</source>
+        <translation>the wall of plant cells: straight chains of glucoses joined in &lt;b&gt;β(1→4)&lt;/b&gt;. Our amylases do not cut it: only cellulases, from bacteria and fungi, do (ruminants host them).</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Dans l’organisme&lt;/b&gt;, la digestion de l’amidon se fait en plusieurs étapes.</source>
+        <translation>&lt;b&gt;In the body&lt;/b&gt;, starch is digested in several steps.</translation>
+    </message>
+    <message>
+        <source>Il reste une unité seule&amp;nbsp;: deux glucoses liés, c’est déjà un maltose.</source>
+        <translation>One unit is left alone: two joined glucoses, it is already a maltose.</translation>
+    </message>
+    <message>
+        <source>une vraie chaîne d’amylose compte des centaines de glucoses&amp;nbsp;; celles du modèle, 10&amp;nbsp;glucoses (5&amp;nbsp;unités)&amp;nbsp;;</source>
+        <translation>a real amylose chain has hundreds of glucoses; the model’s, 10&amp;nbsp;glucoses (5&amp;nbsp;units);</translation>
+    </message>
+    <message>
+        <source>le temps est très ralenti&amp;nbsp;: une amylase du modèle détache moins d’un maltose par seconde&amp;nbsp;;</source>
+        <translation>time is greatly slowed: a model amylase releases less than one maltose per second;</translation>
+    </message>
+    <message>
+        <source>L’amidon, réserve des plantes, est fait d’amylose (chaînes droites) et d’amylopectine (ramifiée), des glucoses liés en α(1→4) et α(1→6).</source>
+        <translation>Starch, the plants’ store, is made of amylose (straight chains) and amylopectin (branched), glucoses joined in α(1→4) and α(1→6).</translation>
+    </message>
+    <message>
+        <source>Les &lt;b&gt;amylases&lt;/b&gt; le coupent en maltose et dextrines&amp;nbsp;; la maltase de l’intestin donne le glucose, qui passe dans le sang.</source>
+        <translation>&lt;b&gt;Amylases&lt;/b&gt; cut it into maltose and dextrins; the intestine’s maltase gives glucose, which passes into the blood.</translation>
+    </message>
+    <message>
+        <source>La cellulose, faite de glucoses liés en β(1→4), n’est pas coupée par nos enzymes&amp;nbsp;: encore la spécificité.</source>
+        <translation>Cellulose, made of glucoses joined in β(1→4), is not cut by our enzymes: specificity again.</translation>
+    </message>
+    <message>
+        <source>Pourquoi un morceau de pain mâché longtemps devient-il sucré&amp;nbsp;?</source>
+        <translation>Why does a piece of bread chewed for a long time turn sweet?</translation>
+    </message>
+    <message>
+        <source>L’amylase de la salive coupe l’amidon, qui n’a pas de goût sucré, en maltose, qui en a un.</source>
+        <translation>The amylase of saliva cuts starch, which does not taste sweet, into maltose, which does.</translation>
+    </message>
+    <message>
+        <source>Pourquoi l’amylase de la salive cesse-t-elle d’agir dans l’estomac&amp;nbsp;?</source>
+        <translation>Why does the amylase of saliva stop working in the stomach?</translation>
+    </message>
+    <message>
+        <source>L’estomac est très acide (pH&amp;nbsp;2 environ), loin de son pH optimal, voisin de 7.</source>
+        <translation>The stomach is very acid (about pH&amp;nbsp;2), far from its optimum pH, close to 7.</translation>
+    </message>
+    <message>
+        <source>Que détache l’amylase du modèle à chaque coupure&amp;nbsp;?</source>
+        <translation>What does the model’s amylase release at each cut?</translation>
+    </message>
+    <message>
+        <source>Une unité du bas de la chaîne, soit deux glucoses liés&amp;nbsp;: un maltose.</source>
+        <translation>A unit from the bottom of the chain, that is two joined glucoses: a maltose.</translation>
+    </message>
+    <message>
+        <source>1. bouche</source>
+        <translation>1. mouth</translation>
+    </message>
+    <message>
+        <source>2. estomac</source>
+        <translation>2. stomach</translation>
+    </message>
+    <message>
+        <source>pancréas</source>
+        <translation>pancreas</translation>
+    </message>
+    <message>
+        <source>3 et 4. intestin grêle</source>
+        <translation>3 and 4. small intestine</translation>
     </message>
 </context>
 <context>
@@ -1292,10 +1348,6 @@ from the folder it is started from, or else from its installation.</translation>
     <message>
         <source>Après 10&amp;nbsp;min, une goutte de chaque tube dans l’eau iodée.</source>
         <translation>After 10&amp;nbsp;min, a drop from each tube is tested with iodine solution.</translation>
-    </message>
-    <message>
-        <source>Puis les tubes C et D passent 10&amp;nbsp;min de plus à 37&amp;nbsp;°C&amp;nbsp;: nouveau test.</source>
-        <translation>Then tubes C and D spend another 10&amp;nbsp;min at 37&amp;nbsp;°C: a new test.</translation>
     </message>
     <message>
         <source>amidon + eau (sans enzyme)</source>
@@ -1326,20 +1378,12 @@ from the folder it is started from, or else from its installation.</translation>
         <translation>&lt;b&gt;Tube A&lt;/b&gt; (no enzyme): starch does not disappear by itself at 37&amp;nbsp;°C. So it really is the amylase that hydrolyses it in tube B.</translation>
     </message>
     <message>
-        <source>&lt;b&gt;Tube C&lt;/b&gt; (0&amp;nbsp;°C)&amp;nbsp;: le &lt;b&gt;froid ralentit&lt;/b&gt; la réaction. Les molécules s’agitent peu et se rencontrent rarement. L’enzyme n’est pas abîmée&amp;nbsp;: réchauffée à 37&amp;nbsp;°C, elle travaille de nouveau. L’effet du froid est &lt;b&gt;réversible&lt;/b&gt;.</source>
-        <translation>&lt;b&gt;Tube C&lt;/b&gt; (0&amp;nbsp;°C): &lt;b&gt;cold slows&lt;/b&gt; the reaction down. The molecules move little and rarely meet. The enzyme is not damaged: warmed to 37&amp;nbsp;°C, it works again. The effect of cold is &lt;b&gt;reversible&lt;/b&gt;.</translation>
-    </message>
-    <message>
         <source>&lt;b&gt;Tube D&lt;/b&gt; (enzyme bouillie)&amp;nbsp;: la chaleur forte déforme la protéine, son site actif est perdu&amp;nbsp;: elle est &lt;b&gt;dénaturée&lt;/b&gt;. Refroidie, elle ne travaille plus. L’effet de la chaleur est &lt;b&gt;irréversible&lt;/b&gt;.</source>
         <translation>&lt;b&gt;Tube D&lt;/b&gt; (boiled enzyme): strong heat changes the shape of the protein and its active site is lost: it is &lt;b&gt;denatured&lt;/b&gt;. Once cooled, it still does not work. The effect of heat is &lt;b&gt;irreversible&lt;/b&gt;.</translation>
     </message>
     <message>
         <source>Un témoin ne diffère de l’expérience que par un seul facteur&amp;nbsp;: c’est ce qui permet de dire que ce facteur (l’enzyme, son état) explique la différence de résultat.</source>
         <translation>A control differs from the experiment in one factor only: that is what allows us to say that this factor (the enzyme, its state) explains the difference in the results.</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;Dans Velmora&lt;/b&gt;&amp;nbsp;: hydrolyse de l’amylose, pH&amp;nbsp;7, 20&amp;nbsp;enzymes, 100&amp;nbsp;unités. Démarrez à 0&amp;nbsp;°C et passez à 37&amp;nbsp;°C au bout d’une minute&amp;nbsp;; démarrez à 80&amp;nbsp;°C et passez tout de suite à 37&amp;nbsp;°C. Unités restantes&amp;nbsp;:</source>
-        <translation>&lt;b&gt;In Velmora&lt;/b&gt;: amylose hydrolysis, pH&amp;nbsp;7, 20&amp;nbsp;enzymes, 100&amp;nbsp;units. Start at 0&amp;nbsp;°C and change to 37&amp;nbsp;°C after one minute; start at 80&amp;nbsp;°C and change to 37&amp;nbsp;°C straight away. Units left:</translation>
     </message>
     <message>
         <source>Le modèle montre les mêmes résultats que les tubes. Ses simplifications&amp;nbsp;:</source>
@@ -1350,12 +1394,60 @@ from the folder it is started from, or else from its installation.</translation>
         <translation>at 0&amp;nbsp;°C and below, nothing moves in the model: the reaction stops completely. In reality it is very slow, but not zero;</translation>
     </message>
     <message>
-        <source>au-dessus de 40&amp;nbsp;°C, une part des enzymes est dénaturée pour toute l’expérience&amp;nbsp;: la moitié à 60&amp;nbsp;°C, toutes à 80&amp;nbsp;°C (le modèle ne va pas au-delà de 80&amp;nbsp;°C)&amp;nbsp;;</source>
-        <translation>above 40&amp;nbsp;°C, a share of the enzymes is denatured for the whole experiment: half of them at 60&amp;nbsp;°C, all of them at 80&amp;nbsp;°C (the model does not go above 80&amp;nbsp;°C);</translation>
+        <source>Puis le tube C est réchauffé 10&amp;nbsp;min à 37&amp;nbsp;°C&amp;nbsp;; le tube D reste 10&amp;nbsp;min de plus à 37&amp;nbsp;°C&amp;nbsp;: nouveau test.</source>
+        <translation>Then tube C is warmed for 10&amp;nbsp;min at 37&amp;nbsp;°C; tube D stays 10&amp;nbsp;min more at 37&amp;nbsp;°C: a new test.</translation>
     </message>
     <message>
-        <source>la dénaturation y est immédiate&amp;nbsp;; en réalité, elle prend un peu de temps et dépend de l’enzyme.</source>
-        <translation>denaturation is instant in the model; in reality it takes a little time and depends on the enzyme.</translation>
+        <source>&lt;b&gt;Tube C&lt;/b&gt; (0&amp;nbsp;°C)&amp;nbsp;: le &lt;b&gt;froid ralentit&lt;/b&gt; la réaction&amp;nbsp;: les molécules s’agitent peu, et peu de leurs rencontres ont assez d’énergie pour aboutir. L’enzyme n’est pas abîmée&amp;nbsp;: réchauffée à 37&amp;nbsp;°C, elle travaille de nouveau. L’effet du froid est &lt;b&gt;réversible&lt;/b&gt;.</source>
+        <translation>&lt;b&gt;Tube C&lt;/b&gt; (0&amp;nbsp;°C): &lt;b&gt;cold slows&lt;/b&gt; the reaction: the molecules move little, and few of their encounters have enough energy to succeed. The enzyme is not harmed: warmed to 37&amp;nbsp;°C, it works again. The effect of cold is &lt;b&gt;reversible&lt;/b&gt;.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Dans Velmora&lt;/b&gt;&amp;nbsp;: hydrolyse de l’amylose, pH&amp;nbsp;7, 20&amp;nbsp;enzymes, 100&amp;nbsp;unités. Démarrez à 0&amp;nbsp;°C et passez à 37&amp;nbsp;°C au bout d’une minute&amp;nbsp;; démarrez à 80&amp;nbsp;°C et passez tout de suite à 37&amp;nbsp;°C&amp;nbsp;; et, pour le témoin, 0&amp;nbsp;enzyme. Unités restantes&amp;nbsp;:</source>
+        <translation>&lt;b&gt;In Velmora&lt;/b&gt;: amylose hydrolysis, pH&amp;nbsp;7, 20&amp;nbsp;enzymes, 100&amp;nbsp;units. Start at 0&amp;nbsp;°C and go to 37&amp;nbsp;°C after one minute; start at 80&amp;nbsp;°C and go to 37&amp;nbsp;°C at once; and, for the control, 0&amp;nbsp;enzyme. Units left:</translation>
+    </message>
+    <message>
+        <source>au-dessus de 40&amp;nbsp;°C, une part des enzymes est dénaturée pour toute l’expérience&amp;nbsp;: la moitié à 60&amp;nbsp;°C, toutes à 80&amp;nbsp;°C (au-delà, le modèle calcule comme à 80&amp;nbsp;°C)&amp;nbsp;;</source>
+        <translation>above 40&amp;nbsp;°C, a share of the enzymes is denatured for the whole experiment: half at 60&amp;nbsp;°C, all at 80&amp;nbsp;°C (above that, the model computes as at 80&amp;nbsp;°C);</translation>
+    </message>
+    <message>
+        <source>la dénaturation y est immédiate&amp;nbsp;; en réalité, elle prend un peu de temps et dépend de l’enzyme&amp;nbsp;;</source>
+        <translation>denaturation is immediate there; in reality, it takes a little time and depends on the enzyme;</translation>
+    </message>
+    <message>
+        <source>le temps est très ralenti&amp;nbsp;: une amylase du modèle détache moins d’un maltose par seconde.</source>
+        <translation>time is greatly slowed: a model amylase releases less than one maltose per second.</translation>
+    </message>
+    <message>
+        <source>Hydrolyse de l’amylose à 0&amp;nbsp;°C&amp;nbsp;: démarrez, puis passez à 37&amp;nbsp;°C au bout d’une minute.</source>
+        <translation>Amylose hydrolysis at 0&amp;nbsp;°C: start, then go to 37&amp;nbsp;°C after one minute.</translation>
+    </message>
+    <message>
+        <source>Le froid ralentit la réaction sans abîmer l’enzyme&amp;nbsp;: c’est réversible.</source>
+        <translation>Cold slows the reaction without harming the enzyme: this is reversible.</translation>
+    </message>
+    <message>
+        <source>Une forte chaleur dénature l’enzyme&amp;nbsp;: son site actif est perdu pour de bon.</source>
+        <translation>Strong heat denatures the enzyme: its active site is lost for good.</translation>
+    </message>
+    <message>
+        <source>Un &lt;b&gt;témoin&lt;/b&gt; ne diffère de l’expérience que par un facteur&amp;nbsp;: sans enzyme, ou enzyme bouillie, il montre que l’enzyme, intacte, est la cause du résultat.</source>
+        <translation>A &lt;b&gt;control&lt;/b&gt; differs from the experiment by one factor only: without enzyme, or with boiled enzyme, it shows that the enzyme, intact, causes the result.</translation>
+    </message>
+    <message>
+        <source>À quoi sert le tube A, sans enzyme&amp;nbsp;?</source>
+        <translation>What is tube A, without enzyme, for?</translation>
+    </message>
+    <message>
+        <source>À montrer que l’amidon ne disparaît pas de lui-même&amp;nbsp;: c’est l’amylase qui l’hydrolyse dans le tube B.</source>
+        <translation>To show that starch does not disappear by itself: it is the amylase that hydrolyses it in tube B.</translation>
+    </message>
+    <message>
+        <source>Le tube C, sorti de la glace et mis à 37&amp;nbsp;°C, finit orangé avec l’eau iodée. Qu’en conclure&amp;nbsp;?</source>
+        <translation>Tube C, taken out of the ice and put at 37&amp;nbsp;°C, ends up orange with iodine water. What can you conclude?</translation>
+    </message>
+    <message>
+        <source>Le froid n’avait pas abîmé l’amylase&amp;nbsp;: réchauffée, elle a hydrolysé l’amidon. Son effet est réversible.</source>
+        <translation>The cold had not harmed the amylase: warmed, it hydrolysed the starch. Its effect is reversible.</translation>
     </message>
 </context>
 <context>
@@ -1363,10 +1455,6 @@ from the folder it is started from, or else from its installation.</translation>
     <message>
         <source>L’eau iodée (lugol), le test de l’amidon</source>
         <translation>Iodine solution (Lugol’s), the test for starch</translation>
-    </message>
-    <message>
-        <source>L’&lt;b&gt;eau iodée&lt;/b&gt; (ou lugol) est une solution de diiode dans de l’iodure de potassium, de couleur &lt;b&gt;orangée&lt;/b&gt;. Avec de l’&lt;b&gt;amidon&lt;/b&gt;, elle devient &lt;b&gt;bleu-noir&lt;/b&gt;&amp;nbsp;: le diiode se loge à l’intérieur des longues chaînes d’amylose, enroulées en hélice.</source>
-        <translation>&lt;b&gt;Iodine solution&lt;/b&gt; (or Lugol’s solution) is iodine dissolved in potassium iodide solution, &lt;b&gt;orange-brown&lt;/b&gt; in colour. With &lt;b&gt;starch&lt;/b&gt;, it turns &lt;b&gt;blue-black&lt;/b&gt;: the iodine lodges inside the long amylose chains, which are coiled into a helix.</translation>
     </message>
     <message>
         <source>eau</source>
@@ -1401,10 +1489,6 @@ from the folder it is started from, or else from its installation.</translation>
         <translation>orange-brown</translation>
     </message>
     <message>
-        <source>On mélange de l’amidon et de la salive, qui contient de l’&lt;b&gt;α-amylase&lt;/b&gt;, et on prélève une goutte toutes les minutes dans de l’eau iodée. L’α-amylase coupe les chaînes &lt;b&gt;au hasard, à l’intérieur&lt;/b&gt;&amp;nbsp;: elles raccourcissent (ce sont des &lt;b&gt;dextrines&lt;/b&gt;), puis donnent surtout du &lt;b&gt;maltose&lt;/b&gt;, qui ne colore pas l’eau iodée. Plus les chaînes sont courtes, moins la couleur est foncée&amp;nbsp;: bleu-noir, violet, rouge-brun, puis l’orangé du lugol.</source>
-        <translation>Starch is mixed with saliva, which contains &lt;b&gt;α-amylase&lt;/b&gt;, and every minute a drop is taken and put into iodine solution. α-Amylase cuts the chains &lt;b&gt;at random, from the inside&lt;/b&gt;: they get shorter (these are &lt;b&gt;dextrins&lt;/b&gt;), then give mainly &lt;b&gt;maltose&lt;/b&gt;, which does not colour iodine solution. The shorter the chains, the paler the colour: blue-black, violet, red-brown, then the orange-brown of the iodine solution itself.</translation>
-    </message>
-    <message>
         <source>%1&#xa0;min</source>
         <translation>%1&#xa0;min</translation>
     </message>
@@ -1413,32 +1497,52 @@ from the folder it is started from, or else from its installation.</translation>
         <translation>When the iodine solution stays orange-brown, there is no starch left; the small fragments go on being hydrolysed.</translation>
     </message>
     <message>
-        <source>Dans Velmora, choisissez l’&lt;b&gt;hydrolyse de l’amylose&lt;/b&gt;. Chaque chaîne du modèle est une colonne de cinq unités, et &lt;b&gt;une unité représente deux glucoses&lt;/b&gt;. L’enzyme coupe la chaîne &lt;b&gt;par le bas&lt;/b&gt;&amp;nbsp;: chaque coupure enlève une unité et libère un maltose.</source>
-        <translation>In Velmora, choose &lt;b&gt;amylose hydrolysis&lt;/b&gt;. Each chain in the model is a column of five units, and &lt;b&gt;one unit stands for two glucose molecules&lt;/b&gt;. The enzyme cuts the chain &lt;b&gt;from the bottom&lt;/b&gt;: each cut removes one unit and releases one maltose.</translation>
+        <source>L’&lt;b&gt;eau iodée&lt;/b&gt; (ou lugol) est une solution de diiode dans une solution d’iodure de potassium, de couleur &lt;b&gt;orangée&lt;/b&gt;. Avec de l’&lt;b&gt;amidon&lt;/b&gt;, elle devient &lt;b&gt;bleu-noir&lt;/b&gt;&amp;nbsp;: le diiode se loge à l’intérieur des longues chaînes d’amylose, enroulées en hélice.</source>
+        <translation>&lt;b&gt;Iodine water&lt;/b&gt; (or Lugol’s solution) is a solution of iodine in a solution of potassium iodide, &lt;b&gt;orange&lt;/b&gt; in colour. With &lt;b&gt;starch&lt;/b&gt; it turns &lt;b&gt;blue-black&lt;/b&gt;: the iodine settles inside the long amylose chains, coiled in a helix.</translation>
     </message>
     <message>
-        <source>5 unités</source>
-        <translation>5 units</translation>
+        <source>On mélange de l’amidon et de la salive, qui contient de l’&lt;b&gt;α-amylase&lt;/b&gt;, et on prélève une goutte toutes les minutes dans de l’eau iodée. L’α-amylase coupe les chaînes &lt;b&gt;au hasard, à l’intérieur&lt;/b&gt;&amp;nbsp;: elles raccourcissent (ce sont des &lt;b&gt;dextrines&lt;/b&gt;), puis donnent surtout du &lt;b&gt;maltose&lt;/b&gt;, qui ne colore pas l’eau iodée.</source>
+        <translation>Starch and saliva, which contains &lt;b&gt;α-amylase&lt;/b&gt;, are mixed, and a drop is taken every minute into iodine water. α-Amylase cuts the chains &lt;b&gt;at random, inside&lt;/b&gt;: they get shorter (these are &lt;b&gt;dextrins&lt;/b&gt;), then give mostly &lt;b&gt;maltose&lt;/b&gt;, which does not colour iodine water.</translation>
     </message>
     <message>
-        <source>4 unités</source>
-        <translation>4 units</translation>
+        <source>Velmora n’a pas d’eau iodée&amp;nbsp;: son graphique compte directement les &lt;b&gt;unités d’amylose&lt;/b&gt; qui restent dans les chaînes. Choisissez l’&lt;b&gt;hydrolyse de l’amylose&lt;/b&gt;&amp;nbsp;: quand la courbe arrive à zéro, il n’y a plus d’amylose, et l’eau iodée resterait orangée.</source>
+        <translation>Velmora has no iodine water: its graph directly counts the &lt;b&gt;amylose units&lt;/b&gt; left in the chains. Choose &lt;b&gt;amylose hydrolysis&lt;/b&gt;: when the curve reaches zero there is no amylose left, and iodine water would stay orange.</translation>
     </message>
     <message>
-        <source>1 maltose</source>
-        <translation>1 maltose</translation>
+        <source>des chaînes du modèle</source>
+        <translation>chains of the model</translation>
     </message>
     <message>
-        <source>Une unité du modèle, agrandie&#xa0;: deux glucoses, comme un maltose.</source>
-        <translation>One unit of the model, enlarged: two glucose molecules, like a maltose.</translation>
+        <source>Chaque chaîne du modèle est une colonne de cinq unités, et chaque unité représente deux glucoses. L’enzyme du modèle coupe les chaînes par le bas, une unité à la fois&amp;nbsp;: comment, et ce que le modèle simplifie, dans le sujet «&amp;nbsp;L’amidon et les amylases&amp;nbsp;».</source>
+        <translation>Each chain of the model is a column of five units, and each unit stands for two glucoses. The model’s enzyme cuts the chains from the bottom, one unit at a time: how, and what the model simplifies, in the topic “Starch and the amylases”.</translation>
     </message>
     <message>
-        <source>L’enzyme du modèle coupe depuis le bout des chaînes, comme la &lt;b&gt;β-amylase&lt;/b&gt; des végétaux (orge germée). L’&lt;b&gt;α-amylase&lt;/b&gt; de la salive et du pancréas, elle, coupe au hasard à l’intérieur des chaînes. Le graphique compte les unités d’amylose qui restent.</source>
-        <translation>The model’s enzyme cuts from the end of the chains, like the &lt;b&gt;β-amylase&lt;/b&gt; of plants (germinated barley). The &lt;b&gt;α-amylase&lt;/b&gt; of saliva and the pancreas, on the other hand, cuts at random inside the chains. The graph counts the amylose units that remain.</translation>
+        <source>L’eau iodée est orangée&amp;nbsp;; elle devient &lt;b&gt;bleu-noir&lt;/b&gt; avec l’amidon, et avec lui seul.</source>
+        <translation>Iodine water is orange; it turns &lt;b&gt;blue-black&lt;/b&gt; with starch, and with starch only.</translation>
     </message>
     <message>
-        <source>L’amidon est fait d’amylose (longues chaînes de glucoses unis par des liaisons α(1→4)) et d’amylopectine (chaînes ramifiées par des liaisons α(1→6)). Le maltose est formé de deux glucoses.</source>
-        <translation>Starch is made of amylose (long chains of glucose molecules joined by α(1→4) bonds) and amylopectin (chains branched by α(1→6) bonds). Maltose is made of two glucose molecules.</translation>
+        <source>Pendant la digestion de l’amidon, la couleur passe du bleu-noir au violet, au rouge-brun puis à l’orangé&amp;nbsp;: les chaînes raccourcissent.</source>
+        <translation>As starch is digested, the colour goes from blue-black to violet, red-brown then orange: the chains get shorter.</translation>
+    </message>
+    <message>
+        <source>Une eau iodée qui reste orangée dit qu’il n’y a plus d’amidon, pas que la digestion est finie.</source>
+        <translation>Iodine water that stays orange says there is no starch left, not that digestion is over.</translation>
+    </message>
+    <message>
+        <source>Un tube d’amidon et de salive reste bleu-noir avec l’eau iodée après 10&amp;nbsp;min à 0&amp;nbsp;°C. Pourquoi&amp;nbsp;?</source>
+        <translation>A tube of starch and saliva stays blue-black with iodine water after 10&amp;nbsp;min at 0&amp;nbsp;°C. Why?</translation>
+    </message>
+    <message>
+        <source>Au froid, l’amylase travaille très lentement&amp;nbsp;: l’amidon est encore là.</source>
+        <translation>In the cold, the amylase works very slowly: the starch is still there.</translation>
+    </message>
+    <message>
+        <source>L’eau iodée permet-elle de voir le maltose formé&amp;nbsp;?</source>
+        <translation>Does iodine water show the maltose formed?</translation>
+    </message>
+    <message>
+        <source>Non&amp;nbsp;: le maltose ne la colore pas. Il faut la liqueur de Fehling.</source>
+        <translation>No: maltose does not colour it. Fehling’s solution is needed.</translation>
     </message>
 </context>
 <context>
@@ -1950,24 +2054,12 @@ from the folder it is started from, or else from its installation.</translation>
         <translation>A glycosidic bond can also be broken &lt;b&gt;without an enzyme&lt;/b&gt;, by a &lt;b&gt;strong acid&lt;/b&gt; and &lt;b&gt;heat&lt;/b&gt;. For example: starch solution and hydrochloric acid, ten minutes in a boiling water bath.</translation>
     </message>
     <message>
-        <source>avant&amp;nbsp;: eau iodée bleu-noir</source>
-        <translation>before: iodine solution blue-black</translation>
-    </message>
-    <message>
         <source>après&amp;nbsp;: eau iodée orangée</source>
         <translation>after: iodine solution orange-brown</translation>
     </message>
     <message>
-        <source>après, neutralisé&amp;nbsp;: Fehling rouge brique</source>
-        <translation>after, neutralised: Fehling’s test brick-red</translation>
-    </message>
-    <message>
         <source>L’amidon a disparu et des sucres réducteurs sont apparus. Attention&amp;nbsp;: la liqueur de Fehling ne marche qu’en milieu basique, il faut d’abord &lt;b&gt;neutraliser&lt;/b&gt; l’acide (par de la soude). L’acide n’est &lt;b&gt;pas spécifique&lt;/b&gt;&amp;nbsp;: il coupe l’amidon, le maltose, le lactose, le saccharose…</source>
         <translation>The starch has gone and reducing sugars have appeared. Careful: Fehling’s solution only works in alkaline conditions, so the acid must first be &lt;b&gt;neutralised&lt;/b&gt; (with sodium hydroxide). The acid is &lt;b&gt;not specific&lt;/b&gt;: it cuts starch, maltose, lactose, sucrose…</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;Dans Velmora&lt;/b&gt;, en dessous de &lt;b&gt;pH&amp;nbsp;3&lt;/b&gt; et au-dessus de &lt;b&gt;30&amp;nbsp;°C&lt;/b&gt;, chaque molécule de sucre libre a, à chaque instant, une petite chance d’être coupée sans enzyme&amp;nbsp;: le lactose en glucose et galactose, le maltose en deux glucoses, les chaînes d’amylose n’importe où. Cette chance grandit avec la température&amp;nbsp;; elle double à pH&amp;nbsp;1 et elle est dix fois plus grande à pH&amp;nbsp;0.</source>
-        <translation>&lt;b&gt;In Velmora&lt;/b&gt;, below &lt;b&gt;pH&amp;nbsp;3&lt;/b&gt; and above &lt;b&gt;30&amp;nbsp;°C&lt;/b&gt;, each free sugar molecule has, at every moment, a small chance of being cut without an enzyme: lactose into glucose and galactose, maltose into two glucose molecules, amylose chains anywhere. This chance grows with temperature; it doubles at pH&amp;nbsp;1 and is ten times greater at pH&amp;nbsp;0.</translation>
     </message>
     <message>
         <source>Sans enzyme, 100&amp;nbsp;molécules au départ, ce qui reste après 100&amp;nbsp;s&amp;nbsp;:</source>
@@ -1976,10 +2068,6 @@ from the folder it is started from, or else from its installation.</translation>
     <message>
         <source>Même à pH&amp;nbsp;0 et à 80&amp;nbsp;°C, il faut près de trois minutes pour couper la moitié du lactose&amp;nbsp;; avec la lactase, à 37&amp;nbsp;°C et à pH&amp;nbsp;8, la moitié est coupée en %1. À pH&amp;nbsp;0, les enzymes du modèle sont toutes chargées&amp;nbsp;: seul l’acide agit.</source>
         <translation>Even at pH&amp;nbsp;0 and 80&amp;nbsp;°C, it takes nearly three minutes to cut half of the lactose; with lactase, at 37&amp;nbsp;°C and pH&amp;nbsp;8, half of it is cut in %1. At pH&amp;nbsp;0, the model’s enzymes are all charged: only the acid acts.</translation>
-    </message>
-    <message>
-        <source>Au laboratoire, l’hydrolyse acide de l’amidon demande plusieurs minutes au bain-marie bouillant&amp;nbsp;; le modèle s’arrête à 80&amp;nbsp;°C.</source>
-        <translation>In the laboratory, the acid hydrolysis of starch takes several minutes in a boiling water bath; the model stops at 80&amp;nbsp;°C.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Acide ou enzyme&amp;nbsp;: deux façons de couper une liaison osidique&lt;/b&gt;</source>
@@ -2002,10 +2090,6 @@ from the folder it is started from, or else from its installation.</translation>
         <translation>strong heat (boiling water bath), very acidic pH</translation>
     </message>
     <message>
-        <source>37&amp;nbsp;°C, pH proche de la neutralité</source>
-        <translation>37&amp;nbsp;°C, pH close to neutral</translation>
-    </message>
-    <message>
         <source>Spécificité</source>
         <translation>Specificity</translation>
     </message>
@@ -2024,10 +2108,6 @@ from the folder it is started from, or else from its installation.</translation>
     <message>
         <source>lente</source>
         <translation>slow</translation>
-    </message>
-    <message>
-        <source>rapide&amp;nbsp;: une enzyme coupe des milliers de molécules par seconde</source>
-        <translation>fast: one enzyme cuts thousands of molecules per second</translation>
     </message>
     <message>
         <source>Après la réaction</source>
@@ -2054,8 +2134,64 @@ from the folder it is started from, or else from its installation.</translation>
         <translation>yes: the whole of digestion</translation>
     </message>
     <message>
-        <source>L’acide et l’enzyme sont tous deux des catalyseurs&amp;nbsp;: ils ne changent pas le résultat (les mêmes oses), seulement la vitesse et les conditions.</source>
-        <translation>The acid and the enzyme are both catalysts: they do not change the result (the same monosaccharides), only the rate and the conditions.</translation>
+        <source>avant&amp;nbsp;: eau iodée bleu‑noir</source>
+        <translation>before: iodine water blue‑black</translation>
+    </message>
+    <message>
+        <source>après neutralisation&amp;nbsp;: Fehling rouge brique</source>
+        <translation>after neutralising: Fehling brick red</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Dans Velmora&lt;/b&gt;, en dessous de &lt;b&gt;pH&amp;nbsp;3&lt;/b&gt; et au-dessus de &lt;b&gt;30&amp;nbsp;°C&lt;/b&gt;, chaque molécule de sucre libre a, à chaque instant, une petite chance d’être coupée sans enzyme&amp;nbsp;: le lactose en glucose et galactose, le maltose en deux glucoses, les chaînes d’amylose n’importe où. Cette chance grandit avec la température. Par rapport à pH&amp;nbsp;2, elle double à pH&amp;nbsp;1 et décuple à pH&amp;nbsp;0 (en réalité, elle est multipliée par 10 à chaque unité de pH).</source>
+        <translation>&lt;b&gt;In Velmora&lt;/b&gt;, below &lt;b&gt;pH&amp;nbsp;3&lt;/b&gt; and above &lt;b&gt;30&amp;nbsp;°C&lt;/b&gt;, each free sugar molecule has, at every moment, a small chance of being cut without enzyme: lactose into glucose and galactose, maltose into two glucoses, amylose chains anywhere. This chance grows with temperature. Compared with pH&amp;nbsp;2, it doubles at pH&amp;nbsp;1 and is ten times larger at pH&amp;nbsp;0 (in reality, it is multiplied by 10 for each pH unit).</translation>
+    </message>
+    <message>
+        <source>Pour comparer, avec la lactase (20&amp;nbsp;enzymes, pH&amp;nbsp;8, 37&amp;nbsp;°C)&amp;nbsp;: %1</source>
+        <translation>For comparison, with lactase (20&amp;nbsp;enzymes, pH&amp;nbsp;8, 37&amp;nbsp;°C): %1</translation>
+    </message>
+    <message>
+        <source>Au laboratoire, l’hydrolyse acide de l’amidon demande plusieurs minutes au bain-marie bouillant&amp;nbsp;; au-delà de 80&amp;nbsp;°C, le modèle calcule comme à 80&amp;nbsp;°C.</source>
+        <translation>In the laboratory, the acid hydrolysis of starch takes several minutes in a boiling water bath; above 80&amp;nbsp;°C, the model computes as at 80&amp;nbsp;°C.</translation>
+    </message>
+    <message>
+        <source>conditions douces&amp;nbsp;: température du corps, pH du milieu où elle agit (≈&amp;nbsp;7 dans l’intestin, ≈&amp;nbsp;2 pour la pepsine de l’estomac)</source>
+        <translation>mild conditions: body temperature, the pH of the place where it acts (≈&amp;nbsp;7 in the intestine, ≈&amp;nbsp;2 for the stomach’s pepsin)</translation>
+    </message>
+    <message>
+        <source>rapide&amp;nbsp;: de quelques dizaines (lactase) à des millions (catalase) de molécules par seconde</source>
+        <translation>fast: from a few tens (lactase) to millions (catalase) of molecules per second</translation>
+    </message>
+    <message>
+        <source>Pour une même liaison, l’acide et l’enzyme donnent les mêmes produits&amp;nbsp;; mais l’acide coupe toutes les liaisons (l’amidon donne du glucose) et l’amylase seulement certaines (elle donne du maltose). Tous deux sont des catalyseurs&amp;nbsp;: ils changent la vitesse, pas l’équilibre.</source>
+        <translation>For one and the same bond, acid and enzyme give the same products; but acid cuts every bond (starch gives glucose) and amylase only some (it gives maltose). Both are catalysts: they change the rate, not the equilibrium.</translation>
+    </message>
+    <message>
+        <source>Un acide fort et la chaleur coupent les liaisons osidiques sans enzyme, mais lentement, et toutes sans distinction.</source>
+        <translation>A strong acid and heat cut glycosidic bonds without enzyme, but slowly, and all of them alike.</translation>
+    </message>
+    <message>
+        <source>Une enzyme agit vite, dans des conditions douces, et une seule sorte de liaison&amp;nbsp;: elle est spécifique.</source>
+        <translation>An enzyme works fast, in mild conditions, and on one kind of bond only: it is specific.</translation>
+    </message>
+    <message>
+        <source>Avant un test de Fehling sur un milieu acide, il faut neutraliser&amp;nbsp;: la liqueur ne marche qu’en milieu basique.</source>
+        <translation>Before a Fehling test on an acid medium, neutralise it: the solution works only in basic conditions.</translation>
+    </message>
+    <message>
+        <source>L’hydrolyse acide de l’amidon et sa digestion par l’amylase donnent-elles les mêmes produits&amp;nbsp;?</source>
+        <translation>Do the acid hydrolysis of starch and its digestion by amylase give the same products?</translation>
+    </message>
+    <message>
+        <source>Non&amp;nbsp;: l’acide coupe toutes les liaisons et donne du glucose&amp;nbsp;; l’amylase en coupe certaines et donne surtout du maltose.</source>
+        <translation>No: acid cuts every bond and gives glucose; amylase cuts some and gives mostly maltose.</translation>
+    </message>
+    <message>
+        <source>Pourquoi l’acide de l’estomac ne digère-t-il presque pas l’amidon&amp;nbsp;?</source>
+        <translation>Why does stomach acid hardly digest starch at all?</translation>
+    </message>
+    <message>
+        <source>À 37&amp;nbsp;°C, l’hydrolyse acide est bien trop lente&amp;nbsp;; il lui faut une forte chaleur.</source>
+        <translation>At 37&amp;nbsp;°C, acid hydrolysis is far too slow; it needs strong heat.</translation>
     </message>
 </context>
 <context>
@@ -2300,38 +2436,6 @@ from the folder it is started from, or else from its installation.</translation>
         <translation>percentage</translation>
     </message>
     <message>
-        <source>La &lt;b&gt;courbe blanche&lt;/b&gt; montre la quantité de &lt;b&gt;substrat&lt;/b&gt; qui reste, seconde après seconde.</source>
-        <translation>The &lt;b&gt;white curve&lt;/b&gt; shows the amount of &lt;b&gt;substrate&lt;/b&gt; left, second by second.</translation>
-    </message>
-    <message>
-        <source>Elle descend parce que les enzymes transforment le substrat en produits. Plus la pente est forte, plus la réaction est &lt;b&gt;rapide&lt;/b&gt;.</source>
-        <translation>It falls because the enzymes turn the substrate into products. The steeper the slope, the &lt;b&gt;faster&lt;/b&gt; the reaction.</translation>
-    </message>
-    <message>
-        <source>Quand la courbe devient plate, la réaction s’arrête&amp;nbsp;: plus de substrat, ou des enzymes qui ne travaillent plus.</source>
-        <translation>When the curve flattens, the reaction stops: no substrate is left, or the enzymes no longer work.</translation>
-    </message>
-    <message>
-        <source>Case &lt;b&gt;pourcentage&lt;/b&gt; cochée&amp;nbsp;: 100&amp;nbsp;% est la quantité de substrat du départ. Décochée&amp;nbsp;: l’axe compte en &lt;b&gt;unités arbitraires&lt;/b&gt; (UA), ici des molécules. Essayez-la, sous le graphique.</source>
-        <translation>&lt;b&gt;Percentage&lt;/b&gt; box ticked: 100&amp;nbsp;% is the starting amount of substrate. Unticked: the axis counts in &lt;b&gt;arbitrary units&lt;/b&gt; (AU), here molecules. Try it, under the graph.</translation>
-    </message>
-    <message>
-        <source>Le temps est en secondes, par &lt;b&gt;pages de 100&amp;nbsp;s&lt;/b&gt;. Après 100&amp;nbsp;s, le graphique s’efface et une nouvelle page commence à 101&amp;nbsp;s&amp;nbsp;: la courbe reprend là où elle en était, comme ici.</source>
-        <translation>Time is in seconds, in &lt;b&gt;pages of 100&amp;nbsp;s&lt;/b&gt;. After 100&amp;nbsp;s, the graph is cleared and a new page starts at 101&amp;nbsp;s: the curve carries on where it was, as here.</translation>
-    </message>
-    <message>
-        <source>Le temps écoulé s’affiche aussi &lt;b&gt;sous&lt;/b&gt; le graphique.</source>
-        <translation>The elapsed time is also shown &lt;b&gt;under&lt;/b&gt; the graph.</translation>
-    </message>
-    <message>
-        <source>Un trait &lt;font color=&apos;#d00000&apos;&gt;&lt;b&gt;rouge&lt;/b&gt;&lt;/font&gt; marque la seconde où vous avez changé la &lt;b&gt;température&lt;/b&gt;.</source>
-        <translation>A &lt;font color=&apos;#d00000&apos;&gt;&lt;b&gt;red&lt;/b&gt;&lt;/font&gt; line marks the second when you changed the &lt;b&gt;temperature&lt;/b&gt;.</translation>
-    </message>
-    <message>
-        <source>Un trait &lt;font color=&apos;#0000d0&apos;&gt;&lt;b&gt;bleu&lt;/b&gt;&lt;/font&gt; marque la seconde où vous avez changé le &lt;b&gt;pH&lt;/b&gt;.</source>
-        <translation>A &lt;font color=&apos;#0000d0&apos;&gt;&lt;b&gt;blue&lt;/b&gt;&lt;/font&gt; line marks the second when you changed the &lt;b&gt;pH&lt;/b&gt;.</translation>
-    </message>
-    <message>
         <source>Comparez la pente avant et après le trait&amp;nbsp;: la réaction a-t-elle accéléré, ralenti, ou s’est-elle arrêtée&amp;nbsp;?</source>
         <translation>Compare the slope before and after the line: did the reaction speed up, slow down, or stop?</translation>
     </message>
@@ -2342,6 +2446,34 @@ from the folder it is started from, or else from its installation.</translation>
     <message>
         <source>Suivant  ▶</source>
         <translation>Next  ▶</translation>
+    </message>
+    <message>
+        <source>La &lt;b&gt;courbe blanche&lt;/b&gt;&amp;nbsp;: le &lt;b&gt;substrat&lt;/b&gt; qui reste, seconde après seconde.</source>
+        <translation>The &lt;b&gt;white curve&lt;/b&gt;: the &lt;b&gt;substrate&lt;/b&gt; left, second after second.</translation>
+    </message>
+    <message>
+        <source>Elle descend quand les enzymes transforment le substrat&amp;nbsp;: plus la pente est forte, plus la réaction est &lt;b&gt;rapide&lt;/b&gt;.</source>
+        <translation>It goes down as the enzymes transform the substrate: the steeper the slope, the &lt;b&gt;faster&lt;/b&gt; the reaction.</translation>
+    </message>
+    <message>
+        <source>Une courbe plate&amp;nbsp;: plus de substrat, ou des enzymes qui ne travaillent plus.</source>
+        <translation>A flat curve: no substrate left, or enzymes that no longer work.</translation>
+    </message>
+    <message>
+        <source>Case &lt;b&gt;pourcentage&lt;/b&gt; cochée&amp;nbsp;: 100&amp;nbsp;% est la quantité de départ. Décochée&amp;nbsp;: l’axe compte des molécules (&lt;b&gt;unités arbitraires&lt;/b&gt;, UA).</source>
+        <translation>&lt;b&gt;Percentage&lt;/b&gt; box ticked: 100&amp;nbsp;% is the starting amount. Unticked: the axis counts molecules (&lt;b&gt;arbitrary units&lt;/b&gt;, AU).</translation>
+    </message>
+    <message>
+        <source>Le temps va par &lt;b&gt;pages de 100&amp;nbsp;s&lt;/b&gt;&amp;nbsp;: à 101&amp;nbsp;s, une nouvelle page commence, et la courbe reprend où elle était, comme ici.</source>
+        <translation>Time runs in &lt;b&gt;pages of 100&amp;nbsp;s&lt;/b&gt;: at 101&amp;nbsp;s a new page begins, and the curve goes on from where it was, as here.</translation>
+    </message>
+    <message>
+        <source>Un trait &lt;font color=&apos;#d00000&apos;&gt;&lt;b&gt;rouge&lt;/b&gt;&lt;/font&gt;&amp;nbsp;: la &lt;b&gt;température&lt;/b&gt; a changé à cette seconde.</source>
+        <translation>A &lt;font color=&apos;#d00000&apos;&gt;&lt;b&gt;red&lt;/b&gt;&lt;/font&gt; line: the &lt;b&gt;temperature&lt;/b&gt; was changed at that second.</translation>
+    </message>
+    <message>
+        <source>Un trait &lt;font color=&apos;#0000d0&apos;&gt;&lt;b&gt;bleu&lt;/b&gt;&lt;/font&gt;&amp;nbsp;: le &lt;b&gt;pH&lt;/b&gt; a changé.</source>
+        <translation>A &lt;font color=&apos;#0000d0&apos;&gt;&lt;b&gt;blue&lt;/b&gt;&lt;/font&gt; line: the &lt;b&gt;pH&lt;/b&gt; was changed.</translation>
     </message>
 </context>
 <context>
@@ -2446,6 +2578,34 @@ from the folder it is started from, or else from its installation.</translation>
         <source>la lactase, en glucose et galactose</source>
         <translation>lactase, into glucose and galactose</translation>
     </message>
+    <message>
+        <source>Le lactose (C₁₂H₂₂O₁₁) est fait d’un galactose et d’un glucose, deux oses de formule C₆H₁₂O₆.</source>
+        <translation>Lactose (C₁₂H₂₂O₁₁) is made of a galactose and a glucose, two sugars of formula C₆H₁₂O₆.</translation>
+    </message>
+    <message>
+        <source>Ils sont unis par une &lt;b&gt;liaison osidique β(1→4)&lt;/b&gt;&amp;nbsp;: du carbone 1 du galactose au carbone 4 du glucose, par un oxygène.</source>
+        <translation>They are joined by a &lt;b&gt;β(1→4) glycosidic bond&lt;/b&gt;: from carbon 1 of the galactose to carbon 4 of the glucose, through an oxygen.</translation>
+    </message>
+    <message>
+        <source>Le glucose et le galactose ne diffèrent que par l’orientation du groupe OH de leur carbone 4.</source>
+        <translation>Glucose and galactose differ only by the orientation of the OH group of their carbon 4.</translation>
+    </message>
+    <message>
+        <source>Que veut dire «&amp;nbsp;β(1→4)&amp;nbsp;»&amp;nbsp;?</source>
+        <translation>What does “β(1→4)” mean?</translation>
+    </message>
+    <message>
+        <source>La liaison part du carbone 1 du galactose, vers le haut (β), et arrive au carbone 4 du glucose.</source>
+        <translation>The bond leaves carbon 1 of the galactose, upwards (β), and reaches carbon 4 of the glucose.</translation>
+    </message>
+    <message>
+        <source>Le lactose est-il réducteur&amp;nbsp;? Pourquoi&amp;nbsp;?</source>
+        <translation>Is lactose a reducing sugar? Why?</translation>
+    </message>
+    <message>
+        <source>Oui&amp;nbsp;: le carbone 1 de son glucose reste libre.</source>
+        <translation>Yes: carbon 1 of its glucose stays free.</translation>
+    </message>
 </context>
 <context>
     <name>lactose3d</name>
@@ -2486,16 +2646,8 @@ from the folder it is started from, or else from its installation.</translation>
         <translation>Colour the two sugars</translation>
     </message>
     <message>
-        <source>L’oxygène qui unit les deux sucres est entouré de jaune. Colorés, les carbones du galactose sont roses, ceux du glucose orange.</source>
-        <translation>The oxygen that joins the two sugars is ringed in yellow. When coloured, the carbons of galactose are pink and those of glucose orange.</translation>
-    </message>
-    <message>
         <source>Arrêter la rotation</source>
         <translation>Stop turning</translation>
-    </message>
-    <message>
-        <source>Tourner tout seul</source>
-        <translation>Turn by itself</translation>
     </message>
     <message>
         <source>Vue de départ</source>
@@ -2504,6 +2656,50 @@ from the folder it is started from, or else from its installation.</translation>
     <message>
         <source>Les cycles ne sont pas plats&amp;nbsp;: ils ont la forme d’une &lt;b&gt;chaise&lt;/b&gt;.</source>
         <translation>The rings are not flat: they have a &lt;b&gt;chair&lt;/b&gt; shape.</translation>
+    </message>
+    <message>
+        <source>carbone du galactose&#xa0;: 6</source>
+        <translation>galactose carbon: 6</translation>
+    </message>
+    <message>
+        <source>carbone du glucose&#xa0;: 6</source>
+        <translation>glucose carbon: 6</translation>
+    </message>
+    <message>
+        <source>L’oxygène qui unit les deux sucres est entouré de jaune.</source>
+        <translation>The oxygen joining the two sugars is circled in yellow.</translation>
+    </message>
+    <message>
+        <source>Rotation automatique</source>
+        <translation>Automatic rotation</translation>
+    </message>
+    <message>
+        <source>Le lactose compte 45&amp;nbsp;atomes&amp;nbsp;: 12 de carbone, 22 d’hydrogène et 11 d’oxygène.</source>
+        <translation>Lactose has 45&amp;nbsp;atoms: 12 of carbon, 22 of hydrogen and 11 of oxygen.</translation>
+    </message>
+    <message>
+        <source>Ses deux cycles ne sont pas plats&amp;nbsp;: ils ont la forme d’une &lt;b&gt;chaise&lt;/b&gt;.</source>
+        <translation>Its two rings are not flat: they have the shape of a &lt;b&gt;chair&lt;/b&gt;.</translation>
+    </message>
+    <message>
+        <source>Le galactose et le glucose ne diffèrent que par le OH de leur carbone 4&amp;nbsp;: dressé hors du cycle dans le galactose, dans son prolongement dans le glucose.</source>
+        <translation>Galactose and glucose differ only by the OH of their carbon 4: standing up out of the ring in galactose, in line with it in glucose.</translation>
+    </message>
+    <message>
+        <source>Quel atome unit les deux sucres du lactose&amp;nbsp;?</source>
+        <translation>Which atom joins the two sugars of lactose?</translation>
+    </message>
+    <message>
+        <source>Un atome d’oxygène, celui de la liaison β(1→4), entouré de jaune dans le modèle.</source>
+        <translation>An oxygen atom, that of the β(1→4) bond, circled in yellow in the model.</translation>
+    </message>
+    <message>
+        <source>Pourquoi la forme en trois dimensions compte-t-elle pour une enzyme&amp;nbsp;?</source>
+        <translation>Why does the three-dimensional shape matter to an enzyme?</translation>
+    </message>
+    <message>
+        <source>Le site actif d’une enzyme a une forme qui complète celle de son substrat&amp;nbsp;: c’est la forme de la molécule, pas sa formule écrite, qui s’y loge.</source>
+        <translation>An enzyme’s active site has a shape that complements that of its substrate: it is the molecule’s shape, not its written formula, that fits in.</translation>
     </message>
 </context>
 <context>
@@ -2515,10 +2711,6 @@ from the folder it is started from, or else from its installation.</translation>
     <message>
         <source>La &lt;b&gt;liqueur de Fehling&lt;/b&gt; est une solution &lt;b&gt;basique&lt;/b&gt; et &lt;b&gt;bleue&lt;/b&gt;&amp;nbsp;: elle contient des ions cuivre(II) Cu²⁺. Chauffée avec un &lt;b&gt;sucre réducteur&lt;/b&gt;, elle donne un &lt;b&gt;précipité rouge brique&lt;/b&gt; d’oxyde de cuivre(I) Cu₂O&amp;nbsp;: le sucre a réduit les ions Cu²⁺ en ions Cu⁺.</source>
         <translation>&lt;b&gt;Fehling’s solution&lt;/b&gt; is an &lt;b&gt;alkaline&lt;/b&gt;, &lt;b&gt;blue&lt;/b&gt; solution: it contains copper(II) ions, Cu²⁺. Heated with a &lt;b&gt;reducing sugar&lt;/b&gt;, it gives a &lt;b&gt;brick-red precipitate&lt;/b&gt; of copper(I) oxide, Cu₂O: the sugar has reduced the Cu²⁺ ions to Cu⁺ ions.</translation>
-    </message>
-    <message>
-        <source>Un ose est réducteur quand son carbone «&amp;nbsp;anomère&amp;nbsp;» est libre&amp;nbsp;: le &lt;b&gt;carbone 1&lt;/b&gt; des aldoses comme le glucose et le galactose, le carbone 2 des cétoses comme le fructose. Un diholoside est réducteur s’il garde un carbone anomère libre, comme le lactose et le maltose. &lt;b&gt;Piège&lt;/b&gt;&amp;nbsp;: le &lt;b&gt;saccharose&lt;/b&gt; (le sucre de table) n’est &lt;b&gt;pas réducteur&lt;/b&gt;, car ses deux carbones anomères sont engagés dans la liaison.</source>
-        <translation>A monosaccharide is reducing when its “anomeric” carbon is free: &lt;b&gt;carbon 1&lt;/b&gt; of aldoses such as glucose and galactose, carbon 2 of ketoses such as fructose. A disaccharide is reducing if it keeps a free anomeric carbon, as lactose and maltose do. &lt;b&gt;Beware&lt;/b&gt;: &lt;b&gt;sucrose&lt;/b&gt; (table sugar) is &lt;b&gt;not reducing&lt;/b&gt;, as both its anomeric carbons form the bond.</translation>
     </message>
     <message>
         <source>avant</source>
@@ -2577,10 +2769,6 @@ from the folder it is started from, or else from its installation.</translation>
         <translation>Maltose</translation>
     </message>
     <message>
-        <source>le carbone 1 du glucose situé en bout de chaîne reste libre</source>
-        <translation>carbon 1 of the glucose at the end of the chain stays free</translation>
-    </message>
-    <message>
         <source>UDP‑galactose</source>
         <translation>UDP‑galactose</translation>
     </message>
@@ -2609,20 +2797,64 @@ from the folder it is started from, or else from its installation.</translation>
         <translation>reducing</translation>
     </message>
     <message>
-        <source>&lt;b&gt;Attention&amp;nbsp;:&lt;/b&gt; le lactose est déjà réducteur. Pendant son hydrolyse, la liqueur de Fehling reste positive du début à la fin&amp;nbsp;: elle ne montre pas que la réaction a eu lieu.</source>
-        <translation>&lt;b&gt;Careful:&lt;/b&gt; lactose is already reducing. During its hydrolysis, Fehling’s test stays positive from start to finish: it does not show that the reaction has taken place.</translation>
+        <source>Un ose est réducteur quand son carbone &lt;b&gt;anomère&lt;/b&gt; est libre&amp;nbsp;: celui qui porte la fonction aldéhyde (le &lt;b&gt;carbone 1&lt;/b&gt; des aldoses comme le glucose et le galactose) ou cétone (le carbone 2 des cétoses comme le fructose) dans la forme ouverte de la molécule. Un diholoside est réducteur s’il garde un carbone anomère libre, comme le lactose et le maltose. &lt;b&gt;Piège&lt;/b&gt;&amp;nbsp;: le &lt;b&gt;saccharose&lt;/b&gt; (le sucre de table) n’est &lt;b&gt;pas réducteur&lt;/b&gt;, car ses deux carbones anomères sont engagés dans la liaison.</source>
+        <translation>A sugar is reducing when its &lt;b&gt;anomeric&lt;/b&gt; carbon is free: the one that carries the aldehyde group (&lt;b&gt;carbon 1&lt;/b&gt; of aldoses such as glucose and galactose) or the ketone group (carbon 2 of ketoses such as fructose) in the open form of the molecule. A disaccharide is reducing if it keeps a free anomeric carbon, like lactose and maltose. &lt;b&gt;Trap&lt;/b&gt;: &lt;b&gt;sucrose&lt;/b&gt; (table sugar) is &lt;b&gt;not reducing&lt;/b&gt;, because both its anomeric carbons are taken up in the bond.</translation>
     </message>
     <message>
-        <source>Pour suivre l’hydrolyse du lactose, on cherche plutôt l’apparition du &lt;b&gt;glucose&lt;/b&gt;, avec une bandelette réactive au glucose&amp;nbsp;: négative avec le lactose seul, elle devient positive quand la lactase a travaillé.</source>
-        <translation>To follow the hydrolysis of lactose, look instead for &lt;b&gt;glucose&lt;/b&gt; appearing, with a glucose test strip: negative with lactose alone, it turns positive once the lactase has worked.</translation>
+        <source>le carbone 1 du second glucose reste libre</source>
+        <translation>carbon 1 of the second glucose stays free</translation>
     </message>
     <message>
-        <source>Pour l’hydrolyse du maltose, Fehling est inutile aussi&amp;nbsp;: le maltose et le glucose sont tous deux réducteurs.</source>
-        <translation>For the hydrolysis of maltose, Fehling’s test is no use either: maltose and glucose are both reducing.</translation>
+        <source>Un test ne suit une réaction que s’il &lt;b&gt;change&lt;/b&gt; entre le début et la fin. Le lactose, le maltose et le glucose sont tous réducteurs&amp;nbsp;: Fehling reste rouge brique du début à la fin de leur hydrolyse. Avec l’amylose, au contraire, il passe du bleu au rouge brique&amp;nbsp;: le maltose apparaît.</source>
+        <translation>A test follows a reaction only if it &lt;b&gt;changes&lt;/b&gt; between the start and the end. Lactose, maltose and glucose are all reducing: Fehling stays brick red from start to end of their hydrolysis. With amylose, on the contrary, it goes from blue to brick red: maltose appears.</translation>
     </message>
     <message>
-        <source>Pour l’hydrolyse de l’amylose, au contraire, Fehling est utile&amp;nbsp;: l’amylose ne réduit presque pas la liqueur, le maltose formé la réduit.</source>
-        <translation>For the hydrolysis of amylose, on the other hand, Fehling’s test is useful: amylose hardly reduces the solution, while the maltose formed does.</translation>
+        <source>Hydrolyse du lactose</source>
+        <translation>Lactose hydrolysis</translation>
+    </message>
+    <message>
+        <source>Hydrolyse de l’amylose</source>
+        <translation>Amylose hydrolysis</translation>
+    </message>
+    <message>
+        <source>au début</source>
+        <translation>at the start</translation>
+    </message>
+    <message>
+        <source>à la fin</source>
+        <translation>at the end</translation>
+    </message>
+    <message>
+        <source>Pour le lactose et le maltose, on cherche l’apparition du glucose avec une bandelette. Le tableau de tous les tests&amp;nbsp;: voir le sujet «&amp;nbsp;Quel test pour quelle réaction&amp;nbsp;?&amp;nbsp;».</source>
+        <translation>For lactose and maltose, look for glucose appearing, with a test strip. The table of all the tests: see the topic “Which test for which reaction?”.</translation>
+    </message>
+    <message>
+        <source>La liqueur de Fehling, bleue, donne à chaud un &lt;b&gt;précipité rouge brique&lt;/b&gt; avec un sucre réducteur.</source>
+        <translation>Fehling’s solution, blue, gives a &lt;b&gt;brick-red precipitate&lt;/b&gt; with a reducing sugar when heated.</translation>
+    </message>
+    <message>
+        <source>Un sucre est réducteur quand son carbone anomère (C1 du glucose) est libre&amp;nbsp;: glucose, galactose, lactose, maltose le sont&amp;nbsp;; le saccharose non.</source>
+        <translation>A sugar is reducing when its anomeric carbon (C1 of glucose) is free: glucose, galactose, lactose, maltose are; sucrose is not.</translation>
+    </message>
+    <message>
+        <source>Pour suivre une réaction, le test doit changer&amp;nbsp;: Fehling suit l’hydrolyse de l’amidon, pas celle du lactose.</source>
+        <translation>To follow a reaction, the test must change: Fehling follows the hydrolysis of starch, not that of lactose.</translation>
+    </message>
+    <message>
+        <source>Pourquoi le saccharose n’est-il pas réducteur&amp;nbsp;?</source>
+        <translation>Why is sucrose not reducing?</translation>
+    </message>
+    <message>
+        <source>Ses deux carbones anomères (C1 du glucose, C2 du fructose) sont engagés dans la liaison&amp;nbsp;: aucun n’est libre.</source>
+        <translation>Both its anomeric carbons (C1 of glucose, C2 of fructose) are taken up in the bond: neither is free.</translation>
+    </message>
+    <message>
+        <source>Pourquoi chauffe-t-on le tube&amp;nbsp;?</source>
+        <translation>Why is the tube heated?</translation>
+    </message>
+    <message>
+        <source>À froid, la réduction des ions cuivre(II) est trop lente pour se voir&amp;nbsp;: il faut le bain-marie bouillant.</source>
+        <translation>Cold, the reduction of the copper(II) ions is too slow to be seen: a boiling water bath is needed.</translation>
     </message>
 </context>
 <context>
@@ -3550,6 +3782,34 @@ from the folder it is started from, or else from its installation.</translation>
         <source>Encadré en vert&amp;nbsp;: le test qui suit la réaction. La liqueur de Fehling ne sert que pour l’amidon&amp;nbsp;; pour le lactose et le maltose, c’est l’apparition du glucose qu’il faut chercher.</source>
         <translation>Framed in green: the test that follows the reaction. Fehling’s solution is only useful for starch; for lactose and maltose, look for glucose appearing.</translation>
     </message>
+    <message>
+        <source>Un test ne suit une réaction que s’il change&amp;nbsp;: il montre le substrat qui disparaît ou le produit qui apparaît.</source>
+        <translation>A test follows a reaction only if it changes: it shows the substrate disappearing or the product appearing.</translation>
+    </message>
+    <message>
+        <source>L’eau iodée montre l’amidon&amp;nbsp;; la liqueur de Fehling, les sucres réducteurs&amp;nbsp;; la bandelette, le glucose seul.</source>
+        <translation>Iodine water shows starch; Fehling’s solution, reducing sugars; the strip, glucose only.</translation>
+    </message>
+    <message>
+        <source>L’hydrolyse du lactose ou du maltose se suit à la bandelette&amp;nbsp;; celle de l’amidon, à l’eau iodée et à la liqueur de Fehling.</source>
+        <translation>The hydrolysis of lactose or maltose is followed with the strip; that of starch, with iodine water and Fehling’s solution.</translation>
+    </message>
+    <message>
+        <source>Quel test montre que la lactase a hydrolysé du lactose&amp;nbsp;?</source>
+        <translation>Which test shows that lactase has hydrolysed lactose?</translation>
+    </message>
+    <message>
+        <source>La bandelette à glucose&amp;nbsp;: négative avec le lactose seul, positive quand du glucose est apparu.</source>
+        <translation>The glucose strip: negative with lactose alone, positive once glucose has appeared.</translation>
+    </message>
+    <message>
+        <source>Pourquoi la bandelette reste-t-elle presque négative pendant l’hydrolyse de l’amidon par l’amylase&amp;nbsp;?</source>
+        <translation>Why does the strip stay almost negative while amylase hydrolyses starch?</translation>
+    </message>
+    <message>
+        <source>L’amylase donne surtout du maltose, pas du glucose&amp;nbsp;; la bandelette ne réagit qu’au glucose.</source>
+        <translation>Amylase gives mostly maltose, not glucose; the strip reacts only to glucose.</translation>
+    </message>
 </context>
 <context>
     <name>thiolactose</name>
@@ -3685,22 +3945,6 @@ from the folder it is started from, or else from its installation.</translation>
         <translation>&lt;b&gt;The control panel&lt;/b&gt; (bottom right)</translation>
     </message>
     <message>
-        <source>◀ ▶&amp;nbsp;: choisissez l’une des quatre réactions.</source>
-        <translation>◀ ▶: choose one of the four reactions.</translation>
-    </message>
-    <message>
-        <source>Faites glisser les curseurs pour régler la &lt;b&gt;température&lt;/b&gt; (de −10 à 90&amp;nbsp;°C), le &lt;b&gt;pH&lt;/b&gt; (de 0 à 14) et les &lt;b&gt;quantités&lt;/b&gt; d’enzyme et de substrat (jusqu’à 200 molécules). En hydrolyse du lactose, vous pouvez ajouter un inhibiteur, le &lt;b&gt;thiolactose&lt;/b&gt;.</source>
-        <translation>Drag the sliders to set the &lt;b&gt;temperature&lt;/b&gt; (from −10 to 90&amp;nbsp;°C), the &lt;b&gt;pH&lt;/b&gt; (from 0 to 14) and the &lt;b&gt;amounts&lt;/b&gt; of enzyme and substrate (up to 200 molecules). In lactose hydrolysis, you can add an inhibitor, &lt;b&gt;thiolactose&lt;/b&gt;.</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;Démarrer / recommencer l’expérience&lt;/b&gt; lance une expérience avec les réglages choisis. &lt;b&gt;Pause / reprise&lt;/b&gt; arrête et relance le temps.</source>
-        <translation>&lt;b&gt;Start / restart the experiment&lt;/b&gt; starts an experiment with the chosen settings. &lt;b&gt;Pause / resume&lt;/b&gt; stops and restarts time.</translation>
-    </message>
-    <message>
-        <source>La température et le pH peuvent changer &lt;b&gt;pendant&lt;/b&gt; l’expérience. Changer une quantité la &lt;b&gt;suspend&lt;/b&gt;&amp;nbsp;: cliquez alors à nouveau sur «&amp;nbsp;Démarrer&amp;nbsp;».</source>
-        <translation>The temperature and the pH can change &lt;b&gt;during&lt;/b&gt; the experiment. Changing an amount &lt;b&gt;suspends&lt;/b&gt; it: then click “Start” again.</translation>
-    </message>
-    <message>
         <source>La &lt;b&gt;courbe blanche&lt;/b&gt;&amp;nbsp;: le substrat qui reste. Plus elle descend vite, plus la réaction est rapide.</source>
         <translation>The &lt;b&gt;white curve&lt;/b&gt;: the substrate left. The faster it falls, the faster the reaction.</translation>
     </message>
@@ -3795,6 +4039,238 @@ from the folder it is started from, or else from its installation.</translation>
     <message>
         <source>Faites de même avec le pH, ou en ajoutant du thiolactose.</source>
         <translation>Do the same with the pH, or by adding thiolactose.</translation>
+    </message>
+    <message>
+        <source>Hydrolyse du lactose</source>
+        <translation>Lactose hydrolysis</translation>
+    </message>
+    <message>
+        <source>Température</source>
+        <translation>Temperature</translation>
+    </message>
+    <message>
+        <source>pH</source>
+        <translation>pH</translation>
+    </message>
+    <message>
+        <source>Enzyme</source>
+        <translation>Enzyme</translation>
+    </message>
+    <message>
+        <source>Substrat</source>
+        <translation>Substrate</translation>
+    </message>
+    <message>
+        <source>Thiolactose</source>
+        <translation>Thiolactose</translation>
+    </message>
+    <message>
+        <source>Démarrer / recommencer</source>
+        <translation>Start / restart</translation>
+    </message>
+    <message>
+        <source>Pause / reprise</source>
+        <translation>Pause / resume</translation>
+    </message>
+    <message>
+        <source>En savoir plus</source>
+        <translation>Learn more</translation>
+    </message>
+    <message>
+        <source>◀ ▶&amp;nbsp;: l’une des quatre réactions.</source>
+        <translation>◀ ▶: one of the four reactions.</translation>
+    </message>
+    <message>
+        <source>La &lt;b&gt;température&lt;/b&gt;, de −10 à 90&amp;nbsp;°C (au-delà de 80&amp;nbsp;°C, le modèle calcule comme à 80&amp;nbsp;°C), et le &lt;b&gt;pH&lt;/b&gt;, de 0 à 14&amp;nbsp;: ils peuvent changer &lt;b&gt;pendant&lt;/b&gt; l’expérience.</source>
+        <translation>The &lt;b&gt;temperature&lt;/b&gt;, from −10 to 90&amp;nbsp;°C (above 80&amp;nbsp;°C, the model computes as at 80&amp;nbsp;°C), and the &lt;b&gt;pH&lt;/b&gt;, from 0 to 14: they can change &lt;b&gt;during&lt;/b&gt; the experiment.</translation>
+    </message>
+    <message>
+        <source>Les &lt;b&gt;quantités&lt;/b&gt; d’enzyme et de substrat, jusqu’à 200 molécules, et, en hydrolyse du lactose, l’inhibiteur, le &lt;b&gt;thiolactose&lt;/b&gt;. Changer une quantité &lt;b&gt;suspend&lt;/b&gt; l’expérience.</source>
+        <translation>The &lt;b&gt;amounts&lt;/b&gt; of enzyme and substrate, up to 200 molecules, and, in lactose hydrolysis, the inhibitor, &lt;b&gt;thiolactose&lt;/b&gt;. Changing an amount &lt;b&gt;suspends&lt;/b&gt; the experiment.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Démarrer / recommencer&lt;/b&gt; lance une expérience avec les réglages choisis&amp;nbsp;; &lt;b&gt;Pause / reprise&lt;/b&gt; arrête et relance le temps.</source>
+        <translation>&lt;b&gt;Start / restart&lt;/b&gt; launches an experiment with the chosen settings; &lt;b&gt;Pause / resume&lt;/b&gt; stops and restarts time.</translation>
+    </message>
+    <message>
+        <source>Après un changement de quantité, cliquez à nouveau sur «&amp;nbsp;Démarrer&amp;nbsp;». Les boutons «&amp;nbsp;Essayer dans Velmora&amp;nbsp;» des leçons règlent le panneau pour vous.</source>
+        <translation>After changing an amount, click “Start” again. The lessons’ “Try it in Velmora” buttons set the panel for you.</translation>
+    </message>
+    <message>
+        <source>Fichier</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Modèle</source>
+        <translation>Model</translation>
+    </message>
+    <message>
+        <source>Affichage</source>
+        <translation>Display</translation>
+    </message>
+    <message>
+        <source>Purger les produits</source>
+        <translation>Purge the products</translation>
+    </message>
+    <message>
+        <source>Nombre maximal de produits</source>
+        <translation>Maximum number of products</translation>
+    </message>
+    <message>
+        <source>Mode de représentation</source>
+        <translation>Display mode</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Les outils du graphique.&lt;/b&gt; Un clic droit sur le graphique ouvre son menu&amp;nbsp;; rien n’y arrête l’expérience.</source>
+        <translation>&lt;b&gt;The graph’s tools.&lt;/b&gt; A right click on the graph opens its menu; nothing in it stops the experiment.</translation>
+    </message>
+    <message>
+        <source>Copier les données</source>
+        <translation>Copy the data</translation>
+    </message>
+    <message>
+        <source>Enregistrer les données…</source>
+        <translation>Save the data…</translation>
+    </message>
+    <message>
+        <source>Enregistrer l’image du graphique…</source>
+        <translation>Save the graph’s picture…</translation>
+    </message>
+    <message>
+        <source>Garder cette courbe pour comparer</source>
+        <translation>Keep this curve to compare</translation>
+    </message>
+    <message>
+        <source>Effacer les courbes gardées</source>
+        <translation>Clear the kept curves</translation>
+    </message>
+    <message>
+        <source>Courbe d’activité</source>
+        <translation>Activity curve</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Exporter.&lt;/b&gt; Les données de toute l’expérience, seconde par seconde, vont dans le presse-papiers (à coller dans un tableur) ou dans un fichier CSV&amp;nbsp;; l’image du graphique, avec ses réglages, dans un fichier PNG.</source>
+        <translation>&lt;b&gt;Export.&lt;/b&gt; The data of the whole experiment, second by second, go to the clipboard (to paste into a spreadsheet) or to a CSV file; the graph’s picture, with its settings, to a PNG file.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Comparer.&lt;/b&gt; «&amp;nbsp;Garder cette courbe&amp;nbsp;» la dessine derrière les expériences suivantes, chacune dans sa couleur, avec ses réglages en légende&amp;nbsp;: jusqu’à cinq. Changez un seul réglage d’une expérience à l’autre.</source>
+        <translation>&lt;b&gt;Compare.&lt;/b&gt; “Keep this curve” draws it behind the following experiments, each in its colour, with its settings in the legend: up to five. Change only one setting from one experiment to the next.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Courbes d’activité.&lt;/b&gt; Velmora fait lui-même une série d’expériences et trace la vitesse initiale selon la température, le pH, la quantité de substrat ou d’inhibiteur&amp;nbsp;: voir le sujet «&amp;nbsp;La courbe d’activité&amp;nbsp;».</source>
+        <translation>&lt;b&gt;Activity curves.&lt;/b&gt; Velmora runs a series of experiments itself and plots the initial rate against the temperature, the pH, the amount of substrate or of inhibitor: see the topic “The activity curve”.</translation>
+    </message>
+    <message>
+        <source>Deux courbes gardées (en couleur) derrière l’expérience en cours&#xa0;:</source>
+        <translation>Two kept curves (in colour) behind the running experiment:</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Le modèle et la réalité&amp;nbsp;: le temps et les quantités.&lt;/b&gt; Velmora compte des molécules une à une et ralentit le temps, pour qu’on voie chaque enzyme travailler.</source>
+        <translation>&lt;b&gt;The model and reality: time and amounts.&lt;/b&gt; Velmora counts molecules one by one and slows time down, so that each enzyme can be seen at work.</translation>
+    </message>
+    <message>
+        <source>Dans Velmora</source>
+        <translation>In Velmora</translation>
+    </message>
+    <message>
+        <source>Dans la réalité</source>
+        <translation>In reality</translation>
+    </message>
+    <message>
+        <source>Quantité</source>
+        <translation>Amount</translation>
+    </message>
+    <message>
+        <source>100&amp;nbsp;molécules de lactose et 20&amp;nbsp;lactases dans la boîte</source>
+        <translation>100&amp;nbsp;lactose molecules and 20&amp;nbsp;lactases in the box</translation>
+    </message>
+    <message>
+        <source>un verre de lait (25&amp;nbsp;cL) contient environ 12&amp;nbsp;g de lactose, soit 2&amp;nbsp;×&amp;nbsp;10²² molécules</source>
+        <translation>a glass of milk (25&amp;nbsp;cL) holds about 12&amp;nbsp;g of lactose, that is 2&amp;nbsp;×&amp;nbsp;10²² molecules</translation>
+    </message>
+    <message>
+        <source>Concentration</source>
+        <translation>Concentration</translation>
+    </message>
+    <message>
+        <source>des molécules par boîte (la boîte a un volume fixe)</source>
+        <translation>molecules per box (the box has a fixed volume)</translation>
+    </message>
+    <message>
+        <source>en moles par litre&amp;nbsp;: environ 0,15&amp;nbsp;mol/L de lactose dans le lait</source>
+        <translation>in moles per litre: about 0.15&amp;nbsp;mol/L of lactose in milk</translation>
+    </message>
+    <message>
+        <source>Vitesse d’une enzyme</source>
+        <translation>Rate of one enzyme</translation>
+    </message>
+    <message>
+        <source>une lactase coupe moins d’un lactose par seconde</source>
+        <translation>a lactase cuts less than one lactose per second</translation>
+    </message>
+    <message>
+        <source>une lactase&amp;nbsp;: quelques dizaines par seconde&amp;nbsp;; la catalase&amp;nbsp;: des millions</source>
+        <translation>a lactase: a few tens per second; catalase: millions</translation>
+    </message>
+    <message>
+        <source>Durée</source>
+        <translation>Duration</translation>
+    </message>
+    <message>
+        <source>la moitié du lactose en une dizaine de secondes, à l’écran</source>
+        <translation>half the lactose in about ten seconds, on screen</translation>
+    </message>
+    <message>
+        <source>dépend des quantités&amp;nbsp;: le lait «&amp;nbsp;sans lactose&amp;nbsp;» est hydrolysé en quelques heures</source>
+        <translation>depends on the amounts: “lactose-free” milk is hydrolysed in a few hours</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Ce que donne le modèle.&lt;/b&gt; À 70&amp;nbsp;°C, les trois quarts des enzymes sont dénaturés, pour toute l’expérience&amp;nbsp;: redescendue à 37&amp;nbsp;°C, la réaction repart, mais environ quatre fois plus lentement qu’avant. Le froid, lui, n’aurait rien abîmé.</source>
+        <translation>&lt;b&gt;What the model gives.&lt;/b&gt; At 70&amp;nbsp;°C, three quarters of the enzymes are denatured, for the whole experiment: back at 37&amp;nbsp;°C, the reaction starts again, but about four times more slowly than before. Cold would have harmed nothing.</translation>
+    </message>
+    <message>
+        <source>Cacher la réponse</source>
+        <translation>Hide the answer</translation>
+    </message>
+    <message>
+        <source>Voir la réponse du modèle</source>
+        <translation>Show the model’s answer</translation>
+    </message>
+    <message>
+        <source>Réglez la réaction, la température, le pH et les quantités, puis «&amp;nbsp;Démarrer / recommencer&amp;nbsp;»&amp;nbsp;; un changement de quantité suspend l’expérience.</source>
+        <translation>Set the reaction, the temperature, the pH and the amounts, then “Start / restart”; changing an amount suspends the experiment.</translation>
+    </message>
+    <message>
+        <source>Le graphique montre le substrat qui reste&amp;nbsp;: plus la courbe descend vite, plus la réaction est rapide.</source>
+        <translation>The graph shows the substrate left: the faster the curve goes down, the faster the reaction.</translation>
+    </message>
+    <message>
+        <source>Le clic droit sur le graphique garde une courbe pour comparer, copie ou enregistre les données, trace des courbes d’activité.</source>
+        <translation>A right click on the graph keeps a curve to compare, copies or saves the data, plots activity curves.</translation>
+    </message>
+    <message>
+        <source>Le modèle ralentit le temps et compte peu de molécules&amp;nbsp;: il sert à comparer, et chaque mesure se répète.</source>
+        <translation>The model slows time and counts few molecules: it is for comparing, and each measurement is repeated.</translation>
+    </message>
+    <message>
+        <source>Vous changez la quantité d’enzyme pendant une expérience&amp;nbsp;: que se passe-t-il&amp;nbsp;?</source>
+        <translation>You change the amount of enzyme during an experiment: what happens?</translation>
+    </message>
+    <message>
+        <source>L’expérience est suspendue&amp;nbsp;: la nouvelle quantité compte au prochain «&amp;nbsp;Démarrer&amp;nbsp;».</source>
+        <translation>The experiment is suspended: the new amount counts from the next “Start”.</translation>
+    </message>
+    <message>
+        <source>Comment comparer deux expériences sur le même graphique&amp;nbsp;?</source>
+        <translation>How do you compare two experiments on the same graph?</translation>
+    </message>
+    <message>
+        <source>Clic droit sur le graphique, «&amp;nbsp;Garder cette courbe pour comparer&amp;nbsp;», puis lancer la seconde expérience.</source>
+        <translation>Right-click the graph, “Keep this curve to compare”, then run the second experiment.</translation>
+    </message>
+    <message>
+        <source>Les chiffres du modèle servent à comparer des expériences entre elles (plus chaud, plus acide, plus d’enzyme…), pas à prédire des durées réelles. Et comme les molécules bougent au hasard, chaque mesure varie un peu d’une expérience à l’autre&amp;nbsp;: on la répète et on fait la moyenne.</source>
+        <translation>The model’s numbers are for comparing experiments with one another (warmer, more acid, more enzyme…), not for predicting real durations. And as the molecules move at random, each measurement varies a little from one experiment to the next: repeat it and take the mean.</translation>
     </message>
 </context>
 </TS>
