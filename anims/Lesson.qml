@@ -29,6 +29,7 @@ Movie {
         color: "#2f6b3a"
         Text {
             objectName: "lessonTitle"
+            Accessible.role: Accessible.StaticText
             x: 28
             width: 1024 - 28 - 320; height: parent.height
             verticalAlignment: Text.AlignVCenter

@@ -195,7 +195,7 @@
     </message>
     <message>
         <source>&amp;Annuler le calcul</source>
-        <translation>&amp;Cancel the calculation</translation>
+        <translation>C&amp;ancel the calculation</translation>
     </message>
     <message>
         <source>&amp;Recommencer le calcul</source>
@@ -223,7 +223,7 @@
     </message>
     <message>
         <source>&amp;Fermer</source>
-        <translation>C&amp;lose</translation>
+        <translation>Cl&amp;ose</translation>
     </message>
     <message>
         <source>Arrêt du calcul…</source>
@@ -964,68 +964,8 @@ from the folder it is started from, or else from its installation.</translation>
         <translation>&amp;Quit this program</translation>
     </message>
     <message>
-        <source>Modèle</source>
-        <translation>Model</translation>
-    </message>
-    <message>
-        <source>Démarrer / recommencer</source>
-        <translation>Start / restart</translation>
-    </message>
-    <message>
-        <source>Pause / reprise</source>
-        <translation>Pause / resume</translation>
-    </message>
-    <message>
-        <source>Arrêter</source>
-        <translation>Stop</translation>
-    </message>
-    <message>
         <source>&amp;Réaction</source>
         <translation>&amp;Reaction</translation>
-    </message>
-    <message>
-        <source>Hydrolyse du lactose</source>
-        <translation>Lactose hydrolysis</translation>
-    </message>
-    <message>
-        <source>Synthèse du lactose</source>
-        <translation>Lactose synthesis</translation>
-    </message>
-    <message>
-        <source>Hydrolyse du maltose</source>
-        <translation>Maltose hydrolysis</translation>
-    </message>
-    <message>
-        <source>Hydrolyse de l&apos;amylose</source>
-        <translation>Amylose hydrolysis</translation>
-    </message>
-    <message>
-        <source>Affichage</source>
-        <translation>View</translation>
-    </message>
-    <message>
-        <source>Purger les produits</source>
-        <translation>Clear the products</translation>
-    </message>
-    <message>
-        <source>Nombre maximal de produits à l&apos;écran :</source>
-        <translation>Largest number of products on the screen:</translation>
-    </message>
-    <message>
-        <source>Mode de représentation</source>
-        <translation>Symbols</translation>
-    </message>
-    <message>
-        <source>Grands symboles</source>
-        <translation>Large symbols</translation>
-    </message>
-    <message>
-        <source>Petits symboles</source>
-        <translation>Small symbols</translation>
-    </message>
-    <message>
-        <source>Cache</source>
-        <translation>Hidden</translation>
     </message>
     <message>
         <source>afficher menu caché</source>
@@ -1040,20 +980,80 @@ from the folder it is started from, or else from its installation.</translation>
         <translation>Options</translation>
     </message>
     <message>
-        <source>En savoir plus sur</source>
-        <translation>Learn more about</translation>
-    </message>
-    <message>
-        <source>la réaction d&apos;hydrolyse du lactose</source>
-        <translation>the hydrolysis of lactose</translation>
-    </message>
-    <message>
-        <source>le mécanisme de la catalyse enzymatique</source>
-        <translation>the mechanism of enzyme catalysis</translation>
-    </message>
-    <message>
         <source>Velmora v2 — modélisation de l&apos;activité enzymatique</source>
         <translation>Velmora v2 — modelling enzyme activity</translation>
+    </message>
+    <message>
+        <source>&amp;Modèle</source>
+        <translation>&amp;Model</translation>
+    </message>
+    <message>
+        <source>&amp;Démarrer / recommencer</source>
+        <translation>&amp;Start / restart</translation>
+    </message>
+    <message>
+        <source>&amp;Pause / reprise</source>
+        <translation>&amp;Pause / resume</translation>
+    </message>
+    <message>
+        <source>&amp;Arrêter</source>
+        <translation>S&amp;top</translation>
+    </message>
+    <message>
+        <source>Hydrolyse du &amp;lactose</source>
+        <translation>&amp;Lactose hydrolysis</translation>
+    </message>
+    <message>
+        <source>&amp;Synthèse du lactose</source>
+        <translation>Lactose s&amp;ynthesis</translation>
+    </message>
+    <message>
+        <source>Hydrolyse du &amp;maltose</source>
+        <translation>&amp;Maltose hydrolysis</translation>
+    </message>
+    <message>
+        <source>Hydrolyse de l&apos;&amp;amylose</source>
+        <translation>&amp;Amylose hydrolysis</translation>
+    </message>
+    <message>
+        <source>Affic&amp;hage</source>
+        <translation>&amp;View</translation>
+    </message>
+    <message>
+        <source>&amp;Purger les produits</source>
+        <translation>&amp;Clear the products</translation>
+    </message>
+    <message>
+        <source>&amp;Nombre maximal de produits à l&apos;écran :</source>
+        <translation>&amp;Largest number of products on the screen:</translation>
+    </message>
+    <message>
+        <source>&amp;Mode de représentation</source>
+        <translation>&amp;Symbols</translation>
+    </message>
+    <message>
+        <source>&amp;Grands symboles</source>
+        <translation>&amp;Large symbols</translation>
+    </message>
+    <message>
+        <source>&amp;Petits symboles</source>
+        <translation>&amp;Small symbols</translation>
+    </message>
+    <message>
+        <source>&amp;Cache</source>
+        <translation>&amp;Hidden</translation>
+    </message>
+    <message>
+        <source>&amp;En savoir plus sur</source>
+        <translation>&amp;Learn more about</translation>
+    </message>
+    <message>
+        <source>la &amp;réaction d&apos;hydrolyse du lactose</source>
+        <translation>the &amp;hydrolysis of lactose</translation>
+    </message>
+    <message>
+        <source>le &amp;mécanisme de la catalyse enzymatique</source>
+        <translation>the &amp;mechanism of enzyme catalysis</translation>
     </message>
 </context>
 <context>

@@ -8,8 +8,7 @@
 
 #include <utility>
 
-TFormFlash::TFormFlash(const QString& folder, QSize screen, QWidget* parent)
-    : MovieViewer(folder, parent)
+TFormFlash::TFormFlash(const QString& folder, QSize screen, QWidget* parent) : MovieViewer(folder, parent)
 {
     setObjectName("FormFlash");
     setWindowTitle(tr("Catalyse enzymatique"));
@@ -45,9 +44,12 @@ void TFormFlash::FlashFSCommand(const QString& command, const QString& args)
         return;
     }
     static const std::pair<const char*, const char*> topics[] = {
-        {"hydrolyselactose", "hydrolyselactose.swf"}, {"mecanisme", "mecanisme.swf"},
-        {"lactose", "lactose.swf"},                   {"lactose3d", "lactose3d.swf"},
-        {"velmora", "velmora.swf"},                   {"utilitelugol", "eauiodee.swf"},
+        {"hydrolyselactose", "hydrolyselactose.swf"},
+        {"mecanisme", "mecanisme.swf"},
+        {"lactose", "lactose.swf"},
+        {"lactose3d", "lactose3d.swf"},
+        {"velmora", "velmora.swf"},
+        {"utilitelugol", "eauiodee.swf"},
         {"fehling", "liqueurfehling.swf"},
     };
     for (const auto& [name, file] : topics) {
@@ -69,9 +71,10 @@ void TFormFlash::FlashFSCommand(const QString& command, const QString& args)
 
 void TFormFlash::keyPressEvent(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_Escape && !Flash->movieRoot()) {
+    // Esc closes, as the movie's "Fermer" does, and goes no further.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
         close();
         return;
     }
-    event->ignore(); // no key of the window's own, not even the dialog's usual Esc
+    event->ignore(); // no other key of the window's own
 }

@@ -7,9 +7,8 @@
 class QFrame;
 
 // The full-screen viewer ("uflashvelmora"): the explanatory movies and the menu movie through which
-// the student goes from topic to topic. Tag is 1 while it was opened on the menu movie. Only its
-// movie's commands close it, except when the movie could not be shown: then Esc closes it, so that
-// a missing movie does not lock the program.
+// the student goes from topic to topic. Tag is 1 while it was opened on the menu movie. Its movie's
+// commands close it, and so does Esc, which a movie leaves to it.
 class TFormFlash : public MovieViewer
 {
     Q_OBJECT

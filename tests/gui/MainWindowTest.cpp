@@ -1,7 +1,7 @@
 #include "MainWindowHarness.h"
 
-#include "files/DataFolder.h"
 #include "experiment/Comment.h"
+#include "files/DataFolder.h"
 #include "flash/TFormFlash.h"
 #include "render/DrawingSurface.h"
 #include "support/WorldChecks.h"
@@ -76,7 +76,8 @@ private slots:
         QCOMPARE(window.findChild<QWidget*>("Image1")->toolTip(), QString("En savoir plus sur ce graphique"));
         QVERIFY(window.findChild<QCheckBox*>("CheckBox1")->isChecked());
         QCOMPARE(window.findChild<QLabel*>("LabelTemps")->text(), QString("0 s"));
-        QCOMPARE(window.findChild<QLabel*>("Label11")->text(), QString("Graphique : [Substrat] en fonction du temps"));
+        QCOMPARE(window.findChild<QLabel*>("Label11")->text(),
+                 QString("Graphique : [Substrat] en fonction du temps"));
         QVERIFY(window.findChild<QLabel*>("Imageglace")->isHidden());
         for (const char* name : {"Timer1", "Timer2"}) {
             QCOMPARE(w.timer(name)->interval(), 50);
@@ -99,7 +100,8 @@ private slots:
         withMovies(installed);
         QCOMPARE(chooseDataFolder(empty.path(), {program.path(), installed.path()}), program.path());
         QCOMPARE(chooseDataFolder(empty.path(), {empty.path(), installed.path()}), installed.path());
-        QCOMPARE(chooseDataFolder(empty.path(), {empty.path() + "/bin/../", installed.path()}), installed.path());
+        QCOMPARE(chooseDataFolder(empty.path(), {empty.path() + "/bin/../", installed.path()}),
+                 installed.path());
         QCOMPARE(chooseDataFolder(empty.path(), {empty.path(), QString()}), empty.path());
         QFile settings(here.filePath("velmora.ini"));
         QVERIFY(settings.open(QIODevice::WriteOnly));
@@ -119,35 +121,36 @@ private slots:
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("shortcut");
         QTest::addColumn<QString>("flags");
-        const auto row = [](const char* component, const QString& caption, const char* shortcut, const char* flags) {
+        const auto row = [](const char* component, const QString& caption, const char* shortcut,
+                            const char* flags) {
             QTest::newRow(component) << component << caption << shortcut << flags;
         };
         row("Quitter1", "&Fichier", "", "");
         row("Chargerlesvaleurspardfaut1", "&Charger les valeurs par défaut", "", "");
         row("Quitter2", "&Quitter ce logiciel", "Alt+F4", "");
-        row("Modle1", "Modèle", "", "");
-        row("recommencer1", "Démarrer / recommencer", "Enter", "");
-        row("Pause1", "Pause / reprise", "Space", "");
-        row("Arrter1", "Arrêter", "Esc", "");
+        row("Modle1", "&Modèle", "", "");
+        row("recommencer1", "&Démarrer / recommencer", "Enter", "");
+        row("Pause1", "&Pause / reprise", "Space", "");
+        row("Arrter1", "&Arrêter", "Esc", "");
         row("Raction1", "&Réaction", "", "");
-        row("Hydrolysedulactose1", "Hydrolyse du lactose", "", "radio checked");
-        row("Synthsedulactose1", "Synthèse du lactose", "", "radio");
-        row("Hydrolysedumaltose1", "Hydrolyse du maltose", "", "radio");
-        row("Hydrolysedelamylose1", "Hydrolyse de l'amylose", "", "radio");
-        row("Performances1", "Affichage", "", "");
-        row("purger1", "Purger les produits", "Shift+P", "");
-        row("Nombremaximaldeproduitslcran1", "Nombre maximal de produits à l'écran :", "", "");
+        row("Hydrolysedulactose1", "Hydrolyse du &lactose", "", "radio checked");
+        row("Synthsedulactose1", "&Synthèse du lactose", "", "radio");
+        row("Hydrolysedumaltose1", "Hydrolyse du &maltose", "", "radio");
+        row("Hydrolysedelamylose1", "Hydrolyse de l'&amylose", "", "radio");
+        row("Performances1", "Affic&hage", "", "");
+        row("purger1", "&Purger les produits", "Shift+P", "");
+        row("Nombremaximaldeproduitslcran1", "&Nombre maximal de produits à l'écran :", "", "");
         row("N101", "10", "", "radio");
         row("N201", "20", "", "radio");
         row("N501", "50", "", "radio");
         row("N1001", "100", "", "radio checked");
         row("N2001", "200", "", "radio");
         row("N4001", "400", "", "radio");
-        row("Modedereprsentation1", "Mode de représentation", "", "");
-        row("Grandssymboles1", "Grands symboles", "", "radio checked");
-        row("Petitssymboles1", "Petits symboles", "", "radio");
+        row("Modedereprsentation1", "&Mode de représentation", "", "");
+        row("Grandssymboles1", "&Grands symboles", "", "radio checked");
+        row("Petitssymboles1", "&Petits symboles", "", "radio");
         row("changelegende1", "changelegende", "", "hidden");
-        row("Cache1", "Cache", "", "hidden");
+        row("Cache1", "&Cache", "", "hidden");
         row("Recalcdenat1", "Recalcdenat", "", "");
         row("recalccharge1", "recalccharge", "", "");
         row("afficherfps1", "afficherfps", "Shift+F", "");
@@ -158,10 +161,10 @@ private slots:
         row("rafraichircommentaire1", "rafraichircommentaire", "R", "");
         row("suspendrexp1", "suspendre", "", "");
         row("Options1", "Options", "", "hidden disabled");
-        row("Aide1", "En savoir plus sur", "", "");
+        row("Aide1", "&En savoir plus sur", "", "");
         row("plus1", "plus", "F1", "hidden");
-        row("laractiondhydrolysedulactose1", "la réaction d'hydrolyse du lactose", "", "");
-        row("lemcanismedelacatalyseenzymatique1", "le mécanisme de la catalyse enzymatique", "", "");
+        row("laractiondhydrolysedulactose1", "la &réaction d'hydrolyse du lactose", "", "");
+        row("lemcanismedelacatalyseenzymatique1", "le &mécanisme de la catalyse enzymatique", "", "");
         row("testi1", "", "", "disabled");
     }
 
@@ -211,11 +214,15 @@ private slots:
         // Alt+A after the other "Cache" keys, which must work while it is hidden; F1 last, as its
         // viewer takes the window's activation.
         const Key keys[] = {
-            {"recommencer1", Qt::Key_Return, Qt::NoModifier}, {"recommencer1", Qt::Key_Enter, Qt::KeypadModifier},
+            {"recommencer1", Qt::Key_Return, Qt::NoModifier},
+            {"recommencer1", Qt::Key_Enter, Qt::KeypadModifier},
             {"Pause1", Qt::Key_Space, Qt::NoModifier},
-            {"Arrter1", Qt::Key_Escape, Qt::NoModifier},      {"purger1", Qt::Key_P, Qt::ShiftModifier},
-            {"afficherfps1", Qt::Key_F, Qt::ShiftModifier},   {"rafrachir1", Qt::Key_F5, Qt::NoModifier},
-            {"rafraichircommentaire1", Qt::Key_R, Qt::NoModifier}, {"affichermenucach1", Qt::Key_A, Qt::AltModifier},
+            {"Arrter1", Qt::Key_Escape, Qt::NoModifier},
+            {"purger1", Qt::Key_P, Qt::ShiftModifier},
+            {"afficherfps1", Qt::Key_F, Qt::ShiftModifier},
+            {"rafrachir1", Qt::Key_F5, Qt::NoModifier},
+            {"rafraichircommentaire1", Qt::Key_R, Qt::NoModifier},
+            {"affichermenucach1", Qt::Key_A, Qt::AltModifier},
             {"plus1", Qt::Key_F1, Qt::NoModifier},
         };
         QVERIFY(!w.item("Cache1")->isVisible());
@@ -223,7 +230,8 @@ private slots:
             QSignalSpy triggered(w.item(key.item), &QAction::triggered);
             if (key.key == Qt::Key_F1) {
                 // The test movies have no menu movie: Esc closes the empty full-screen viewer.
-                QTimer::singleShot(200, [&] { QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Escape); });
+                QTimer::singleShot(
+                    200, [&] { QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Escape); });
             }
             QTest::keyClick(w.window.get(), key.key, key.modifiers);
             QCOMPARE(triggered.count(), 1);
@@ -263,8 +271,8 @@ private slots:
         QTest::addColumn<QByteArray>("settings");
         QTest::newRow("missing") << true << QByteArray();
         QTest::newRow("temperature only") << false << QByteArray("[temperature]\n25\n");
-        QTest::newRow("brought into range") << false
-                                            << QByteArray("[enzyme]\n5000\n[substrat]\n-50\n[ph]\n+6\n");
+        QTest::newRow("brought into range")
+            << false << QByteArray("[enzyme]\n5000\n[substrat]\n-50\n[ph]\n+6\n");
     }
 
     void thePanelShowsWhatTheModelUsesAfterAnySettingsFile()
@@ -274,8 +282,8 @@ private slots:
         StartedWindow w(missing ? nullptr : &settings);
         const World& world = w.world();
         const std::pair<const char*, std::int32_t> shown[] = {
-            {"valeurtemp", world.temperature},   {"valeurph", world.ph},
-            {"valeurenz", world.enzymeAmount},   {"valeursub", world.substrateAmount},
+            {"valeurtemp", world.temperature},  {"valeurph", world.ph},
+            {"valeurenz", world.enzymeAmount},  {"valeursub", world.substrateAmount},
             {"valeurautre", world.otherAmount},
         };
         for (const auto& [variable, value] : shown) {
@@ -285,8 +293,9 @@ private slots:
 
     void startUpAppliesTheSettingsAndTheReaction()
     {
-        const QByteArray settings = "[temperature]\r\n25\r\n[ph]\r\n6\r\n[enzyme]\r\n30\r\n[substrat]\r\n80\r\n"
-                                    "[autre]\r\n10\r\n[reaction]\r\n3\r\n";
+        const QByteArray settings =
+            "[temperature]\r\n25\r\n[ph]\r\n6\r\n[enzyme]\r\n30\r\n[substrat]\r\n80\r\n"
+            "[autre]\r\n10\r\n[reaction]\r\n3\r\n";
         StartedWindow w(&settings);
         QCOMPARE(w.boxes.seen.size(), size_t(0));
         QCOMPARE(w.world().temperature, 25);
@@ -294,8 +303,11 @@ private slots:
         QCOMPARE(w.world().enzymeAmount, 30);
         QCOMPARE(w.world().substrateAmount, 80);
         QCOMPARE(w.world().otherAmount, 10);
-        for (const auto& [variable, value] : {std::pair{"valeurtemp", "25"}, {"valeurph", "6"}, {"valeurenz", "30"},
-                                              {"valeursub", "80"}, {"valeurautre", "10"}}) {
+        for (const auto& [variable, value] : {std::pair{"valeurtemp", "25"},
+                                              {"valeurph", "6"},
+                                              {"valeurenz", "30"},
+                                              {"valeursub", "80"},
+                                              {"valeurautre", "10"}}) {
             QCOMPARE(w.panel()->GetVariable(variable), QString(value));
         }
         // "[reaction]" changes nothing; large symbols stay checked.
@@ -372,8 +384,8 @@ private slots:
             };
             w.command(w.panel(), "modeleglucose");
             QTRY_COMPARE(w.boxes.seen.size(), size_t(1));
-            QCOMPARE(w.boxes.seen[0].text,
-                     QString("Ces fonctionnalités avancées n'existent que dans la version commercialisée de Brendole"));
+            QCOMPARE(w.boxes.seen[0].text, QString("Ces fonctionnalités avancées n'existent que dans la "
+                                                   "version commercialisée de Brendole"));
             QCOMPARE(w.boxes.seen[0].title, QString("Velmora v2"));
             QVERIFY(timersOffWhileOpen);
             QCOMPARE(w.timer("Timer1")->isActive(), running);
@@ -560,7 +572,8 @@ private slots:
         }
         QVERIFY(coloured > 500); // 20 enzymes and 100 lactose in large symbols
         QCOMPARE(graph->frontBuffer().pixelColor(200, 150), QColor(Qt::black));
-        QCOMPARE(w.window->findChild<QLabel*>("LabelTemps")->text(), QString::number(w.world().graphCount) + " s");
+        QCOMPARE(w.window->findChild<QLabel*>("LabelTemps")->text(),
+                 QString::number(w.world().graphCount) + " s");
     }
 
     void twoMinutesAtFullLoadThroughTheWindow()
@@ -578,7 +591,8 @@ private slots:
             w.window->Timer2Timer();
             w.window->Timer1Timer();
             const std::string broken = velmora::testing::brokenInvariant(w.world());
-            QVERIFY2(broken.empty(), qPrintable(QString::fromStdString(broken) + " at tick " + QString::number(tick)));
+            QVERIFY2(broken.empty(),
+                     qPrintable(QString::fromStdString(broken) + " at tick " + QString::number(tick)));
         }
         QCOMPARE(w.world().graphTimeOffset + w.world().graphCount, 100 + 19); // 120 s: a page and 19 s
         QCOMPARE(w.window->findChild<QLabel*>("LabelTemps")->text(), QString("119 s"));
@@ -590,7 +604,8 @@ private slots:
             }
         }
         QVERIFY(coloured > 3000); // some 800 molecules, 40 pixels wide, still on the scene
-        QCOMPARE(graph->frontBuffer().pixelColor(graph->width() - 5, 5), QColor(Qt::black)); // second 19 of page 2
+        QCOMPARE(graph->frontBuffer().pixelColor(graph->width() - 5, 5),
+                 QColor(Qt::black)); // second 19 of page 2
     }
 
     void reactionItemsAndPanelSteppingAgree()
