@@ -13,7 +13,8 @@ import QtQuick.Shapes
 // enzyme-substrate complex; `closure` below 1 opens the pocket (induced fit); `charge` puts + or −
 // charges on the site; `residues` shows the amino acids of the site that hold (blue) and cut (red).
 //
-// kind: "glucose", "galactose", "lactose", "thiolactose", "maltose", "udpgalactose", "udp",
+// kind: "glucose", "galactose", "fructose" (a ring of five: pale green), "lactose", "thiolactose",
+// "maltose", "sucrose", "udpgalactose", "udp",
 // "amyloseunit" (a unit of the program's chains: two glucoses), "lactase", "maltase", "synthase",
 // "amylase" (enzymes), "denatured" (an enzyme that has lost its shape).
 Item {
@@ -40,7 +41,7 @@ Item {
     readonly property point dock: Qt.point(pocket.x - margin, pocket.y - margin)
 
     readonly property var colours: ({
-        glucose: "#ffbf55", galactose: "#ff9faa", amylose: "#3f3f00", sulphur: "#ffbf00", oxygen: "#ffffff",
+        glucose: "#ffbf55", galactose: "#ff9faa", fructose: "#b4dc78", amylose: "#3f3f00", sulphur: "#ffbf00", oxygen: "#ffffff",
         udp: "#007f00", lactase: "#808080", maltase: "#619c61", synthase: "#9c619c", amylase: "#007fff",
         denatured: "#aabfaa", glow: "#ff8c00", charge: "#0000ff", residue: "#d03020", holding: "#3070e0"
     })
@@ -59,6 +60,8 @@ Item {
         case "lactose": return { rings: [["galactose", 1], ["glucose", 0]], bead: "O" }
         case "thiolactose": return { rings: [["galactose", 1], ["glucose", 0]], bead: "S" }
         case "maltose": return { rings: [["glucose", -1], ["glucose", 0]], bead: "O" }
+        case "fructose": return { rings: [["fructose", 0]] }
+        case "sucrose": return { rings: [["glucose", -1], ["fructose", 0]], bead: "O" }
         case "amyloseunit": return { rings: [["amylose", 0], ["amylose", 0]], bead: "" }
         case "udpgalactose": return { rings: [["galactose", 1]], tag: true }
         case "udp": return { rings: [], tag: true }
@@ -107,11 +110,18 @@ Item {
         return circle(k[0], k[1], knobRadius) + " "
     }
 
+    // Fructose's ring has five corners: four carbons and the oxygen.
+    function pentagon(x, y) {
+        const w = u, h = ringHeight
+        return "M " + pt(x + w / 2, y + 0.06 * h) + " L " + pt(x + w, y + 0.4 * h) + " L " + pt(x + 0.82 * w, y + 0.94 * h)
+            + " L " + pt(x + 0.18 * w, y + 0.94 * h) + " L " + pt(x, y + 0.4 * h) + " Z"
+    }
+
     function ringsOf(colour) {
         let path = ""
         parts.rings.forEach((ring, i) => {
             if (ring[0] === colour)
-                path += hexagon(margin + i * (u + bridge), margin) + " "
+                path += (colour === "fructose" ? pentagon : hexagon)(margin + i * (u + bridge), margin) + " "
         })
         return path
     }
@@ -324,6 +334,11 @@ Item {
             fillColor: molecule.colours.glucose; strokeColor: molecule.edge(molecule.colours.glucose)
             strokeWidth: molecule.line; joinStyle: ShapePath.RoundJoin
             PathSvg { path: molecule.ringsOf("glucose") }
+        }
+        ShapePath {
+            fillColor: molecule.colours.fructose; strokeColor: molecule.edge(molecule.colours.fructose)
+            strokeWidth: molecule.line; joinStyle: ShapePath.RoundJoin
+            PathSvg { path: molecule.ringsOf("fructose") }
         }
         ShapePath {
             fillColor: molecule.colours.amylose; strokeColor: molecule.edge(molecule.colours.amylose)

@@ -4,6 +4,16 @@ import QtQuick
 Item {
     id: icon
     property string kind
+
+    // An enzyme with its substrate in its pocket, the complex lit.
+    component Held: Item {
+        property alias enzyme: holder.kind
+        property alias substrate: held.kind
+        anchors.centerIn: parent
+        width: holder.width + held.width * 0.5; height: holder.height
+        Molecule { id: holder; unit: 30; bound: true }
+        Molecule { id: held; unit: 30; x: holder.dock.x; y: holder.dock.y }
+    }
     width: 150
     height: 150
 
@@ -41,14 +51,7 @@ Item {
     }
 
     // An enzyme holding its substrate.
-    Item {
-        visible: icon.kind === "enzyme"
-        anchors.centerIn: parent
-        width: 80; height: 80
-        SpritePicture { item: 61; zoom: 2 }
-        SpritePicture { item: 28; zoom: 2 }
-        SpritePicture { item: 29; zoom: 2 }
-    }
+    Held { visible: icon.kind === "enzyme"; enzyme: "lactase"; substrate: "lactose" }
 
     // A sugar ring: five carbons and the oxygen of the ring.
     Canvas {
@@ -129,40 +132,45 @@ Item {
     }
 
     // Maltose held by maltase.
-    Item {
-        visible: icon.kind === "maltose"
-        anchors.centerIn: parent
-        width: 80; height: 80
-        SpritePicture { item: 60; zoom: 2 }
-        SpritePicture { item: 32; zoom: 2 }
-    }
+    Held { visible: icon.kind === "maltose"; enzyme: "maltase"; substrate: "maltose" }
 
-    // A chain of amylose units and the amylase at its bottom end.
+    // A branched chain of glucoses.
     Item {
         visible: icon.kind === "amylose"
         anchors.centerIn: parent
-        width: 80; height: 120
-        Column { Repeater { model: 3; SpritePicture { item: 33; zoom: 1 } } }
-        SpritePicture { item: 63; zoom: 1; y: 60 }
+        width: 120; height: 80
+        Row { y: 44; spacing: -7; Repeater { model: 5; Molecule { kind: "glucose"; unit: 22 } } }
+        Row { x: 36; y: 4; spacing: -7; Repeater { model: 3; Molecule { kind: "glucose"; unit: 22 } } }
     }
 
-    // Glucose and UDP-galactose held by lactose synthase.
-    Item {
-        visible: icon.kind === "synthesis"
-        anchors.centerIn: parent
-        width: 80; height: 80
-        SpritePicture { item: 62; zoom: 2 }
-        SpritePicture { item: 26; zoom: 2 }
-        SpritePicture { item: 31; zoom: 2 }
-    }
+    // UDP-galactose held by lactose synthase.
+    Held { visible: icon.kind === "synthesis"; enzyme: "synthase"; substrate: "udpgalactose" }
 
     // Thiolactose held by lactase.
-    Item {
-        visible: icon.kind === "inhibitor"
-        anchors.centerIn: parent
-        width: 80; height: 80
-        SpritePicture { item: 61; zoom: 2 }
-        SpritePicture { item: 36; zoom: 2 }
+    Held { visible: icon.kind === "inhibitor"; enzyme: "lactase"; substrate: "thiolactose" }
+
+    // Sucrose: a glucose and a fructose.
+    Molecule { visible: icon.kind === "sucrose"; kind: "sucrose"; unit: 44; anchors.centerIn: parent }
+
+    // The activity curve: the rate rising towards a plateau with the substrate.
+    Canvas {
+        visible: icon.kind === "curve"
+        anchors.fill: parent
+        onPaint: {
+            const c = getContext("2d")
+            c.reset()
+            c.strokeStyle = "#404040"; c.lineWidth = 3
+            c.beginPath(); c.moveTo(34, 30); c.lineTo(34, 116); c.lineTo(122, 116); c.stroke()
+            c.strokeStyle = "#2f6b3a"; c.lineWidth = 5
+            c.beginPath()
+            for (let s = 0; s <= 80; ++s) {
+                const x = 36 + s, y = 114 - 74 * s / (s + 18)
+                if (s === 0) c.moveTo(x, y); else c.lineTo(x, y)
+            }
+            c.stroke()
+            c.strokeStyle = "#e07010"; c.lineWidth = 2; c.setLineDash([5, 4])
+            c.beginPath(); c.moveTo(34, 40); c.lineTo(122, 40); c.stroke()
+        }
     }
 
     // A flask of acid over a flame.

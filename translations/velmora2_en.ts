@@ -1572,36 +1572,12 @@ from the folder it is started from, or else from its installation.</translation>
         <translation>(already seen)</translation>
     </message>
     <message>
-        <source>Réaction et enzyme</source>
-        <translation>Reaction and enzyme</translation>
-    </message>
-    <message>
-        <source>Logiciel et tests</source>
-        <translation>Program and tests</translation>
-    </message>
-    <message>
-        <source>Autres réactions</source>
-        <translation>Other reactions</translation>
-    </message>
-    <message>
-        <source>Expériences</source>
-        <translation>Experiments</translation>
-    </message>
-    <message>
         <source>La réaction d’hydrolyse du lactose</source>
         <translation>The hydrolysis of lactose</translation>
     </message>
     <message>
-        <source>Le lactose et l’eau donnent du glucose et du galactose, grâce à la lactase.</source>
-        <translation>Lactose and water give glucose and galactose, thanks to lactase.</translation>
-    </message>
-    <message>
         <source>Le mécanisme de la catalyse enzymatique</source>
         <translation>The mechanism of enzyme catalysis</translation>
-    </message>
-    <message>
-        <source>Site actif, complexe enzyme-substrat&amp;nbsp;; effets de la température, du pH et d’un inhibiteur.</source>
-        <translation>Active site, enzyme-substrate complex; effects of temperature, pH and an inhibitor.</translation>
     </message>
     <message>
         <source>La molécule de lactose</source>
@@ -1622,10 +1598,6 @@ from the folder it is started from, or else from its installation.</translation>
     <message>
         <source>Utiliser Velmora</source>
         <translation>Using Velmora</translation>
-    </message>
-    <message>
-        <source>Les quatre parties de l’écran, le panneau de commande, le graphique.</source>
-        <translation>The four parts of the screen, the control panel, the graph.</translation>
     </message>
     <message>
         <source>L’eau iodée (lugol)</source>
@@ -1654,10 +1626,6 @@ from the folder it is started from, or else from its installation.</translation>
     <message>
         <source>L’amidon et les amylases</source>
         <translation>Starch and the amylases</translation>
-    </message>
-    <message>
-        <source>Amylose et amylopectine&amp;nbsp;; amylases α et β, de la salive au pancréas.</source>
-        <translation>Amylose and amylopectin; α- and β-amylases, from saliva to the pancreas.</translation>
     </message>
     <message>
         <source>La synthèse du lactose</source>
@@ -1726,6 +1694,46 @@ from the folder it is started from, or else from its installation.</translation>
     <message>
         <source>✓ déjà vu</source>
         <translation>✓ already seen</translation>
+    </message>
+    <message>
+        <source>L’enzyme</source>
+        <translation>The enzyme</translation>
+    </message>
+    <message>
+        <source>Les sucres et leurs réactions</source>
+        <translation>Sugars and their reactions</translation>
+    </message>
+    <message>
+        <source>Les tests de laboratoire</source>
+        <translation>Laboratory tests</translation>
+    </message>
+    <message>
+        <source>Expériences et mesures</source>
+        <translation>Experiments and measurements</translation>
+    </message>
+    <message>
+        <source>Le lactose et l’eau donnent du glucose et du galactose, grâce à la lactase&amp;nbsp;; la persistance de la lactase.</source>
+        <translation>Lactose and water give glucose and galactose, thanks to lactase; lactase persistence.</translation>
+    </message>
+    <message>
+        <source>La protéine et son site actif, l’énergie d’activation&amp;nbsp;; effets de la température, du pH et d’un inhibiteur.</source>
+        <translation>The protein and its active site, the activation energy; the effects of temperature, pH and an inhibitor.</translation>
+    </message>
+    <message>
+        <source>L’écran, le panneau de commande, le graphique et ses outils&amp;nbsp;; le modèle et la réalité.</source>
+        <translation>The screen, the control panel, the graph and its tools; the model and reality.</translation>
+    </message>
+    <message>
+        <source>Amylose et amylopectine, glycogène et cellulose&amp;nbsp;; amylases α et β, de la bouche à l’intestin.</source>
+        <translation>Amylose and amylopectin, glycogen and cellulose; α- and β-amylases, from the mouth to the intestine.</translation>
+    </message>
+    <message>
+        <source>Le saccharose et l’invertase</source>
+        <translation>Sucrose and invertase</translation>
+    </message>
+    <message>
+        <source>Le sucre de table, non réducteur, et son hydrolyse en sucre inverti.</source>
+        <translation>Table sugar, not reducing, and its hydrolysis into invert sugar.</translation>
     </message>
 </context>
 <context>
@@ -3495,6 +3503,101 @@ from the folder it is started from, or else from its installation.</translation>
     <message>
         <source>Symboles&#xa0;:</source>
         <translation>Symbols:</translation>
+    </message>
+</context>
+<context>
+    <name>saccharose</name>
+    <message>
+        <source>Le saccharose et l’invertase</source>
+        <translation>Sucrose and invertase</translation>
+    </message>
+    <message>
+        <source>Le &lt;b&gt;saccharose&lt;/b&gt;, le sucre de table, est extrait de la canne à sucre et de la betterave. C’est un diholoside&amp;nbsp;: un &lt;b&gt;glucose&lt;/b&gt; et un &lt;b&gt;fructose&lt;/b&gt;, un ose à cycle de cinq atomes, unis par leurs carbones anomères (le carbone 1 du glucose et le carbone 2 du fructose). Son hydrolyse est catalysée par l’&lt;b&gt;invertase&lt;/b&gt;, ou saccharase.</source>
+        <translation>&lt;b&gt;Sucrose&lt;/b&gt;, table sugar, is extracted from sugar cane and sugar beet. It is a disaccharide: a &lt;b&gt;glucose&lt;/b&gt; and a &lt;b&gt;fructose&lt;/b&gt;, a sugar with a five-membered ring, joined by their anomeric carbons (carbon 1 of the glucose and carbon 2 of the fructose). Its hydrolysis is catalysed by &lt;b&gt;invertase&lt;/b&gt;, or sucrase.</translation>
+    </message>
+    <message>
+        <source>saccharose</source>
+        <translation>sucrose</translation>
+    </message>
+    <message>
+        <source>eau</source>
+        <translation>water</translation>
+    </message>
+    <message>
+        <source>invertase</source>
+        <translation>invertase</translation>
+    </message>
+    <message>
+        <source>glucose</source>
+        <translation>glucose</translation>
+    </message>
+    <message>
+        <source>fructose</source>
+        <translation>fructose</translation>
+    </message>
+    <message>
+        <source>C₁₂H₂₂O₁₁ + H₂O ⟶ C₆H₁₂O₆ + C₆H₁₂O₆&lt;br&gt;&lt;br&gt;&lt;b&gt;Dans l’organisme&lt;/b&gt;, une enzyme de la membrane des cellules de l’intestin grêle, la saccharase-isomaltase, l’hydrolyse&amp;nbsp;; le glucose et le fructose passent dans le sang. La &lt;b&gt;levure&lt;/b&gt; en produit aussi, l’invertase, et l’abeille en met dans le miel.</source>
+        <translation>C₁₂H₂₂O₁₁ + H₂O ⟶ C₆H₁₂O₆ + C₆H₁₂O₆&lt;br&gt;&lt;br&gt;&lt;b&gt;In the body&lt;/b&gt;, an enzyme of the membrane of the small intestine’s cells, sucrase-isomaltase, hydrolyses it; the glucose and fructose pass into the blood. &lt;b&gt;Yeast&lt;/b&gt; makes one too, invertase, and bees put some into honey.</translation>
+    </message>
+    <message>
+        <source>Le mélange de glucose et de fructose obtenu s’appelle le &lt;b&gt;sucre inverti&lt;/b&gt;&amp;nbsp;: il dévie la lumière polarisée dans l’autre sens que le saccharose, d’où son nom et celui de l’invertase. Il est plus sucré que le saccharose (le fructose est le plus sucré des oses) et cristallise moins&amp;nbsp;: les confiseurs s’en servent pour les bonbons et les chocolats à cœur coulant.</source>
+        <translation>The mixture of glucose and fructose obtained is called &lt;b&gt;invert sugar&lt;/b&gt;: it turns polarised light the other way from sucrose, hence its name and that of invertase. It is sweeter than sucrose (fructose is the sweetest sugar) and crystallises less: confectioners use it for sweets and soft-centred chocolates.</translation>
+    </message>
+    <message>
+        <source>sucre inverti&amp;nbsp;: glucose + fructose</source>
+        <translation>invert sugar: glucose + fructose</translation>
+    </message>
+    <message>
+        <source>Comme la lactase et la maltase, l’invertase est spécifique&amp;nbsp;: elle reconnaît le fructose lié en β et ne coupe ni le lactose ni le maltose.</source>
+        <translation>Like lactase and maltase, invertase is specific: it recognises fructose bound in β and cuts neither lactose nor maltose.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Au laboratoire.&lt;/b&gt; Le saccharose n’est &lt;b&gt;pas réducteur&lt;/b&gt;&amp;nbsp;: ses deux carbones anomères sont pris dans la liaison. Le glucose et le fructose, eux, le sont. Ici, la liqueur de Fehling suit la réaction&amp;nbsp;: bleue avant, rouge brique après.</source>
+        <translation>&lt;b&gt;In the laboratory.&lt;/b&gt; Sucrose is &lt;b&gt;not reducing&lt;/b&gt;: both its anomeric carbons are taken up in the bond. Glucose and fructose are. Here Fehling’s solution follows the reaction: blue before, brick red after.</translation>
+    </message>
+    <message>
+        <source>saccharose + eau, 10&amp;nbsp;min à 37&amp;nbsp;°C</source>
+        <translation>sucrose + water, 10&amp;nbsp;min at 37&amp;nbsp;°C</translation>
+    </message>
+    <message>
+        <source>saccharose + invertase, 10&amp;nbsp;min à 37&amp;nbsp;°C</source>
+        <translation>sucrose + invertase, 10&amp;nbsp;min at 37&amp;nbsp;°C</translation>
+    </message>
+    <message>
+        <source>saccharose + invertase bouillie, 10&amp;nbsp;min à 37&amp;nbsp;°C</source>
+        <translation>sucrose + boiled invertase, 10&amp;nbsp;min at 37&amp;nbsp;°C</translation>
+    </message>
+    <message>
+        <source>Puis liqueur de Fehling et bain-marie bouillant dans chaque tube. Les deux témoins restent bleus&amp;nbsp;: c’est l’invertase, intacte, qui a libéré des sucres réducteurs. Velmora ne simule pas cette réaction&amp;nbsp;; la plus proche est l’hydrolyse du maltose.</source>
+        <translation>Then Fehling’s solution and a boiling water bath in each tube. Both controls stay blue: it is the invertase, intact, that released reducing sugars. Velmora does not simulate this reaction; the closest is maltose hydrolysis.</translation>
+    </message>
+    <message>
+        <source>Le saccharose, sucre de table, est fait d’un glucose et d’un fructose unis par leurs carbones anomères&amp;nbsp;: il n’est pas réducteur.</source>
+        <translation>Sucrose, table sugar, is made of a glucose and a fructose joined by their anomeric carbons: it is not reducing.</translation>
+    </message>
+    <message>
+        <source>L’&lt;b&gt;invertase&lt;/b&gt; (saccharase) l’hydrolyse en glucose et fructose&amp;nbsp;: le sucre inverti, plus sucré.</source>
+        <translation>&lt;b&gt;Invertase&lt;/b&gt; (sucrase) hydrolyses it into glucose and fructose: invert sugar, sweeter.</translation>
+    </message>
+    <message>
+        <source>La liqueur de Fehling suit cette réaction&amp;nbsp;: négative avec le saccharose, positive après hydrolyse.</source>
+        <translation>Fehling’s solution follows this reaction: negative with sucrose, positive after hydrolysis.</translation>
+    </message>
+    <message>
+        <source>Pourquoi la liqueur de Fehling convient-elle ici, et pas pour l’hydrolyse du lactose&amp;nbsp;?</source>
+        <translation>Why does Fehling’s solution suit this reaction, and not the hydrolysis of lactose?</translation>
+    </message>
+    <message>
+        <source>Le saccharose n’est pas réducteur, ses produits le sont&amp;nbsp;: le test change. Le lactose, lui, est déjà réducteur.</source>
+        <translation>Sucrose is not reducing, its products are: the test changes. Lactose, on the other hand, is already reducing.</translation>
+    </message>
+    <message>
+        <source>Quel témoin montre que c’est bien l’enzyme qui agit&amp;nbsp;?</source>
+        <translation>Which control shows that it really is the enzyme that acts?</translation>
+    </message>
+    <message>
+        <source>Le tube d’invertase bouillie&amp;nbsp;: dénaturée, elle ne libère rien, et le test reste bleu.</source>
+        <translation>The tube of boiled invertase: denatured, it releases nothing, and the test stays blue.</translation>
     </message>
 </context>
 <context>
