@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <fstream>
 #include <iterator>
 
 namespace velmora {
@@ -203,6 +204,31 @@ bool readMeasure(std::string_view text, BatchOptions& options, std::string& erro
     return true;
 }
 
+// --scenario FILE: the experiment file's settings, which the options after it override.
+bool readScenario(std::string_view path, BatchCommandLine& line, std::string& error)
+{
+    if (line.options.scenario) {
+        error = "--scenario: given twice";
+        return false;
+    }
+    const std::string name(path);
+    std::ifstream in(name, std::ios::binary);
+    const ExperimentReading reading =
+        in ? readExperimentFile(in, name)
+           : ExperimentReading{
+                 std::nullopt, unreadableExperimentFile(name, "il est introuvable ou illisible"), {}};
+    if (!reading.document) {
+        error = "--scenario: " + reading.error->text();
+        return false;
+    }
+    for (const FileProblem& warning : reading.warnings) {
+        line.warnings.push_back(warning.text());
+    }
+    applyExperimentDocument(*reading.document, line.options);
+    line.options.scenario = reading.document;
+    return true;
+}
+
 constexpr std::size_t mostCurves = 8; // on one plot
 constexpr std::int32_t mostRepeats = 10000;
 constexpr std::int32_t mostJobs = 1024;
@@ -222,7 +248,7 @@ std::string contradiction(const BatchCommandLine& line, const std::vector<std::s
         }
         return {};
     }
-    for (const std::string_view option : {"--csv", "--dump"}) {
+    for (const std::string_view option : {"--csv", "--dump", "--report"}) {
         if (was(option)) {
             return std::string(option) + " writes one experiment; it does not go with --sweep";
         }
@@ -253,6 +279,14 @@ std::string contradiction(const BatchCommandLine& line, const std::vector<std::s
 
 } // namespace
 
+void applyExperimentDocument(const ExperimentDocument& document, BatchOptions& options)
+{
+    static_cast<ExperimentSettings&>(options) = document.settings;
+    if (document.seed) {
+        options.seed = *document.seed;
+    }
+}
+
 BatchCommandLine parseBatchCommandLine(const std::vector<std::string_view>& arguments)
 {
     BatchCommandLine line;
@@ -267,9 +301,10 @@ BatchCommandLine parseBatchCommandLine(const std::vector<std::string_view>& argu
             continue;
         }
         static constexpr std::string_view known[]{
-            "--reaction", "--temperature",  "--ph",     "--enzyme", "--substrate", "--other", "--symbols",
-            "--scene",    "--max-products", "--ticks",  "--event",  "--csv",       "--dump",  "--seed",
-            "--sweep",    "--measure",      "--repeat", "--jobs",   "--table",     "--plot",  "--compare"};
+            "--reaction", "--temperature", "--ph",           "--enzyme",   "--substrate", "--other",
+            "--symbols",  "--scene",       "--max-products", "--ticks",    "--event",     "--csv",
+            "--dump",     "--seed",        "--sweep",        "--measure",  "--repeat",    "--jobs",
+            "--table",    "--plot",        "--compare",      "--scenario", "--report",    "--xlsx"};
         if (std::find(std::begin(known), std::end(known), option) == std::end(known)) {
             error = "unknown option " + quoted(option);
             break;
@@ -335,6 +370,8 @@ BatchCommandLine parseBatchCommandLine(const std::vector<std::string_view>& argu
             }
         } else if (option == "--measure") {
             readMeasure(value, options, error);
+        } else if (option == "--scenario") {
+            readScenario(value, line, error);
         } else if (option == "--repeat") {
             readInteger(option, value, 1, mostRepeats, options.repeat, error);
         } else if (option == "--jobs") {
@@ -346,10 +383,12 @@ BatchCommandLine parseBatchCommandLine(const std::vector<std::string_view>& argu
         } else if (option == "--plot" && !chartFormatFor(value)) {
             error = "--plot: " + quoted(value) + " does not end in .png, .svg or .pdf";
         } else {
-            (option == "--csv"     ? options.csvPath
-             : option == "--dump"  ? options.dumpPath
-             : option == "--table" ? options.tablePath
-                                   : options.plotPath) = std::string(value);
+            (option == "--csv"      ? options.csvPath
+             : option == "--dump"   ? options.dumpPath
+             : option == "--table"  ? options.tablePath
+             : option == "--report" ? options.reportPath
+             : option == "--xlsx"   ? options.workbookPath
+                                    : options.plotPath) = std::string(value);
         }
     }
     if (error.empty()) {
@@ -379,8 +418,12 @@ std::string_view batchUsage()
            "                      (default 0, its state when the window is launched)\n"
            "  --event TICK:temperature=T | TICK:ph=P\n"
            "                      after TICK ticks, change the temperature or the pH (repeatable)\n"
+           "  --scenario FILE     the experiment file (.velmora) to run; the options after it\n"
+           "                      override its values\n"
            "  --csv FILE          per-second time course\n"
            "  --dump FILE         final state\n"
+           "  --report FILE       the student report of the experiment, PDF\n"
+           "  --xlsx FILE         the time course, or with --sweep the table, as a workbook\n"
            "Sweeps:\n"
            "  --sweep NAME=FROM:TO:STEP\n"
            "                      run one experiment for each value of temperature (-10..90),\n"

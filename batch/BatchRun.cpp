@@ -5,8 +5,11 @@
 
 namespace velmora {
 
-std::int32_t runBatch(const BatchOptions& options, World& world, std::ostream* csv)
+std::int32_t runBatch(const BatchOptions& options, World& world, std::ostream* csv, CourseRecord* record)
 {
+    if (record) {
+        record->start(options);
+    }
     if (csv) {
         *csv << timeCourseHeader << '\n';
     }
@@ -16,6 +19,9 @@ std::int32_t runBatch(const BatchOptions& options, World& world, std::ostream* c
         if (csv && recorded) {
             writeTimeCourseCells(*csv, *recorded, world.substrateAmount);
             *csv << '\n';
+        }
+        if (record && recorded) {
+            record->add(*recorded);
         }
     });
     return options.ticks;

@@ -6,9 +6,12 @@
 #include "batch/BatchSweep.h"
 #include "batch/OutputFiles.h"
 #include "batch/StateDump.h"
+#include "lab/RunWords.h"
 #include "lab/SweepTable.h"
+#include "lab/Workbook.h"
 #include "plot/ActivityChart.h"
 #include "plot/ChartRenderer.h"
+#include "plot/Report.h"
 
 #include <cstdio>
 #include <exception>
@@ -69,19 +72,57 @@ private:
     std::vector<std::unique_ptr<OutputFile>> files_;
 };
 
+// The workbook's bytes into its output; false, with the reason, when it could not be made.
+bool writeWorkbook(OutputFile* file, const Workbook& workbook, std::string& error)
+{
+    if (!file) {
+        return true;
+    }
+    std::string reason;
+    const std::string bytes = workbookBytes(workbook, reason);
+    if (!reason.empty()) {
+        error = "cannot write '" + file->target() + "': " + reason;
+        return false;
+    }
+    file->stream().write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    return true;
+}
+
+// The student report of the run: the experiment file's group, scenario, kept runs, curves, answer
+// and log around the course just run.
+void writeReport(std::ostream& out, const BatchOptions& options, const CourseRecord& record)
+{
+    ExperimentDocument document = options.scenario.value_or(ExperimentDocument{});
+    document.settings = options;
+    std::vector<CourseRecord> kept;
+    for (const KeptRun& run : document.kept) {
+        kept.push_back(courseRecordOf(run));
+    }
+    writeReportPdf(studentReport(document, record, kept), out);
+}
+
 int runOne(const BatchOptions& options)
 {
     Outputs outputs;
     std::string error;
     OutputFile* csv = outputs.open(options.csvPath, error);
     OutputFile* dump = outputs.open(options.dumpPath, error);
+    OutputFile* report = outputs.open(options.reportPath, error);
+    OutputFile* workbook = outputs.open(options.workbookPath, error);
     if (!error.empty()) {
         return reportFileError(error);
     }
     const auto world = std::make_unique<World>();
-    const std::int32_t ticksRun = runBatch(options, *world, csv ? &csv->stream() : nullptr);
+    CourseRecord record;
+    const std::int32_t ticksRun = runBatch(options, *world, csv ? &csv->stream() : nullptr, &record);
     if (dump) {
         writeStateDump(dump->stream(), *world, ticksRun);
+    }
+    if (report) {
+        writeReport(report->stream(), options, record);
+    }
+    if (!writeWorkbook(workbook, timeCourseWorkbook(record, {}), error)) {
+        return reportFileError(error);
     }
     return outputs.finishAndCommit(error) ? 0 : reportFileError(error);
 }
@@ -92,6 +133,7 @@ int runSweeps(const BatchOptions& options)
     std::string error;
     OutputFile* table = outputs.open(options.tablePath, error);
     OutputFile* plot = outputs.open(options.plotPath, error);
+    OutputFile* workbook = outputs.open(options.workbookPath, error);
     if (!error.empty()) {
         return reportFileError(error);
     }
@@ -115,6 +157,9 @@ int runSweeps(const BatchOptions& options)
             return reportFileError("cannot write '" + options.plotPath + "': the picture could not be drawn");
         }
     }
+    if (!writeWorkbook(workbook, sweepWorkbook(result), error)) {
+        return reportFileError(error);
+    }
     writeFitReport(std::cout, result, fits);
     std::cout.flush();
     return outputs.finishAndCommit(error) ? 0 : reportFileError(error);
@@ -134,12 +179,14 @@ int main(int argc, char** argv)
         std::cout << batchUsage();
         return 0;
     }
+    for (const std::string& warning : line.warnings) {
+        std::cerr << "velmora2-batch: " << warning << '\n';
+    }
     const BatchOptions& options = line.options;
 
-    const std::vector<OutputPath> paths{{"--csv", options.csvPath},
-                                        {"--dump", options.dumpPath},
-                                        {"--table", options.tablePath},
-                                        {"--plot", options.plotPath}};
+    const std::vector<OutputPath> paths{{"--csv", options.csvPath},       {"--dump", options.dumpPath},
+                                        {"--table", options.tablePath},   {"--plot", options.plotPath},
+                                        {"--report", options.reportPath}, {"--xlsx", options.workbookPath}};
     std::vector<OutputPath> named;
     for (const OutputPath& path : paths) {
         if (!path.path.empty()) {

@@ -333,6 +333,14 @@
         <source>%1&#xa0;: %2</source>
         <translation>%1: %2</translation>
     </message>
+    <message>
+        <source>&amp;Plein écran</source>
+        <translation>&amp;Full screen</translation>
+    </message>
+    <message>
+        <source>Classeur Excel (*.xlsx)</source>
+        <translation>Excel workbook (*.xlsx)</translation>
+    </message>
 </context>
 <context>
     <name>Catalogue</name>
@@ -354,6 +362,137 @@
     </message>
 </context>
 <context>
+    <name>ClassWork</name>
+    <message>
+        <source>Réglage fixé par le professeur pour cette activité</source>
+        <translation>Setting fixed by the teacher for this activity</translation>
+    </message>
+    <message>
+        <source>&amp;Ouvrir…</source>
+        <translation>&amp;Open…</translation>
+    </message>
+    <message>
+        <source>&amp;Enregistrer l’expérience…</source>
+        <translation>&amp;Save the experiment…</translation>
+    </message>
+    <message>
+        <source>&amp;Préparer un scénario…</source>
+        <translation>&amp;Prepare a scenario…</translation>
+    </message>
+    <message>
+        <source>&amp;Groupe et classe…</source>
+        <translation>&amp;Group and class…</translation>
+    </message>
+    <message>
+        <source>Compte &amp;rendu…</source>
+        <translation>&amp;Report…</translation>
+    </message>
+    <message>
+        <source>&amp;Imprimer…</source>
+        <translation>Pr&amp;int…</translation>
+    </message>
+    <message>
+        <source>Copier ma &amp;ligne de résultats</source>
+        <translation>Copy my results li&amp;ne</translation>
+    </message>
+    <message>
+        <source>Mode &amp;projection</source>
+        <translation>&amp;Projector mode</translation>
+    </message>
+    <message>
+        <source>&amp;Consignes et réponse</source>
+        <translation>&amp;Instructions and answer</translation>
+    </message>
+    <message>
+        <source>Ouvrir une expérience</source>
+        <translation>Open an experiment</translation>
+    </message>
+    <message>
+        <source>Expériences de Velmora (*.velmora)</source>
+        <translation>Velmora experiments (*.velmora)</translation>
+    </message>
+    <message>
+        <source>Ouverture de «&#xa0;%1&#xa0;»</source>
+        <translation>Opened “%1”</translation>
+    </message>
+    <message>
+        <source>Enregistrer l’expérience</source>
+        <translation>Save the experiment</translation>
+    </message>
+    <message>
+        <source>experience.velmora</source>
+        <translation>experiment.velmora</translation>
+    </message>
+    <message>
+        <source>Enregistrement de l’expérience</source>
+        <translation>Experiment saved</translation>
+    </message>
+    <message>
+        <source>Préparer un scénario</source>
+        <translation>Prepare a scenario</translation>
+    </message>
+    <message>
+        <source>scenario.velmora</source>
+        <translation>scenario.velmora</translation>
+    </message>
+    <message>
+        <source>Température&#xa0;: %1&#xa0;°C</source>
+        <translation>Temperature: %1&#xa0;°C</translation>
+    </message>
+    <message>
+        <source>pH&#xa0;: %1</source>
+        <translation>pH: %1</translation>
+    </message>
+    <message>
+        <source>Enzyme&#xa0;: %1</source>
+        <translation>Enzyme: %1</translation>
+    </message>
+    <message>
+        <source>Substrat&#xa0;: %1</source>
+        <translation>Substrate: %1</translation>
+    </message>
+    <message>
+        <source>Thiolactose&#xa0;: %1</source>
+        <translation>Thiolactose: %1</translation>
+    </message>
+    <message>
+        <source>Réaction&#xa0;: %1</source>
+        <translation>Reaction: %1</translation>
+    </message>
+    <message>
+        <source>Démarrage&#xa0;: %1, %2</source>
+        <translation>Start: %1, %2</translation>
+    </message>
+    <message>
+        <source>Courbe gardée (%1 en tout)</source>
+        <translation>Curve kept (%1 in all)</translation>
+    </message>
+    <message>
+        <source>Courbe d’activité calculée&#xa0;: %1</source>
+        <translation>Activity curve computed: %1</translation>
+    </message>
+    <message>
+        <source>Compte rendu</source>
+        <translation>Report</translation>
+    </message>
+    <message>
+        <source>compte-rendu.pdf</source>
+        <translation>report.pdf</translation>
+    </message>
+    <message>
+        <source>Document PDF (*.pdf)</source>
+        <translation>PDF document (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Compte rendu enregistré</source>
+        <translation>Report saved</translation>
+    </message>
+    <message>
+        <source>Compte rendu imprimé</source>
+        <translation>Report printed</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Affiche cette aide.</source>
@@ -370,6 +509,14 @@ dans le dossier d’où il est lancé, ou à défaut dans son installation.</sou
         <translation>Velmora v2: a model of enzyme activity for biology classes.
 The program takes its animations (anims/) and its starting values (velmora.ini)
 from the folder it is started from, or else from its installation.</translation>
+    </message>
+    <message>
+        <source>fichier</source>
+        <translation>file</translation>
+    </message>
+    <message>
+        <source>Une expérience à ouvrir (.velmora)&#xa0;; si le programme tourne déjà, c’est lui qui l’ouvre.</source>
+        <translation>An experiment to open (.velmora); if the program already runs, that copy opens it.</translation>
     </message>
 </context>
 <context>
@@ -389,6 +536,124 @@ from the folder it is started from, or else from its installation.</translation>
     <message>
         <source>Bienvenue sur Velmora v2 !<byte value="xd"/><byte value="xd"/>Choisissez la réaction, les concentrations, le pH et la température, puis cliquez  sur &quot;Démarrer / recommencer l&apos;expérience&quot; pour lancer le modèle.</source>
         <translation>Welcome to Velmora v2!<byte value="xd"/><byte value="xd"/>Choose the reaction, the concentrations, the pH and the temperature, then click &quot;Start / restart the experiment&quot; to run the model.</translation>
+    </message>
+</context>
+<context>
+    <name>ExperimentFile</name>
+    <message>
+        <source>Le fichier «&#xa0;%1&#xa0;» ne peut pas être ouvert&#xa0;: à la clé «&#xa0;%2&#xa0;», %3 était attendu, et non %4.</source>
+        <translation>The file “%1” cannot be opened: at the key “%2”, %3 was expected, not %4.</translation>
+    </message>
+    <message>
+        <source>Le fichier «&#xa0;%1&#xa0;» ne peut pas être ouvert&#xa0;: une expérience (un objet JSON entre accolades) était attendue.</source>
+        <translation>The file “%1” cannot be opened: an experiment (a JSON object between braces) was expected.</translation>
+    </message>
+    <message>
+        <source>Le fichier «&#xa0;%1&#xa0;» n’est pas une expérience de Velmora&#xa0;: la clé «&#xa0;format&#xa0;» doit valoir «&#xa0;velmora-experiment&#xa0;».</source>
+        <translation>The file “%1” is not a Velmora experiment: the key “format” must be “velmora-experiment”.</translation>
+    </message>
+    <message>
+        <source>Le fichier «&#xa0;%1&#xa0;» ne peut pas être ouvert&#xa0;: la clé «&#xa0;version&#xa0;» vaut %2, et ce programme lit la version 1.</source>
+        <translation>The file “%1” cannot be opened: the key “version” is %2, and this program reads version 1.</translation>
+    </message>
+    <message>
+        <source>Le fichier «&#xa0;%1&#xa0;»&#xa0;: la clé «&#xa0;%2&#xa0;» est inconnue de ce programme et a été ignorée.</source>
+        <translation>The file “%1”: the key “%2” is unknown to this program and was skipped.</translation>
+    </message>
+    <message>
+        <source>un nombre entier de %1 à %2</source>
+        <translation>a whole number from %1 to %2</translation>
+    </message>
+    <message>
+        <source>un texte entre guillemets</source>
+        <translation>a text between quotation marks</translation>
+    </message>
+    <message>
+        <source>true ou false</source>
+        <translation>true or false</translation>
+    </message>
+    <message>
+        <source>une liste entre crochets</source>
+        <translation>a list between brackets</translation>
+    </message>
+    <message>
+        <source>une liste d’au plus %1 éléments</source>
+        <translation>a list of at most %1 items</translation>
+    </message>
+    <message>
+        <source>un objet entre accolades</source>
+        <translation>an object between braces</translation>
+    </message>
+    <message>
+        <source>25, 50, 100, 200 ou 400</source>
+        <translation>25, 50, 100, 200 or 400</translation>
+    </message>
+    <message>
+        <source>«&#xa0;small&#xa0;» ou «&#xa0;large&#xa0;»</source>
+        <translation>“small” or “large”</translation>
+    </message>
+    <message>
+        <source>10, 20, 50, 100, 200 ou 400</source>
+        <translation>10, 20, 50, 100, 200 or 400</translation>
+    </message>
+    <message>
+        <source>un moment («&#xa0;second&#xa0;» ou «&#xa0;tick&#xa0;») et un changement («&#xa0;temperature&#xa0;» ou «&#xa0;ph&#xa0;»)</source>
+        <translation>a moment (“second” or “tick”) and a change (“temperature” or “ph”)</translation>
+    </message>
+    <message>
+        <source>un nom de réglage (reaction, temperature, ph, enzyme, substrate, inhibitor, volume, symbols ou products)</source>
+        <translation>the name of a setting (reaction, temperature, ph, enzyme, substrate, inhibitor, volume, symbols or products)</translation>
+    </message>
+    <message>
+        <source>le nom d’une explication, en minuscules sans accents (experiences)</source>
+        <translation>the name of an explanation, in lower case without accents (experiences)</translation>
+    </message>
+    <message>
+        <source>une ligne [seconde, substrat, température, pH]</source>
+        <translation>a row [second, substrate, temperature, pH]</translation>
+    </message>
+    <message>
+        <source>une seconde après %1</source>
+        <translation>a second after %1</translation>
+    </message>
+    <message>
+        <source>un nombre</source>
+        <translation>a number</translation>
+    </message>
+    <message>
+        <source>temperature, ph, substrate ou inhibitor</source>
+        <translation>temperature, ph, substrate or inhibitor</translation>
+    </message>
+    <message>
+        <source>un point [valeur, vitesse]</source>
+        <translation>a point [value, rate]</translation>
+    </message>
+    <message>
+        <source>Le fichier «&#xa0;%1&#xa0;» n’est pas un document JSON valable (ligne %2, colonne %3)&#xa0;: un texte JSON complet, en UTF-8, était attendu.</source>
+        <translation>The file “%1” is not a valid JSON document (line %2, column %3): a whole JSON text, in UTF-8, was expected.</translation>
+    </message>
+    <message>
+        <source>Le fichier «&#xa0;%1&#xa0;» n’a pas pu être lu&#xa0;: %2.</source>
+        <translation>The file “%1” could not be read: %2.</translation>
+    </message>
+    <message>
+        <source>Le fichier «&#xa0;%1&#xa0;» ne peut pas être ouvert&#xa0;: il dépasse 1&#xa0;Mo, et une expérience tient en bien moins.</source>
+        <translation>The file “%1” cannot be opened: it is larger than 1&#xa0;MB, and an experiment takes far less.</translation>
+    </message>
+</context>
+<context>
+    <name>ExperimentFiles</name>
+    <message>
+        <source>il n’existe pas</source>
+        <translation>it does not exist</translation>
+    </message>
+    <message>
+        <source>l’accès en est refusé</source>
+        <translation>access to it is denied</translation>
+    </message>
+    <message>
+        <source>c’est un dossier</source>
+        <translation>it is a folder</translation>
     </message>
 </context>
 <context>
@@ -448,6 +713,22 @@ from the folder it is started from, or else from its installation.</translation>
     <message>
         <source>le programme d’écriture s’est arrêté</source>
         <translation>the writing process has stopped</translation>
+    </message>
+    <message>
+        <source>le classeur n’a pas pu être constitué</source>
+        <translation>the workbook could not be made</translation>
+    </message>
+    <message>
+        <source>l’imprimante par défaut</source>
+        <translation>the default printer</translation>
+    </message>
+    <message>
+        <source>L’impression sur «&#xa0;%1&#xa0;» a échoué&#xa0;: le programme d’écriture s’est arrêté</source>
+        <translation>Printing on “%1” failed: the writing program has stopped</translation>
+    </message>
+    <message>
+        <source>L’impression sur «&#xa0;%1&#xa0;» a échoué&#xa0;: le système d’impression a refusé le document (%2)</source>
+        <translation>Printing on “%1” failed: the printing system refused the document (%2)</translation>
     </message>
 </context>
 <context>
@@ -556,12 +837,35 @@ from the folder it is started from, or else from its installation.</translation>
         <source>Cinq courbes sont déjà gardées, c’est le plus que le graphique puisse montrer. Pour en garder une autre, choisissez d’abord «&#xa0;Effacer les courbes gardées&#xa0;».</source>
         <translation>Five curves are already kept, the most that the graph can show. To keep another one, first choose “Clear the kept curves”.</translation>
     </message>
+    <message>
+        <source>Classeur Excel (*.xlsx)</source>
+        <translation>Excel workbook (*.xlsx)</translation>
+    </message>
 </context>
 <context>
     <name>GraphicalScreen</name>
     <message>
         <source>velmora2&#xa0;: ce logiciel a besoin d’un écran graphique, et aucun n’est accessible.</source>
         <translation>velmora2: this program needs a graphical display, and none is available.</translation>
+    </message>
+</context>
+<context>
+    <name>InstructionsPanel</name>
+    <message>
+        <source>Consignes et réponse</source>
+        <translation>Instructions and answer</translation>
+    </message>
+    <message>
+        <source>&amp;Notre réponse&#xa0;:</source>
+        <translation>&amp;Our answer:</translation>
+    </message>
+    <message>
+        <source>Notre réponse</source>
+        <translation>Our answer</translation>
+    </message>
+    <message>
+        <source>Pas de consignes pour cette expérience.</source>
+        <translation>No instructions for this experiment.</translation>
     </message>
 </context>
 <context>
@@ -651,6 +955,152 @@ from the folder it is started from, or else from its installation.</translation>
     <message>
         <source>Voir la réponse %1</source>
         <translation>Show answer %1</translation>
+    </message>
+</context>
+<context>
+    <name>ReportPrinting</name>
+    <message>
+        <source>Compte rendu d’expérience</source>
+        <translation>Experiment report</translation>
+    </message>
+    <message>
+        <source>Compte rendu</source>
+        <translation>Report</translation>
+    </message>
+</context>
+<context>
+    <name>ScenarioDialog</name>
+    <message>
+        <source>Réaction</source>
+        <translation>Reaction</translation>
+    </message>
+    <message>
+        <source>Température</source>
+        <translation>Temperature</translation>
+    </message>
+    <message>
+        <source>pH</source>
+        <translation>pH</translation>
+    </message>
+    <message>
+        <source>Enzyme</source>
+        <translation>Enzyme</translation>
+    </message>
+    <message>
+        <source>Substrat</source>
+        <translation>Substrate</translation>
+    </message>
+    <message>
+        <source>Thiolactose (inhibiteur)</source>
+        <translation>Thiolactose (inhibitor)</translation>
+    </message>
+    <message>
+        <source>Volume de la boîte</source>
+        <translation>Volume of the box</translation>
+    </message>
+    <message>
+        <source>Taille des symboles</source>
+        <translation>Size of the symbols</translation>
+    </message>
+    <message>
+        <source>Nombre maximal de produits</source>
+        <translation>Largest number of products</translation>
+    </message>
+    <message>
+        <source>aucune</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>Expériences guidées</source>
+        <translation>Guided experiments</translation>
+    </message>
+    <message>
+        <source>L’hydrolyse du lactose</source>
+        <translation>The hydrolysis of lactose</translation>
+    </message>
+    <message>
+        <source>Le mécanisme de la catalyse enzymatique</source>
+        <translation>The mechanism of enzyme catalysis</translation>
+    </message>
+    <message>
+        <source>Le chaud et le froid</source>
+        <translation>Heat and cold</translation>
+    </message>
+    <message>
+        <source>Le thiolactose, un inhibiteur</source>
+        <translation>Thiolactose, an inhibitor</translation>
+    </message>
+    <message>
+        <source>L’hydrolyse du maltose</source>
+        <translation>The hydrolysis of maltose</translation>
+    </message>
+    <message>
+        <source>L’hydrolyse de l’amylose</source>
+        <translation>The hydrolysis of amylose</translation>
+    </message>
+    <message>
+        <source>La synthèse du lactose</source>
+        <translation>The synthesis of lactose</translation>
+    </message>
+    <message>
+        <source>Préparer un scénario</source>
+        <translation>Prepare a scenario</translation>
+    </message>
+    <message>
+        <source>&amp;Titre&#xa0;:</source>
+        <translation>&amp;Title:</translation>
+    </message>
+    <message>
+        <source>&amp;Consignes&#xa0;:</source>
+        <translation>&amp;Instructions:</translation>
+    </message>
+    <message>
+        <source>Réglages des élèves (les valeurs sont celles du moment)</source>
+        <translation>The students’ settings (the values are those of now)</translation>
+    </message>
+    <message>
+        <source>Fixé</source>
+        <translation>Fixed</translation>
+    </message>
+    <message>
+        <source>Caché</source>
+        <translation>Hidden</translation>
+    </message>
+    <message>
+        <source>%1 fixé</source>
+        <translation>%1 fixed</translation>
+    </message>
+    <message>
+        <source>%1 caché</source>
+        <translation>%1 hidden</translation>
+    </message>
+    <message>
+        <source>Cacher les «&#xa0;réponses du modèle&#xa0;» des expériences guidées</source>
+        <translation>Hide the “model’s answers” of the guided experiments</translation>
+    </message>
+    <message>
+        <source>&amp;Explication à ouvrir d’abord&#xa0;:</source>
+        <translation>&amp;Explanation to open first:</translation>
+    </message>
+    <message>
+        <source>Groupe et classe</source>
+        <translation>Group and class</translation>
+    </message>
+    <message>
+        <source>Ces informations figurent sur le compte rendu.</source>
+        <translation>These details appear on the report.</translation>
+    </message>
+    <message>
+        <source>&amp;Noms des élèves&#xa0;:</source>
+        <translation>&amp;Names of the students:</translation>
+    </message>
+    <message>
+        <source>&amp;Classe&#xa0;:</source>
+        <translation>&amp;Class:</translation>
+    </message>
+    <message>
+        <source>&amp;Date&#xa0;:</source>
+        <translation>&amp;Date:</translation>
     </message>
 </context>
 <context>

@@ -40,6 +40,16 @@ KeepOutcome KeptCourses::keep(const CourseRecord& record)
     return KeepOutcome::kept;
 }
 
+void KeptCourses::restore(const std::vector<CourseRecord>& courses)
+{
+    courses_.assign(courses.begin(),
+                    courses.begin() + static_cast<std::ptrdiff_t>(std::min(courses.size(), mostKeptCourses)));
+    // Numbers that no run of the session reaches.
+    for (std::size_t k = 0; k < courses_.size(); ++k) {
+        courses_[k].run_ = std::numeric_limits<std::uint64_t>::max() - k;
+    }
+}
+
 void forEachCourseRow(const CourseRecord& record, const std::vector<CourseRecord>& kept,
                       const std::function<void(const CourseRow&)>& visit)
 {

@@ -40,6 +40,7 @@ public:
     std::uint64_t run() const { return run_; }
 
 private:
+    friend class KeptCourses;
     ExperimentSettings settings_;
     std::vector<RecordedSecond> seconds_;
     std::uint64_t run_ = 0;
@@ -68,6 +69,9 @@ class KeptCourses
 public:
     KeepOutcome keep(const CourseRecord& record);
     void clear() { courses_.clear(); }
+    // Puts back runs kept earlier (from a file), the first five; they are never taken for a run of
+    // this session.
+    void restore(const std::vector<CourseRecord>& courses);
     const std::vector<CourseRecord>& courses() const { return courses_; }
 
 private:

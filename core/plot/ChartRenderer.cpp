@@ -1,5 +1,7 @@
 #include "plot/ChartRenderer.h"
 
+#include "plot/ChartDrawing.h"
+
 #include "plot/FrenchText.h"
 
 #include <cairo-pdf.h>
@@ -625,6 +627,17 @@ using SurfaceHandle = std::unique_ptr<cairo_surface_t, SurfaceRelease>;
 using ContextHandle = std::unique_ptr<cairo_t, SurfaceRelease>;
 
 } // namespace
+
+void drawChartInBox(cairo_t* cr, const Chart& chart, double x, double y, double width, double height,
+                    double scale)
+{
+    cairo_save(cr);
+    cairo_translate(cr, x, y);
+    cairo_rectangle(cr, 0, 0, width, height);
+    cairo_clip(cr);
+    drawWholeChart(cr, chart, width, height, scale);
+    cairo_restore(cr);
+}
 
 ChartImage renderChartImage(const Chart& chart, int width, int height, double scale)
 {

@@ -18,19 +18,34 @@ bool holdsMovies(const QString& folder)
     return QFileInfo(folder + "/anims").isDir();
 }
 
-} // namespace
-
-QString chooseDataFolder(const QString& current, const QStringList& programFolders)
+bool holdsSettings(const QString& folder)
 {
-    if (holdsMovies(current) || QFileInfo(current + "/velmora.ini").isFile()) {
+    return QFileInfo(folder + "/velmora.ini").isFile();
+}
+
+QString choose(const QString& current, const QStringList& programFolders, bool (*holds)(const QString&))
+{
+    if (holds(current)) {
         return current;
     }
     for (const QString& folder : programFolders) {
-        if (!folder.isEmpty() && holdsMovies(folder)) {
+        if (!folder.isEmpty() && holds(folder)) {
             return QDir::cleanPath(folder);
         }
     }
     return current;
+}
+
+} // namespace
+
+QString chooseDataFolder(const QString& current, const QStringList& programFolders)
+{
+    return choose(current, programFolders, holdsMovies);
+}
+
+QString chooseSettingsFolder(const QString& current, const QStringList& programFolders)
+{
+    return choose(current, programFolders, holdsSettings);
 }
 
 QStringList programFolders(const QString& executableFolder)
@@ -42,4 +57,9 @@ QStringList programFolders(const QString& executableFolder)
 QString findDataFolder()
 {
     return chooseDataFolder(QDir::currentPath(), programFolders(QCoreApplication::applicationDirPath()));
+}
+
+QString findSettingsFolder()
+{
+    return chooseSettingsFolder(QDir::currentPath(), programFolders(QCoreApplication::applicationDirPath()));
 }

@@ -1,6 +1,10 @@
 #include "files/FileWriter.h"
 
+#include "lab/Workbook.h"
+
 #include <QCoreApplication>
+
+#include <cups/cups.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -16,14 +20,22 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+// "L’impression sur « printer » a échoué : <reason>".
+std::string printErrorText(const std::string& printer, int error);
+
 namespace {
 
 // Errors of our own, beside the system's errno values.
 constexpr int notRegularFile = -2;
 constexpr int writerGone = -3;
+constexpr int workbookFailed = -4;
+constexpr int printingRefused = -5;
 
 constexpr int writeOperation = 1;
 constexpr int openOperation = 2;
+constexpr int workbookOperation = 3;
+constexpr int printOperation = 4;
+constexpr std::uint64_t largestMessage = 256u * 1024 * 1024; // a workbook's rows or a report's pages
 constexpr std::uint32_t longestPath = PATH_MAX;
 
 struct Request
@@ -220,6 +232,45 @@ bool receiveInto(int channel, std::uint64_t size, AtomicFile& file, int& error)
     return true;
 }
 
+// The workbook of a message, written in place of `path` as every file is.
+int writeWorkbookFile(const std::string& path, std::string_view message)
+{
+    const std::optional<velmora::Workbook> workbook = velmora::workbookFromMessage(message);
+    if (!workbook) {
+        return workbookFailed;
+    }
+    std::string reason;
+    const std::string bytes = velmora::workbookBytes(*workbook, reason);
+    if (!reason.empty()) {
+        return workbookFailed;
+    }
+    return writeFileAtomically(path, bytes);
+}
+
+// A PDF document to the printing system, as one job.
+int printPdf(const std::string& printer, const std::string& title, int copies, std::string_view pdf)
+{
+    const char* destination = printer.empty() ? cupsGetDefault() : printer.c_str();
+    if (!destination) {
+        return printingRefused;
+    }
+    cups_option_t* options = nullptr;
+    const int optionCount = cupsAddOption("copies", std::to_string(std::max(1, copies)).c_str(), 0, &options);
+    const int job = cupsCreateJob(CUPS_HTTP_DEFAULT, destination, title.c_str(), optionCount, options);
+    cupsFreeOptions(optionCount, options);
+    if (job == 0) {
+        return printingRefused;
+    }
+    if (cupsStartDocument(CUPS_HTTP_DEFAULT, destination, job, title.c_str(), CUPS_FORMAT_PDF, 1) !=
+            HTTP_STATUS_CONTINUE ||
+        cupsWriteRequestData(CUPS_HTTP_DEFAULT, pdf.data(), pdf.size()) != HTTP_STATUS_CONTINUE ||
+        cupsFinishDocument(CUPS_HTTP_DEFAULT, destination) != IPP_STATUS_OK) {
+        cupsCancelJob(destination, job);
+        return printingRefused;
+    }
+    return 0;
+}
+
 bool sendReply(int channel, int error, int file)
 {
     ReplyMessage out;
@@ -264,6 +315,23 @@ bool sendReply(int channel, int error, int file)
             }
             if (error == 0) {
                 error = target.commit();
+            }
+        } else if ((request.operation == workbookOperation || request.operation == printOperation) &&
+                   request.dataSize <= largestMessage) {
+            std::string data(static_cast<std::size_t>(request.dataSize), '\0');
+            if (!receiveAll(channel, data.data(), data.size())) {
+                _exit(0);
+            }
+            if (request.operation == workbookOperation) {
+                error = writeWorkbookFile(path, data);
+            } else {
+                // The title and the number of copies, each on its line, then the document.
+                const std::size_t first = data.find('\n');
+                const std::size_t second = first == std::string::npos ? first : data.find('\n', first + 1);
+                error = second == std::string::npos
+                            ? EINVAL
+                            : printPdf(path, data.substr(0, first), std::atoi(data.c_str() + first + 1),
+                                       std::string_view(data).substr(second + 1));
             }
         } else if (request.operation == openOperation && request.dataSize == 0) {
             file = path.find('\0') == std::string::npos ? open(path.c_str(), openForReadingFlags) : -1;
@@ -378,6 +446,21 @@ std::string FileWriter::writeFile(const std::string& path, std::string_view byte
     return error == 0 ? std::string() : saveErrorText(path, error);
 }
 
+std::string FileWriter::writeWorkbook(const std::string& path, std::string_view workbookMessage)
+{
+    const int error = request(workbookOperation, path, workbookMessage, nullptr);
+    return error == 0 ? std::string() : saveErrorText(path, error);
+}
+
+std::string FileWriter::printDocument(const std::string& printer, const std::string& title, int copies,
+                                      std::string_view pdf)
+{
+    std::string data = title + '\n' + std::to_string(copies) + '\n';
+    data.append(pdf);
+    const int error = request(printOperation, printer, data, nullptr);
+    return error == 0 ? std::string() : printErrorText(printer, error);
+}
+
 int FileWriter::openForReading(const std::string& path)
 {
     int file = -1;
@@ -418,6 +501,25 @@ std::string saveUserFile(const std::string& path, std::string_view bytes)
     }
     const int error = writeFileAtomically(path, bytes);
     return error == 0 ? std::string() : saveErrorText(path, error);
+}
+
+std::string saveUserWorkbook(const std::string& path, std::string_view workbookMessage)
+{
+    if (FileWriter* writer = FileWriter::shared()) {
+        return writer->writeWorkbook(path, workbookMessage);
+    }
+    const int error = writeWorkbookFile(path, workbookMessage);
+    return error == 0 ? std::string() : saveErrorText(path, error);
+}
+
+std::string printUserDocument(const std::string& printer, const std::string& title, int copies,
+                              std::string_view pdf)
+{
+    if (FileWriter* writer = FileWriter::shared()) {
+        return writer->printDocument(printer, title, copies, pdf);
+    }
+    const int error = printPdf(printer, title, copies, pdf);
+    return error == 0 ? std::string() : printErrorText(printer, error);
 }
 
 int openUserFile(const std::string& path)
@@ -489,6 +591,9 @@ std::string saveErrorText(const std::string& path, int error)
     case writerGone:
         reason = translated(QT_TRANSLATE_NOOP("FileWriter", "le programme d’écriture s’est arrêté"));
         break;
+    case workbookFailed:
+        reason = translated(QT_TRANSLATE_NOOP("FileWriter", "le classeur n’a pas pu être constitué"));
+        break;
     default:
         reason = QCoreApplication::translate("FileWriter", "erreur du système %1 (%2)")
                      .arg(error)
@@ -499,5 +604,24 @@ std::string saveErrorText(const std::string& path, int error)
     return QCoreApplication::translate("FileWriter",
                                        "Le fichier «\u00a0%1\u00a0» n’a pas pu être enregistré\u00a0: %2")
         .arg(QString::fromStdString(path), QString::fromStdString(reason))
+        .toStdString();
+}
+
+std::string printErrorText(const std::string& printer, int error)
+{
+    const QString name = printer.empty()
+                             ? QCoreApplication::translate("FileWriter", "l’imprimante par défaut")
+                             : QString::fromStdString(printer);
+    if (error == writerGone) {
+        return QCoreApplication::translate("FileWriter",
+                                           "L’impression sur «\u00a0%1\u00a0» a échoué\u00a0: le programme "
+                                           "d’écriture s’est arrêté")
+            .arg(name)
+            .toStdString();
+    }
+    return QCoreApplication::translate("FileWriter",
+                                       "L’impression sur «\u00a0%1\u00a0» a échoué\u00a0: le système "
+                                       "d’impression a refusé le document (%2)")
+        .arg(name, QString::fromUtf8(cupsLastErrorString()))
         .toStdString();
 }

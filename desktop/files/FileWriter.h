@@ -6,10 +6,10 @@
 #include <string_view>
 #include <sys/types.h>
 
-// The saving that the user asks for (the graph's data and pictures) and the reading of the
-// settings file, for a window process that may change no file and read only its own places
-// (FileRestriction.h). A small process, started by main() before that restriction, does it with
-// the user's rights: a path is simply the one the user chose.
+// The saving that the user asks for (the graph's data and pictures, experiment files, reports and
+// workbooks), the printing of reports, and the reading of the settings and experiment files, for a window
+// process that may change no file and read only its own places (FileRestriction.h). A small process, started
+// by main() before that restriction, does it with the user's rights: a path is simply the one the user chose.
 //
 // The writer is reached only from C++, through a socket pair: movies have no path to it. It ends
 // when the program ends, however the program ends. It holds no Qt.
@@ -36,6 +36,15 @@ public:
     // written, otherwise the reason, in French, for the user.
     std::string writeFile(const std::string& path, std::string_view bytes);
 
+    // Writes the workbook (lab/Workbook.h, as its message) to `path` as an .xlsx file, made by the
+    // writer with libxlsxwriter. Empty text when written, otherwise the reason.
+    std::string writeWorkbook(const std::string& path, std::string_view workbookMessage);
+
+    // Sends a PDF document to the printer named (the printing system's default when empty), in
+    // `copies` copies. Empty text when the printing system took it, otherwise the reason.
+    std::string printDocument(const std::string& printer, const std::string& title, int copies,
+                              std::string_view pdf);
+
     // Opens `path` for reading, without blocking (a pipe or a device never holds the caller),
     // and hands the open file over: a file descriptor for the caller to close, or -errno
     // (-ECHILD when the writer has gone).
@@ -60,6 +69,9 @@ private:
 // one, otherwise in the calling process (tests, or a writer that could not start).
 std::string saveUserFile(const std::string& path, std::string_view bytes);
 int openUserFile(const std::string& path);
+std::string saveUserWorkbook(const std::string& path, std::string_view workbookMessage);
+std::string printUserDocument(const std::string& printer, const std::string& title, int copies,
+                              std::string_view pdf);
 
 // The atomic write itself, as the writer does it: 0 or the errno of the step that failed.
 int writeFileAtomically(const std::string& path, std::string_view bytes);

@@ -1,7 +1,9 @@
 #include "files/SaveDialog.h"
 
-#include "window/ErrorReport.h"
+#include "lab/Workbook.h"
+
 #include "files/FileWriter.h"
+#include "window/ErrorReport.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -70,6 +72,17 @@ bool saveToPath(QWidget* parent, const QString& path, const QByteArray& bytes)
 {
     const std::string error = saveUserFile(QFile::encodeName(path).toStdString(),
                                            std::string_view(bytes.constData(), bytes.size()));
+    if (!error.empty()) {
+        showErrorReport(QString::fromStdString(error), parent);
+        return false;
+    }
+    return true;
+}
+
+bool saveWorkbookToPath(QWidget* parent, const QString& path, const velmora::Workbook& workbook)
+{
+    const std::string error =
+        saveUserWorkbook(QFile::encodeName(path).toStdString(), velmora::workbookMessage(workbook));
     if (!error.empty()) {
         showErrorReport(QString::fromStdString(error), parent);
         return false;

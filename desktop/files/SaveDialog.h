@@ -7,6 +7,9 @@
 #include <functional>
 
 class QWidget;
+namespace velmora {
+struct Workbook;
+}
 
 // Saving what the user asks for: the standard file dialog, opening in the folder of the last save
 // (remembered until the program closes; at first the user's documents, or home), then the writing
@@ -25,6 +28,8 @@ QString chooseSavePath(QWidget* parent, const SaveRequest& request);
 
 // Writes the bytes; on failure shows why and returns false.
 bool saveToPath(QWidget* parent, const QString& path, const QByteArray& bytes);
+// Writes a workbook (.xlsx), made by the writer of the user's files; the same on failure.
+bool saveWorkbookToPath(QWidget* parent, const QString& path, const velmora::Workbook& workbook);
 
 // Instead of the dialog, a function gives the path (for tests); an empty function gives the
 // dialog back.

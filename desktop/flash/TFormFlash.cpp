@@ -25,7 +25,20 @@ TFormFlash::TFormFlash(const QString& folder, QSize screen, QWidget* parent) : M
 void TFormFlash::Activer1Click()
 {
     Flash->setMovie(moviePath(movieFile));
+    tellModelAnswers();
     Flash->GotoFrame(1);
+}
+
+void TFormFlash::setModelAnswersHidden(bool hidden)
+{
+    modelAnswersHidden_ = hidden;
+}
+
+void TFormFlash::tellModelAnswers()
+{
+    if (Flash->movieRoot()) {
+        Flash->SetVariable("reponsesmodelecachees", modelAnswersHidden_ ? "1" : "0");
+    }
 }
 
 void TFormFlash::FlashFSCommand(const QString& command, const QString& args)
@@ -55,11 +68,13 @@ void TFormFlash::FlashFSCommand(const QString& command, const QString& args)
     for (const auto& [name, file] : topics) {
         if (command == name) {
             Flash->setMovie(moviePath(file));
+            tellModelAnswers();
         }
     }
     if (command == "retourmenu") {
         if (Tag == 1) {
             Flash->setMovie(moviePath("ensavoirplus.swf"));
+            tellModelAnswers();
             Flash->SetVariable("lastf", savedLastf);
             Flash->Rewind();
             Flash->Play();

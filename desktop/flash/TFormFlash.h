@@ -21,6 +21,11 @@ public:
     // closes, and the window sets its panel once the viewer is gone. Empty when nothing was asked.
     QString requestedPreset;
 
+    // Whether the guided experiments hide their model answers (a teacher's scenario): every movie
+    // shown gets the variable "reponsesmodelecachees", "1" or "0", and the menu hands it on to the
+    // lessons it shows in its place.
+    void setModelAnswersHidden(bool hidden);
+
 public slots:
     // Loads movieFile at its first frame.
     void Activer1Click();
@@ -30,5 +35,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    void tellModelAnswers();
     QFrame* Panel1 = nullptr;
+    bool modelAnswersHidden_ = false;
 };

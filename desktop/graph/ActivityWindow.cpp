@@ -1,13 +1,17 @@
 #include "graph/ActivityWindow.h"
 
-#include "window/ErrorReport.h"
-#include "graph/GraphExport.h"
-#include "window/ModelTexts.h"
+#include "lab/RunWords.h"
+#include "lab/Workbook.h"
+#include "model/Catalogue.h"
+
 #include "files/SaveDialog.h"
+#include "graph/GraphExport.h"
 #include "lab/BatchCommand.h"
 #include "lab/SweepTable.h"
 #include "plot/ActivityChart.h"
 #include "plot/ChartRenderer.h"
+#include "window/ErrorReport.h"
+#include "window/ModelTexts.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -131,7 +135,14 @@ ActivityWindow::ActivityWindow(ActivityCurve curve, const ExperimentSettings& se
     saveImageButton_->setObjectName("saveImageButton");
     auto* closeButton = new QPushButton(tr("&Fermer"), this);
     closeButton->setObjectName("closeButton");
-    for (QPushButton* button : {copyButton_, saveDataButton_, saveImageButton_}) {
+    // For a projector: the curve over the whole screen, and back (F11 too).
+    auto* fullScreen = new QPushButton(tr("&Plein écran"), this);
+    fullScreen->setObjectName("fullScreenButton");
+    fullScreen->setCheckable(true);
+    fullScreen->setShortcut(QKeySequence(Qt::Key_F11));
+    connect(fullScreen, &QPushButton::toggled, this,
+            [this](bool on) { on ? showFullScreen() : showNormal(); });
+    for (QPushButton* button : {copyButton_, saveDataButton_, saveImageButton_, fullScreen}) {
         buttons->addWidget(button);
     }
     buttons->addStretch(1);
@@ -246,6 +257,31 @@ void ActivityWindow::compute()
             },
             Qt::QueuedConnection);
     });
+}
+
+std::optional<ActivityCurveRecord> ActivityWindow::curveRecord() const
+{
+    if (!result_) {
+        return std::nullopt;
+    }
+    static constexpr const char* variables[]{"temperature", "ph", "substrate", "inhibitor"};
+    ActivityCurveRecord record;
+    record.variable = variables[static_cast<std::size_t>(curve_)];
+    CourseRecord settings;
+    settings.start(plan_.base);
+    record.description = std::string(reactionName(plan_.base.reaction)) + ", " + shortSettings(settings);
+    const std::size_t perSeries = plan_.x.values.size();
+    for (std::size_t i = 0; i < result_->points.size() && i < perSeries; ++i) {
+        const SweepPoint& point = result_->points[i];
+        if (point.initialRate.count > 0) {
+            record.points.push_back({static_cast<double>(point.xValue), point.initialRate.mean});
+        }
+    }
+    if (!fits_.empty() && fits_.front().verdict == FitVerdict::fitted) {
+        record.km = fits_.front().km;
+        record.vmax = fits_.front().vmax;
+    }
+    return record;
 }
 
 void ActivityWindow::showProgress(std::size_t done, std::size_t total)
@@ -443,10 +479,15 @@ void ActivityWindow::saveData()
     if (!result_) {
         return;
     }
-    const QString path = chooseSavePath(
-        this,
-        {tr("Enregistrer les données de la courbe"), fileBase(curve_) + ".csv", {tr("Données CSV (*.csv)")}});
-    if (!path.isEmpty()) {
+    const QString path = chooseSavePath(this, {tr("Enregistrer les données de la courbe"),
+                                               fileBase(curve_) + ".csv",
+                                               {tr("Données CSV (*.csv)"), tr("Classeur Excel (*.xlsx)")}});
+    if (path.isEmpty()) {
+        return;
+    }
+    if (path.endsWith(QLatin1String(".xlsx"), Qt::CaseInsensitive)) {
+        saveWorkbookToPath(this, path, sweepWorkbook(*result_));
+    } else {
         saveToPath(this, path, tableCsv());
     }
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "lab/ActivityCurves.h"
+#include "lab/ExperimentFile.h"
 #include "lab/MichaelisMenten.h"
 #include "plot/Chart.h"
 #include "plot/ChartWords.h"
@@ -10,6 +11,7 @@
 #include <atomic>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <thread>
 #include <vector>
 
@@ -35,6 +37,9 @@ public:
     bool isComputing() const { return worker_.joinable() && !result_; }
     // The sweep once computed (not cancelled), else null.
     const velmora::SweepResult* result() const { return result_.get(); }
+    // The curve as the student report keeps it: the points of the first series (without
+    // thiolactose), with Km and Vmax when fitted; empty until computed.
+    std::optional<velmora::ActivityCurveRecord> curveRecord() const;
     // The velmora2-batch command that gives the same figures.
     QString batchCommandText() const;
 

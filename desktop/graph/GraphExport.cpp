@@ -38,14 +38,15 @@ QString GraphExport::spreadsheetNumber(double value, int decimals)
     return QString::number(value, 'f', decimals).replace(u'.', mark);
 }
 
-QString GraphExport::timeCourseTable(const CourseRecord& run, const std::vector<CourseRecord>& kept)
+QString GraphExport::timeCourseTable(const CourseRecord& run, const std::vector<CourseRecord>& kept,
+                                     QChar separator)
 {
     QStringList header{tr("seconde"), tr("substrat (molécules)"), tr("substrat (%)"), tr("température (°C)"),
                        tr("pH")};
     for (std::size_t k = 1; k <= kept.size(); ++k) {
         header << tr("courbe gardée %1 (%)").arg(k);
     }
-    QString table = header.join('\t') + '\n';
+    QString table = header.join(separator) + '\n';
     forEachCourseRow(run, kept, [&](const CourseRow& row) {
         QStringList cells{QString::number(row.second)};
         if (row.current) {
@@ -57,17 +58,16 @@ QString GraphExport::timeCourseTable(const CourseRecord& run, const std::vector<
         for (std::size_t k = 0; k < kept.size(); ++k) {
             cells << percentCell(row.kept[k], kept[k]);
         }
-        table += cells.join('\t') + '\n';
+        table += cells.join(separator) + '\n';
     });
     return table;
 }
 
 QByteArray GraphExport::timeCourseCsv(const CourseRecord& run, const std::vector<CourseRecord>& kept)
 {
-    std::ostringstream out;
-    writeTimeCourseCsv(out, run, kept);
-    const std::string bytes = out.str();
-    return QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    // A spreadsheet that reads a decimal comma takes a semicolon between the cells.
+    const QChar separator = spreadsheetNumber(0.5, 1).contains(',') ? QChar(';') : QChar(',');
+    return timeCourseTable(run, kept, separator).toUtf8();
 }
 
 QSize GraphExport::pictureSize(QSize graphSize)

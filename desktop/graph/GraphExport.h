@@ -29,9 +29,10 @@ public:
     // gardée 1 (%) »...), one line per second, the per cents with one decimal after the decimal
     // mark, and an empty cell where a run has no such second.
     static QString timeCourseTable(const velmora::CourseRecord& run,
-                                   const std::vector<velmora::CourseRecord>& kept);
+                                   const std::vector<velmora::CourseRecord>& kept, QChar separator = '\t');
 
-    // The same as velmora2-batch's CSV (writeTimeCourseCsv).
+    // The same table as a CSV file for a spreadsheet of the window's language: in French cells
+    // separated by semicolons with decimal commas, in English by commas with decimal points.
     static QByteArray timeCourseCsv(const velmora::CourseRecord& run,
                                     const std::vector<velmora::CourseRecord>& kept);
 

@@ -1,11 +1,13 @@
 #include "graph/GraphMenu.h"
 
-#include "graph/ActivityWindow.h"
-#include "window/ErrorReport.h"
-#include "graph/GraphExport.h"
+#include "lab/Workbook.h"
+
 #include "files/SaveDialog.h"
+#include "graph/ActivityWindow.h"
+#include "graph/GraphExport.h"
 #include "graph/SettingsText.h"
 #include "render/DrawingSurface.h"
+#include "window/ErrorReport.h"
 
 #include <QAction>
 #include <QApplication>
@@ -126,9 +128,16 @@ void GraphMenu::copyData()
 void GraphMenu::saveData()
 {
     // Asked first, written after: what was recorded while the dialog was open goes in too.
-    const QString path = chooseSavePath(
-        window_, {tr("Enregistrer les données"), tr("donnees-experience.csv"), {tr("Données CSV (*.csv)")}});
-    if (!path.isEmpty()) {
+    const QString path =
+        chooseSavePath(window_, {tr("Enregistrer les données"),
+                                 tr("donnees-experience.csv"),
+                                 {tr("Données CSV (*.csv)"), tr("Classeur Excel (*.xlsx)")}});
+    if (path.isEmpty()) {
+        return;
+    }
+    if (path.endsWith(QLatin1String(".xlsx"), Qt::CaseInsensitive)) {
+        saveWorkbookToPath(window_, path, timeCourseWorkbook(record_, kept_.courses()));
+    } else {
         saveToPath(window_, path, GraphExport::timeCourseCsv(record_, kept_.courses()));
     }
 }
@@ -165,6 +174,7 @@ void GraphMenu::keepCurve()
     case KeepOutcome::kept:
     case KeepOutcome::replaced:
         keptChanged();
+        emit curveKept(kept_.courses().size());
         break;
     case KeepOutcome::nothingToKeep:
         QMessageBox::information(window_, applicationTitle(),
@@ -184,6 +194,12 @@ void GraphMenu::keepCurve()
 void GraphMenu::clearKeptCurves()
 {
     kept_.clear();
+    keptChanged();
+}
+
+void GraphMenu::restoreKept(const std::vector<CourseRecord>& kept)
+{
+    kept_.restore(kept);
     keptChanged();
 }
 
@@ -208,5 +224,11 @@ void GraphMenu::openActivityCurve(ActivityCurve curve)
         open->close();
     }
     open = new ActivityWindow(curve, settings, window_);
+    ActivityWindow* shown = open;
+    connect(shown, &ActivityWindow::computed, this, [this, shown] {
+        if (const std::optional<ActivityCurveRecord> record = shown->curveRecord()) {
+            emit curveComputed(*record);
+        }
+    });
     open->show();
 }

@@ -2,6 +2,7 @@
 
 #include "lab/ActivityCurves.h"
 #include "lab/CourseRecord.h"
+#include "lab/ExperimentFile.h"
 #include "model/WindowUpdate.h"
 #include "render/KeptCurvesRenderer.h"
 
@@ -48,6 +49,9 @@ public:
     void tickDone(const velmora::WindowUpdate& update);
 
     const KeptCurves* keptCurves() const { return &keptCurves_; }
+    const std::vector<velmora::CourseRecord>& keptRuns() const { return kept_.courses(); }
+    // Puts back the runs kept in an experiment file, in place of those kept.
+    void restoreKept(const std::vector<velmora::CourseRecord>& kept);
     const velmora::CourseRecord& record() const { return record_; }
     QMenu* menu() const { return menu_; }
     // The activity window of a curve while it is open, else null.
@@ -60,6 +64,10 @@ public slots:
     void keepCurve();
     void clearKeptCurves();
     void openActivityCurve(velmora::ActivityCurve curve);
+
+signals:
+    void curveKept(std::size_t count);
+    void curveComputed(const velmora::ActivityCurveRecord& curve);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -21,7 +21,8 @@ constexpr int sampleLength = 14;
 void paintLegend(QPainter& canvas, const KeptCurves& kept, int width)
 {
     QFont font("arial");
-    font.setPointSize(legendPoints);
+    font.setPointSize(kept.projection ? 2 * legendPoints : legendPoints);
+    font.setBold(kept.projection);
     canvas.setFont(font);
     const QFontMetrics metrics(font);
     int textWidth = 0;
@@ -33,9 +34,9 @@ void paintLegend(QPainter& canvas, const KeptCurves& kept, int width)
     for (qsizetype i = 0; i < kept.legend.size(); ++i) {
         const int top = 3 + static_cast<int>(i) * lineHeight;
         const int middle = top + lineHeight / 2;
-        canvas.setPen(QPen(keptCurveColour(static_cast<std::size_t>(i)), 2));
+        canvas.setPen(QPen(keptCurveColour(static_cast<std::size_t>(i)), kept.projection ? 5 : 2));
         canvas.drawLine(left, middle, left + sampleLength, middle);
-        canvas.setPen(QColor(220, 220, 220));
+        canvas.setPen(kept.projection ? QColor(20, 20, 20) : QColor(220, 220, 220));
         canvas.drawText(QRect(left + sampleLength + 4, top, textWidth + 1, lineHeight),
                         Qt::AlignLeft | Qt::AlignVCenter, kept.legend[i]);
     }
@@ -68,7 +69,7 @@ void paintKeptCurves(QPainter& canvas, const KeptCurves& kept, std::int32_t page
             const std::int32_t percent = substratePercent(s->substrate, course.substrateAmount());
             curve << QPoint(graphSecondX(s->second - pageOffset, width), (100 - percent) * plotHeight / 100);
         }
-        canvas.setPen(QPen(keptCurveColour(k), 0, Qt::SolidLine));
+        canvas.setPen(QPen(keptCurveColour(k), kept.projection ? 4 : 0, Qt::SolidLine));
         canvas.drawPolyline(curve);
     }
     paintLegend(canvas, kept, width);

@@ -17,7 +17,8 @@ class QPainter;
 struct KeptCurves
 {
     const std::vector<velmora::CourseRecord>* courses = nullptr;
-    QStringList legend; // one line for each run, in the same order
+    QStringList legend;      // one line for each run, in the same order
+    bool projection = false; // for a projector: thick lines, a large legend in dark ink on white
 };
 
 // The colour of kept run `index` (0-based), told apart on black from the white curve and the red

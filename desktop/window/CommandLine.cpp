@@ -7,6 +7,7 @@
 #include <QTranslator>
 
 #include <cstdio>
+#include <filesystem>
 
 namespace {
 
@@ -59,6 +60,45 @@ struct Options
             "dans le dossier d’où il est lancé, ou à défaut dans son installation."));
         parser.addOption(help);
         parser.addOption(version);
+        parser.addPositionalArgument(
+            QCoreApplication::translate("CommandLine", "fichier"),
+            QCoreApplication::translate("CommandLine",
+                                        "Une expérience à ouvrir (.velmora) ; si le programme tourne déjà, "
+                                        "c’est lui qui l’ouvre."));
+        // Qt's options that take a value, so that the value is not taken for a file.
+        for (const char* name : {"platform",
+                                 "platformpluginpath",
+                                 "platformtheme",
+                                 "plugin",
+                                 "qmljsdebugger",
+                                 "style",
+                                 "stylesheet",
+                                 "session",
+                                 "display",
+                                 "geometry",
+                                 "qwindowgeometry",
+                                 "title",
+                                 "qwindowtitle",
+                                 "qwindowicon",
+                                 "name",
+                                 "font",
+                                 "fn",
+                                 "bg",
+                                 "background",
+                                 "fg",
+                                 "foreground",
+                                 "btn",
+                                 "button",
+                                 "visual",
+                                 "ncols",
+                                 "cmap",
+                                 "im",
+                                 "dialogs"}) {
+            QCommandLineOption option(QString::fromLatin1(name));
+            option.setValueName(QStringLiteral("value"));
+            option.setFlags(QCommandLineOption::HiddenFromHelp);
+            parser.addOption(option);
+        }
     }
 };
 
@@ -86,4 +126,22 @@ std::optional<int> answerInformationOptions(int argc, char** argv)
         QCoreApplication::installTranslator(&headings);
     }
     return print(Options().parser.helpText());
+}
+
+std::string fileArgument(int argc, char** argv)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    }
+    Options options;
+    options.parser.parse(arguments);
+    const QStringList files = options.parser.positionalArguments();
+    if (files.isEmpty() || files.first().isEmpty()) {
+        return {};
+    }
+    std::error_code failure;
+    const std::filesystem::path path(files.first().toLocal8Bit().toStdString());
+    const std::filesystem::path absolute = std::filesystem::absolute(path, failure);
+    return failure ? path.string() : absolute.lexically_normal().string();
 }

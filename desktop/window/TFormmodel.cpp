@@ -2,19 +2,17 @@
 
 #include "window/ModelTexts.h"
 
-#include "files/DataFolder.h"
-#include "window/ErrorReport.h"
-#include "files/FileWriter.h"
-#include "graph/GraphMenu.h"
-#include "window/WindowAccessibility.h"
 #include "experiment/Comment.h"
 #include "experiment/Lifecycle.h"
 #include "experiment/PanelCommands.h"
 #include "experiment/ReactionChoice.h"
 #include "experiment/TemperaturePh.h"
+#include "files/DataFolder.h"
+#include "files/FileWriter.h"
 #include "flash/TFormFlash.h"
 #include "flash/TFormInfo.h"
 #include "flash/TShockwaveFlash.h"
+#include "graph/GraphMenu.h"
 #include "lab/Experiment.h"
 #include "model/Tick.h"
 #include "model/TimeCourse.h"
@@ -25,6 +23,10 @@
 #include "render/SpriteSet.h"
 #include "settings/IntegerText.h"
 #include "settings/SettingsFile.h"
+#include "window/ClassWork.h"
+#include "window/ErrorReport.h"
+#include "window/ScreenScale.h"
+#include "window/WindowAccessibility.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -137,7 +139,11 @@ TFormmodel::TFormmodel(QSize screen, QWidget* parent)
     createControls();
     accessibility_ = new WindowAccessibility(this, *world_);
     createGraphMenu();
+    classWork_ = new ClassWork(this);
+    connect(graphMenu_, &GraphMenu::curveKept, classWork_, &ClassWork::curveKept);
+    connect(graphMenu_, &GraphMenu::curveComputed, classWork_, &ClassWork::curveComputed);
     createMenu();
+    scaleQtParts(*this, screen_);
     Formctivate();
     setWindowState(Qt::WindowMaximized);
 
@@ -329,12 +335,16 @@ bool TFormmodel::loadSettings()
 {
     world_->appDir = findDataFolder().toStdString();
     WindowSettingsTarget target(FlashBut, [this](bool small) { chooseSymbolSize(small); });
-    // Opened by the file writer when it runs: the file may lie outside what the window reads.
-    const int file = openUserFile(world_->appDir + "/velmora.ini");
+    // Opened by the file writer when it runs: the file may lie outside what the window reads. It is
+    // looked for on its own: a class folder may hold a settings file and no movies.
+    const int file = openUserFile(findSettingsFolder().toStdString() + "/velmora.ini");
     const std::string error = applySettingsFile(file, *world_, target);
     if (!error.empty()) {
         showErrorReport(QString::fromStdString(error), this);
         return false;
+    }
+    if (classWork_) {
+        classWork_->settingsLoaded();
     }
     world_->welcomePending = true;
     suspendrexp1Click();
@@ -359,11 +369,15 @@ void TFormmodel::recommencer1Click()
 {
     const PanelValues panel = readPanel();
     WindowUpdate update;
+    classWork_->experimentAboutToStart(world_->random.state);
     const PanelFault fault =
         velmora::recommencer1Click(*world_, reactionChoice(), sceneSize(), panel, update);
     graphMenu_->experimentStarted();
     carryOut(update);
     reportPanelFault(fault);
+    if (fault == PanelFault::none) {
+        classWork_->experimentStarted();
+    }
 }
 
 void TFormmodel::Pause1Click()
@@ -382,6 +396,10 @@ void TFormmodel::Arrter1Click()
 
 void TFormmodel::selectReaction(std::int32_t reaction)
 {
+    if (!classWork_->allowsMenuReaction() && reaction != world_->reactionIndex) {
+        reactionItems_[world_->reactionIndex]->setChecked(true);
+        return;
+    }
     reactionItems_[reaction]->setChecked(true);
     WindowUpdate update;
     velmora::selectReaction(*world_, reactionChoice(), update);
@@ -505,7 +523,7 @@ void TFormmodel::affichermenucach1Click()
 
 void TFormmodel::rafrachir1Click()
 {
-    drawGraph(*EcranSub, *world_, graphMenu_->keptCurves());
+    drawGraph(*EcranSub, *world_, graphMenu_->keptCurves(), projection_);
 }
 
 void TFormmodel::avancedansgraphe1Click()
@@ -623,6 +641,7 @@ void TFormmodel::Timer2Timer()
     velmora::Timer2Timer(*world_, sceneSize(), update);
     graphMenu_->tickDone(update);
     carryOut(update);
+    classWork_->tickDone();
 }
 
 void TFormmodel::CheckBox1Click()
@@ -650,6 +669,13 @@ void TFormmodel::FlashButFSCommand(const QString& command, const QString&)
     if (!known) {
         return; // an unknown command does nothing
     }
+    // What the scenario fixes is not changed, whatever the movie sends.
+    if (!classWork_->allowsPanelCommand(*known)) {
+        return;
+    }
+    if (*known == PanelCommand::recommencer) {
+        classWork_->experimentAboutToStart(world_->random.state);
+    }
     const auto text = [this](const char* variable) { return FlashBut->GetVariable(variable).toStdString(); };
     const PanelTexts panel{text("valeurtemp"), text("valeurph"), text("valeurenz"), text("valeursub"),
                            text("valeurautre")};
@@ -659,12 +685,18 @@ void TFormmodel::FlashButFSCommand(const QString& command, const QString&)
     if (*known == PanelCommand::recommencer) {
         graphMenu_->experimentStarted();
     }
+    if (outcome.fault == PanelFault::none) {
+        classWork_->panelCommandDone(*known);
+    }
     if (outcome.menuChecks) {
         reactionItems_[outcome.menuChecks->checkedReaction]->setChecked(true);
         (outcome.menuChecks->smallSymbols ? Petitssymboles1 : Grandssymboles1)->setChecked(true);
     }
     carryOut(update);
     reportPanelFault(outcome.fault);
+    if (*known == PanelCommand::recommencer && outcome.fault == PanelFault::none) {
+        classWork_->experimentStarted();
+    }
     if (outcome.advancedFeaturesNotice) {
         advancedFeaturesNotice();
     }

@@ -13,6 +13,7 @@
 #include <memory>
 #include <optional>
 
+class ClassWork;
 class DrawingSurface;
 class GraphMenu;
 class QAction;
@@ -44,6 +45,17 @@ public:
     TFormInfo* graphViewer() const { return FormInfo; }
     // The graph's context menu, with the run's record and the kept runs.
     GraphMenu* graphMenu() const { return graphMenu_; }
+    // Experiment files, the scenario, the group's work, the report (see ClassWork.h).
+    ClassWork* classWork() const { return classWork_; }
+
+    // Opens an experiment file, as Fichier › Ouvrir… does; false when it was refused.
+    bool openExperimentFile(const QString& path);
+    // Opens an explanation full-screen, as the menu's items do ("experiences.swf").
+    void openLesson(const QString& movie);
+    // Hides the guided experiments' model answers (a scenario's choice).
+    void setModelAnswersHidden(bool hidden);
+    // The projector's view: the graph large on white, thick curves, a large legend.
+    void setProjectionMode(bool on);
 
     // The graph's hint, six lines joined by carriage returns.
     static QString graphHint();
@@ -51,6 +63,9 @@ public:
     static QString advancedFeaturesMessage();
 
 public slots:
+    // A later start of the program asked for the window, with a file to open or none.
+    void handOffRequested(const QString& fileToOpen);
+
     // Start-up and the "Fichier" menu.
     void Formctivate();
     void Chargerlesvaleurspardfaut1Click();
@@ -105,6 +120,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    friend class ClassWork;
     bool loadSettings(); // false when the file could not be read and applied
     void createControls();
     void createMenu();
@@ -157,4 +173,7 @@ private:
     QAction* Grandssymboles1 = nullptr;
     QAction* Petitssymboles1 = nullptr;
     GraphMenu* graphMenu_ = nullptr;
+    ClassWork* classWork_ = nullptr;
+    bool modelAnswersHidden_ = false;
+    bool projection_ = false;
 };

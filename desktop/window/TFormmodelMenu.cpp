@@ -6,6 +6,8 @@
 
 #include "window/TFormmodel.h"
 
+#include "window/ClassWork.h"
+
 #include <QAction>
 #include <QActionGroup>
 #include <QMenu>
@@ -73,6 +75,7 @@ void TFormmodel::createMenu()
     };
 
     QMenu* fichier = menu(nullptr, "Quitter1", tr("&Fichier"));
+    classWork_->addFileItems(fichier);
     add(fichier, {"Chargerlesvaleurspardfaut1",
                   tr("&Charger les valeurs par défaut"),
                   {},
@@ -131,6 +134,7 @@ void TFormmodel::createMenu()
         addRadio(symbols, sizes,
                  {"Petitssymboles1", tr("&Petits symboles"), {}, &TFormmodel::Petitssymboles1Click}, false);
     addHidden(affichage, {"changelegende1", "changelegende", {}, &TFormmodel::changelegende1Click});
+    classWork_->addViewItems(affichage);
 
     Cache1 = menu(nullptr, "Cache1", tr("&Cache"));
     Cache1->menuAction()->setVisible(false);

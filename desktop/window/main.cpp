@@ -1,11 +1,11 @@
 // velmora2: the program's entry.
 
-#include "window/CommandLine.h"
 #include "files/DataFolder.h"
-#include "window/DesktopIdentity.h"
-#include "window/ErrorReport.h"
 #include "files/FileRestriction.h"
 #include "files/FileWriter.h"
+#include "window/CommandLine.h"
+#include "window/DesktopIdentity.h"
+#include "window/ErrorReport.h"
 #include "window/GraphicalScreen.h"
 #include "window/SingleInstance.h"
 #include "window/TFormmodel.h"
@@ -22,8 +22,11 @@ int main(int argc, char** argv)
     if (!graphicalScreenNamed(argc, argv)) {
         return 1;
     }
-    // One copy per user: a second start ends at once, silently.
-    if (!acquireSingleInstanceGuard("Brendole")) {
+    // One copy per user: a second start hands its file to the running copy and ends, silently.
+    const std::string fileToOpen = fileArgument(argc, argv);
+    SingleInstanceGuard::Outcome guarded = SingleInstanceGuard::Outcome::unavailable;
+    const std::unique_ptr<SingleInstanceGuard> guard = SingleInstanceGuard::acquire(fileToOpen, guarded);
+    if (guarded == SingleInstanceGuard::Outcome::handedOff) {
         return 0;
     }
     // The writer of the user's files, a copy of this process made while it has one thread.
@@ -42,6 +45,13 @@ int main(int argc, char** argv)
     restrictProgramFiles(findDataFolder());
 
     TFormmodel window;
+    if (guard && guard->listeningSocket() >= 0) {
+        auto* listener = new HandOffListener(guard->listeningSocket(), &window);
+        QObject::connect(listener, &HandOffListener::requested, &window, &TFormmodel::handOffRequested);
+    }
     window.show();
+    if (!fileToOpen.empty()) {
+        window.openExperimentFile(QString::fromLocal8Bit(fileToOpen.c_str()));
+    }
     return QApplication::exec();
 }

@@ -4,10 +4,10 @@
 
 #include "MainWindowHarness.h"
 
+#include "files/SaveDialog.h"
 #include "graph/ActivityWindow.h"
 #include "graph/GraphExport.h"
 #include "graph/GraphMenu.h"
-#include "files/SaveDialog.h"
 #include "render/DrawingSurface.h"
 #include "render/KeptCurvesRenderer.h"
 
@@ -194,7 +194,7 @@ private slots:
         QVERIFY2(cells[2].contains(','), qPrintable(second[20]));
     }
 
-    void theSavedDataAreVelmora2BatchsBytesForTheSameRun()
+    void theSavedDataAreVelmora2BatchsNumbersInAFrenchSpreadsheetsFormat()
     {
         StartedWindow w(&loaded);
         QTemporaryDir folder;
@@ -208,9 +208,9 @@ private slots:
             const SaveTo to(folder.filePath("window.csv"));
             choose(w, "saveData");
         }
-        const QByteArray saved = contents(folder.filePath("window.csv"));
-        QVERIFY(saved.startsWith("second,substrate,percent,temperature,ph\n1,"));
-        QVERIFY(saved.contains("\n101,"));
+        // In French: semicolons, decimal commas, the clipboard's headers.
+        const QList<QByteArray> saved = contents(folder.filePath("window.csv")).trimmed().split('\n');
+        QCOMPARE(saved[0], QByteArray("seconde;substrat (molécules);substrat (%);température (°C);pH"));
         const QStringList same{"--temperature", "37",
                                "--ph",          "8",
                                "--enzyme",      "200",
@@ -220,7 +220,46 @@ private slots:
                                "--seed",        QString::number(seed),
                                "--ticks",       "2300",
                                "--event",       "700:temperature=60"};
-        QCOMPARE(saved, batchOutput(same, "--csv", folder.filePath("batch.csv")));
+        const QList<QByteArray> batch =
+            batchOutput(same, "--csv", folder.filePath("batch.csv")).trimmed().split('\n');
+        QCOMPARE(saved.size(), batch.size());
+        for (qsizetype row = 1; row < saved.size(); ++row) {
+            // The same numbers: second, substrate, temperature, pH; the per cent with one decimal
+            // where the runner truncates it.
+            const QList<QByteArray> window = saved[row].split(';');
+            const QList<QByteArray> runner = batch[row].split(',');
+            QCOMPARE(window.size(), 5);
+            QCOMPARE(window[0], runner[0]);
+            QCOMPARE(window[1], runner[1]);
+            QCOMPARE(window[3], runner[3]);
+            QCOMPARE(window[4], runner[4]);
+            QVERIFY2(window[2].contains(','), saved[row].constData());
+            QCOMPARE(static_cast<int>(QString::fromUtf8(window[2]).replace(',', '.').toDouble()),
+                     runner[2].toInt());
+        }
+        QVERIFY(saved.size() > 101);
+    }
+
+    void theDataSaveAsAWorkbookHoldsNumbers()
+    {
+        StartedWindow w(&loaded);
+        QTemporaryDir folder;
+        startRun(w);
+        runTicks(w, 400);
+        const SaveTo to(folder.filePath("donnees.xlsx"));
+        choose(w, "saveData");
+        const QByteArray workbook = contents(folder.filePath("donnees.xlsx"));
+        QVERIFY(workbook.startsWith("PK"));
+        QProcess unzip;
+        unzip.start("python3", {"-c",
+                                "import sys,zipfile; z=zipfile.ZipFile(sys.argv[1]); "
+                                "print(z.read('xl/worksheets/sheet1.xml').decode()); "
+                                "print(z.read('xl/charts/chart1.xml').decode())",
+                                folder.filePath("donnees.xlsx")});
+        QVERIFY(unzip.waitForFinished(30000));
+        const QString xml = QString::fromUtf8(unzip.readAllStandardOutput());
+        QVERIFY(xml.contains("<c r=\"A2\" s=\"1\"><v>1</v></c>"));
+        QVERIFY(xml.contains("<c:scatterChart>"));
     }
 
     void thePictureShowsTheGraphWithItsTexts()
@@ -308,10 +347,12 @@ private slots:
         }
         const QList<QByteArray> rows = contents(folder.filePath("donnees.csv")).split('\n');
         QCOMPARE(rows[0],
-                 QByteArray("second,substrate,percent,temperature,ph,kept1,kept2,kept3,kept4,kept5"));
+                 QByteArray("seconde;substrat (molécules);substrat (%);température (°C);pH;courbe gardée "
+                            "1 (%);courbe gardée 2 (%);courbe gardée 3 (%);courbe gardée 4 (%);courbe "
+                            "gardée 5 (%)"));
         // At 15 s: runs 1 to 4 have ended, the fifth has its last second; the sixth, 17 s, is the longest.
         QCOMPARE(rows.size(), 1 + 17 + 1);
-        const QList<QByteArray> fifteen = rows[15].split(',');
+        const QList<QByteArray> fifteen = rows[15].split(';');
         QCOMPARE(fifteen.size(), 10);
         QCOMPARE(fifteen[0], QByteArray("15"));
         QCOMPARE(fifteen.mid(5, 4), QList<QByteArray>(4));

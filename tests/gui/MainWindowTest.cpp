@@ -1,4 +1,5 @@
 #include "MainWindowHarness.h"
+#include "window/ScreenScale.h"
 
 #include "experiment/Comment.h"
 #include "files/DataFolder.h"
@@ -92,6 +93,29 @@ private slots:
         QCOMPARE(w.window->findChild<QWidget*>("EcranSub")->geometry(), QRect(1020, 10, 880, 471));
     }
 
+    void qtPartsOfAnUnscaledLargeScreenAreSizedAsOnAFullHdOne()
+    {
+        QCOMPARE(qtPartsScale({1024, 768}, 1.0, false), 1.0);
+        QCOMPARE(qtPartsScale({1920, 1080}, 1.0, false), 1.0);
+        QCOMPARE(qtPartsScale({3840, 2160}, 1.0, false), 2.0);
+        QCOMPARE(qtPartsScale({3840, 2160}, 2.0, false), 1.0); // the desktop scales it already
+        QCOMPARE(qtPartsScale({3840, 2160}, 1.0, true), 1.0);  // the user chose
+        QCOMPARE(qtPartsScale({5120, 2880}, 1.0, false), 2.5);
+        const QFont before = QApplication::font();
+        const double menuPoints = [] {
+            StartedWindow w(&defaultSettings, {1920, 1080});
+            return w.window->menuBar()->font().pointSizeF();
+        }();
+        {
+            StartedWindow w(&defaultSettings, {3840, 2160});
+            QCOMPARE(w.window->menuBar()->font().pointSizeF(), 2 * menuPoints);
+            QCOMPARE(QApplication::font().pointSizeF(), 2 * before.pointSizeF());
+            // The quarters keep their design.
+            QCOMPARE(w.window->findChild<QWidget*>("DXDraw1")->geometry(), QRect(0, 0, 1920, 1080));
+        }
+        QApplication::setFont(before);
+    }
+
     void dataAreFoundHereFirstThenBesideTheProgram()
     {
         QTemporaryDir here, program, installed, empty;
@@ -103,10 +127,13 @@ private slots:
         QCOMPARE(chooseDataFolder(empty.path(), {empty.path() + "/bin/../", installed.path()}),
                  installed.path());
         QCOMPARE(chooseDataFolder(empty.path(), {empty.path(), QString()}), empty.path());
+        // A class folder with only a settings file: the settings from it, the movies from the program.
         QFile settings(here.filePath("velmora.ini"));
         QVERIFY(settings.open(QIODevice::WriteOnly));
         settings.close();
-        QCOMPARE(chooseDataFolder(here.path(), {program.path(), installed.path()}), here.path());
+        QCOMPARE(chooseDataFolder(here.path(), {program.path(), installed.path()}), program.path());
+        QCOMPARE(chooseSettingsFolder(here.path(), {program.path(), installed.path()}), here.path());
+        QCOMPARE(chooseSettingsFolder(empty.path(), {empty.path(), QString()}), empty.path());
         QFile::remove(here.filePath("velmora.ini"));
         withMovies(here);
         QCOMPARE(chooseDataFolder(here.path(), {program.path(), installed.path()}), here.path());

@@ -1,13 +1,17 @@
 #!/bin/sh
-# One copy of the program per user: a second start ends at once with status 0; once the first copy
-# is killed outright, the next start runs normally.
+# One copy of the program per user: a second start ends at once with status 0, handing its file to
+# the first; once the first copy is killed outright, the next start runs normally. Run as root, the
+# test also makes a second user who tries to block the first: the guard of another user is ignored.
 set -u
 program="$1"
 work=$(mktemp -d)
-first=""
-second=""
+chmod 755 "$work"
+pids=""
+other=velmora-guard-test
+made_user=""
 cleanup() {
-    for pid in $first $second; do kill -9 "$pid" 2>/dev/null; done
+    for pid in $pids; do kill -9 "$pid" 2>/dev/null; done
+    [ -n "$made_user" ] && userdel "$other" 2>/dev/null
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -15,36 +19,85 @@ cd "$work" || exit 1
 export QT_QPA_PLATFORM=offscreen QT_QUICK_BACKEND=software
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+mkdir -m 700 "$work/runtime"
+export XDG_RUNTIME_DIR="$work/runtime"
+
+start() {
+    "$program" "$@" >/dev/null 2>&1 &
+    last=$!
+    pids="$pids $last"
+}
 
 # Started from an empty folder, the first copy waits on its "File not found." box: it runs on.
-"$program" >/dev/null 2>&1 &
-first=$!
+start
+first=$last
 sleep 2
-if ! kill -0 "$first" 2>/dev/null; then
-    wait "$first"
-    if [ $? -eq 0 ]; then
-        echo "SKIP: a copy of the program already runs for this user"
-        exit 77
-    fi
-    fail "the first copy did not keep running"
-fi
+kill -0 "$first" 2>/dev/null || fail "the first copy did not keep running"
+[ -S "$work/runtime/velmora2.socket" ] || fail "no socket in the runtime folder"
+[ "$(stat -c %a "$work/runtime/velmora2.socket")" = 700 ] || [ "$(stat -c %a "$work/runtime/velmora2.socket")" = 600 ] ||
+    fail "the socket is open to others: $(stat -c %a "$work/runtime/velmora2.socket")"
 
-begin=$(date +%s)
-timeout 20 "$program" >"$work/out" 2>&1
-status=$?
-elapsed=$(( $(date +%s) - begin ))
-[ "$status" -eq 0 ] || fail "a second copy ends with status $status, not 0"
-[ "$elapsed" -le 3 ] || fail "a second copy took $elapsed s to end"
-[ ! -s "$work/out" ] || fail "a second copy printed: $(cat "$work/out")"
+for args in "" "$work/absent.velmora"; do
+    begin=$(date +%s)
+    # shellcheck disable=SC2086
+    timeout 20 "$program" $args >"$work/out" 2>&1
+    status=$?
+    elapsed=$(($(date +%s) - begin))
+    [ "$status" -eq 0 ] || fail "a second copy ($args) ends with status $status, not 0"
+    [ "$elapsed" -le 3 ] || fail "a second copy ($args) took $elapsed s to end"
+    [ ! -s "$work/out" ] || fail "a second copy printed: $(cat "$work/out")"
+done
+kill -0 "$first" 2>/dev/null || fail "the first copy ended when a file was handed to it"
 
 kill -9 "$first"
 wait "$first" 2>/dev/null
-first=""
-
-"$program" >/dev/null 2>&1 &
-second=$!
+start
 sleep 2
-kill -0 "$second" 2>/dev/null || fail "after the first copy was killed, a new one did not start"
+kill -0 "$last" 2>/dev/null || fail "after the first copy was killed, a new one did not start"
+kill -9 "$last"
+wait "$last" 2>/dev/null
+
+# Another user on the same machine cannot keep this one's program from starting.
+if [ "$(id -u)" -eq 0 ] && command -v useradd >/dev/null && command -v runuser >/dev/null; then
+    if ! id "$other" >/dev/null 2>&1; then
+        useradd --system --no-create-home --shell /usr/sbin/nologin "$other" && made_user=yes
+    fi
+    me=$(id -u)
+    # The old guard's name, and the fallback folder of this user, taken by the other user.
+    runuser -u "$other" -- python3 -c "
+import socket, time
+s = socket.socket(socket.AF_UNIX)
+s.bind('\0Brendole.$me')
+s.listen()
+time.sleep(12)" >/dev/null 2>&1 &
+    pids="$pids $!"
+    fallback="/tmp/velmora2-$me"
+    if [ ! -e "$fallback" ]; then
+        runuser -u "$other" -- mkdir -m 777 "$fallback" && taken=yes
+    fi
+    # The other user runs the program too, with its own guard.
+    mkdir -m 700 "$work/other-runtime"
+    chown "$other" "$work/other-runtime"
+    runuser -u "$other" -- env XDG_RUNTIME_DIR="$work/other-runtime" QT_QPA_PLATFORM=offscreen \
+        QT_QUICK_BACKEND=software HOME="$work/other-runtime" "$program" >/dev/null 2>&1 &
+    pids="$pids $!"
+    sleep 2
+    for runtime in "$work/runtime" "" "$work/other-runtime"; do
+        if [ -n "$runtime" ]; then
+            export XDG_RUNTIME_DIR="$runtime"
+        else
+            unset XDG_RUNTIME_DIR
+        fi
+        start
+        sleep 2
+        kill -0 "$last" 2>/dev/null || fail "another user's guard stopped the program (runtime '$runtime')"
+        kill -9 "$last"
+        wait "$last" 2>/dev/null
+    done
+    [ -n "${taken:-}" ] && rm -rf "$fallback"
+else
+    echo "not root: the test with two users is skipped"
+fi
 
 [ "$failures" -eq 0 ] && echo "single-instance checks passed"
 [ "$failures" -eq 0 ]

@@ -24,7 +24,8 @@ for file in bin/velmora2 bin/velmora2-batch share/velmora2/velmora.ini share/vel
     share/applications/fr.velmora.velmora2.desktop share/metainfo/fr.velmora.velmora2.metainfo.xml \
     share/icons/hicolor/48x48/apps/fr.velmora.velmora2.png share/icons/hicolor/256x256/apps/fr.velmora.velmora2.png \
     share/man/man1/velmora2.1.gz share/man/man1/velmora2-batch.1.gz share/doc/velmora2/copyright \
-    share/velmora2/translations/velmora2_en.qm; do
+    share/velmora2/translations/velmora2_en.qm share/mime/packages/fr.velmora.velmora2.xml \
+    share/velmora2/velmora-experiment.schema.json share/velmora2/exemples/chauffage.velmora; do
     [ -e "$prefix/$file" ] || fail "$file is not installed"
 done
 [ ! -e "$prefix/share/velmora2/anims/README.md" ] || fail "the movie authors' notes are installed"
@@ -40,6 +41,17 @@ grep -v -e ': unknown-tag developer$' \
 desktop-file-validate "$prefix/share/applications/fr.velmora.velmora2.desktop" >"$work/desktop.log" 2>&1 ||
     fail "the desktop entry does not validate"
 [ -s "$work/desktop.log" ] && { cat "$work/desktop.log"; fail "the desktop entry validator has something to say"; }
+
+# The kind of file of experiments: shared-mime-info takes it, and the desktop entry opens it with %f.
+if command -v update-mime-database >/dev/null; then
+    XDG_DATA_DIRS="$prefix/share" update-mime-database "$prefix/share/mime" >"$work/mime.log" 2>&1 || { cat "$work/mime.log"; fail "the MIME type is refused"; }
+    grep -q "\*.velmora" "$prefix/share/mime/globs2" 2>/dev/null || fail "the MIME database does not know *.velmora"
+    [ -s "$work/mime.log" ] && { cat "$work/mime.log"; fail "update-mime-database has something to say"; }
+fi
+grep -q '^MimeType=application/x-velmora-experiment;$' "$prefix/share/applications/fr.velmora.velmora2.desktop" ||
+    fail "the desktop entry does not open experiment files"
+grep -q '^Exec=velmora2 %f$' "$prefix/share/applications/fr.velmora.velmora2.desktop" ||
+    fail "the desktop entry does not pass the file"
 
 # The manual pages render without a warning, and --help and --version answer without a screen.
 for page in velmora2 velmora2-batch; do
