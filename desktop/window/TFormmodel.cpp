@@ -14,6 +14,7 @@
 #include "flash/TShockwaveFlash.h"
 #include "graph/GraphMenu.h"
 #include "lab/Experiment.h"
+#include "lab/LessonPreset.h"
 #include "model/Tick.h"
 #include "model/TimeCourse.h"
 #include "render/DrawingSurface.h"
@@ -591,33 +592,9 @@ void TFormmodel::applyRequestedPreset()
         std::fprintf(stderr, "velmora2: « Essayer dans Velmora » refusé : %s\n", reading.error.c_str());
         return;
     }
-    applyLessonPreset(*reading.preset);
-}
-
-// Every setting that a lesson gives goes through here, as if the student had moved the panel's
-// control: the reaction first (which stops the experiment), then each value through the panel's own
-// command. A control that the class's scenario locks is to be left out here, in this one place.
-void TFormmodel::applyLessonPreset(const LessonPreset& preset)
-{
-    if (preset.reaction) {
-        selectReaction(*preset.reaction);
-    }
-    const struct
-    {
-        const std::optional<std::int32_t>& value;
-        const char* variable;
-        const char* command;
-    } values[] = {
-        {preset.temperature, "valeurtemp", "changetemp"}, {preset.ph, "valeurph", "changeph"},
-        {preset.enzyme, "valeurenz", "changeenz"},        {preset.substrate, "valeursub", "changesub"},
-        {preset.other, "valeurautre", "changeautre"},
-    };
-    for (const auto& [value, variable, command] : values) {
-        if (value) {
-            FlashBut->SetVariable(variable, QString::number(*value));
-            FlashButFSCommand(command, {});
-        }
-    }
+    // The values go on the panel as from an experiment file, but for the controls that the class's
+    // scenario locks or hides: those keep their value, greyed on the panel with the reason.
+    classWork_->applyPreset(*reading.preset);
 }
 
 void TFormmodel::laractiondhydrolysedulactose1Click()

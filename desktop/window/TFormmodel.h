@@ -1,6 +1,5 @@
 #pragma once
 
-#include "experiment/LessonPreset.h"
 #include "experiment/PanelValues.h"
 #include "model/WindowUpdate.h"
 #include "model/World.h"
@@ -140,7 +139,6 @@ private:
     void openFullScreen(const QString& movie);
     // Once the full-screen viewer is closed: the settings a lesson asked for, if any, on the panel.
     void applyRequestedPreset();
-    void applyLessonPreset(const velmora::LessonPreset& preset);
     void createGraphMenu();
 
     std::unique_ptr<velmora::World> world_;

@@ -2,6 +2,8 @@
 
 #include "flash/TFormFlash.h"
 #include "flash/TFormInfo.h"
+#include "lab/ExperimentFile.h"
+#include "window/ClassWork.h"
 
 #include <QAction>
 #include <QLabel>
@@ -162,6 +164,16 @@ private slots:
         w.item("laractiondhydrolysedulactose1")->trigger();
         QCOMPARE(world.temperature, 37);
         QCOMPARE(w.panel()->GetVariable("valeurtemp"), QString("37"));
+
+        // A control that the class's scenario locks keeps its value; the others follow the lesson.
+        velmora::ExperimentDocument document = w.window->classWork()->currentDocument();
+        document.scenario.locked.add(velmora::PanelControl::ph);
+        w.window->classWork()->applyDocument(document);
+        whenOpen(viewer, [&] { viewer->FlashFSCommand("essayer", "temperature=60 ph=5"); });
+        w.item("laractiondhydrolysedulactose1")->trigger();
+        QCOMPARE(world.temperature, 60);
+        QCOMPARE(world.ph, 8);
+        QCOMPARE(w.panel()->GetVariable("valeurph"), QString("8"));
     }
 
     void theGraphViewerLetsTheExperimentRunAndClosesOnItsKeys()

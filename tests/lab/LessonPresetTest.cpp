@@ -1,4 +1,4 @@
-#include "experiment/LessonPreset.h"
+#include "lab/LessonPreset.h"
 
 #include <gtest/gtest.h>
 
@@ -26,13 +26,13 @@ TEST(LessonPreset, ReadsEverySettingAndRefusesFaultyRequestsWhole)
     EXPECT_EQ(full.preset->ph, 8);
     EXPECT_EQ(full.preset->enzyme, 20);
     EXPECT_EQ(full.preset->substrate, 200);
-    EXPECT_EQ(full.preset->other, 0);
+    EXPECT_EQ(full.preset->inhibitor, 0);
 
     const LessonPresetReading some = readLessonPreset("temperature=90");
     ASSERT_TRUE(some.preset);
     EXPECT_EQ(some.preset->temperature, 90);
     EXPECT_FALSE(some.preset->reaction || some.preset->ph || some.preset->enzyme || some.preset->substrate ||
-                 some.preset->other);
+                 some.preset->inhibitor);
 
     const Request requests[] = {
         {"reaction=4 ph=14 enzyme=0", true},

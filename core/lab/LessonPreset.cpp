@@ -1,4 +1,4 @@
-#include "experiment/LessonPreset.h"
+#include "lab/LessonPreset.h"
 
 #include "settings/IntegerText.h"
 
@@ -11,18 +11,18 @@ namespace {
 struct Field
 {
     std::string_view name;
-    std::optional<std::int32_t> LessonPreset::*member;
+    std::optional<std::int32_t> PanelPreset::*member;
     std::int32_t lowest;
     std::int32_t highest;
 };
 
 const std::array<Field, 6> fields{{
-    {"reaction", &LessonPreset::reaction, 1, 4},
-    {"temperature", &LessonPreset::temperature, -10, 90},
-    {"ph", &LessonPreset::ph, 0, 14},
-    {"enzyme", &LessonPreset::enzyme, 0, 200},
-    {"substrate", &LessonPreset::substrate, 0, 200},
-    {"other", &LessonPreset::other, 0, 200},
+    {"reaction", &PanelPreset::reaction, 1, 4},
+    {"temperature", &PanelPreset::temperature, -10, 90},
+    {"ph", &PanelPreset::ph, 0, 14},
+    {"enzyme", &PanelPreset::enzyme, 0, 200},
+    {"substrate", &PanelPreset::substrate, 0, 200},
+    {"other", &PanelPreset::inhibitor, 0, 200},
 }};
 
 LessonPresetReading refused(std::string error)
@@ -34,7 +34,7 @@ LessonPresetReading refused(std::string error)
 
 LessonPresetReading readLessonPreset(std::string_view text)
 {
-    LessonPreset preset;
+    PanelPreset preset;
     bool any = false;
     std::size_t at = 0;
     while (at < text.size()) {
