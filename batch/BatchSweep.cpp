@@ -58,6 +58,7 @@ SweepPlan sweepPlanFor(const BatchOptions& options)
          : measure == Measure::halfTime  ? choice.halfTime
                                          : choice.left) = true;
     }
+    choice.initialRateShare = options.initialRateShare;
     choice.initialRateSeconds = options.initialRateSeconds;
     plan.ticks = options.ticks;
     plan.replicates = options.repeat;

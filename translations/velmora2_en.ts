@@ -159,6 +159,18 @@
         <source>1/v (s/molécule)</source>
         <translation>1/v (s/molecule)</translation>
     </message>
+    <message>
+        <source>Vitesse initiale&#x202f;: substrat transformé par seconde, du départ jusqu’à ce que %1&#xa0;% du substrat de départ le soit.</source>
+        <translation>Initial rate: substrate converted per second from the start until %1% of the starting substrate is converted.</translation>
+    </message>
+    <message>
+        <source>Mesure écourtée pour %1&#xa0;point&#x202f;: %2&#xa0;% du substrat n’y est pas transformé en %3&#xa0;s, la vitesse est prise sur toute l’expérience.</source>
+        <translation>Measure cut short at %1&#xa0;point: %2% of the substrate is not converted there within %3&#xa0;s, so the rate is taken over the whole experiment.</translation>
+    </message>
+    <message>
+        <source>Mesure écourtée pour %1&#xa0;points&#x202f;: %2&#xa0;% du substrat n’y est pas transformé en %3&#xa0;s, la vitesse est prise sur toute l’expérience.</source>
+        <translation>Measure cut short at %1&#xa0;points: %2% of the substrate is not converted there within %3&#xa0;s, so the rate is taken over the whole experiment.</translation>
+    </message>
 </context>
 <context>
     <name>ActivityCurve</name>
@@ -340,6 +352,18 @@
     <message>
         <source>Classeur Excel (*.xlsx)</source>
         <translation>Excel workbook (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>minimum (molécules/s)</source>
+        <translation>minimum (molecules/s)</translation>
+    </message>
+    <message>
+        <source>maximum (molécules/s)</source>
+        <translation>maximum (molecules/s)</translation>
+    </message>
+    <message>
+        <source>mesure écourtée (expériences)</source>
+        <translation>measure cut short (experiments)</translation>
     </message>
 </context>
 <context>
@@ -1504,6 +1528,22 @@ from the folder it is started from, or else from its installation.</translation>
     <message>
         <source>le &amp;mécanisme de la catalyse enzymatique</source>
         <translation>the &amp;mechanism of enzyme catalysis</translation>
+    </message>
+    <message>
+        <source>Volume de la boîte non permis&#xa0;: «&#xa0;%1&#xa0;» (25, 50, 100, 200 ou 400&#xa0;%)</source>
+        <translation>Box volume not allowed: “%1” (25, 50, 100, 200 or 400%)</translation>
+    </message>
+    <message>
+        <source>Volume de la boîte&#xa0;: %1&#xa0;%</source>
+        <translation>Box volume: %1%</translation>
+    </message>
+    <message>
+        <source>&amp;Volume de la boîte</source>
+        <translation>Box &amp;volume</translation>
+    </message>
+    <message>
+        <source>%1&#xa0;%</source>
+        <translation>%1%</translation>
     </message>
 </context>
 <context>

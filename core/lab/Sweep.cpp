@@ -37,6 +37,8 @@ Statistic statisticOf(const std::vector<RunMeasures>& runs, Measure measure)
     double sum = 0.0;
     for (const RunMeasures& run : runs) {
         if (const std::optional<double> value = run.value(measure)) {
+            statistic.minimum = statistic.count == 0 ? *value : std::min(statistic.minimum, *value);
+            statistic.maximum = statistic.count == 0 ? *value : std::max(statistic.maximum, *value);
             sum += *value;
             ++statistic.count;
         }
@@ -238,6 +240,9 @@ SweepResult runSweep(const SweepPlan& plan, const SweepControl& control)
     }
     for (SweepPoint& point : result.points) {
         point.initialRate = statisticOf(point.runs, Measure::initialRate);
+        point.initialRateCutShort = static_cast<std::int32_t>(
+            std::count_if(point.runs.begin(), point.runs.end(),
+                          [](const RunMeasures& run) { return run.initialRateCutShort; }));
         point.halfTime = statisticOf(point.runs, Measure::halfTime);
         point.left = statisticOf(point.runs, Measure::left);
     }

@@ -68,6 +68,8 @@ const std::string& verdictText(FitVerdict verdict, const ChartWords& words)
         return words.noCurvature;
     case FitVerdict::noConvergence:
         return words.noConvergence;
+    case FitVerdict::noInhibition: // the competitive fit's alone
+        return none;
     }
     return none;
 }
@@ -133,6 +135,20 @@ std::string parameterValueText(SweepParameter parameter, std::int32_t value, std
     return {};
 }
 
+std::string cutShortNote(const SweepResult& result, const ChartWords& words)
+{
+    const SweepPlan& plan = result.plan;
+    const auto cutShort = static_cast<std::int32_t>(
+        std::count_if(result.points.begin(), result.points.end(),
+                      [](const SweepPoint& p) { return p.initialRateCutShort > 0; }));
+    if (cutShort == 0 || !plan.measures.initialRate || plan.measures.initialRateOverSeconds()) {
+        return {};
+    }
+    return fillPattern(words.counted(cutShort, words.cutShortNote),
+                       {"%1", french::number(plan.measures.initialRateShare, 0, words.decimalMark),
+                        french::number(plan.ticks / 20.0, plan.ticks % 20 == 0 ? 0 : 2, words.decimalMark)});
+}
+
 std::vector<std::string> fitLines(const MichaelisMentenFit& fit, const ChartWords& words)
 {
     if (fit.verdict != FitVerdict::fitted) {
@@ -192,8 +208,15 @@ Chart activityChart(const SweepResult& result, Measure measure, const std::vecto
         chart.series.push_back(std::move(series));
     }
 
-    if (measure == Measure::initialRate) {
+    if (measure == Measure::initialRate && plan.measures.initialRateOverSeconds()) {
         chart.footnotes.push_back(words.counted(plan.measures.initialRateSeconds, words.initialRateNote));
+    } else if (measure == Measure::initialRate) {
+        chart.footnotes.push_back(
+            fillPattern(words.initialRateShareNote,
+                        {french::number(plan.measures.initialRateShare, 0, words.decimalMark)}));
+        if (const std::string note = cutShortNote(result, words); !note.empty()) {
+            chart.footnotes.push_back(note);
+        }
     } else {
         chart.footnotes.push_back(fillPattern(
             words.durationNote,

@@ -29,6 +29,9 @@ std::string measureAxisTitle(Measure measure,
                              const ChartWords& words = {}); // « Vitesse initiale (molécules/s) »
 std::string parameterValueText(SweepParameter parameter, std::int32_t value, std::int32_t reaction,
                                const ChartWords& words = {}); // « 37 °C »
+// « Mesure écourtée pour 3 points… »: how many points had a run that ended before the initial
+// rate's share of the substrate was transformed; empty when none had.
+std::string cutShortNote(const SweepResult& result, const ChartWords& words = {});
 // "Vmax = … molécules/s", "Km = … molécules", or why the fit means nothing, in plain words.
 std::vector<std::string> fitLines(const MichaelisMentenFit& fit, const ChartWords& words = {});
 

@@ -82,6 +82,17 @@ struct ChartWords
         VELMORA_TRANSLATABLE("ActivityChart",
                              "Vitesse initiale\u202f: substrat transformé par seconde pendant les "
                              "%1\u00a0premières secondes.")};
+    std::string initialRateShareNote = VELMORA_TRANSLATABLE(
+        "ActivityChart", "Vitesse initiale\u202f: substrat transformé par seconde, du départ jusqu’à ce que "
+                         "%1\u00a0% du substrat de départ le soit.");
+    // %2 the share, %3 the run's seconds.
+    Counted cutShortNote{
+        VELMORA_TRANSLATABLE("ActivityChart",
+                             "Mesure écourtée pour %1\u00a0point\u202f: %2\u00a0% du substrat n’y est pas "
+                             "transformé en %3\u00a0s, la vitesse est prise sur toute l’expérience."),
+        VELMORA_TRANSLATABLE("ActivityChart",
+                             "Mesure écourtée pour %1\u00a0points\u202f: %2\u00a0% du substrat n’y est pas "
+                             "transformé en %3\u00a0s, la vitesse est prise sur toute l’expérience.")};
     std::string durationNote =
         VELMORA_TRANSLATABLE("ActivityChart", "Durée de chaque expérience\u202f: %1\u00a0s.");
     // Written only when every point has several experiments.

@@ -106,6 +106,7 @@ ActivityWindow::ActivityWindow(ActivityCurve curve, const ExperimentSettings& se
     column->addLayout(progressRow);
     status_ = new QLabel(this);
     status_->setObjectName("activityStatus");
+    status_->setWordWrap(true);
     column->addWidget(status_);
 
     fitText_ = new QLabel(this);
@@ -338,6 +339,9 @@ void ActivityWindow::finish(std::shared_ptr<SweepResult> result, QString failure
     status_->setText(tr("Calcul terminé\u00a0: %1\u00a0"
                         "expériences.")
                          .arg(runs));
+    if (const std::string note = cutShortNote(*result_, words_); !note.empty()) {
+        status_->setText(status_->text() + ' ' + fromCore(note));
+    }
     showChart();
     if (focusWasOnCancel) {
         copyButton_->setFocus();
@@ -433,8 +437,12 @@ QString ActivityWindow::tableText() const
     if (plan_.series) {
         header << heading(plan_.series->parameter);
     }
+    const bool cutShortColumn = !plan_.measures.initialRateOverSeconds();
     header << heading(plan_.x.parameter) << tr("vitesse initiale (molécules/s)")
-           << tr("écart type (molécules/s)");
+           << tr("écart type (molécules/s)") << tr("minimum (molécules/s)") << tr("maximum (molécules/s)");
+    if (cutShortColumn) {
+        header << tr("mesure écourtée (expériences)");
+    }
     QString table = header.join('\t') + '\n';
     for (const SweepPoint& point : result_->points) {
         QStringList cells;
@@ -442,9 +450,14 @@ QString ActivityWindow::tableText() const
             cells << QString::number(point.seriesValue);
         }
         const Statistic& rate = point.initialRate;
-        cells << QString::number(point.xValue)
-              << (rate.count > 0 ? GraphExport::spreadsheetNumber(rate.mean, 3) : QString())
-              << (rate.count > 1 ? GraphExport::spreadsheetNumber(rate.standardDeviation, 3) : QString());
+        const auto figure = [&rate](double value, std::int32_t fewest) {
+            return rate.count >= fewest ? GraphExport::spreadsheetNumber(value, 3) : QString();
+        };
+        cells << QString::number(point.xValue) << figure(rate.mean, 1) << figure(rate.standardDeviation, 2)
+              << figure(rate.minimum, 1) << figure(rate.maximum, 1);
+        if (cutShortColumn) {
+            cells << QString::number(point.initialRateCutShort);
+        }
         table += cells.join('\t') + '\n';
     }
     return table;

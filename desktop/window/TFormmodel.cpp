@@ -106,8 +106,10 @@ private:
 class WindowSettingsTarget : public SettingsTarget
 {
 public:
-    WindowSettingsTarget(TShockwaveFlash* panel, std::function<void(bool)> chooseSymbolSize)
-        : panel_(panel), chooseSymbolSize_(std::move(chooseSymbolSize))
+    WindowSettingsTarget(TShockwaveFlash* panel, std::function<void(bool)> chooseSymbolSize,
+                         std::function<void(std::int32_t)> chooseVolume)
+        : panel_(panel), chooseSymbolSize_(std::move(chooseSymbolSize)),
+          chooseVolume_(std::move(chooseVolume))
     {
     }
     void setPanelVariable(std::string_view name, std::string_view text) override
@@ -115,10 +117,19 @@ public:
         panel_->SetVariable(fromModel(name), fromModel(text));
     }
     void chooseSymbolSize(bool small) override { chooseSymbolSize_(small); }
+    void chooseVolume(std::int32_t percent) override { chooseVolume_(percent); }
+    std::string volumeNotAllowed(std::string_view text) override
+    {
+        return TFormmodel::tr("Volume de la boîte non permis\u00a0: «\u00a0%1\u00a0» (25, 50, 100, 200 ou "
+                              "400\u00a0%)")
+            .arg(fromModel(text))
+            .toStdString();
+    }
 
 private:
     TShockwaveFlash* panel_;
     std::function<void(bool)> chooseSymbolSize_;
+    std::function<void(std::int32_t)> chooseVolume_;
 };
 
 } // namespace
@@ -224,6 +235,9 @@ void TFormmodel::createControls()
     LabelTemps = label(Panel3, "LabelTemps", QStringLiteral("0 s"));
     LabelTemps->move(263, 4);
     LabelTemps->setMinimumWidth(80);
+    LabelVolume = label(Panel3, "LabelVolume", QString());
+    LabelVolume->setWordWrap(true);
+    LabelVolume->hide();
     CheckBox1 = new QCheckBox(tr("pourcentage"), Panel3);
     CheckBox1->setObjectName("CheckBox1");
     CheckBox1->setGeometry(216, 20, 161, CheckBox1->sizeHint().height());
@@ -287,6 +301,11 @@ void TFormmodel::layOut(QSize screen)
                         Panel3->height());
     PanelFlash->setGeometry(DXDraw1->x(), DXDraw1->y() + DXDraw1->height(), DXDraw1->width(),
                             DXDraw1->height());
+    // The volume, right of the check box.
+    const int volumeLeft = CheckBox1->geometry().right() + 8;
+    LabelVolume->setGeometry(volumeLeft, 4, std::max(0, Panel3->width() - volumeLeft - 4),
+                             Panel3->height() - 8);
+    LabelVolume->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     EcranSub->setGeometry(PanelComment->x() + 60, 10, PanelComment->width() - 80,
                           half(h) - Panel3->height() - 20);
     LabelPourcent->move(EcranSub->x() - 40, EcranSub->y());
@@ -325,17 +344,17 @@ void TFormmodel::Formctivate()
     if (!loadSettings()) {
         return;
     }
-    // 13. and 14.
-    if (screen_.width() <= 900) {
-        Petitssymboles1Click();
-    }
+    // 14. The symbols' size is the settings' or the menu's on every screen: a small screen draws
+    // the box smaller, and its symbols with it.
     changelegende1Click();
 }
 
 bool TFormmodel::loadSettings()
 {
     world_->appDir = findDataFolder().toStdString();
-    WindowSettingsTarget target(FlashBut, [this](bool small) { chooseSymbolSize(small); });
+    WindowSettingsTarget target(
+        FlashBut, [this](bool small) { chooseSymbolSize(small); },
+        [this](std::int32_t percent) { setVolume(percent); });
     // Opened by the file writer when it runs: the file may lie outside what the window reads. It is
     // looked for on its own: a class folder may hold a settings file and no movies.
     const int file = openUserFile(findSettingsFolder().toStdString() + "/velmora.ini");
@@ -488,6 +507,31 @@ void TFormmodel::Petitssymboles1Click()
     changelegende1Click();
 }
 
+void TFormmodel::volumeClick(std::int32_t percent)
+{
+    if (percent == volume_ || !boxForVolume(percent)) {
+        setVolume(volume_);
+        return;
+    }
+    setVolume(percent);
+    WindowUpdate update;
+    changeVolume(*world_, update);
+    carryOut(update);
+}
+
+void TFormmodel::setVolume(std::int32_t percent)
+{
+    if (!boxForVolume(percent)) {
+        return;
+    }
+    volume_ = percent;
+    for (std::size_t i = 0; i < boxVolumes.size(); ++i) {
+        volumeItems_[i]->setChecked(boxVolumes[i].percent == percent);
+    }
+    LabelVolume->setText(tr("Volume de la boîte\u00a0: %1\u00a0%").arg(percent));
+    LabelVolume->setVisible(percent != defaultVolume);
+}
+
 void TFormmodel::changelegende1Click()
 {
     WindowUpdate update;
@@ -609,7 +653,14 @@ void TFormmodel::lemcanismedelacatalyseenzymatique1Click()
 
 void TFormmodel::Timer1Timer()
 {
-    drawSceneFrame(*DXDraw1, SpriteSet::shared(), ice_, *world_);
+    // The box is drawn as large as the scene allows, its symbols drawn anew at that size.
+    const SceneScale scale = sceneScale(DXDraw1->size(), sceneSize());
+    if (!sceneSprites_ || scale.numerator != sceneScale_.numerator ||
+        scale.denominator != sceneScale_.denominator) {
+        sceneSprites_ = std::make_unique<SpriteSet>(SpriteSet::shared(), scale.numerator, scale.denominator);
+    }
+    sceneScale_ = scale;
+    drawSceneFrame(*DXDraw1, *sceneSprites_, ice_, *world_, scale);
 }
 
 void TFormmodel::Timer2Timer()
@@ -713,7 +764,8 @@ ReactionChoice TFormmodel::reactionChoice() const
 
 SceneSize TFormmodel::sceneSize() const
 {
-    return {DXDraw1->width(), DXDraw1->height()};
+    // The same box on every screen: only the volume changes it, and only between experiments.
+    return *boxForVolume(volume_);
 }
 
 std::optional<std::int32_t> TFormmodel::readPanelInteger(const char* variable) const

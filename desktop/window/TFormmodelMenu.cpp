@@ -111,6 +111,21 @@ void TFormmodel::createMenu()
         {"Hydrolysedelamylose1", tr("Hydrolyse de l'&amylose"), {}, &TFormmodel::Hydrolysedelamylose1Click},
         false);
 
+    // The box's volume, for the next start.
+    QMenu* volumes = menu(modele, "Volumedelaboite1", tr("&Volume de la boîte"));
+    QActionGroup* volumeGroup = radioGroup("volumeGroup");
+    for (std::size_t i = 0; i < velmora::boxVolumes.size(); ++i) {
+        const std::int32_t percent = velmora::boxVolumes[i].percent;
+        auto* item = new QAction(tr("%1\u00a0%").arg(percent), this);
+        item->setObjectName(QStringLiteral("Volume%1").arg(percent));
+        item->setCheckable(true);
+        item->setChecked(percent == velmora::defaultVolume);
+        connect(item, &QAction::triggered, this, [this, percent] { volumeClick(percent); });
+        volumeGroup->addAction(item);
+        volumes->addAction(item);
+        volumeItems_[i] = item;
+    }
+
     QMenu* affichage = menu(nullptr, "Performances1", tr("Affic&hage"));
     add(affichage, {"purger1",
                     tr("&Purger les produits"),

@@ -4,6 +4,8 @@
 
 #include "MainWindowHarness.h"
 
+#include "batch/StateDump.h"
+
 #include "files/SaveDialog.h"
 #include "graph/ActivityWindow.h"
 #include "graph/GraphExport.h"
@@ -22,7 +24,9 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+#include <algorithm>
 #include <atomic>
+#include <sstream>
 #include <unistd.h>
 
 using namespace velmora;
@@ -262,6 +266,43 @@ private slots:
         QVERIFY(xml.contains("<c:scatterChart>"));
     }
 
+    void theSameRunGivesTheSameBytesOnEveryScreen()
+    {
+        // The box is the volume's, whatever the window's size: the same course, table and state.
+        QTemporaryDir folder;
+        for (const int volume : {100, 25}) {
+            QByteArray firstTable;
+            for (const QSize screen : {QSize(1024, 768), QSize(1920, 1080), QSize(3840, 2160)}) {
+                StartedWindow w(&loaded, screen);
+                w.window->volumeClick(volume);
+                const std::uint32_t seed = startRun(w);
+                runTicks(w, 30 * 20);
+                choose(w, "copyData");
+                const QByteArray table = QApplication::clipboard()->text().toUtf8();
+                firstTable = firstTable.isEmpty() ? table : firstTable;
+                QCOMPARE(table, firstTable);
+                {
+                    const SaveTo to(folder.filePath("window.csv"));
+                    choose(w, "saveData");
+                }
+                std::ostringstream dump;
+                writeStateDump(dump, w.world(), 30 * 20);
+                const QStringList same{"--temperature", "37",
+                                       "--ph",          "8",
+                                       "--enzyme",      "200",
+                                       "--substrate",   "200",
+                                       "--other",       "50",
+                                       "--volume",      QString::number(volume),
+                                       "--seed",        QString::number(seed),
+                                       "--ticks",       "600"};
+                QCOMPARE(contents(folder.filePath("window.csv")),
+                         batchOutput(same, "--csv", folder.filePath("batch.csv")));
+                QCOMPARE(QByteArray::fromStdString(dump.str()),
+                         batchOutput(same, "--dump", folder.filePath("batch.txt")));
+            }
+        }
+    }
+
     void thePictureShowsTheGraphWithItsTexts()
     {
         StartedWindow w;
@@ -410,7 +451,10 @@ private slots:
         QVERIFY(activity->plan().series);
         QCOMPARE(activity->plan().series->values, std::vector<std::int32_t>({0, 50}));
         QVERIFY(activity->findChild<QLabel*>("fitText")->text().contains("Km"));
-        QVERIFY(activity->findChild<QCheckBox*>("lineweaverBurk")->isEnabled());
+        const std::vector<MichaelisMentenFit> fits = fitSweep(*activity->result());
+        QCOMPARE(activity->findChild<QCheckBox*>("lineweaverBurk")->isEnabled(),
+                 std::any_of(fits.begin(), fits.end(),
+                             [](const auto& fit) { return fit.lineweaverBurk.hasLine; }));
 
         // Its saved table is velmora2-batch's for the command it shows.
         QTemporaryDir folder;
@@ -419,16 +463,18 @@ private slots:
             activity->findChild<QPushButton*>("saveDataButton")->click();
         }
         const QString command = activity->batchCommandText();
-        QVERIFY(command.contains("--scene 512x384 --max-products 100 --sweep substrate=0:200:10 "
-                                 "--compare other=0,50 --measure initial-rate:10 --repeat 10"));
+        QVERIFY(command.contains("--volume 100 --max-products 100 --sweep substrate=0:200:10 "
+                                 "--compare other=0,50 --measure initial-rate --repeat 10"));
         const QByteArray saved = contents(folder.filePath("activite.csv"));
-        QVERIFY(saved.startsWith("other,substrate,initial_rate,initial_rate_sd\n0,0,0.000,0.000\n"));
+        QVERIFY(
+            saved.startsWith("other,substrate,initial_rate,initial_rate_sd,initial_rate_min,initial_rate_max,"
+                             "initial_rate_cut_short\n0,0,0.000,0.000,0.000,0.000,0\n"));
         QCOMPARE(saved, batchOutput(command.split(' ').mid(1), "--table", folder.filePath("batch.csv")));
         activity->findChild<QPushButton*>("copyButton")->click();
         QVERIFY(QApplication::clipboard()->text().startsWith(
             "thiolactose (molécules)\tsubstrat (molécules)\tvitesse initiale (molécules/s)\técart type "
-            "(molécules/s)\n"
-            "0\t0\t0,000\t0,000\n"));
+            "(molécules/s)\tminimum (molécules/s)\tmaximum (molécules/s)\tmesure écourtée (expériences)\n"
+            "0\t0\t0,000\t0,000\t0,000\t0,000\t0\n"));
 
         // Its picture; then Esc closes it.
         {

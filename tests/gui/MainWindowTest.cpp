@@ -164,6 +164,12 @@ private slots:
         row("Synthsedulactose1", "&Synthèse du lactose", "", "radio");
         row("Hydrolysedumaltose1", "Hydrolyse du &maltose", "", "radio");
         row("Hydrolysedelamylose1", "Hydrolyse de l'&amylose", "", "radio");
+        row("Volumedelaboite1", "&Volume de la boîte", "", "");
+        row("Volume25", "25\u00a0%", "", "radio");
+        row("Volume50", "50\u00a0%", "", "radio");
+        row("Volume100", "100\u00a0%", "", "radio checked");
+        row("Volume200", "200\u00a0%", "", "radio");
+        row("Volume400", "400\u00a0%", "", "radio");
         row("Performances1", "Affic&hage", "", "");
         row("purger1", "&Purger les produits", "Shift+P", "");
         row("Nombremaximaldeproduitslcran1", "&Nombre maximal de produits à l'écran :", "", "");
@@ -348,13 +354,67 @@ private slots:
         QCOMPARE(w.legend()->GetVariable("texte"), comment(CommentText::welcome));
     }
 
-    void aNarrowScreenAlwaysStartsWithSmallSymbols()
+    void theSymbolSizeIsTheSettingsOnEveryScreen()
     {
-        StartedWindow w(&defaultSettings, {800, 600});
-        QVERIFY(w.item("Petitssymboles1")->isChecked());
-        QCOMPARE(w.world().spriteBase, 0);
-        QCOMPARE(clip(w.legend(), "legende")->property("currentFrame").toInt(), 1);
-        QCOMPARE(clip(w.legend(), "cadre1")->property("visible").toBool(), true);
+        // A small screen draws the box smaller, its symbols with it: the settings decide alone.
+        StartedWindow narrow(&defaultSettings, {800, 600});
+        QVERIFY(narrow.item("Grandssymboles1")->isChecked());
+        QCOMPARE(narrow.world().spriteBase, 20);
+        const QByteArray small = "[taille]\n0\n";
+        StartedWindow wide(&small, {1920, 1080});
+        QVERIFY(wide.item("Petitssymboles1")->isChecked());
+        QCOMPARE(clip(wide.legend(), "cadre1")->property("visible").toBool(), true);
+    }
+
+    void theBoxIsTheVolumesOnEveryScreenAndAChangeWaitsForTheNextStart()
+    {
+        for (const QSize screen : {QSize(1024, 768), QSize(1920, 1080), QSize(3840, 2160)}) {
+            StartedWindow w(&defaultSettings, screen);
+            QCOMPARE(w.window->sceneSize().width, 512);
+            QCOMPARE(w.window->sceneSize().height, 384);
+        }
+        StartedWindow w;
+        auto* volume = w.window->findChild<QLabel*>("LabelVolume");
+        QVERIFY(volume->isHidden());
+        w.window->recommencer1Click();
+        QVERIFY(w.timer("Timer2")->isActive());
+        w.item("Volume25")->trigger();
+        QVERIFY(!w.timer("Timer2")->isActive()); // suspended, as for a quantity
+        QCOMPARE(w.legend()->GetVariable("texte"), comment(CommentText::suspended));
+        QCOMPARE(w.window->volume(), 25);
+        QCOMPARE(w.window->sceneSize().width, 256);
+        QCOMPARE(w.window->sceneSize().height, 192);
+        QVERIFY(w.item("Volume25")->isChecked() && !w.item("Volume100")->isChecked());
+        QVERIFY(!volume->isHidden());
+        QCOMPARE(volume->text(), QString("Volume de la boîte\u00a0: 25\u00a0%"));
+        // The next start seeds the molecules in the smaller box.
+        w.window->recommencer1Click();
+        for (int s = 1; s <= w.world().count[Kind::lactose]; ++s) {
+            QVERIFY(w.world().posX[Kind::lactose][s] < 256 * 10);
+            QVERIFY(w.world().posY[Kind::lactose][s] < 192 * 10);
+        }
+        // The same volume again changes nothing.
+        w.item("Volume25")->trigger();
+        QVERIFY(w.timer("Timer2")->isActive());
+    }
+
+    void aVolumeComesFromTheSettingsFileOrIsRefusedByName()
+    {
+        {
+            const QByteArray good = "[volume]\n400\n[enzyme]\n5\n";
+            StartedWindow w(&good);
+            QCOMPARE(w.boxes.seen.size(), size_t(0));
+            QCOMPARE(w.window->volume(), 400);
+            QVERIFY(w.item("Volume400")->isChecked());
+        }
+        const QByteArray bad = "[enzyme]\n5\n[volume]\n30\n[substrat]\n7\n";
+        StartedWindow refused(&bad);
+        QCOMPARE(refused.boxes.seen.size(), size_t(1));
+        QCOMPARE(refused.boxes.seen[0].text, QString("Volume de la boîte non permis\u00a0: «\u00a0"
+                                                     "30\u00a0» (25, 50, 100, 200 ou 400\u00a0%)."));
+        QCOMPARE(refused.window->volume(), 100);
+        QCOMPARE(refused.world().enzymeAmount, 5);
+        QCOMPARE(refused.world().substrateAmount, 0);
     }
 
     void aBadValueStopsTheLoadAndKeepsWhatCameBefore()

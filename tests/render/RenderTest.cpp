@@ -197,6 +197,49 @@ private slots:
         QCOMPARE(colours(picture, {55, 0, 25, 30}), QSet<QRgb>{white.rgb()});
     }
 
+    void theBoxIsScaledToTheSceneItsShapeKept()
+    {
+        struct Case
+        {
+            QSize surface;
+            SceneSize box;
+            QRect drawn;
+        };
+        for (const Case& c :
+             {Case{{512, 384}, {512, 384}, {0, 0, 512, 384}},
+              Case{{960, 540}, {512, 384}, {120, 0, 720, 540}},
+              Case{{1920, 1080}, {512, 384}, {240, 0, 1440, 1080}},
+              Case{{512, 384}, {256, 192}, {0, 0, 512, 384}}, Case{{512, 384}, {1024, 768}, {0, 0, 512, 384}},
+              Case{{400, 500}, {512, 384}, {0, 100, 400, 300}}}) {
+            QCOMPARE(sceneScale(c.surface, c.box).box, c.drawn);
+        }
+    }
+
+    void aScaledBoxDrawsItsSymbolsAtTheirScaledSizeWithinItsWalls()
+    {
+        // A 512 x 384 box on a 960 x 540 scene: 1.40625 times larger, 120 pixels of white each side.
+        auto world = scenario(Reaction::lactoseHydrolysis, 37, true);
+        place(*world, Kind::enzyme, 1000, 800);           // (100, 80) in the box
+        place(*world, Kind::lactose, (512 - 15) * 10, 0); // cut off by the right wall
+        auto s = surface(960, 540);
+        const SceneScale scale = sceneScale(s->size(), {512, 384});
+        const SpriteSet sprites(SpriteSet::shared(), scale.numerator, scale.denominator);
+        QCOMPARE(sprites.itemSize(41), QSize(28, 28)); // 20 x 1.40625, to the nearest pixel
+        drawSceneFrame(*s, sprites, ice_, *world, scale);
+        const QImage picture = s->frontBuffer();
+        // The enzyme's top-left corner at 120 + 140, 112; its body 14 x 1.4 = 19 pixels wide.
+        QCOMPARE(picture.pixelColor(260, 112), enzymeGrey);
+        QCOMPARE(picture.pixelColor(259, 112), white);
+        QCOMPARE(picture.pixelColor(260 + 18, 112), enzymeGrey);
+        QCOMPARE(picture.pixelColor(260 + 21, 112), white);
+        // The lactose stops at the right wall; the margins are white, the walls a grey line.
+        QCOMPARE(picture.pixelColor(839, 2), blue);
+        QCOMPARE(picture.pixelColor(840, 2), QColor(150, 150, 150));
+        QCOMPARE(colours(picture, {841, 0, 119, 540}), QSet<QRgb>{white.rgb()});
+        QCOMPARE(picture.pixelColor(119, 300), QColor(150, 150, 150));
+        QCOMPARE(colours(picture, {0, 0, 119, 540}), QSet<QRgb>{white.rgb()});
+    }
+
     void emptyItemsDrawNothing()
     {
         const SpriteSet& sprites = SpriteSet::shared();
