@@ -420,7 +420,7 @@
         <translation>Copy my results li&amp;ne</translation>
     </message>
     <message>
-        <source>Mode &amp;projection</source>
+        <source>Mode pro&amp;jection</source>
         <translation>&amp;Projector mode</translation>
     </message>
     <message>
@@ -1542,8 +1542,24 @@ from the folder it is started from, or else from its installation.</translation>
         <translation>Box &amp;volume</translation>
     </message>
     <message>
-        <source>%1&#xa0;%</source>
-        <translation>%1%</translation>
+        <source>&amp;25&#xa0;%</source>
+        <translation>&amp;25%</translation>
+    </message>
+    <message>
+        <source>&amp;50&#xa0;%</source>
+        <translation>&amp;50%</translation>
+    </message>
+    <message>
+        <source>&amp;100&#xa0;%</source>
+        <translation>&amp;100%</translation>
+    </message>
+    <message>
+        <source>20&amp;0&#xa0;%</source>
+        <translation>20&amp;0%</translation>
+    </message>
+    <message>
+        <source>&amp;400&#xa0;%</source>
+        <translation>&amp;400%</translation>
     </message>
 </context>
 <context>

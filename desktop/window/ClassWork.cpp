@@ -148,7 +148,7 @@ void ClassWork::addFileItems(QMenu* fichier)
 void ClassWork::addViewItems(QMenu* affichage)
 {
     affichage->addSeparator();
-    auto* projection = new QAction(tr("Mode &projection"), window_);
+    auto* projection = new QAction(tr("Mode pro&jection"), window_);
     projection->setObjectName("modeprojection1");
     projection->setCheckable(true);
     projection->setShortcut(QKeySequence(Qt::Key_F11));
@@ -634,6 +634,8 @@ QString ClassWork::resultLine() const
     course.substrateAtEnd = record.empty() ? course.substrateAmount : record.seconds().back().substrate;
     MeasureChoice choice;
     choice.halfTime = true;
+    // The window's record holds the graph's seconds, not the ticks: the rate over its first 10 s.
+    choice.initialRateSeconds = 10;
     const RunMeasures measures = measureCourse(course, choice);
     const auto number = [](std::optional<double> value, int decimals) {
         return value ? GraphExport::spreadsheetNumber(*value, decimals) : QString();
