@@ -7,6 +7,7 @@ Item {
     property list<string> points
     property var questions: [] // [question, answer] pairs
     property bool answersShown: false // every answer shown at first
+    property bool answersHidden: false // a teacher's scenario keeps the answers for the class
     width: 1024
     height: 616
 
@@ -49,6 +50,7 @@ Item {
                 Explanation { width: 450; font.pixelSize: 19; text: (index + 1) + ". " + modelData[0] }
                 LessonButton {
                     objectName: "answerButton" + (index + 1)
+                    visible: !recap.answersHidden
                     width: 200; height: 38
                     font.pixelSize: 16
                     text: question.shown ? qsTr("Cacher la réponse") : qsTr("Voir la réponse")

@@ -1,4 +1,5 @@
 import QtQuick
+import QtQuick.Shapes
 
 // The picture of a topic in the menu, 150 x 150.
 Item {
@@ -153,23 +154,29 @@ Item {
     Molecule { visible: icon.kind === "sucrose"; kind: "sucrose"; unit: 44; anchors.centerIn: parent }
 
     // The activity curve: the rate rising towards a plateau with the substrate.
-    Canvas {
+    Shape {
         visible: icon.kind === "curve"
         anchors.fill: parent
-        onPaint: {
-            const c = getContext("2d")
-            c.reset()
-            c.strokeStyle = "#404040"; c.lineWidth = 3
-            c.beginPath(); c.moveTo(34, 30); c.lineTo(34, 116); c.lineTo(122, 116); c.stroke()
-            c.strokeStyle = "#2f6b3a"; c.lineWidth = 5
-            c.beginPath()
-            for (let s = 0; s <= 80; ++s) {
-                const x = 36 + s, y = 114 - 74 * s / (s + 18)
-                if (s === 0) c.moveTo(x, y); else c.lineTo(x, y)
+        antialiasing: true
+        ShapePath {
+            strokeColor: "#404040"; strokeWidth: 3; fillColor: "transparent"
+            PathSvg { path: "M 34 30 L 34 116 L 122 116" }
+        }
+        ShapePath {
+            strokeColor: "#2f6b3a"; strokeWidth: 5; fillColor: "transparent"; capStyle: ShapePath.RoundCap
+            PathSvg {
+                path: {
+                    let p = "M 36 114"
+                    for (let s = 4; s <= 80; s += 4)
+                        p += " L " + (36 + s) + " " + (114 - 74 * s / (s + 18)).toFixed(1)
+                    return p
+                }
             }
-            c.stroke()
-            c.strokeStyle = "#e07010"; c.lineWidth = 2; c.setLineDash([5, 4])
-            c.beginPath(); c.moveTo(34, 40); c.lineTo(122, 40); c.stroke()
+        }
+        ShapePath {
+            strokeColor: "#e07010"; strokeWidth: 2; fillColor: "transparent"
+            strokeStyle: ShapePath.DashLine; dashPattern: [2.5, 2]
+            PathSvg { path: "M 34 40 L 122 40" }
         }
     }
 

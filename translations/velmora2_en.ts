@@ -865,6 +865,10 @@ from the folder it is started from, or else from its installation.</translation>
         <source>Classeur Excel (*.xlsx)</source>
         <translation>Excel workbook (*.xlsx)</translation>
     </message>
+    <message>
+        <source>&amp;Comprendre la courbe d’activité…</source>
+        <translation>&amp;Understand the activity curve…</translation>
+    </message>
 </context>
 <context>
     <name>GraphicalScreen</name>
@@ -1957,6 +1961,169 @@ from the folder it is started from, or else from its installation.</translation>
     </message>
 </context>
 <context>
+    <name>courbeactivite</name>
+    <message>
+        <source>La courbe d’activité&#xa0;: Km, Vmax et inhibition</source>
+        <translation>The activity curve: Km, Vmax and inhibition</translation>
+    </message>
+    <message>
+        <source>lactose dans la boîte (molécules)</source>
+        <translation>lactose in the box (molecules)</translation>
+    </message>
+    <message>
+        <source>v₀ (molécules/s)</source>
+        <translation>v₀ (molecules/s)</translation>
+    </message>
+    <message>
+        <source>La &lt;b&gt;courbe d’activité&lt;/b&gt; donne la vitesse initiale v₀ selon la quantité de substrat. Dans Velmora (lactose, 37&amp;nbsp;°C, pH&amp;nbsp;8, 10&amp;nbsp;lactases, boîte de 25&amp;nbsp;%), chaque point est la moyenne de 20&amp;nbsp;expériences, avec leur étendue&amp;nbsp;; la courbe verte est l’ajustement de Michaelis et Menten.</source>
+        <translation>The &lt;b&gt;activity curve&lt;/b&gt; gives the initial rate v₀ against the amount of substrate. In Velmora (lactose, 37&amp;nbsp;°C, pH&amp;nbsp;8, 10&amp;nbsp;lactases, 25&amp;nbsp;% box), each point is the mean of 20&amp;nbsp;experiments, with their range; the green curve is the Michaelis–Menten fit.</translation>
+    </message>
+    <message>
+        <source>v₀ croît de moins en moins vite&amp;nbsp;: les enzymes se &lt;b&gt;saturent&lt;/b&gt;, presque toujours occupées quand le substrat abonde.</source>
+        <translation>v₀ rises more and more slowly: the enzymes become &lt;b&gt;saturated&lt;/b&gt;, almost always busy when substrate is plentiful.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Vmax&lt;/b&gt;, la vitesse quand toutes les enzymes travaillent sans arrêt&amp;nbsp;: ici %1. Elle est proportionnelle à la quantité d’enzyme.</source>
+        <translation>&lt;b&gt;Vmax&lt;/b&gt;, the rate when all the enzymes work without a break: here %1. It is proportional to the amount of enzyme.</translation>
+    </message>
+    <message>
+        <source>%1&amp;nbsp;molécules/s</source>
+        <translation>%1&amp;nbsp;molecules/s</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Km&lt;/b&gt;, la quantité de substrat pour laquelle v₀ vaut la moitié de Vmax&amp;nbsp;: ici %1&amp;nbsp;molécules dans la boîte. Plus Km est petit, plus l’enzyme fixe bien son substrat.</source>
+        <translation>&lt;b&gt;Km&lt;/b&gt;, the amount of substrate at which v₀ is half of Vmax: here %1&amp;nbsp;molecules in the box. The smaller Km, the better the enzyme binds its substrate.</translation>
+    </message>
+    <message>
+        <source>v₀&amp;nbsp;= Vmax&amp;nbsp;×&amp;nbsp;S&amp;nbsp;/&amp;nbsp;(Km&amp;nbsp;+&amp;nbsp;S). Compté en molécules, Km dépend du volume de la boîte&amp;nbsp;: c’est une concentration qui compte. Dans la boîte standard, quatre fois plus grande, il est bien plus grand.</source>
+        <translation>v₀&amp;nbsp;= Vmax&amp;nbsp;×&amp;nbsp;S&amp;nbsp;/&amp;nbsp;(Km&amp;nbsp;+&amp;nbsp;S). Counted in molecules, Km depends on the volume of the box: a concentration is what counts. In the standard box, four times larger, it is much larger.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Lineweaver et Burk&lt;/b&gt; retournent la courbe&amp;nbsp;: 1/v₀ selon 1/S est une droite. Elle coupe l’axe vertical en &lt;b&gt;1/Vmax&lt;/b&gt; et l’axe horizontal en &lt;b&gt;−1/Km&lt;/b&gt;, plus lisibles qu’un plateau jamais atteint. Ici, la droite tracée à partir de l’ajustement, et les moyennes du modèle de 20 à 200&amp;nbsp;molécules.</source>
+        <translation>&lt;b&gt;Lineweaver and Burk&lt;/b&gt; turn the curve over: 1/v₀ against 1/S is a straight line. It crosses the vertical axis at &lt;b&gt;1/Vmax&lt;/b&gt; and the horizontal axis at &lt;b&gt;−1/Km&lt;/b&gt;, easier to read than a plateau never reached. Here, the line drawn from the fit, and the model’s means from 20 to 200&amp;nbsp;molecules.</translation>
+    </message>
+    <message>
+        <source>1/v₀&amp;nbsp;= (Km/Vmax)&amp;nbsp;×&amp;nbsp;1/S&amp;nbsp;+&amp;nbsp;1/Vmax</source>
+        <translation>1/v₀&amp;nbsp;= (Km/Vmax)&amp;nbsp;×&amp;nbsp;1/S&amp;nbsp;+&amp;nbsp;1/Vmax</translation>
+    </message>
+    <message>
+        <source>Attention&amp;nbsp;: les points des petites quantités de substrat, à droite, pèsent lourd et sont les moins sûrs (leur 1/v₀ est grand et varie beaucoup). Velmora ajuste donc Km et Vmax sur la courbe elle-même, et trace la droite à partir d’eux.</source>
+        <translation>Beware: the points for small amounts of substrate, on the right, weigh heavily and are the least reliable (their 1/v₀ is large and varies a lot). Velmora therefore fits Km and Vmax on the curve itself, and draws the line from them.</translation>
+    </message>
+    <message>
+        <source>Ici, Km&amp;nbsp;= %1&amp;nbsp;±&amp;nbsp;%2&amp;nbsp;molécules et Vmax&amp;nbsp;= %3&amp;nbsp;±&amp;nbsp;%4&amp;nbsp;molécules/s.</source>
+        <translation>Here, Km&amp;nbsp;= %1&amp;nbsp;±&amp;nbsp;%2&amp;nbsp;molecules and Vmax&amp;nbsp;= %3&amp;nbsp;±&amp;nbsp;%4&amp;nbsp;molecules/s.</translation>
+    </message>
+    <message>
+        <source>Avec 100&amp;nbsp;thiolactoses (courbe jaune), la vitesse baisse, surtout avec peu de lactose&amp;nbsp;: &lt;b&gt;Km augmente&lt;/b&gt; (de %1 à %2&amp;nbsp;molécules environ), &lt;b&gt;Vmax ne change pas&lt;/b&gt; (%3 sans, %4 avec). Beaucoup de substrat chasse l’inhibiteur&amp;nbsp;: il est &lt;b&gt;compétitif&lt;/b&gt;.</source>
+        <translation>With 100&amp;nbsp;thiolactoses (yellow curve), the rate drops, above all with little lactose: &lt;b&gt;Km rises&lt;/b&gt; (from about %1 to %2&amp;nbsp;molecules), &lt;b&gt;Vmax does not change&lt;/b&gt; (%3 without, %4 with). Plenty of substrate drives the inhibitor out: it is &lt;b&gt;competitive&lt;/b&gt;.</translation>
+    </message>
+    <message>
+        <source>%1&amp;nbsp;±&amp;nbsp;%2</source>
+        <translation>%1&amp;nbsp;±&amp;nbsp;%2</translation>
+    </message>
+    <message>
+        <source>Km</source>
+        <translation>Km</translation>
+    </message>
+    <message>
+        <source>Vmax</source>
+        <translation>Vmax</translation>
+    </message>
+    <message>
+        <source>compétitif (thiolactose)</source>
+        <translation>competitive (thiolactose)</translation>
+    </message>
+    <message>
+        <source>augmente</source>
+        <translation>rises</translation>
+    </message>
+    <message>
+        <source>inchangée</source>
+        <translation>unchanged</translation>
+    </message>
+    <message>
+        <source>non compétitif</source>
+        <translation>non-competitive</translation>
+    </message>
+    <message>
+        <source>inchangé</source>
+        <translation>unchanged</translation>
+    </message>
+    <message>
+        <source>diminue</source>
+        <translation>falls</translation>
+    </message>
+    <message>
+        <source>irréversible (métaux lourds)</source>
+        <translation>irreversible (heavy metals)</translation>
+    </message>
+    <message>
+        <source>—</source>
+        <translation>—</translation>
+    </message>
+    <message>
+        <source>diminue, pour de bon</source>
+        <translation>falls, for good</translation>
+    </message>
+    <message>
+        <source>Un inhibiteur &lt;b&gt;non compétitif&lt;/b&gt; se fixe ailleurs que sur le site actif et freine l’enzyme quelle que soit la quantité de substrat. Un inhibiteur &lt;b&gt;irréversible&lt;/b&gt;, comme les ions du mercure ou du plomb, s’accroche à l’enzyme et l’abîme&amp;nbsp;: autant d’enzyme en moins. Velmora ne simule que le thiolactose.</source>
+        <translation>A &lt;b&gt;non-competitive&lt;/b&gt; inhibitor binds elsewhere than at the active site and slows the enzyme whatever the amount of substrate. An &lt;b&gt;irreversible&lt;/b&gt; inhibitor, such as mercury or lead ions, clings to the enzyme and damages it: that much less enzyme. Velmora simulates thiolactose only.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Dans Velmora&lt;/b&gt;, la fenêtre «&amp;nbsp;Courbe d’activité&amp;nbsp;» fait les expériences elle-même&amp;nbsp;:</source>
+        <translation>&lt;b&gt;In Velmora&lt;/b&gt;, the “Activity curve” window runs the experiments itself:</translation>
+    </message>
+    <message>
+        <source>choisissez l’hydrolyse du lactose, 37&amp;nbsp;°C, pH&amp;nbsp;8, 10&amp;nbsp;enzymes, et une boîte de 25&amp;nbsp;% (menu Modèle, «&amp;nbsp;Volume de la boîte&amp;nbsp;»)&amp;nbsp;: dans la boîte standard, Km approche ou dépasse les 200&amp;nbsp;molécules du curseur, et le plateau ne se voit pas&amp;nbsp;;</source>
+        <translation>choose lactose hydrolysis, 37&amp;nbsp;°C, pH&amp;nbsp;8, 10&amp;nbsp;enzymes, and a 25&amp;nbsp;% box (Model menu, “Box volume”): in the standard box, Km comes close to or beyond the slider’s 200&amp;nbsp;molecules, and the plateau does not show;</translation>
+    </message>
+    <message>
+        <source>clic droit sur le graphique, «&amp;nbsp;Courbe d’activité&amp;nbsp;», «&amp;nbsp;selon la quantité de substrat&amp;nbsp;»&amp;nbsp;: la courbe, l’ajustement de Michaelis et Menten (Km, Vmax) et, sur demande, la droite de Lineweaver et Burk&amp;nbsp;;</source>
+        <translation>right-click the graph, “Activity curve”, “against the amount of substrate”: the curve, the Michaelis–Menten fit (Km, Vmax) and, on request, the Lineweaver–Burk line;</translation>
+    </message>
+    <message>
+        <source>mettez du thiolactose sur le panneau&amp;nbsp;: la fenêtre trace les courbes sans et avec l’inhibiteur, et compare la lecture compétitive aux deux ajustements séparés.</source>
+        <translation>put some thiolactose on the panel: the window draws the curves without and with the inhibitor, and compares the competitive reading with the two separate fits.</translation>
+    </message>
+    <message>
+        <source>Les courbes de ce sujet prennent pour vitesse initiale la pente des 5 premières secondes, comme les expériences guidées&amp;nbsp;; la fenêtre, elle, mesure le temps mis pour transformer les 10 premiers pour cent du substrat, au vingtième de seconde. Ses chiffres sont donc différents&amp;nbsp;: comparez des courbes faites de la même façon. La fenêtre donne aussi la commande équivalente de velmora2-batch.</source>
+        <translation>The curves of this topic take as initial rate the slope over the first 5 seconds, as the guided experiments do; the window measures the time taken to transform the first 10 per cent of the substrate, to a twentieth of a second. Its figures are therefore different: compare curves made the same way. The window also gives the equivalent velmora2-batch command.</translation>
+    </message>
+    <message>
+        <source>La vitesse initiale v₀ croît avec la quantité de substrat, de moins en moins vite&amp;nbsp;: les enzymes se saturent.</source>
+        <translation>The initial rate v₀ rises with the amount of substrate, more and more slowly: the enzymes become saturated.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Vmax&lt;/b&gt; est la vitesse à saturation&amp;nbsp;; &lt;b&gt;Km&lt;/b&gt; la quantité de substrat qui donne la moitié de Vmax.</source>
+        <translation>&lt;b&gt;Vmax&lt;/b&gt; is the rate at saturation; &lt;b&gt;Km&lt;/b&gt; the amount of substrate that gives half of Vmax.</translation>
+    </message>
+    <message>
+        <source>La droite de Lineweaver et Burk (1/v₀ selon 1/S) coupe les axes en 1/Vmax et −1/Km.</source>
+        <translation>The Lineweaver–Burk line (1/v₀ against 1/S) crosses the axes at 1/Vmax and −1/Km.</translation>
+    </message>
+    <message>
+        <source>Un inhibiteur compétitif augmente Km sans changer Vmax&amp;nbsp;; un non compétitif diminue Vmax.</source>
+        <translation>A competitive inhibitor raises Km without changing Vmax; a non-competitive one lowers Vmax.</translation>
+    </message>
+    <message>
+        <source>Pourquoi Velmora a-t-il besoin d’une boîte de 25&amp;nbsp;% pour montrer le plateau&amp;nbsp;?</source>
+        <translation>Why does Velmora need a 25&amp;nbsp;% box to show the plateau?</translation>
+    </message>
+    <message>
+        <source>Dans la boîte standard, quatre fois plus grande, 200&amp;nbsp;molécules sont peu concentrées&amp;nbsp;: Km y approche ou dépasse 200 et la courbe ne s’aplatit pas encore.</source>
+        <translation>In the standard box, four times larger, 200&amp;nbsp;molecules are not very concentrated: Km there comes close to or beyond 200 and the curve does not flatten yet.</translation>
+    </message>
+    <message>
+        <source>Avec un inhibiteur compétitif, où se coupent les droites de Lineweaver et Burk&amp;nbsp;?</source>
+        <translation>With a competitive inhibitor, where do the Lineweaver–Burk lines cross?</translation>
+    </message>
+    <message>
+        <source>Sur l’axe vertical, en 1/Vmax&amp;nbsp;: Vmax ne change pas, seule la pente (Km/Vmax) augmente.</source>
+        <translation>On the vertical axis, at 1/Vmax: Vmax does not change, only the slope (Km/Vmax) rises.</translation>
+    </message>
+</context>
+<context>
     <name>eauiodee</name>
     <message>
         <source>L’eau iodée (lugol), le test de l’amidon</source>
@@ -2170,10 +2337,6 @@ from the folder it is started from, or else from its installation.</translation>
         <translation>Guided experiments</translation>
     </message>
     <message>
-        <source>Six expériences à faire dans Velmora, avec les réponses du modèle.</source>
-        <translation>Six experiments to do in Velmora, with the model’s answers.</translation>
-    </message>
-    <message>
         <source>Quel test pour quelle réaction&amp;nbsp;?</source>
         <translation>Which test for which reaction?</translation>
     </message>
@@ -2241,6 +2404,18 @@ from the folder it is started from, or else from its installation.</translation>
         <source>Le sucre de table, non réducteur, et son hydrolyse en sucre inverti.</source>
         <translation>Table sugar, not reducing, and its hydrolysis into invert sugar.</translation>
     </message>
+    <message>
+        <source>Mesurer une vitesse initiale, puis six expériences&amp;nbsp;: vos mesures dans un tableau, les réponses du modèle.</source>
+        <translation>Measuring an initial rate, then six experiments: your measurements in a table, the model’s answers.</translation>
+    </message>
+    <message>
+        <source>La courbe d’activité</source>
+        <translation>The activity curve</translation>
+    </message>
+    <message>
+        <source>La vitesse initiale selon le substrat&amp;nbsp;: Km, Vmax, Lineweaver et Burk, inhibiteur compétitif.</source>
+        <translation>The initial rate against the substrate: Km, Vmax, Lineweaver and Burk, competitive inhibitor.</translation>
+    </message>
 </context>
 <context>
     <name>experiences</name>
@@ -2261,144 +2436,260 @@ from the folder it is started from, or else from its installation.</translation>
         <translation>Questions</translation>
     </message>
     <message>
-        <source>Revoir le protocole et les questions</source>
-        <translation>Back to the method and the questions</translation>
-    </message>
-    <message>
         <source>Voir les réponses du modèle</source>
         <translation>See the model’s answers</translation>
-    </message>
-    <message>
-        <source>Réglez le &lt;b&gt;pH&amp;nbsp;8&lt;/b&gt;, &lt;b&gt;20&lt;/b&gt; molécules d’enzyme, &lt;b&gt;100&lt;/b&gt; de substrat et aucun thiolactose.</source>
-        <translation>Set &lt;b&gt;pH&amp;nbsp;8&lt;/b&gt;, &lt;b&gt;20&lt;/b&gt; enzyme molecules, &lt;b&gt;100&lt;/b&gt; substrate molecules and no thiolactose.</translation>
     </message>
     <message>
         <source>Six expériences à faire dans Velmora&amp;nbsp;: la &lt;b&gt;température&lt;/b&gt;, le &lt;b&gt;pH&lt;/b&gt;, la &lt;b&gt;quantité d’enzyme&lt;/b&gt;, la &lt;b&gt;quantité de substrat&lt;/b&gt;, un &lt;b&gt;inhibiteur&lt;/b&gt; et le &lt;b&gt;choix de la réaction&lt;/b&gt;.</source>
         <translation>Six experiments to do in Velmora: &lt;b&gt;temperature&lt;/b&gt;, &lt;b&gt;pH&lt;/b&gt;, the &lt;b&gt;amount of enzyme&lt;/b&gt;, the &lt;b&gt;amount of substrate&lt;/b&gt;, an &lt;b&gt;inhibitor&lt;/b&gt; and the &lt;b&gt;choice of reaction&lt;/b&gt;.</translation>
     </message>
     <message>
-        <source>Pour chacune&amp;nbsp;: suivez le protocole, répondez aux questions, puis comparez avec les réponses du modèle (bouton vert). Changer une quantité suspend l’expérience&amp;nbsp;: cliquez alors sur «&amp;nbsp;Démarrer / recommencer l’expérience&amp;nbsp;».</source>
-        <translation>For each one: follow the method, answer the questions, then compare with the model’s answers (green button). Changing an amount pauses the experiment: then click “Start / restart the experiment”.</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;Lire le graphique.&lt;/b&gt; Il montre le substrat qui reste, en pour cent. Le &lt;b&gt;temps de demi-réaction&lt;/b&gt; est le temps au bout duquel la courbe passe sous 50&amp;nbsp;%&amp;nbsp;: plus il est court, plus la réaction est rapide.</source>
-        <translation>&lt;b&gt;Reading the graph.&lt;/b&gt; It shows the substrate left, as a percentage. The &lt;b&gt;half-time&lt;/b&gt; of the reaction is the time after which the curve falls below 50&amp;nbsp;%: the shorter it is, the faster the reaction.</translation>
-    </message>
-    <message>
-        <source>Les chiffres des réponses sont ceux du modèle, obtenus avec velmora2-batch, le programme en ligne de commande livré avec Velmora. Les molécules bougeant au hasard, vos mesures seront proches de ces chiffres, pas forcément égales&amp;nbsp;: faites chaque mesure deux ou trois fois.</source>
-        <translation>The figures in the answers are the model’s, obtained with velmora2-batch, the command-line program supplied with Velmora. As the molecules move at random, your measurements will be close to these figures, but not necessarily equal: repeat each measurement two or three times.</translation>
-    </message>
-    <message>
         <source>1. La température</source>
         <translation>1. Temperature</translation>
-    </message>
-    <message>
-        <source>1. Choisissez l’&lt;b&gt;hydrolyse du lactose&lt;/b&gt; (flèches ◀ ▶).&lt;br&gt;2. %1&lt;br&gt;3. Réglez &lt;b&gt;10&amp;nbsp;°C&lt;/b&gt;, démarrez et notez le temps de demi-réaction.&lt;br&gt;4. Recommencez à 20, 30, 37, 40, 45, 50, 60, 70 et 80&amp;nbsp;°C, puis à 0&amp;nbsp;°C.</source>
-        <translation>1. Choose &lt;b&gt;lactose hydrolysis&lt;/b&gt; (arrows ◀&amp;nbsp;▶).&lt;br&gt;2. %1&lt;br&gt;3. Set &lt;b&gt;10&amp;nbsp;°C&lt;/b&gt;, start and note the half-time.&lt;br&gt;4. Repeat at 20, 30, 37, 40, 45, 50, 60, 70 and 80&amp;nbsp;°C, then at 0&amp;nbsp;°C.</translation>
-    </message>
-    <message>
-        <source>a) Comment la vitesse varie-t-elle de 10 à 40&amp;nbsp;°C&amp;nbsp;? Pourquoi&amp;nbsp;?&lt;br&gt;&lt;br&gt;b) Que se passe-t-il au-dessus de 40&amp;nbsp;°C&amp;nbsp;? à 80&amp;nbsp;°C&amp;nbsp;?&lt;br&gt;&lt;br&gt;c) À quelle température la lactase du modèle est-elle la plus rapide&amp;nbsp;? Est-ce la température de la lactase de notre intestin&amp;nbsp;?&lt;br&gt;&lt;br&gt;d) Et à 0&amp;nbsp;°C&amp;nbsp;?</source>
-        <translation>a) How does the rate change from 10 to 40&amp;nbsp;°C? Why?&lt;br&gt;&lt;br&gt;b) What happens above 40&amp;nbsp;°C? At 80&amp;nbsp;°C?&lt;br&gt;&lt;br&gt;c) At what temperature is the model’s lactase fastest? Is that the temperature of the lactase in our intestine?&lt;br&gt;&lt;br&gt;d) And at 0&amp;nbsp;°C?</translation>
-    </message>
-    <message>
-        <source>Temps de demi-réaction</source>
-        <translation>Half-time</translation>
-    </message>
-    <message>
-        <source>a) De 10 à 40&amp;nbsp;°C, plus il fait chaud, plus la réaction est rapide&amp;nbsp;: les molécules s’agitent davantage et se rencontrent plus souvent.&lt;br&gt;b) Au-dessus de 40&amp;nbsp;°C, une part croissante des enzymes est &lt;b&gt;dénaturée&lt;/b&gt;. Jusqu’à 50&amp;nbsp;°C, l’agitation compense&amp;nbsp;; au-delà, la réaction ralentit. À 80&amp;nbsp;°C, toutes le sont&amp;nbsp;: plus rien ne se passe.&lt;br&gt;c) Le modèle est le plus rapide &lt;b&gt;vers 40 à 50&amp;nbsp;°C&lt;/b&gt;. La lactase humaine travaille à 37&amp;nbsp;°C, la température du corps.&lt;br&gt;d) À 0&amp;nbsp;°C, rien ne bouge dans le modèle (en réalité, la réaction est très lente).</source>
-        <translation>a) From 10 to 40&amp;nbsp;°C, the warmer it is, the faster the reaction: the molecules move faster and meet more often.&lt;br&gt;b) Above 40&amp;nbsp;°C, a growing share of the enzymes is &lt;b&gt;denatured&lt;/b&gt;. Up to 50&amp;nbsp;°C, the faster movement makes up for it; beyond that, the reaction slows down. At 80&amp;nbsp;°C, all of them are: nothing happens any more.&lt;br&gt;c) The model is fastest &lt;b&gt;at about 40 to 50&amp;nbsp;°C&lt;/b&gt;. Human lactase works at 37&amp;nbsp;°C, body temperature.&lt;br&gt;d) At 0&amp;nbsp;°C, nothing moves in the model (in reality, the reaction is very slow).</translation>
     </message>
     <message>
         <source>2. Le pH</source>
         <translation>2. pH</translation>
     </message>
     <message>
-        <source>1. Choisissez l’&lt;b&gt;hydrolyse du lactose&lt;/b&gt;.&lt;br&gt;2. Réglez &lt;b&gt;37&amp;nbsp;°C&lt;/b&gt;, 20&amp;nbsp;molécules d’enzyme, 100 de substrat, aucun thiolactose.&lt;br&gt;3. Pour chaque pH de &lt;b&gt;3 à 12&lt;/b&gt;&amp;nbsp;: démarrez et notez le pourcentage de lactose qui reste au bout de &lt;b&gt;20&amp;nbsp;s&lt;/b&gt;.</source>
-        <translation>1. Choose &lt;b&gt;lactose hydrolysis&lt;/b&gt;.&lt;br&gt;2. Set &lt;b&gt;37&amp;nbsp;°C&lt;/b&gt;, 20&amp;nbsp;enzyme molecules, 100 substrate molecules, no thiolactose.&lt;br&gt;3. For each pH from &lt;b&gt;3 to 12&lt;/b&gt;: start and note the percentage of lactose left after &lt;b&gt;20&amp;nbsp;s&lt;/b&gt;.</translation>
-    </message>
-    <message>
         <source>a) À quel pH la réaction est-elle la plus rapide&amp;nbsp;?&lt;br&gt;&lt;br&gt;b) Comparez pH&amp;nbsp;6 et pH&amp;nbsp;10, pH&amp;nbsp;5 et pH&amp;nbsp;11. Que remarquez-vous&amp;nbsp;?&lt;br&gt;&lt;br&gt;c) Que se passe-t-il à pH&amp;nbsp;3&amp;nbsp;? Pourquoi&amp;nbsp;?</source>
         <translation>a) At what pH is the reaction fastest?&lt;br&gt;&lt;br&gt;b) Compare pH&amp;nbsp;6 and pH&amp;nbsp;10, pH&amp;nbsp;5 and pH&amp;nbsp;11. What do you notice?&lt;br&gt;&lt;br&gt;c) What happens at pH&amp;nbsp;3? Why?</translation>
-    </message>
-    <message>
-        <source>Lactose restant au bout de 20&amp;nbsp;s</source>
-        <translation>Lactose left after 20&amp;nbsp;s</translation>
-    </message>
-    <message>
-        <source>a) La lactase du modèle a son optimum à &lt;b&gt;pH&amp;nbsp;8&lt;/b&gt; (moins il reste de lactose, plus la réaction a été rapide). La lactase de l’intestin humain a son optimum vers pH&amp;nbsp;6.&lt;br&gt;b) Dans le modèle, s’écarter de l’optimum d’une même valeur, vers l’acide ou vers le basique, a le même effet&amp;nbsp;: une part des enzymes porte alors des &lt;b&gt;charges&lt;/b&gt; sur son site actif et ne fixe plus rien&amp;nbsp;; plus loin, certaines sont même dénaturées.&lt;br&gt;c) À pH&amp;nbsp;3, toutes les enzymes sont chargées&amp;nbsp;: rien ne se passe.</source>
-        <translation>a) The model’s lactase has its optimum at &lt;b&gt;pH&amp;nbsp;8&lt;/b&gt; (the less lactose is left, the faster the reaction has been). The lactase of the human intestine has its optimum at about pH&amp;nbsp;6.&lt;br&gt;b) In the model, moving the same distance from the optimum, towards acid or towards alkaline, has the same effect: some of the enzymes then carry &lt;b&gt;charges&lt;/b&gt; on their active site and no longer bind anything; further away, some are even denatured.&lt;br&gt;c) At pH&amp;nbsp;3, all the enzymes are charged: nothing happens.</translation>
     </message>
     <message>
         <source>3. La quantité d’enzyme</source>
         <translation>3. The amount of enzyme</translation>
     </message>
     <message>
-        <source>1. Choisissez l’&lt;b&gt;hydrolyse du lactose&lt;/b&gt;, &lt;b&gt;37&amp;nbsp;°C&lt;/b&gt;, &lt;b&gt;pH&amp;nbsp;8&lt;/b&gt;, 100&amp;nbsp;molécules de substrat, aucun thiolactose.&lt;br&gt;2. Réglez &lt;b&gt;5&lt;/b&gt; molécules d’enzyme, démarrez, notez le temps de demi-réaction.&lt;br&gt;3. Recommencez avec 10, 20 et 40&amp;nbsp;molécules d’enzyme.</source>
-        <translation>1. Choose &lt;b&gt;lactose hydrolysis&lt;/b&gt;, &lt;b&gt;37&amp;nbsp;°C&lt;/b&gt;, &lt;b&gt;pH&amp;nbsp;8&lt;/b&gt;, 100&amp;nbsp;substrate molecules, no thiolactose.&lt;br&gt;2. Set &lt;b&gt;5&lt;/b&gt; enzyme molecules, start, and note the half-time.&lt;br&gt;3. Repeat with 10, 20 and 40&amp;nbsp;enzyme molecules.</translation>
-    </message>
-    <message>
-        <source>a) Que devient le temps de demi-réaction quand on double la quantité d’enzyme&amp;nbsp;?&lt;br&gt;&lt;br&gt;b) Qu’en déduisez-vous sur la vitesse de la réaction&amp;nbsp;?&lt;br&gt;&lt;br&gt;c) L’enzyme est-elle consommée&amp;nbsp;?</source>
-        <translation>a) What happens to the half-time when the amount of enzyme is doubled?&lt;br&gt;&lt;br&gt;b) What can you conclude about the rate of the reaction?&lt;br&gt;&lt;br&gt;c) Is the enzyme used up?</translation>
-    </message>
-    <message>
-        <source>a) Doubler la quantité d’enzyme divise le temps de demi-réaction par deux environ.&lt;br&gt;b) La vitesse est &lt;b&gt;proportionnelle&lt;/b&gt; à la quantité d’enzyme, tant qu’il y a beaucoup de substrat.&lt;br&gt;c) Non&amp;nbsp;: le nombre d’enzymes ne change pas pendant l’expérience. Chacune coupe de nombreuses molécules de lactose, l’une après l’autre&amp;nbsp;: c’est un &lt;b&gt;catalyseur&lt;/b&gt;.</source>
-        <translation>a) Doubling the amount of enzyme roughly halves the half-time.&lt;br&gt;b) The rate is &lt;b&gt;proportional&lt;/b&gt; to the amount of enzyme, as long as there is plenty of substrate.&lt;br&gt;c) No: the number of enzymes does not change during the experiment. Each one cuts many lactose molecules, one after another: it is a &lt;b&gt;catalyst&lt;/b&gt;.</translation>
-    </message>
-    <message>
         <source>4. La quantité de substrat&amp;nbsp;: la saturation</source>
         <translation>4. The amount of substrate: saturation</translation>
-    </message>
-    <message>
-        <source>1. Choisissez l’&lt;b&gt;hydrolyse du lactose&lt;/b&gt;, &lt;b&gt;37&amp;nbsp;°C&lt;/b&gt;, &lt;b&gt;pH&amp;nbsp;8&lt;/b&gt;, &lt;b&gt;10&lt;/b&gt; molécules d’enzyme, aucun thiolactose.&lt;br&gt;2. Réglez &lt;b&gt;25&lt;/b&gt; molécules de substrat, démarrez, notez le pourcentage restant au bout de &lt;b&gt;20&amp;nbsp;s&lt;/b&gt;, puis calculez le nombre de molécules coupées.&lt;br&gt;3. Recommencez avec 50, 100, 125, 150 et 200&amp;nbsp;molécules de substrat.</source>
-        <translation>1. Choose &lt;b&gt;lactose hydrolysis&lt;/b&gt;, &lt;b&gt;37&amp;nbsp;°C&lt;/b&gt;, &lt;b&gt;pH&amp;nbsp;8&lt;/b&gt;, &lt;b&gt;10&lt;/b&gt; enzyme molecules, no thiolactose.&lt;br&gt;2. Set &lt;b&gt;25&lt;/b&gt; substrate molecules, start, note the percentage left after &lt;b&gt;20&amp;nbsp;s&lt;/b&gt;, then work out the number of molecules cut.&lt;br&gt;3. Repeat with 50, 100, 125, 150 and 200&amp;nbsp;substrate molecules.</translation>
-    </message>
-    <message>
-        <source>a) Jusqu’à quelle quantité de substrat le nombre de molécules coupées en 20&amp;nbsp;s double-t-il quand le substrat double&amp;nbsp;?&lt;br&gt;&lt;br&gt;b) Que se passe-t-il ensuite&amp;nbsp;?&lt;br&gt;&lt;br&gt;c) Comment l’expliquer&amp;nbsp;?</source>
-        <translation>a) Up to what amount of substrate does the number of molecules cut in 20&amp;nbsp;s double when the substrate doubles?&lt;br&gt;&lt;br&gt;b) What happens after that?&lt;br&gt;&lt;br&gt;c) How can this be explained?</translation>
-    </message>
-    <message>
-        <source>Lactose coupé en 20&amp;nbsp;s</source>
-        <translation>Lactose cut in 20&amp;nbsp;s</translation>
-    </message>
-    <message>
-        <source>a) Jusqu’à 100 environ, la vitesse est proportionnelle à la quantité de substrat&amp;nbsp;: plus il y a de lactose, plus vite chaque enzyme en trouve un.&lt;br&gt;b) Au-delà de 125 environ, la vitesse ne monte presque plus.&lt;br&gt;c) Les enzymes sont presque toujours occupées&amp;nbsp;: elles sont &lt;b&gt;saturées&lt;/b&gt;. Chacune met un certain temps pour couper un lactose&amp;nbsp;; ajouter du substrat n’y change rien. Pour aller plus vite, il faut plus d’enzyme.</source>
-        <translation>a) Up to about 100, the rate is proportional to the amount of substrate: the more lactose there is, the sooner each enzyme finds one.&lt;br&gt;b) Beyond about 125, the rate hardly rises any more.&lt;br&gt;c) The enzymes are almost always busy: they are &lt;b&gt;saturated&lt;/b&gt;. Each one takes a certain time to cut a lactose molecule; adding substrate does not change that. To go faster, more enzyme is needed.</translation>
     </message>
     <message>
         <source>5. Un inhibiteur&amp;nbsp;: le thiolactose</source>
         <translation>5. An inhibitor: thiolactose</translation>
     </message>
     <message>
-        <source>1. Choisissez l’&lt;b&gt;hydrolyse du lactose&lt;/b&gt;. %1 &lt;b&gt;37&amp;nbsp;°C&lt;/b&gt;.&lt;br&gt;2. Démarrez avec 0, puis 50, 100 et 200&amp;nbsp;molécules de &lt;b&gt;thiolactose&lt;/b&gt;&amp;nbsp;; notez le temps de demi-réaction.&lt;br&gt;3. Avec 100&amp;nbsp;thiolactoses, comparez 50 et 200&amp;nbsp;molécules de substrat&amp;nbsp;: lactose coupé en &lt;b&gt;10&amp;nbsp;s&lt;/b&gt;, avec et sans thiolactose.</source>
-        <translation>1. Choose &lt;b&gt;lactose hydrolysis&lt;/b&gt;. %1 &lt;b&gt;37&amp;nbsp;°C&lt;/b&gt;.&lt;br&gt;2. Start with 0, then 50, 100 and 200&amp;nbsp;molecules of &lt;b&gt;thiolactose&lt;/b&gt;; note the half-time.&lt;br&gt;3. With 100&amp;nbsp;thiolactose molecules, compare 50 and 200&amp;nbsp;substrate molecules: lactose cut in &lt;b&gt;10&amp;nbsp;s&lt;/b&gt;, with and without thiolactose.</translation>
-    </message>
-    <message>
-        <source>a) Quel est l’effet du thiolactose&amp;nbsp;?&lt;br&gt;&lt;br&gt;b) L’effet est-il le même avec peu ou beaucoup de lactose&amp;nbsp;?&lt;br&gt;&lt;br&gt;c) Pourquoi parle-t-on de &lt;b&gt;compétition&lt;/b&gt;&amp;nbsp;?</source>
-        <translation>a) What is the effect of thiolactose?&lt;br&gt;&lt;br&gt;b) Is the effect the same with little or with a lot of lactose?&lt;br&gt;&lt;br&gt;c) Why do we speak of &lt;b&gt;competition&lt;/b&gt;?</translation>
-    </message>
-    <message>
-        <source>Lactose coupé en 10&amp;nbsp;s</source>
-        <translation>Lactose cut in 10&amp;nbsp;s</translation>
-    </message>
-    <message>
-        <source>a) Plus il y a de thiolactose, plus la réaction est lente&amp;nbsp;: la lactase le fixe et le garde sans le couper, et pendant ce temps elle ne coupe pas de lactose.&lt;br&gt;b) Avec 50&amp;nbsp;molécules de lactose, le thiolactose divise la vitesse par deux environ&amp;nbsp;; avec 200, la vitesse garde les deux tiers de sa valeur.&lt;br&gt;c) Lactose et thiolactose se disputent les mêmes sites actifs&amp;nbsp;: plus il y a de lactose, moins l’inhibiteur gêne. C’est un &lt;b&gt;inhibiteur compétitif&lt;/b&gt;.</source>
-        <translation>a) The more thiolactose there is, the slower the reaction: lactase binds it and holds it without cutting it, and all that time it cuts no lactose.&lt;br&gt;b) With 50&amp;nbsp;lactose molecules, thiolactose roughly halves the rate; with 200, the rate keeps two thirds of its value.&lt;br&gt;c) Lactose and thiolactose compete for the same active sites: the more lactose there is, the less the inhibitor gets in the way. It is a &lt;b&gt;competitive inhibitor&lt;/b&gt;.</translation>
-    </message>
-    <message>
         <source>6. Les quatre réactions</source>
         <translation>6. The four reactions</translation>
-    </message>
-    <message>
-        <source>1. Réglez &lt;b&gt;37&amp;nbsp;°C&lt;/b&gt;, 20&amp;nbsp;molécules d’enzyme, 100 de substrat.&lt;br&gt;2. Pour chacune des quatre réactions (flèches ◀ ▶), essayez pH&amp;nbsp;6, 7 et 8 et gardez le plus rapide.&lt;br&gt;3. Notez le temps de demi-réaction, et regardez les molécules formées.</source>
-        <translation>1. Set &lt;b&gt;37&amp;nbsp;°C&lt;/b&gt;, 20&amp;nbsp;enzyme molecules, 100 substrate molecules.&lt;br&gt;2. For each of the four reactions (arrows ◀&amp;nbsp;▶), try pH&amp;nbsp;6, 7 and 8 and keep the fastest.&lt;br&gt;3. Note the half-time, and look at the molecules formed.</translation>
     </message>
     <message>
         <source>a) Quel est le pH optimal de chaque enzyme&amp;nbsp;?&lt;br&gt;&lt;br&gt;b) Quels produits voit-on pour chaque réaction&amp;nbsp;?&lt;br&gt;&lt;br&gt;c) Pourquoi la courbe de la synthèse du lactose ne descend-elle pas jusqu’à zéro&amp;nbsp;?&lt;br&gt;&lt;br&gt;d) Quel test de laboratoire suivrait chaque réaction&amp;nbsp;?</source>
         <translation>a) What is the optimum pH of each enzyme?&lt;br&gt;&lt;br&gt;b) Which products do you see for each reaction?&lt;br&gt;&lt;br&gt;c) Why does the curve of lactose synthesis not go down to zero?&lt;br&gt;&lt;br&gt;d) Which laboratory test would follow each reaction?</translation>
     </message>
     <message>
-        <source>a) pH&amp;nbsp;8 pour la lactase et la lactose synthase, pH&amp;nbsp;6 pour la maltase, pH&amp;nbsp;7 pour l’amylase.&lt;br&gt;b) Glucose et galactose&amp;nbsp;; lactose et UDP&amp;nbsp;; deux glucoses&amp;nbsp;; maltose.&lt;br&gt;c) Dans le modèle, à la fin, des enzymes tiennent chacune un seul des deux réactifs et attendent l’autre&amp;nbsp;: il reste quelques pour cent de glucose.&lt;br&gt;d) Voyez le sujet «&amp;nbsp;Quel test pour quelle réaction&amp;nbsp;?&amp;nbsp;» du menu.</source>
-        <translation>a) pH&amp;nbsp;8 for lactase and lactose synthase, pH&amp;nbsp;6 for maltase, pH&amp;nbsp;7 for amylase.&lt;br&gt;b) Glucose and galactose; lactose and UDP; two glucose molecules; maltose.&lt;br&gt;c) In the model, at the end, some enzymes each hold only one of the two reactants and wait for the other: a few per cent of the glucose is left.&lt;br&gt;d) See the topic “Which test for which reaction?” in the menu.</translation>
+        <source>Vos mesures</source>
+        <translation>Your measurements</translation>
+    </message>
+    <message>
+        <source>Notez le substrat qui reste à 5&amp;nbsp;s (en molécules), trois fois&amp;nbsp;; la moyenne est la vitesse initiale v₀&amp;nbsp;= (départ&amp;nbsp;− reste à 5&amp;nbsp;s)&amp;nbsp;/&amp;nbsp;5, en molécules par seconde.</source>
+        <translation>Note the substrate left at 5&amp;nbsp;s (in molecules), three times; the mean gives the initial rate v₀&amp;nbsp;= (start&amp;nbsp;− left at 5&amp;nbsp;s)&amp;nbsp;/&amp;nbsp;5, in molecules per second.</translation>
+    </message>
+    <message>
+        <source>Notez le temps de demi-réaction (en secondes), trois fois&amp;nbsp;; la dernière colonne en donne la moyenne.</source>
+        <translation>Note the half-time (in seconds), three times; the last column gives the mean.</translation>
+    </message>
+    <message>
+        <source>essai 1</source>
+        <translation>trial 1</translation>
+    </message>
+    <message>
+        <source>essai 2</source>
+        <translation>trial 2</translation>
+    </message>
+    <message>
+        <source>essai 3</source>
+        <translation>trial 3</translation>
+    </message>
+    <message>
+        <source>v₀ moyenne</source>
+        <translation>mean v₀</translation>
+    </message>
+    <message>
+        <source>moyenne</source>
+        <translation>mean</translation>
+    </message>
+    <message>
+        <source>%1, essai %2</source>
+        <translation>%1, trial %2</translation>
+    </message>
+    <message>
+        <source>Cacher les réponses du modèle</source>
+        <translation>Hide the model’s answers</translation>
+    </message>
+    <message>
+        <source>Votre professeur donnera les réponses du modèle.</source>
+        <translation>Your teacher will give the model’s answers.</translation>
+    </message>
+    <message>
+        <source>Répondez d’abord avec vos propres mesures.</source>
+        <translation>Answer with your own measurements first.</translation>
+    </message>
+    <message>
+        <source>vitesse initiale, en molécules par seconde</source>
+        <translation>initial rate, in molecules per second</translation>
+    </message>
+    <message>
+        <source>temps de demi-réaction</source>
+        <translation>half-time</translation>
+    </message>
+    <message>
+        <source>votre moyenne&amp;nbsp;; le trait noir&amp;nbsp;: de la plus petite à la plus grande des 20&amp;nbsp;expériences</source>
+        <translation>your mean; the black line: from the smallest to the largest of the 20&amp;nbsp;experiments</translation>
+    </message>
+    <message>
+        <source>&amp;nbsp;; la barre verte&amp;nbsp;: la vitesse, 50&amp;nbsp;/&amp;nbsp;t½</source>
+        <translation>; the green bar: the rate, 50&amp;nbsp;/&amp;nbsp;t½</translation>
+    </message>
+    <message>
+        <source>vous&amp;nbsp;: %1</source>
+        <translation>you: %1</translation>
+    </message>
+    <message>
+        <source>lactose</source>
+        <translation>lactose</translation>
+    </message>
+    <message>
+        <source>sans thiolactose</source>
+        <translation>no thiolactose</translation>
+    </message>
+    <message>
+        <source>avec 100&amp;nbsp;thiolactoses</source>
+        <translation>with 100&amp;nbsp;thiolactoses</translation>
+    </message>
+    <message>
+        <source>part gardée</source>
+        <translation>share kept</translation>
+    </message>
+    <message>
+        <source>1. Réglez l’&lt;b&gt;hydrolyse du lactose&lt;/b&gt; à &lt;b&gt;10&amp;nbsp;°C&lt;/b&gt;, pH&amp;nbsp;8, 20&amp;nbsp;enzymes, 100&amp;nbsp;lactoses, aucun thiolactose.&lt;br&gt;2. Démarrez et notez le temps de demi-réaction, quand la courbe passe sous 50&amp;nbsp;%. Recommencez deux fois.&lt;br&gt;3. De même à 20, 30, 37, 40, 50, 60 et 70&amp;nbsp;°C, puis regardez ce qui se passe à 0 et à 80&amp;nbsp;°C.&lt;br&gt;&lt;br&gt;À 10&amp;nbsp;°C, la pente des 5&amp;nbsp;premières secondes est nulle&amp;nbsp;: chaque enzyme met plus de 5&amp;nbsp;s à couper sa première molécule. Le temps de demi-réaction, lui, se mesure partout.</source>
+        <translation>1. Set &lt;b&gt;lactose hydrolysis&lt;/b&gt; at &lt;b&gt;10&amp;nbsp;°C&lt;/b&gt;, pH&amp;nbsp;8, 20&amp;nbsp;enzymes, 100&amp;nbsp;lactoses, no thiolactose.&lt;br&gt;2. Start and note the half-time, when the curve goes below 50&amp;nbsp;%. Do it twice more.&lt;br&gt;3. The same at 20, 30, 37, 40, 50, 60 and 70&amp;nbsp;°C, then look at what happens at 0 and at 80&amp;nbsp;°C.&lt;br&gt;&lt;br&gt;At 10&amp;nbsp;°C, the slope over the first 5&amp;nbsp;seconds is zero: each enzyme takes more than 5&amp;nbsp;s to cut its first molecule. The half-time can be measured everywhere.</translation>
+    </message>
+    <message>
+        <source>a) Comment la vitesse varie-t-elle de 10 à 40&amp;nbsp;°C&amp;nbsp;? Pourquoi&amp;nbsp;?&lt;br&gt;&lt;br&gt;b) Que se passe-t-il au-dessus de 50&amp;nbsp;°C&amp;nbsp;? Et à 80&amp;nbsp;°C&amp;nbsp;?&lt;br&gt;&lt;br&gt;c) À quelle température la lactase du modèle est-elle la plus rapide&amp;nbsp;? Est-ce celle de la lactase de notre intestin&amp;nbsp;?&lt;br&gt;&lt;br&gt;d) Et à 0&amp;nbsp;°C&amp;nbsp;?&lt;br&gt;&lt;br&gt;e) Vos temps tombent-ils dans les intervalles du modèle&amp;nbsp;?</source>
+        <translation>a) How does the rate change from 10 to 40&amp;nbsp;°C? Why?&lt;br&gt;&lt;br&gt;b) What happens above 50&amp;nbsp;°C? And at 80&amp;nbsp;°C?&lt;br&gt;&lt;br&gt;c) At what temperature is the model’s lactase fastest? Is it that of the lactase of our gut?&lt;br&gt;&lt;br&gt;d) And at 0&amp;nbsp;°C?&lt;br&gt;&lt;br&gt;e) Do your times fall within the model’s ranges?</translation>
+    </message>
+    <message>
+        <source>a) Elle augmente avec la chaleur&amp;nbsp;: plus de rencontres ont assez d’énergie pour aboutir (énergie d’activation)&amp;nbsp;; dans le modèle, l’enzyme coupe aussi plus vite.&lt;br&gt;b) Au-delà de 40&amp;nbsp;°C, une part croissante des enzymes est &lt;b&gt;dénaturée&lt;/b&gt;&amp;nbsp;: la réaction ralentit après 50&amp;nbsp;°C, et à 80&amp;nbsp;°C toutes le sont, plus rien ne se passe.&lt;br&gt;c) Vers &lt;b&gt;40 à 50&amp;nbsp;°C&lt;/b&gt;&amp;nbsp;; la lactase humaine travaille à 37&amp;nbsp;°C.&lt;br&gt;d) Rien ne bouge dans le modèle (en réalité, très lent).&lt;br&gt;e) Presque toujours&amp;nbsp;; la moyenne de trois essais est plus sûre qu’un seul.</source>
+        <translation>a) It rises with heat: more encounters have enough energy to succeed (activation energy); in the model, the enzyme also cuts faster.&lt;br&gt;b) Above 40&amp;nbsp;°C, a growing share of the enzymes is &lt;b&gt;denatured&lt;/b&gt;: the reaction slows beyond 50&amp;nbsp;°C, and at 80&amp;nbsp;°C all of them are, nothing happens any more.&lt;br&gt;c) Around &lt;b&gt;40 to 50&amp;nbsp;°C&lt;/b&gt;; human lactase works at 37&amp;nbsp;°C.&lt;br&gt;d) Nothing moves in the model (in reality, very slow).&lt;br&gt;e) Almost always; the mean of three trials is more reliable than one.</translation>
+    </message>
+    <message>
+        <source>1. Réglez l’&lt;b&gt;hydrolyse du lactose&lt;/b&gt; à 37&amp;nbsp;°C et &lt;b&gt;pH&amp;nbsp;3&lt;/b&gt;, 20&amp;nbsp;enzymes, 100&amp;nbsp;lactoses, aucun thiolactose.&lt;br&gt;2. Décochez «&amp;nbsp;pourcentage&amp;nbsp;», démarrez et notez le substrat qui reste à &lt;b&gt;5&amp;nbsp;s&lt;/b&gt;. Recommencez deux fois.&lt;br&gt;3. De même pour chaque pH de 4 à 12.</source>
+        <translation>1. Set &lt;b&gt;lactose hydrolysis&lt;/b&gt; at 37&amp;nbsp;°C and &lt;b&gt;pH&amp;nbsp;3&lt;/b&gt;, 20&amp;nbsp;enzymes, 100&amp;nbsp;lactoses, no thiolactose.&lt;br&gt;2. Untick “percentage”, start and note the substrate left at &lt;b&gt;5&amp;nbsp;s&lt;/b&gt;. Do it twice more.&lt;br&gt;3. The same for each pH from 4 to 12.</translation>
+    </message>
+    <message>
+        <source>1. Réglez l’&lt;b&gt;hydrolyse du lactose&lt;/b&gt; à 37&amp;nbsp;°C, pH&amp;nbsp;8, &lt;b&gt;5&lt;/b&gt;&amp;nbsp;enzymes, 100&amp;nbsp;lactoses, aucun thiolactose.&lt;br&gt;2. Décochez «&amp;nbsp;pourcentage&amp;nbsp;», démarrez et notez le substrat qui reste à &lt;b&gt;5&amp;nbsp;s&lt;/b&gt;. Recommencez deux fois.&lt;br&gt;3. De même avec 10, 20 et 40&amp;nbsp;enzymes.</source>
+        <translation>1. Set &lt;b&gt;lactose hydrolysis&lt;/b&gt; at 37&amp;nbsp;°C, pH&amp;nbsp;8, &lt;b&gt;5&lt;/b&gt;&amp;nbsp;enzymes, 100&amp;nbsp;lactoses, no thiolactose.&lt;br&gt;2. Untick “percentage”, start and note the substrate left at &lt;b&gt;5&amp;nbsp;s&lt;/b&gt;. Do it twice more.&lt;br&gt;3. The same with 10, 20 and 40&amp;nbsp;enzymes.</translation>
+    </message>
+    <message>
+        <source>a) Que devient la vitesse initiale quand on double la quantité d’enzyme&amp;nbsp;?&lt;br&gt;&lt;br&gt;b) Qu’en déduisez-vous&amp;nbsp;?&lt;br&gt;&lt;br&gt;c) L’enzyme est-elle consommée&amp;nbsp;?</source>
+        <translation>a) What becomes of the initial rate when the amount of enzyme is doubled?&lt;br&gt;&lt;br&gt;b) What do you conclude?&lt;br&gt;&lt;br&gt;c) Is the enzyme used up?</translation>
+    </message>
+    <message>
+        <source>a) Elle double à peu près (un peu moins de 10 à 40&amp;nbsp;enzymes).&lt;br&gt;b) La vitesse est &lt;b&gt;proportionnelle&lt;/b&gt; à la quantité d’enzyme, tant qu’il y a beaucoup de substrat.&lt;br&gt;c) Non&amp;nbsp;: le nombre d’enzymes ne change pas&amp;nbsp;; chacune coupe de nombreux lactoses, l’un après l’autre&amp;nbsp;: c’est un &lt;b&gt;catalyseur&lt;/b&gt;.</source>
+        <translation>a) It roughly doubles (a little less from 10 to 40&amp;nbsp;enzymes).&lt;br&gt;b) The rate is &lt;b&gt;proportional&lt;/b&gt; to the amount of enzyme, as long as there is plenty of substrate.&lt;br&gt;c) No: the number of enzymes does not change; each one cuts many lactoses, one after another: it is a &lt;b&gt;catalyst&lt;/b&gt;.</translation>
+    </message>
+    <message>
+        <source>1. Dans le menu Modèle, «&amp;nbsp;Volume de la boîte&amp;nbsp;»&amp;nbsp;: &lt;b&gt;25&amp;nbsp;%&lt;/b&gt;. Les molécules y sont quatre fois plus serrées.&lt;br&gt;2. Réglez l’&lt;b&gt;hydrolyse du lactose&lt;/b&gt;, 37&amp;nbsp;°C, pH&amp;nbsp;8, &lt;b&gt;10&lt;/b&gt;&amp;nbsp;enzymes, &lt;b&gt;20&lt;/b&gt;&amp;nbsp;lactoses.&lt;br&gt;3. Décochez «&amp;nbsp;pourcentage&amp;nbsp;», démarrez et notez le substrat qui reste à &lt;b&gt;5&amp;nbsp;s&lt;/b&gt;. Recommencez deux fois.&lt;br&gt;4. De même avec 50, 100, 150 et 200&amp;nbsp;lactoses.</source>
+        <translation>1. In the Model menu, “Box volume”: &lt;b&gt;25&amp;nbsp;%&lt;/b&gt;. The molecules are four times more crowded.&lt;br&gt;2. Set &lt;b&gt;lactose hydrolysis&lt;/b&gt;, 37&amp;nbsp;°C, pH&amp;nbsp;8, &lt;b&gt;10&lt;/b&gt;&amp;nbsp;enzymes, &lt;b&gt;20&lt;/b&gt;&amp;nbsp;lactoses.&lt;br&gt;3. Untick “percentage”, start and note the substrate left at &lt;b&gt;5&amp;nbsp;s&lt;/b&gt;. Do it twice more.&lt;br&gt;4. The same with 50, 100, 150 and 200&amp;nbsp;lactoses.</translation>
+    </message>
+    <message>
+        <source>a) La vitesse initiale est-elle proportionnelle à la quantité de substrat&amp;nbsp;?&lt;br&gt;&lt;br&gt;b) Que se passe-t-il quand il y a beaucoup de lactose&amp;nbsp;?&lt;br&gt;&lt;br&gt;c) Comment l’expliquer&amp;nbsp;?</source>
+        <translation>a) Is the initial rate proportional to the amount of substrate?&lt;br&gt;&lt;br&gt;b) What happens when there is a lot of lactose?&lt;br&gt;&lt;br&gt;c) How can it be explained?</translation>
+    </message>
+    <message>
+        <source>a) Non&amp;nbsp;: elle augmente de moins en moins vite.&lt;br&gt;b) Vers 200&amp;nbsp;lactoses, elle n’augmente presque plus&amp;nbsp;: c’est le &lt;b&gt;plateau&lt;/b&gt;, vers %1.&lt;br&gt;c) Les enzymes sont presque toujours occupées&amp;nbsp;: elles sont &lt;b&gt;saturées&lt;/b&gt;, et chacune met un certain temps à couper un lactose. La moitié de Vmax est atteinte pour %2&amp;nbsp;lactoses environ&amp;nbsp;: c’est le &lt;b&gt;Km&lt;/b&gt; du modèle dans cette boîte. Dans la boîte standard, Km approche 200&amp;nbsp;: le plateau ne s’y voit pas.</source>
+        <translation>a) No: it rises more and more slowly.&lt;br&gt;b) Towards 200&amp;nbsp;lactoses, it hardly rises any more: this is the &lt;b&gt;plateau&lt;/b&gt;, towards %1.&lt;br&gt;c) The enzymes are almost always busy: they are &lt;b&gt;saturated&lt;/b&gt;, and each one takes some time to cut a lactose. Half of Vmax is reached at about %2&amp;nbsp;lactoses: this is the model’s &lt;b&gt;Km&lt;/b&gt; in this box. In the standard box, Km comes close to 200: the plateau does not show there.</translation>
+    </message>
+    <message>
+        <source>%1&amp;nbsp;molécules/s</source>
+        <translation>%1&amp;nbsp;molecules/s</translation>
+    </message>
+    <message>
+        <source>1. Comme pour l’expérience 4&amp;nbsp;: boîte de &lt;b&gt;25&amp;nbsp;%&lt;/b&gt;, 37&amp;nbsp;°C, pH&amp;nbsp;8, &lt;b&gt;10&lt;/b&gt;&amp;nbsp;enzymes.&lt;br&gt;2. Avec 20, 50, 100 et 200&amp;nbsp;lactoses, mesurez la vitesse initiale sans thiolactose, puis avec &lt;b&gt;100&amp;nbsp;thiolactoses&lt;/b&gt; (le substrat qui reste à 5&amp;nbsp;s, trois fois).</source>
+        <translation>1. As for experiment 4: &lt;b&gt;25&amp;nbsp;%&lt;/b&gt; box, 37&amp;nbsp;°C, pH&amp;nbsp;8, &lt;b&gt;10&lt;/b&gt;&amp;nbsp;enzymes.&lt;br&gt;2. With 20, 50, 100 and 200&amp;nbsp;lactoses, measure the initial rate without thiolactose, then with &lt;b&gt;100&amp;nbsp;thiolactoses&lt;/b&gt; (the substrate left at 5&amp;nbsp;s, three times).</translation>
+    </message>
+    <message>
+        <source>a) Quel est l’effet du thiolactose&amp;nbsp;?&lt;br&gt;&lt;br&gt;b) Quelle part de la vitesse garde-t-il avec 20&amp;nbsp;lactoses&amp;nbsp;? Avec 200&amp;nbsp;?&lt;br&gt;&lt;br&gt;c) Pourquoi parle-t-on de &lt;b&gt;compétition&lt;/b&gt;&amp;nbsp;?</source>
+        <translation>a) What is the effect of thiolactose?&lt;br&gt;&lt;br&gt;b) What share of the rate does it leave with 20&amp;nbsp;lactoses? With 200?&lt;br&gt;&lt;br&gt;c) Why do we speak of &lt;b&gt;competition&lt;/b&gt;?</translation>
+    </message>
+    <message>
+        <source>a) Il ralentit la réaction&amp;nbsp;: la lactase le fixe et le garde sans le couper.&lt;br&gt;b) Dans le modèle, environ %1&amp;nbsp;% avec 20&amp;nbsp;lactoses, %2&amp;nbsp;% avec&amp;nbsp;200.&lt;br&gt;c) Lactose et thiolactose se disputent les sites actifs&amp;nbsp;: plus il y a de lactose, moins l’inhibiteur gêne. Km passe d’environ %3 à environ %4&amp;nbsp;lactoses, Vmax reste vers %5&amp;nbsp;: c’est un &lt;b&gt;inhibiteur compétitif&lt;/b&gt;.</source>
+        <translation>a) It slows the reaction: lactase binds it and holds it without cutting it.&lt;br&gt;b) In the model, about %1&amp;nbsp;% with 20&amp;nbsp;lactoses, %2&amp;nbsp;% with&amp;nbsp;200.&lt;br&gt;c) Lactose and thiolactose compete for the active sites: the more lactose, the less the inhibitor hinders. Km goes from about %3 to about %4&amp;nbsp;lactoses, Vmax stays near %5: it is a &lt;b&gt;competitive inhibitor&lt;/b&gt;.</translation>
+    </message>
+    <message>
+        <source>1. Réglez 37&amp;nbsp;°C, 20&amp;nbsp;enzymes, 100 de substrat, une boîte de 100&amp;nbsp;%.&lt;br&gt;2. Pour chacune des quatre réactions (flèches ◀ ▶), essayez pH&amp;nbsp;6, 7 et 8 et gardez le plus rapide.&lt;br&gt;3. À ce pH, notez trois fois le temps de demi-réaction, et regardez les molécules formées.</source>
+        <translation>1. Set 37&amp;nbsp;°C, 20&amp;nbsp;enzymes, 100 substrate, a 100&amp;nbsp;% box.&lt;br&gt;2. For each of the four reactions (arrows ◀ ▶), try pH&amp;nbsp;6, 7 and 8 and keep the fastest.&lt;br&gt;3. At that pH, note the half-time three times, and look at the molecules formed.</translation>
+    </message>
+    <message>
+        <source>Pour chacune&amp;nbsp;: le bouton «&amp;nbsp;Essayer dans Velmora&amp;nbsp;» règle le panneau pour la première mesure&amp;nbsp;; notez vos mesures dans le tableau, répondez aux questions, puis comparez avec les réponses du modèle. Changer une quantité suspend l’expérience&amp;nbsp;: cliquez alors sur «&amp;nbsp;Démarrer / recommencer l’expérience&amp;nbsp;».</source>
+        <translation>For each one: the “Try it in Velmora” button sets the panel for the first measurement; note your measurements in the table, answer the questions, then compare with the model’s answers. Changing an amount suspends the experiment: then click “Start / restart the experiment”.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Répéter et faire la moyenne.&lt;/b&gt; Les molécules bougent au hasard&amp;nbsp;: deux expériences identiques ne donnent pas tout à fait le même résultat. Faites chaque mesure trois fois&amp;nbsp;; le tableau en donne la moyenne.</source>
+        <translation>&lt;b&gt;Repeat and take the mean.&lt;/b&gt; The molecules move at random: two identical experiments do not give quite the same result. Make each measurement three times; the table gives the mean.</translation>
+    </message>
+    <message>
+        <source>Les réponses du modèle donnent, pour chaque mesure, la moyenne de 20&amp;nbsp;expériences et leur étendue, de la plus petite à la plus grande valeur, obtenues avec velmora2-batch, le programme en ligne de commande livré avec Velmora. Votre mesure tombera presque toujours dans cette étendue, rarement pile sur la moyenne.</source>
+        <translation>The model’s answers give, for each measurement, the mean of 20&amp;nbsp;experiments and their range, from the smallest to the largest value, obtained with velmora2-batch, the command-line program that comes with Velmora. Your measurement will almost always fall within this range, seldom right on the mean.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Mesurer une vitesse initiale.&lt;/b&gt; La vitesse d’une réaction est la quantité de substrat transformée par seconde&amp;nbsp;: sur le graphique, la &lt;b&gt;pente&lt;/b&gt; de la courbe. Au tout début, la courbe est presque droite&amp;nbsp;: sa pente est la &lt;b&gt;vitesse initiale&lt;/b&gt; v₀, celle qu’on compare d’une expérience à l’autre.</source>
+        <translation>&lt;b&gt;Measuring an initial rate.&lt;/b&gt; The rate of a reaction is the amount of substrate transformed per second: on the graph, the &lt;b&gt;slope&lt;/b&gt; of the curve. At the very start, the curve is almost straight: its slope is the &lt;b&gt;initial rate&lt;/b&gt; v₀, the one compared from one experiment to another.</translation>
+    </message>
+    <message>
+        <source>temps (s)&amp;nbsp;; l’axe vertical compte les molécules (UA)</source>
+        <translation>time (s); the vertical axis counts the molecules (AU)</translation>
+    </message>
+    <message>
+        <source>1. Décochez «&amp;nbsp;pourcentage&amp;nbsp;», sous le graphique&amp;nbsp;: l’axe compte les molécules.&lt;br&gt;2. Lisez le substrat qui reste à &lt;b&gt;5&amp;nbsp;s&lt;/b&gt;.&lt;br&gt;3. v₀&amp;nbsp;= (substrat au départ&amp;nbsp;− substrat à 5&amp;nbsp;s)&amp;nbsp;/&amp;nbsp;5&amp;nbsp;s.</source>
+        <translation>1. Untick “percentage”, under the graph: the axis counts the molecules.&lt;br&gt;2. Read the substrate left at &lt;b&gt;5&amp;nbsp;s&lt;/b&gt;.&lt;br&gt;3. v₀&amp;nbsp;= (substrate at the start&amp;nbsp;− substrate at 5&amp;nbsp;s)&amp;nbsp;/&amp;nbsp;5&amp;nbsp;s.</translation>
+    </message>
+    <message>
+        <source>Par exemple, à 37&amp;nbsp;°C et pH&amp;nbsp;8, avec 20&amp;nbsp;enzymes et 100&amp;nbsp;lactoses, il reste environ %1&amp;nbsp;molécules à 5&amp;nbsp;s&amp;nbsp;: v₀&amp;nbsp;≈ (100&amp;nbsp;− %1)&amp;nbsp;/&amp;nbsp;5&amp;nbsp;≈ %2.</source>
+        <translation>For example, at 37&amp;nbsp;°C and pH&amp;nbsp;8, with 20&amp;nbsp;enzymes and 100&amp;nbsp;lactoses, about %1&amp;nbsp;molecules are left at 5&amp;nbsp;s: v₀&amp;nbsp;≈ (100&amp;nbsp;− %1)&amp;nbsp;/&amp;nbsp;5&amp;nbsp;≈ %2.</translation>
+    </message>
+    <message>
+        <source>Une pente sur 5&amp;nbsp;s ne vaut que si la courbe reste presque droite pendant ce temps. Au froid, les premières molécules ne sortent des enzymes qu’après plusieurs secondes&amp;nbsp;: on mesure alors le temps de demi-réaction. «&amp;nbsp;Copier les données&amp;nbsp;» (clic droit sur le graphique) donne les nombres exacts, seconde par seconde.</source>
+        <translation>A slope over 5&amp;nbsp;s is only valid if the curve stays almost straight during that time. In the cold, the first molecules only leave the enzymes after several seconds: the half-time is measured instead. “Copy the data” (right-click the graph) gives the exact numbers, second by second.</translation>
+    </message>
+    <message>
+        <source>La &lt;b&gt;vitesse initiale&lt;/b&gt; est la pente de la courbe au début&amp;nbsp;: le substrat transformé par seconde.</source>
+        <translation>The &lt;b&gt;initial rate&lt;/b&gt; is the slope of the curve at the start: the substrate transformed per second.</translation>
+    </message>
+    <message>
+        <source>Elle augmente avec la température jusqu’à la dénaturation, passe par un optimum de pH, est proportionnelle à la quantité d’enzyme.</source>
+        <translation>It rises with temperature up to denaturation, peaks at an optimum pH, is proportional to the amount of enzyme.</translation>
+    </message>
+    <message>
+        <source>Avec le substrat, elle augmente de moins en moins vite&amp;nbsp;: les enzymes se saturent (Vmax, Km).</source>
+        <translation>With the substrate, it rises more and more slowly: the enzymes become saturated (Vmax, Km).</translation>
+    </message>
+    <message>
+        <source>Une mesure varie d’une expérience à l’autre&amp;nbsp;: on la répète et on donne la moyenne avec son étendue.</source>
+        <translation>A measurement varies from one experiment to another: it is repeated and the mean is given with its range.</translation>
+    </message>
+    <message>
+        <source>Pourquoi compare-t-on des vitesses initiales plutôt que la quantité transformée au bout d’une minute&amp;nbsp;?</source>
+        <translation>Why compare initial rates rather than the amount transformed after one minute?</translation>
+    </message>
+    <message>
+        <source>Au début, le substrat n’a presque pas diminué&amp;nbsp;: la vitesse ne dépend que des conditions choisies. Plus tard, le manque de substrat la ralentit aussi.</source>
+        <translation>At the start, the substrate has hardly decreased: the rate depends only on the conditions chosen. Later, the lack of substrate slows it too.</translation>
+    </message>
+    <message>
+        <source>Votre mesure diffère de la moyenne du modèle, mais tombe dans son étendue. Est-elle fausse&amp;nbsp;?</source>
+        <translation>Your measurement differs from the model’s mean, but falls within its range. Is it wrong?</translation>
+    </message>
+    <message>
+        <source>Non&amp;nbsp;: les molécules bougent au hasard, chaque expérience varie. Une mesure dans l’étendue est normale&amp;nbsp;; la moyenne de plusieurs est plus sûre.</source>
+        <translation>No: the molecules move at random, each experiment varies. A measurement within the range is normal; the mean of several is more reliable.</translation>
+    </message>
+    <message>
+        <source>a) La lactase du modèle a son optimum à &lt;b&gt;pH&amp;nbsp;8&lt;/b&gt; (celle de l’intestin humain vers pH&amp;nbsp;6).&lt;br&gt;b) Dans le modèle, s’écarter de l’optimum d’une même valeur, vers l’acide ou vers le basique, a le même effet&amp;nbsp;: une part des enzymes porte des &lt;b&gt;charges&lt;/b&gt; sur son site actif et ne fixe plus rien&amp;nbsp;; plus loin, certaines sont même dénaturées.&lt;br&gt;c) À pH&amp;nbsp;3, toutes les enzymes sont chargées&amp;nbsp;: rien ne se passe.</source>
+        <translation>a) The model’s lactase has its optimum at &lt;b&gt;pH&amp;nbsp;8&lt;/b&gt; (that of the human gut around pH&amp;nbsp;6).&lt;br&gt;b) In the model, moving away from the optimum by the same amount, towards acid or towards base, has the same effect: a share of the enzymes carries &lt;b&gt;charges&lt;/b&gt; on its active site and no longer binds anything; further away, some are even denatured.&lt;br&gt;c) At pH&amp;nbsp;3, all the enzymes are charged: nothing happens.</translation>
+    </message>
+    <message>
+        <source>a) pH&amp;nbsp;8 pour la lactase et la lactose synthase, pH&amp;nbsp;6 pour la maltase, pH&amp;nbsp;7 pour l’amylase.&lt;br&gt;b) Glucose et galactose&amp;nbsp;; lactose et UDP&amp;nbsp;; deux glucoses&amp;nbsp;; maltose.&lt;br&gt;c) À la fin, des enzymes tiennent chacune un seul des deux réactifs et attendent l’autre&amp;nbsp;: il reste quelques pour cent de glucose.&lt;br&gt;d) Voyez le sujet «&amp;nbsp;Quel test pour quelle réaction&amp;nbsp;?&amp;nbsp;».</source>
+        <translation>a) pH&amp;nbsp;8 for lactase and lactose synthase, pH&amp;nbsp;6 for maltase, pH&amp;nbsp;7 for amylase.&lt;br&gt;b) Glucose and galactose; lactose and UDP; two glucoses; maltose.&lt;br&gt;c) At the end, some enzymes each hold only one of the two reactants and wait for the other: a few per cent of the glucose is left.&lt;br&gt;d) See the topic “Which test for which reaction?”.</translation>
     </message>
 </context>
 <context>
@@ -2420,10 +2711,6 @@ from the folder it is started from, or else from its installation.</translation>
         <translation>enzymes: 40</translation>
     </message>
     <message>
-        <source>lactose&amp;nbsp;: 25</source>
-        <translation>lactose: 25</translation>
-    </message>
-    <message>
         <source>lactose&amp;nbsp;: 50</source>
         <translation>lactose: 50</translation>
     </message>
@@ -2432,32 +2719,12 @@ from the folder it is started from, or else from its installation.</translation>
         <translation>lactose: 100</translation>
     </message>
     <message>
-        <source>lactose&amp;nbsp;: 125</source>
-        <translation>lactose: 125</translation>
-    </message>
-    <message>
         <source>lactose&amp;nbsp;: 150</source>
         <translation>lactose: 150</translation>
     </message>
     <message>
         <source>lactose&amp;nbsp;: 200</source>
         <translation>lactose: 200</translation>
-    </message>
-    <message>
-        <source>sans thiolactose</source>
-        <translation>no thiolactose</translation>
-    </message>
-    <message>
-        <source>thiolactose&amp;nbsp;: 50</source>
-        <translation>thiolactose: 50</translation>
-    </message>
-    <message>
-        <source>thiolactose&amp;nbsp;: 100</source>
-        <translation>thiolactose: 100</translation>
-    </message>
-    <message>
-        <source>thiolactose&amp;nbsp;: 200</source>
-        <translation>thiolactose: 200</translation>
     </message>
     <message>
         <source>lactose&amp;nbsp;: 50, sans thiolactose</source>
@@ -2556,6 +2823,34 @@ from the folder it is started from, or else from its installation.</translation>
         <extracomment>A decimal number: its whole part, the decimal mark, its decimals.</extracomment>
         <translation>%1.%2</translation>
     </message>
+    <message>
+        <source>lactose&amp;nbsp;: 20</source>
+        <translation>lactose: 20</translation>
+    </message>
+    <message>
+        <source>lactose&amp;nbsp;: 20, sans thiolactose</source>
+        <translation>lactose: 20, no thiolactose</translation>
+    </message>
+    <message>
+        <source>lactose&amp;nbsp;: 20, thiolactose&amp;nbsp;: 100</source>
+        <translation>lactose: 20, thiolactose: 100</translation>
+    </message>
+    <message>
+        <source>lactose&amp;nbsp;: 100, sans thiolactose</source>
+        <translation>lactose: 100, no thiolactose</translation>
+    </message>
+    <message>
+        <source>lactose&amp;nbsp;: 100, thiolactose&amp;nbsp;: 100</source>
+        <translation>lactose: 100, thiolactose: 100</translation>
+    </message>
+    <message>
+        <source>&amp;nbsp;molécules/s</source>
+        <translation>&amp;nbsp;molecules/s</translation>
+    </message>
+    <message>
+        <source>de %1 à %2</source>
+        <translation>%1 to %2</translation>
+    </message>
 </context>
 <context>
     <name>hydrolyseacide</name>
@@ -2578,10 +2873,6 @@ from the folder it is started from, or else from its installation.</translation>
     <message>
         <source>Sans enzyme, 100&amp;nbsp;molécules au départ, ce qui reste après 100&amp;nbsp;s&amp;nbsp;:</source>
         <translation>Without an enzyme, 100&amp;nbsp;molecules at the start; what is left after 100&amp;nbsp;s:</translation>
-    </message>
-    <message>
-        <source>Même à pH&amp;nbsp;0 et à 80&amp;nbsp;°C, il faut près de trois minutes pour couper la moitié du lactose&amp;nbsp;; avec la lactase, à 37&amp;nbsp;°C et à pH&amp;nbsp;8, la moitié est coupée en %1. À pH&amp;nbsp;0, les enzymes du modèle sont toutes chargées&amp;nbsp;: seul l’acide agit.</source>
-        <translation>Even at pH&amp;nbsp;0 and 80&amp;nbsp;°C, it takes nearly three minutes to cut half of the lactose; with lactase, at 37&amp;nbsp;°C and pH&amp;nbsp;8, half of it is cut in %1. At pH&amp;nbsp;0, the model’s enzymes are all charged: only the acid acts.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Acide ou enzyme&amp;nbsp;: deux façons de couper une liaison osidique&lt;/b&gt;</source>
@@ -2707,6 +2998,10 @@ from the folder it is started from, or else from its installation.</translation>
         <source>À 37&amp;nbsp;°C, l’hydrolyse acide est bien trop lente&amp;nbsp;; il lui faut une forte chaleur.</source>
         <translation>At 37&amp;nbsp;°C, acid hydrolysis is far too slow; it needs strong heat.</translation>
     </message>
+    <message>
+        <source>Même à pH&amp;nbsp;0 et à 80&amp;nbsp;°C, il faut environ trois minutes pour couper la moitié du lactose&amp;nbsp;; avec la lactase, à 37&amp;nbsp;°C et à pH&amp;nbsp;8, la moitié est coupée en %1. À pH&amp;nbsp;0, les enzymes du modèle sont toutes chargées&amp;nbsp;: seul l’acide agit.</source>
+        <translation>Even at pH&amp;nbsp;0 and 80&amp;nbsp;°C, it takes about three minutes to cut half the lactose; with lactase, at 37&amp;nbsp;°C and pH&amp;nbsp;8, half is cut in %1. At pH&amp;nbsp;0, the model’s enzymes are all charged: only the acid acts.</translation>
+    </message>
 </context>
 <context>
     <name>hydrolyselactose</name>
@@ -2765,14 +3060,6 @@ from the folder it is started from, or else from its installation.</translation>
     <message>
         <source>&lt;b&gt;L’intolérance au lactose.&lt;/b&gt; Chez beaucoup d’adultes, l’intestin produit peu de lactase. Le lactose non digéré arrive dans le gros intestin, où des bactéries le fermentent&amp;nbsp;: gaz et maux de ventre.</source>
         <translation>&lt;b&gt;Lactose intolerance.&lt;/b&gt; In many adults, the intestine makes little lactase. Undigested lactose reaches the large intestine, where bacteria ferment it: wind and stomach ache.</translation>
-    </message>
-    <message>
-        <source>température</source>
-        <translation>temperature</translation>
-    </message>
-    <message>
-        <source>Dans le modèle, la réaction est la plus rapide entre &lt;b&gt;40 et 50&amp;nbsp;°C&lt;/b&gt;, et à &lt;b&gt;pH&amp;nbsp;8&lt;/b&gt;. La lactase de l’intestin humain travaille à la température du corps, &lt;b&gt;37&amp;nbsp;°C&lt;/b&gt;, et vers &lt;b&gt;pH&amp;nbsp;6&lt;/b&gt;.</source>
-        <translation>In the model, the reaction is fastest between &lt;b&gt;40 and 50&amp;nbsp;°C&lt;/b&gt;, and at &lt;b&gt;pH&amp;nbsp;8&lt;/b&gt;. Human intestinal lactase works at body temperature, &lt;b&gt;37&amp;nbsp;°C&lt;/b&gt;, and at about &lt;b&gt;pH&amp;nbsp;6&lt;/b&gt;.</translation>
     </message>
     <message>
         <source>Dans les leçons, chaque ose a sa couleur&amp;nbsp;: glucose orange, galactose rose. Le petit rond est le groupe OH du carbone&amp;nbsp;4, la seule différence entre les deux&amp;nbsp;: en haut sur le galactose, en bas sur le glucose.</source>
@@ -2843,14 +3130,6 @@ from the folder it is started from, or else from its installation.</translation>
         <translation>about %1&amp;nbsp;%</translation>
     </message>
     <message>
-        <source>&lt;b&gt;La lactase de Velmora.&lt;/b&gt; Temps de demi-réaction mesuré dans le logiciel (20 enzymes, 100 molécules de lactose, pH&amp;nbsp;8)&amp;nbsp;:</source>
-        <translation>&lt;b&gt;Velmora’s lactase.&lt;/b&gt; Half-time measured in the program (20 enzymes, 100 lactose molecules, pH&amp;nbsp;8):</translation>
-    </message>
-    <message>
-        <source>temps de demi-réaction</source>
-        <translation>half-time</translation>
-    </message>
-    <message>
         <source>&lt;b&gt;Ce que le modèle simplifie&lt;/b&gt;&lt;br&gt;• Le temps est très ralenti&amp;nbsp;: une lactase du modèle coupe moins d’un lactose par seconde, une vraie quelques dizaines&amp;nbsp;; et la boîte ne contient que quelques centaines de molécules, au lieu de milliards de milliards.&lt;br&gt;• À 0&amp;nbsp;°C et en dessous, plus rien ne bouge&amp;nbsp;; en réalité, la réaction ralentit beaucoup sans s’arrêter.&lt;br&gt;• Au-dessus de 40&amp;nbsp;°C, une part des enzymes est dénaturée aussitôt (la moitié à 60&amp;nbsp;°C, toutes à 80&amp;nbsp;°C)&amp;nbsp;; en réalité, cela prend du temps.&lt;br&gt;• Loin du pH optimal, une part des enzymes est chargée et ne fixe plus rien&amp;nbsp;; en réalité, toutes ralentissent peu à peu.&lt;br&gt;• Sans enzyme, le modèle n’hydrolyse les sucres qu’en milieu très acide (pH inférieur à 3) et chaud (plus de 30&amp;nbsp;°C).</source>
         <translation>&lt;b&gt;What the model simplifies&lt;/b&gt;&lt;br&gt;• Time is greatly slowed: a lactase of the model cuts less than one lactose per second, a real one a few tens; and the box holds only a few hundred molecules instead of billions of billions.&lt;br&gt;• At 0&amp;nbsp;°C and below, nothing moves any more; in reality, the reaction slows down a lot without stopping.&lt;br&gt;• Above 40&amp;nbsp;°C, a share of the enzymes is denatured at once (half at 60&amp;nbsp;°C, all at 80&amp;nbsp;°C); in reality, this takes time.&lt;br&gt;• Far from the optimum pH, a share of the enzymes is charged and binds nothing; in reality, they all slow down gradually.&lt;br&gt;• Without enzyme, the model hydrolyses sugars only in very acid (pH below 3) and warm (above 30&amp;nbsp;°C) conditions.</translation>
     </message>
@@ -2913,6 +3192,14 @@ from the folder it is started from, or else from its installation.</translation>
     <message>
         <source>villosité</source>
         <translation>villus</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;La lactase de Velmora.&lt;/b&gt; Temps de demi-réaction (20 enzymes, 100 molécules de lactose, pH&amp;nbsp;8)&amp;nbsp;: la moyenne de 20 expériences, et entre parenthèses la plus rapide et la plus lente.</source>
+        <translation>&lt;b&gt;Velmora’s lactase.&lt;/b&gt; Half-time (20 enzymes, 100 lactose molecules, pH&amp;nbsp;8): the mean of 20 experiments, and in brackets the fastest and the slowest.</translation>
+    </message>
+    <message>
+        <source>Dans le modèle, la réaction est la plus rapide entre &lt;b&gt;40 et 50&amp;nbsp;°C&lt;/b&gt;, et à &lt;b&gt;pH&amp;nbsp;8&lt;/b&gt;. La lactase de l’intestin humain travaille à la température du corps, &lt;b&gt;37&amp;nbsp;°C&lt;/b&gt;, et vers &lt;b&gt;pH&amp;nbsp;6&lt;/b&gt;. Les molécules bougent au hasard&amp;nbsp;: une expérience tombe dans l’intervalle, rarement sur la moyenne. On répète et on fait la moyenne.</source>
+        <translation>In the model, the reaction is fastest between &lt;b&gt;40 and 50&amp;nbsp;°C&lt;/b&gt;, and at &lt;b&gt;pH&amp;nbsp;8&lt;/b&gt;. The lactase of the human gut works at body temperature, &lt;b&gt;37&amp;nbsp;°C&lt;/b&gt;, and around &lt;b&gt;pH&amp;nbsp;6&lt;/b&gt;. The molecules move at random: one experiment falls within the range, seldom on the mean. It is repeated and the mean taken.</translation>
     </message>
 </context>
 <context>
@@ -4467,18 +4754,6 @@ from the folder it is started from, or else from its installation.</translation>
         <translation>2. Lactase can (almost) not cut the bond to the sulphur: it holds it without transforming it.</translation>
     </message>
     <message>
-        <source>Dans Velmora, choisissez l’hydrolyse du lactose (pH&amp;nbsp;8, 37&amp;nbsp;°C, 20&amp;nbsp;enzymes) et réglez le curseur &lt;b&gt;Thiolactose&lt;/b&gt;. Avec 100&amp;nbsp;molécules de lactose, temps de demi-réaction&amp;nbsp;:</source>
-        <translation>In Velmora, choose lactose hydrolysis (pH&amp;nbsp;8, 37&amp;nbsp;°C, 20&amp;nbsp;enzymes) and set the &lt;b&gt;Thiolactose&lt;/b&gt; slider. With 100&amp;nbsp;lactose molecules, half-time:</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;Une compétition.&lt;/b&gt; Lactose et thiolactose se disputent les sites actifs. Avec plus de lactose, une lactase libre a plus de chances de rencontrer un lactose&amp;nbsp;: l’inhibiteur gêne moins. Molécules de lactose coupées pendant les 10 premières secondes&amp;nbsp;:</source>
-        <translation>&lt;b&gt;A competition.&lt;/b&gt; Lactose and thiolactose compete for the active sites. With more lactose, a free lactase is more likely to meet a lactose: the inhibitor hinders less. Lactose molecules cut during the first 10 seconds:</translation>
-    </message>
-    <message>
-        <source>Avec beaucoup de lactose, le thiolactose ralentit moins la réaction&amp;nbsp;: c’est la marque d’un &lt;b&gt;inhibiteur compétitif&lt;/b&gt;. Chaque mesure varie d’une expérience à l’autre&amp;nbsp;: répétez-la.</source>
-        <translation>With a lot of lactose, thiolactose slows the reaction less: this is the mark of a &lt;b&gt;competitive inhibitor&lt;/b&gt;. Each measurement varies from one experiment to the next: repeat it.</translation>
-    </message>
-    <message>
         <source>Le thiolactose a presque la forme du lactose&amp;nbsp;: un soufre remplace l’oxygène du pont.</source>
         <translation>Thiolactose has almost the shape of lactose: a sulphur replaces the bridging oxygen.</translation>
     </message>
@@ -4503,8 +4778,28 @@ from the folder it is started from, or else from its installation.</translation>
         <translation>How can you see in Velmora that the inhibition is competitive?</translation>
     </message>
     <message>
-        <source>Mesurer la vitesse avec et sans thiolactose, pour peu et pour beaucoup de lactose&amp;nbsp;: avec beaucoup de lactose, l’inhibiteur ralentit moins la réaction.</source>
-        <translation>Measure the rate with and without thiolactose, for little and for a lot of lactose: with a lot of lactose, the inhibitor slows the reaction less.</translation>
+        <source>&lt;b&gt;Dans Velmora&lt;/b&gt;&amp;nbsp;: hydrolyse du lactose, 37&amp;nbsp;°C, pH&amp;nbsp;8, 10&amp;nbsp;enzymes, dans une boîte de &lt;b&gt;25&amp;nbsp;%&lt;/b&gt; (menu Modèle, «&amp;nbsp;Volume de la boîte&amp;nbsp;»). Vitesse initiale, avec et sans 100&amp;nbsp;thiolactoses (moyenne de 20&amp;nbsp;expériences, et leur étendue)&amp;nbsp;:</source>
+        <translation>&lt;b&gt;In Velmora&lt;/b&gt;: lactose hydrolysis, 37&amp;nbsp;°C, pH&amp;nbsp;8, 10&amp;nbsp;enzymes, in a &lt;b&gt;25&amp;nbsp;%&lt;/b&gt; box (Model menu, “Box volume”). Initial rate, with and without 100&amp;nbsp;thiolactoses (mean of 20&amp;nbsp;experiments, and their range):</translation>
+    </message>
+    <message>
+        <source>molécules de lactose coupées par seconde, au début</source>
+        <translation>lactose molecules cut per second, at the start</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Une compétition.&lt;/b&gt; Avec 20&amp;nbsp;lactoses, le thiolactose ne laisse que %1&amp;nbsp;% de la vitesse&amp;nbsp;; avec 200, %2&amp;nbsp;%&amp;nbsp;: plus il y a de lactose, plus une lactase libre a de chances de rencontrer un lactose plutôt qu’un thiolactose, et moins l’inhibiteur gêne.</source>
+        <translation>&lt;b&gt;A competition.&lt;/b&gt; With 20&amp;nbsp;lactoses, thiolactose leaves only %1&amp;nbsp;% of the rate; with 200, %2&amp;nbsp;%: the more lactose, the more likely a free lactase is to meet a lactose rather than a thiolactose, and the less the inhibitor hinders.</translation>
+    </message>
+    <message>
+        <source>La courbe d’activité le résume&amp;nbsp;: le thiolactose fait passer &lt;b&gt;Km&lt;/b&gt; de %1 à %2&amp;nbsp;molécules environ, et &lt;b&gt;Vmax&lt;/b&gt; reste le même aux erreurs près (%3 sans, %4 avec, en molécules/s). C’est la marque d’un &lt;b&gt;inhibiteur compétitif&lt;/b&gt;&amp;nbsp;: voir le sujet «&amp;nbsp;La courbe d’activité&amp;nbsp;».</source>
+        <translation>The activity curve sums it up: thiolactose takes &lt;b&gt;Km&lt;/b&gt; from about %1 to %2&amp;nbsp;molecules, and &lt;b&gt;Vmax&lt;/b&gt; stays the same within the errors (%3 without, %4 with, in molecules/s). This is the mark of a &lt;b&gt;competitive inhibitor&lt;/b&gt;: see the topic “The activity curve”.</translation>
+    </message>
+    <message>
+        <source>%1&amp;nbsp;±&amp;nbsp;%2</source>
+        <translation>%1&amp;nbsp;±&amp;nbsp;%2</translation>
+    </message>
+    <message>
+        <source>Mesurer la vitesse avec et sans thiolactose, pour peu et pour beaucoup de lactose&amp;nbsp;: avec beaucoup de lactose, l’inhibiteur ralentit moins la réaction&amp;nbsp;; Km augmente, Vmax ne change pas.</source>
+        <translation>Measure the rate with and without thiolactose, for little and for much lactose: with much lactose, the inhibitor slows the reaction less; Km rises, Vmax does not change.</translation>
     </message>
 </context>
 <context>

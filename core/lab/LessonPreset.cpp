@@ -1,5 +1,6 @@
 #include "lab/LessonPreset.h"
 
+#include "model/BoxVolume.h"
 #include "settings/IntegerText.h"
 
 #include <array>
@@ -27,7 +28,7 @@ const std::array<Field, 6> fields{{
 
 LessonPresetReading refused(std::string error)
 {
-    return {std::nullopt, std::move(error)};
+    return {std::nullopt, std::nullopt, std::move(error)};
 }
 
 } // namespace
@@ -35,6 +36,7 @@ LessonPresetReading refused(std::string error)
 LessonPresetReading readLessonPreset(std::string_view text)
 {
     PanelPreset preset;
+    std::optional<std::int32_t> volume;
     bool any = false;
     std::size_t at = 0;
     while (at < text.size()) {
@@ -47,6 +49,18 @@ LessonPresetReading readLessonPreset(std::string_view text)
         at = end;
         const std::size_t equals = word.find('=');
         const std::string_view name = word.substr(0, equals);
+        if (equals != std::string_view::npos && name == "volume") {
+            if (volume) {
+                return refused("réglage donné deux fois\u00a0: volume");
+            }
+            volume = parseDecimalInteger(word.substr(equals + 1));
+            if (!volume || !boxForVolume(*volume)) {
+                return refused("volume de la boîte non permis\u00a0: «\u00a0" +
+                               std::string(word.substr(equals + 1)) + "\u00a0» (25, 50, 100, 200 ou 400)");
+            }
+            any = true;
+            continue;
+        }
         const Field* field = nullptr;
         for (const Field& f : fields) {
             if (f.name == name) {
@@ -71,7 +85,7 @@ LessonPresetReading readLessonPreset(std::string_view text)
     if (!any) {
         return refused("aucun réglage demandé");
     }
-    return {preset, {}};
+    return {preset, volume, {}};
 }
 
 } // namespace velmora

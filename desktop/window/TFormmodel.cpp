@@ -154,6 +154,8 @@ TFormmodel::TFormmodel(QSize screen, QWidget* parent)
     classWork_ = new ClassWork(this);
     connect(graphMenu_, &GraphMenu::curveKept, classWork_, &ClassWork::curveKept);
     connect(graphMenu_, &GraphMenu::curveComputed, classWork_, &ClassWork::curveComputed);
+    connect(graphMenu_, &GraphMenu::activityLessonRequested, this,
+            [this] { openFullScreen(QStringLiteral("courbeactivite.swf")); });
     createMenu();
     scaleQtParts(*this, screen_);
     Formctivate();
@@ -639,6 +641,11 @@ void TFormmodel::applyRequestedPreset()
     // The values go on the panel as from an experiment file, but for the controls that the class's
     // scenario locks or hides: those keep their value, greyed on the panel with the reason.
     classWork_->applyPreset(*reading.preset);
+    const Scenario& scenario = classWork_->scenario();
+    if (reading.volume &&
+        !(scenario.locked.has(PanelControl::volume) || scenario.hidden.has(PanelControl::volume))) {
+        volumeClick(*reading.volume);
+    }
 }
 
 void TFormmodel::laractiondhydrolysedulactose1Click()

@@ -2,11 +2,13 @@
 
 #include "flash/TFormFlash.h"
 #include "flash/TFormInfo.h"
+#include "graph/GraphMenu.h"
 #include "lab/ExperimentFile.h"
 #include "window/ClassWork.h"
 
 #include <QAction>
 #include <QLabel>
+#include <QMenu>
 #include <QQuickItem>
 #include <QtTest>
 
@@ -126,6 +128,25 @@ private slots:
         QVERIFY(w.world().running && w.timer("Timer2")->isActive());
     }
 
+    // The graph's menu explains the activity curve: « Courbe d’activité › Comprendre la courbe
+    // d’activité… » opens its topic full screen, as the menu bar's topics.
+    void theGraphsMenuOpensTheActivityCurvesTopic()
+    {
+        StartedWindow w(&defaultSettings, {1024, 768}, programMovies);
+        TFormFlash* viewer = w.window->fullScreenViewer();
+        auto* entry = w.window->graphMenu()->menu()->findChild<QAction*>("activityLesson");
+        QVERIFY(entry && entry->isEnabled());
+        bool checked = false;
+        whenOpen(viewer, [&] {
+            QCOMPARE(shownFile(viewer->player()), QString("courbeactivite.swf"));
+            clickInMovie(viewer->player(), "menuButton");
+            checked = true;
+        });
+        entry->trigger();
+        QVERIFY(checked);
+        QVERIFY(!viewer->isVisible());
+    }
+
     // « Essayer dans Velmora »: the viewer closes and the panel takes the protocol's values as if the
     // student had set them; the experiment waits to be started. A faulty request changes nothing.
     void aLessonsTryButtonSetsThePanelOnceTheViewerIsClosed()
@@ -169,9 +190,10 @@ private slots:
         velmora::ExperimentDocument document = w.window->classWork()->currentDocument();
         document.scenario.locked.add(velmora::PanelControl::ph);
         w.window->classWork()->applyDocument(document);
-        whenOpen(viewer, [&] { viewer->FlashFSCommand("essayer", "temperature=60 ph=5"); });
+        whenOpen(viewer, [&] { viewer->FlashFSCommand("essayer", "temperature=60 ph=5 volume=25"); });
         w.item("laractiondhydrolysedulactose1")->trigger();
         QCOMPARE(world.temperature, 60);
+        QCOMPARE(w.window->volume(), 25);
         QCOMPARE(world.ph, 8);
         QCOMPARE(w.panel()->GetVariable("valeurph"), QString("8"));
     }

@@ -27,6 +27,8 @@ TEST(LessonPreset, ReadsEverySettingAndRefusesFaultyRequestsWhole)
     EXPECT_EQ(full.preset->enzyme, 20);
     EXPECT_EQ(full.preset->substrate, 200);
     EXPECT_EQ(full.preset->inhibitor, 0);
+    EXPECT_FALSE(full.volume);
+    EXPECT_EQ(readLessonPreset("volume=400").volume, 400);
 
     const LessonPresetReading some = readLessonPreset("temperature=90");
     ASSERT_TRUE(some.preset);
@@ -49,7 +51,9 @@ TEST(LessonPreset, ReadsEverySettingAndRefusesFaultyRequestsWhole)
         {"ph=", false},
         {"ph", false},
         {"=7", false},
-        {"volume=100", false},
+        {"volume=25 reaction=1", true},
+        {"volume=30", false},
+        {"volume=25 volume=25", false},
         {"ph=7 ph=8", false},
         {"ph=0x7", false},
         {"ph=99999999999", false},
