@@ -1,5 +1,6 @@
 #include "batch/BatchOptions.h"
 
+#include "batch/QuotedText.h"
 #include "experiment/Lifecycle.h"
 #include "model/BoxVolume.h"
 #include "plot/ChartRenderer.h"
@@ -16,23 +17,18 @@ namespace {
 
 constexpr std::int32_t largestSceneSide = 100000; // pixels; keeps the scene's tenths within 32 bits
 
-std::string quoted(std::string_view text)
-{
-    return "'" + std::string(text) + "'";
-}
-
 // Reads one integer option value; on failure leaves an error naming the option.
 bool readInteger(std::string_view option, std::string_view text, std::int32_t low, std::int32_t high,
                  std::int32_t& value, std::string& error)
 {
     const std::optional<std::int32_t> parsed = parseDecimalInteger(text);
     if (!parsed) {
-        error = std::string(option) + ": " + quoted(text) + " is not an integer";
+        error = std::string(option) + ": " + quotedValue(text) + " is not an integer";
         return false;
     }
     if (*parsed < low || *parsed > high) {
-        error = std::string(option) + ": " + quoted(text) + " is not within " + std::to_string(low) + ".." +
-                std::to_string(high);
+        error = std::string(option) + ": " + quotedValue(text) + " is not within " + std::to_string(low) +
+                ".." + std::to_string(high);
         return false;
     }
     value = *parsed;
@@ -48,7 +44,7 @@ bool readSeed(std::string_view text, std::uint32_t& seed, std::string& error)
     const char* end = text.data() + text.size();
     const auto [stop, fault] = std::from_chars(text.data(), end, seed);
     if (text.empty() || fault != std::errc{} || stop != end) {
-        error = "--seed: " + quoted(text) + " is not an integer within 0..4294967295";
+        error = "--seed: " + quotedValue(text) + " is not an integer within 0..4294967295";
         return false;
     }
     return true;
@@ -58,7 +54,7 @@ bool readScene(std::string_view text, SceneSize& scene, std::string& error)
 {
     const std::size_t cross = text.find('x');
     if (cross == std::string_view::npos) {
-        error = "--scene: " + quoted(text) + " is not of the form WIDTHxHEIGHT";
+        error = "--scene: " + quotedValue(text) + " is not of the form WIDTHxHEIGHT";
         return false;
     }
     return readInteger("--scene", text.substr(0, cross), 1, largestSceneSide, scene.width, error) &&
@@ -71,7 +67,7 @@ bool readVolume(std::string_view text, SceneSize& scene, std::string& error)
     const std::optional<std::int32_t> percent = parseDecimalInteger(text);
     const std::optional<SceneSize> box = percent ? boxForVolume(*percent) : std::nullopt;
     if (!box) {
-        error = "--volume: " + quoted(text) + " is not 25, 50, 100, 200 or 400";
+        error = "--volume: " + quotedValue(text) + " is not 25, 50, 100, 200 or 400";
         return false;
     }
     scene = *box;
@@ -83,7 +79,7 @@ bool readEvent(std::string_view text, BatchEvent& event, std::string& error)
     const std::size_t colon = text.find(':');
     const std::size_t equals = text.find('=');
     if (colon == std::string_view::npos || equals == std::string_view::npos || equals < colon) {
-        error = "--event: " + quoted(text) + " is not of the form TICK:temperature=T or TICK:ph=P";
+        error = "--event: " + quotedValue(text) + " is not of the form TICK:temperature=T or TICK:ph=P";
         return false;
     }
     const std::string_view variable = text.substr(colon + 1, equals - colon - 1);
@@ -92,7 +88,7 @@ bool readEvent(std::string_view text, BatchEvent& event, std::string& error)
     } else if (variable == "ph") {
         event.variable = BatchEvent::Variable::ph;
     } else {
-        error = "--event: " + quoted(variable) + " is neither temperature nor ph";
+        error = "--event: " + quotedValue(variable) + " is neither temperature nor ph";
         return false;
     }
     return readInteger("--event", text.substr(0, colon), 0, anyHigh, event.tick, error) &&
@@ -105,13 +101,13 @@ bool readParameterName(std::string_view option, std::string_view text, SweepPara
 {
     const std::size_t equals = text.find('=');
     if (equals == std::string_view::npos) {
-        error = std::string(option) + ": " + quoted(text) + " is not of the form " +
+        error = std::string(option) + ": " + quotedValue(text) + " is not of the form " +
                 (option == "--sweep" ? "NAME=FROM:TO:STEP" : "NAME=V1,V2,...");
         return false;
     }
     const std::optional<SweepParameter> named = parameterNamed(text.substr(0, equals));
     if (!named) {
-        error = std::string(option) + ": " + quoted(text.substr(0, equals)) +
+        error = std::string(option) + ": " + quotedValue(text.substr(0, equals)) +
                 " is not temperature, ph, enzyme, substrate or other";
         return false;
     }
@@ -128,7 +124,7 @@ bool readParameterValue(std::string_view option, SweepParameter parameter, std::
         return false;
     }
     if (value < range.low || value > range.high) {
-        error = std::string(option) + ": " + std::string(parameterName(parameter)) + " " + quoted(text) +
+        error = std::string(option) + ": " + std::string(parameterName(parameter)) + " " + quotedValue(text) +
                 " is not within " + std::to_string(range.low) + ".." + std::to_string(range.high);
         return false;
     }
@@ -146,7 +142,7 @@ bool readSweep(std::string_view text, SweepAxis& axis, std::string& error)
     const std::size_t first = bounds.find(':');
     const std::size_t second = first == std::string_view::npos ? first : bounds.find(':', first + 1);
     if (second == std::string_view::npos) {
-        error = "--sweep: " + quoted(text) + " is not of the form NAME=FROM:TO:STEP";
+        error = "--sweep: " + quotedValue(text) + " is not of the form NAME=FROM:TO:STEP";
         return false;
     }
     std::int32_t from = 0;
@@ -158,7 +154,7 @@ bool readSweep(std::string_view text, SweepAxis& axis, std::string& error)
         return false;
     }
     if (from > to) {
-        error = "--sweep: " + quoted(text) + " goes down: FROM must not be above TO";
+        error = "--sweep: " + quotedValue(text) + " goes down: FROM must not be above TO";
         return false;
     }
     axis = steppedAxis(parameter, from, to, step);
@@ -212,7 +208,7 @@ bool readMeasure(std::string_view text, BatchOptions& options, std::string& erro
     } else if (text == "left") {
         measure = Measure::left;
     } else {
-        error = "--measure: " + quoted(text) + " is not initial-rate[@PERCENT|:SECONDS], half-time or left";
+        error = "--measure: " + quotedValue(text) + " is not initial-rate[@PERCENT|:SECONDS], half-time or left";
         return false;
     }
     if (std::find(options.measures.begin(), options.measures.end(), measure) != options.measures.end()) {
@@ -329,10 +325,10 @@ BatchCommandLine parseBatchCommandLine(const std::vector<std::string_view>& argu
             "--reaction", "--temperature", "--ph",           "--enzyme",   "--substrate", "--other",
             "--symbols",  "--scene",       "--max-products", "--ticks",    "--event",     "--csv",
             "--dump",     "--seed",        "--sweep",        "--measure",  "--repeat",    "--jobs",
-            "--table",    "--plot",        "--compare",      "--scenario", "--report",    "--xlsx",
-            "--volume"};
+            "--table",    "--plot",        "--compare",      "--volume",   "--scenario",  "--report",
+            "--xlsx"};
         if (std::find(std::begin(known), std::end(known), option) == std::end(known)) {
-            error = "unknown option " + quoted(option);
+            error = "unknown option " + quotedValue(option);
             break;
         }
         if (i + 1 >= arguments.size()) {
@@ -340,6 +336,12 @@ BatchCommandLine parseBatchCommandLine(const std::vector<std::string_view>& argu
             break;
         }
         const std::string_view value = arguments[++i];
+        // The last of two values would win unseen: only the options that add up may come again.
+        const bool repeatable = option == "--event" || option == "--sweep" || option == "--measure";
+        if (!repeatable && std::find(given.begin(), given.end(), option) != given.end()) {
+            error = std::string(option) + ": given twice";
+            break;
+        }
         given.push_back(option);
         std::int32_t number = 0;
         if (option == "--reaction") {
@@ -359,7 +361,7 @@ BatchCommandLine parseBatchCommandLine(const std::vector<std::string_view>& argu
             if (value == "small" || value == "large") {
                 options.smallSymbols = value == "small";
             } else {
-                error = "--symbols: " + quoted(value) + " is neither small nor large";
+                error = "--symbols: " + quotedValue(value) + " is neither small nor large";
             }
         } else if (option == "--scene") {
             readScene(value, options.scene, error);
@@ -370,7 +372,7 @@ BatchCommandLine parseBatchCommandLine(const std::vector<std::string_view>& argu
                 if (maxProductsForCaption(number)) {
                     options.maxProductsCaption = number;
                 } else {
-                    error = "--max-products: " + quoted(value) + " is not 10, 20, 50, 100, 200 or 400";
+                    error = "--max-products: " + quotedValue(value) + " is not 10, 20, 50, 100, 200 or 400";
                 }
             }
         } else if (option == "--ticks") {
@@ -391,9 +393,7 @@ BatchCommandLine parseBatchCommandLine(const std::vector<std::string_view>& argu
             }
         } else if (option == "--compare") {
             SweepAxis axis;
-            if (options.compare) {
-                error = "--compare: given twice";
-            } else if (readCompare(value, axis, error)) {
+            if (readCompare(value, axis, error)) {
                 options.compare = std::move(axis);
             }
         } else if (option == "--measure") {
@@ -409,7 +409,7 @@ BatchCommandLine parseBatchCommandLine(const std::vector<std::string_view>& argu
         } else if (value.empty()) {
             error = std::string(option) + ": the file name is empty";
         } else if (option == "--plot" && !chartFormatFor(value)) {
-            error = "--plot: " + quoted(value) + " does not end in .png, .svg or .pdf";
+            error = "--plot: " + quotedValue(value) + " does not end in .png, .svg or .pdf";
         } else {
             (option == "--csv"      ? options.csvPath
              : option == "--dump"   ? options.dumpPath

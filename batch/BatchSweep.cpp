@@ -2,8 +2,11 @@
 
 #include "plot/FrenchText.h"
 
+#include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <cstdio>
+#include <thread>
 
 namespace velmora {
 
@@ -39,7 +42,75 @@ std::string plusOrMinus(double value, double error)
     return text;
 }
 
+// "about 21 hours", rounded to the unit that suits.
+std::string durationText(double seconds)
+{
+    const struct
+    {
+        double length;
+        const char* name;
+    } units[] = {{86400, "days"}, {3600, "hours"}, {60, "minutes"}};
+    for (const auto& unit : units) {
+        if (seconds >= 2 * unit.length) {
+            return "about " + std::to_string(std::llround(seconds / unit.length)) + " " + unit.name;
+        }
+    }
+    return "about " + std::to_string(std::max<long long>(1, std::llround(seconds))) + " seconds";
+}
+
+// Seconds per tick of the plan's experiments on this machine: a few ticks of its first, middle and
+// last points (the quantities, and so the work of a tick, grow along the sweeps).
+double tickCost(const SweepPlan& plan)
+{
+    constexpr std::int32_t sampleTicks = 200;
+    MeasureChoice sampled;
+    sampled.initialRate = false;
+    sampled.left = true; // runs every tick asked for
+    const std::vector<std::int32_t> noSeries{0};
+    const std::vector<std::int32_t>& series = plan.series ? plan.series->values : noSeries;
+    const std::size_t count = plan.x.values.size() * series.size();
+    double seconds = 0;
+    int samples = 0;
+    for (const std::size_t point : {std::size_t{0}, count / 2, count - 1}) {
+        const std::int32_t seriesValue = series[point / plan.x.values.size()];
+        const std::int32_t xValue = plan.x.values[point % plan.x.values.size()];
+        const auto start = std::chrono::steady_clock::now();
+        measureExperiment(pointSettings(plan, seriesValue, xValue), sampled, sampleTicks, plan.seed);
+        seconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        ++samples;
+    }
+    return seconds / (samples * sampleTicks);
+}
+
 } // namespace
+
+std::string planSizeError(const SweepPlan& plan, unsigned jobs)
+{
+    const std::uint64_t xCount = plan.x.values.size();
+    const std::uint64_t seriesCount = plan.series ? plan.series->values.size() : 1;
+    const auto repeats = static_cast<std::uint64_t>(std::max(plan.replicates, 1));
+    const std::uint64_t experiments = xCount * seriesCount * repeats;
+    if (experiments <= largestPlan || xCount == 0 || seriesCount == 0) {
+        return {};
+    }
+    // Only the initial rate: each experiment stops after its seconds.
+    const MeasureChoice& measures = plan.measures;
+    const std::int64_t ticks =
+        measures.halfTime || measures.left
+            ? plan.ticks
+            : std::min<std::int64_t>(plan.ticks, 20 * std::int64_t{measures.initialRateSeconds});
+    if (jobs == 0) {
+        jobs = std::max(1u, std::thread::hardware_concurrency());
+    }
+    const double seconds = double(experiments) * double(ticks) * tickCost(plan) / jobs;
+    std::string points = std::to_string(xCount) + " points";
+    if (plan.series) {
+        points = std::to_string(seriesCount) + " x " + points;
+    }
+    return std::to_string(experiments) + " experiments (" + points + " x " + std::to_string(repeats) +
+           " repeats) are more than a run may have (" + std::to_string(largestPlan) + "); they would take " +
+           durationText(seconds) + " on " + std::to_string(jobs) + (jobs == 1 ? " job" : " jobs");
+}
 
 SweepPlan sweepPlanFor(const BatchOptions& options)
 {

@@ -4,6 +4,7 @@
 #include "lab/MichaelisMenten.h"
 #include "lab/Sweep.h"
 
+#include <cstdint>
 #include <cstdio>
 #include <ostream>
 #include <string>
@@ -13,6 +14,15 @@ namespace velmora {
 // The sweep that the options ask for: the first --sweep along x, the second or --compare as the
 // series.
 SweepPlan sweepPlanFor(const BatchOptions& options);
+
+// The most experiments that one run of velmora2-batch may have (points times repeats).
+constexpr std::uint64_t largestPlan = 1000000;
+
+// Empty for a plan within largestPlan, otherwise one line with its size and how long it would
+// take on `jobs` threads (0: one per core), from a few ticks of its own experiments timed now:
+// "203010000 experiments (...) are more than a run may have (1000000); they would take about
+// 21 hours on 8 jobs".
+std::string planSizeError(const SweepPlan& plan, unsigned jobs);
 
 // The measure that --plot draws: the first --measure, or the initial rate.
 Measure plottedMeasure(const BatchOptions& options);

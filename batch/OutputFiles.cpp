@@ -1,10 +1,11 @@
 #include "batch/OutputFiles.h"
 
+#include "batch/QuotedText.h"
+#include "batch/TemporaryFiles.h"
+
 #include <cerrno>
-#include <climits>
 #include <csignal>
 #include <cstdlib>
-#include <cstring>
 #include <filesystem>
 #include <optional>
 
@@ -16,72 +17,19 @@ namespace velmora {
 
 namespace {
 
-// The temporary files that exist now, for the signal handler: plain arrays, since a handler may
-// only read memory and call async-signal-safe functions such as unlink.
-constexpr int temporarySlots = 8;
-char temporaryPaths[temporarySlots][PATH_MAX];
-volatile std::sig_atomic_t temporaryInUse[temporarySlots];
-
-int registerTemporary(const std::string& path)
-{
-    if (path.size() >= PATH_MAX) {
-        return -1;
-    }
-    for (int i = 0; i < temporarySlots; ++i) {
-        if (!temporaryInUse[i]) {
-            std::memcpy(temporaryPaths[i], path.c_str(), path.size() + 1);
-            temporaryInUse[i] = 1;
-            return i;
-        }
-    }
-    return -1;
-}
-
-void forgetTemporary(const std::string& path)
-{
-    for (int i = 0; i < temporarySlots; ++i) {
-        if (temporaryInUse[i] && path == temporaryPaths[i]) {
-            temporaryInUse[i] = 0;
-        }
-    }
-}
-
-extern "C" void removeTemporariesAndEnd(int signal)
-{
-    for (int i = 0; i < temporarySlots; ++i) {
-        if (temporaryInUse[i]) {
-            unlink(temporaryPaths[i]);
-        }
-    }
-    std::signal(signal, SIG_DFL);
-    std::raise(signal);
-}
-
-std::string cannotWrite(const std::string& target, int code)
-{
-    return "cannot write '" + target + "': " + std::strerror(code);
-}
-
-std::string quoted(const std::string& path)
-{
-    return "'" + path + "'";
-}
-
-// What identifies the file that a path names once its links are followed.
+// What identifies the file that a path names once its links are followed: the file itself, or,
+// for one that does not exist yet, the folder it would be made in and its name there.
 struct FileIdentity
 {
-    bool exists = false;
+    bool known = false;
     dev_t device = 0;
     ino_t inode = 0;
+    std::string name; // in the folder (device, inode) when the file does not exist
     bool characterDevice = false;
-    std::string resolvedPath; // for a file that does not exist yet
 
     bool sameAs(const FileIdentity& other) const
     {
-        if (exists != other.exists) {
-            return false;
-        }
-        return exists ? device == other.device && inode == other.inode : resolvedPath == other.resolvedPath;
+        return known && other.known && device == other.device && inode == other.inode && name == other.name;
     }
 };
 
@@ -90,33 +38,49 @@ FileIdentity identify(const std::string& path)
     FileIdentity identity;
     struct stat status;
     if (stat(path.c_str(), &status) == 0) {
-        identity.exists = true;
+        identity.known = true;
         identity.device = status.st_dev;
         identity.inode = status.st_ino;
         identity.characterDevice = S_ISCHR(status.st_mode);
         return identity;
     }
+    // Links followed as far as they lead (a link to a file not yet made leads into its folder).
     std::error_code ignored;
-    identity.resolvedPath =
+    const std::filesystem::path resolved =
         std::filesystem::weakly_canonical(std::filesystem::absolute(path, ignored), ignored);
-    if (identity.resolvedPath.empty()) {
-        identity.resolvedPath = path;
+    if (resolved.empty() || stat(resolved.parent_path().c_str(), &status) != 0) {
+        return identity; // the folder is missing: writing will fail, and say why
     }
+    identity.known = true;
+    identity.device = status.st_dev;
+    identity.inode = status.st_ino;
+    identity.name = resolved.filename().string();
     return identity;
 }
 
 } // namespace
 
+std::string cannotWrite(const std::string& path, int error)
+{
+    return "cannot write " + quotedValue(path) + ": " + writeFailure(error);
+}
+
 OutputFile::OutputFile(std::string target) : target_(std::move(target)) {}
 
 OutputFile::~OutputFile()
 {
+    closeFile();
     if (!temporary_.empty() && !committed_) {
-        if (out_.is_open()) {
-            out_.close();
-        }
-        forgetTemporary(temporary_);
         unlink(temporary_.c_str());
+        forgetTemporaryFile(temporary_);
+    }
+}
+
+void OutputFile::closeFile()
+{
+    if (out_.buffer().descriptor() >= 0) {
+        close(out_.buffer().descriptor());
+        out_.buffer().attach(-1);
     }
 }
 
@@ -136,8 +100,12 @@ bool OutputFile::open(std::string& error)
             return fail(error, EISDIR);
         }
         if (!S_ISREG(status.st_mode)) {
-            out_.open(target_, std::ios::out | std::ios::trunc);
-            return out_ ? true : fail(error, errno);
+            const int device = ::open(target_.c_str(), O_WRONLY | O_TRUNC | O_NOCTTY | O_CLOEXEC);
+            if (device < 0) {
+                return fail(error, errno);
+            }
+            out_.buffer().attach(device);
+            return true;
         }
         // A link to a regular file: the file it names is replaced, and the link stays.
         char* resolved = realpath(target_.c_str(), nullptr);
@@ -150,13 +118,29 @@ bool OutputFile::open(std::string& error)
     }
 
     const std::filesystem::path placed(placed_);
-    std::string pattern = (placed.parent_path() / ("." + placed.filename().string() + ".XXXXXX")).string();
-    const int descriptor = mkstemp(pattern.data());
-    if (descriptor < 0) {
+    const std::filesystem::path folder = placed.has_parent_path() ? placed.parent_path() : ".";
+    errno = 0;
+    long longestName = pathconf(folder.c_str(), _PC_NAME_MAX);
+    if (longestName < 0 && errno != 0) {
         return fail(error, errno);
     }
+    std::string pattern = (folder / temporaryNameBeside(placed.filename().string(), longestName)).string();
+    // Made and registered with signals held back, so that no signal comes between the two.
+    sigset_t every;
+    sigset_t before;
+    sigfillset(&every);
+    sigprocmask(SIG_BLOCK, &every, &before);
+    const int descriptor = mkostemp(pattern.data(), O_CLOEXEC);
+    const int code = errno;
+    if (descriptor >= 0) {
+        registerTemporaryFile(pattern);
+    }
+    sigprocmask(SIG_SETMASK, &before, nullptr);
+    if (descriptor < 0) {
+        return fail(error, code);
+    }
     temporary_ = pattern;
-    registerTemporary(temporary_);
+    out_.buffer().attach(descriptor);
     // mkstemp gives 0600: the file takes the mode of the one it replaces, or the usual mode of a
     // new file.
     mode_t mode = 0;
@@ -167,38 +151,25 @@ bool OutputFile::open(std::string& error)
         umask(mask);
         mode = 0666 & ~mask;
     }
-    const bool modeSet = fchmod(descriptor, mode) == 0;
-    const int modeError = errno;
-    close(descriptor);
-    if (!modeSet) {
-        return fail(error, modeError);
-    }
-    out_.open(temporary_, std::ios::out | std::ios::trunc);
-    return out_ ? true : fail(error, errno);
+    return fchmod(descriptor, mode) == 0 ? true : fail(error, errno);
 }
 
 bool OutputFile::finish(std::string& error)
 {
-    errno = 0;
     out_.flush();
-    const bool written = static_cast<bool>(out_);
-    const int writeError = errno;
-    out_.close();
-    if (!written || !out_) {
-        return fail(error, writeError != 0 ? writeError : (errno != 0 ? errno : EIO));
+    if (!out_.buffer().drain()) {
+        return fail(error, out_.buffer().error());
     }
-    if (temporary_.empty()) {
-        return true;
+    if (!out_) {
+        return fail(error, EIO);
     }
     // A full disk may show only when the data reach it.
-    const int descriptor = ::open(temporary_.c_str(), O_RDONLY | O_CLOEXEC);
-    if (descriptor < 0) {
+    const int descriptor = out_.buffer().descriptor();
+    if (!temporary_.empty() && fsync(descriptor) != 0) {
         return fail(error, errno);
     }
-    const bool synced = fsync(descriptor) == 0;
-    const int syncError = errno;
-    close(descriptor);
-    return synced ? true : fail(error, syncError);
+    out_.buffer().attach(-1);
+    return close(descriptor) == 0 || errno == EINTR ? true : fail(error, errno);
 }
 
 bool OutputFile::commit(std::string& error)
@@ -210,8 +181,8 @@ bool OutputFile::commit(std::string& error)
     if (rename(temporary_.c_str(), placed_.c_str()) != 0) {
         return fail(error, errno);
     }
-    forgetTemporary(temporary_);
     committed_ = true;
+    forgetTemporaryFile(temporary_);
     return true;
 }
 
@@ -225,24 +196,13 @@ std::string sameFileError(const std::vector<OutputPath>& outputs)
     for (std::size_t later = 1; later < outputs.size(); ++later) {
         for (std::size_t earlier = 0; earlier < later; ++earlier) {
             if (identities[later].sameAs(identities[earlier]) && !identities[later].characterDevice) {
-                return std::string(outputs[later].option) + ": " + quoted(outputs[later].path) +
+                return std::string(outputs[later].option) + ": " + quotedValue(outputs[later].path) +
                        " is the same file as " + std::string(outputs[earlier].option) + " " +
-                       quoted(outputs[earlier].path);
+                       quotedValue(outputs[earlier].path);
             }
         }
     }
     return {};
-}
-
-void removeTemporaryFilesOnSignals()
-{
-    for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
-        struct sigaction current;
-        // A signal that the caller had ignored (nohup) stays ignored.
-        if (sigaction(signal, nullptr, &current) == 0 && current.sa_handler != SIG_IGN) {
-            std::signal(signal, removeTemporariesAndEnd);
-        }
-    }
 }
 
 } // namespace velmora

@@ -4,23 +4,34 @@
 #include "batch/BatchOptions.h"
 #include "batch/BatchRun.h"
 #include "batch/BatchSweep.h"
+#include "batch/DescriptorStream.h"
 #include "batch/OutputFiles.h"
+#include "batch/QuotedText.h"
 #include "batch/StateDump.h"
+#include "batch/TemporaryFiles.h"
 #include "lab/RunWords.h"
 #include "lab/SweepTable.h"
 #include "lab/Workbook.h"
 #include "plot/ActivityChart.h"
 #include "plot/ChartRenderer.h"
 #include "plot/Report.h"
+#include "process/StandardStreams.h"
 
 #include <cstdio>
 #include <exception>
 #include <iostream>
 #include <memory>
+#include <new>
 #include <string>
 #include <vector>
 
 #include <unistd.h>
+
+// Before anything opens a file: a closed standard output must not become the first output file.
+__attribute__((constructor(101))) static void standardStreamsFirst()
+{
+    velmora::openClosedStandardStreams();
+}
 
 namespace {
 
@@ -31,7 +42,7 @@ constexpr int fileError = 1;
 
 int reportFileError(const std::string& error)
 {
-    std::cerr << "velmora2-batch: " << error << '\n';
+    std::cerr << "velmora2-batch: " << oneLine(error) << '\n';
     return fileError;
 }
 
@@ -72,6 +83,26 @@ private:
     std::vector<std::unique_ptr<OutputFile>> files_;
 };
 
+// The standard output, written as the files are: a reader that has gone (SIGPIPE is ignored) or a
+// full disk fails the run like any output.
+class StandardOutput
+{
+public:
+    std::ostream& stream() { return out_; }
+    bool finish(std::string& error)
+    {
+        out_.flush();
+        if (out_.buffer().drain() && out_) {
+            return true;
+        }
+        error = "cannot write the standard output: " + writeFailure(out_.buffer().error());
+        return false;
+    }
+
+private:
+    DescriptorStream out_{STDOUT_FILENO};
+};
+
 // The workbook's bytes into its output; false, with the reason, when it could not be made.
 bool writeWorkbook(OutputFile* file, const Workbook& workbook, std::string& error)
 {
@@ -81,7 +112,7 @@ bool writeWorkbook(OutputFile* file, const Workbook& workbook, std::string& erro
     std::string reason;
     const std::string bytes = workbookBytes(workbook, reason);
     if (!reason.empty()) {
-        error = "cannot write '" + file->target() + "': " + reason;
+        error = "cannot write " + quotedValue(file->target()) + ": " + reason;
         return false;
     }
     file->stream().write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
@@ -144,24 +175,37 @@ int runSweeps(const BatchOptions& options)
     control.progress = [&bar](SweepProgress progress) { bar.show(progress); };
     const SweepResult result = runSweep(sweepPlanFor(options), control);
     bar.finish();
+    if (result.jobsRun < result.jobsWanted) {
+        std::cerr << "velmora2-batch: only " << result.jobsRun << " of " << result.jobsWanted
+                  << " jobs could start (the system starts no more threads); the sweep ran on "
+                  << result.jobsRun << '\n';
+    }
     const std::vector<MichaelisMentenFit> fits = fitSweep(result);
 
+    StandardOutput out;
     if (table) {
         writeSweepTable(table->stream(), result);
     } else if (!plot) {
-        writeSweepTable(std::cout, result);
+        writeSweepTable(out.stream(), result);
     }
     if (plot) {
         const Chart chart = activityChart(result, plottedMeasure(options), fits);
         if (!writeChart(chart, *chartFormatFor(options.plotPath), plot->stream())) {
-            return reportFileError("cannot write '" + options.plotPath + "': the picture could not be drawn");
+            // The disk may have refused the bytes rather than cairo the drawing.
+            if (plot->failed()) {
+                return outputs.finishAndCommit(error) ? fileError : reportFileError(error);
+            }
+            return reportFileError("cannot write " + quotedValue(options.plotPath) +
+                                   ": the picture could not be drawn");
         }
     }
     if (!writeWorkbook(workbook, sweepWorkbook(result), error)) {
         return reportFileError(error);
     }
-    writeFitReport(std::cout, result, fits);
-    std::cout.flush();
+    writeFitReport(out.stream(), result, fits);
+    if (!out.finish(error)) {
+        return reportFileError(error);
+    }
     return outputs.finishAndCommit(error) ? 0 : reportFileError(error);
 }
 
@@ -172,7 +216,7 @@ int main(int argc, char** argv)
     const std::vector<std::string_view> arguments(argv + 1, argv + argc);
     const BatchCommandLine line = parseBatchCommandLine(arguments);
     if (!line.error.empty()) {
-        std::cerr << "velmora2-batch: " << line.error << '\n';
+        std::cerr << "velmora2-batch: " << oneLine(line.error) << '\n';
         return usageError;
     }
     if (line.helpRequested) {
@@ -180,7 +224,7 @@ int main(int argc, char** argv)
         return 0;
     }
     for (const std::string& warning : line.warnings) {
-        std::cerr << "velmora2-batch: " << warning << '\n';
+        std::cerr << "velmora2-batch: " << oneLine(warning) << '\n';
     }
     const BatchOptions& options = line.options;
 
@@ -194,16 +238,25 @@ int main(int argc, char** argv)
         }
     }
     if (const std::string error = sameFileError(named); !error.empty()) {
-        std::cerr << "velmora2-batch: " << error << '\n';
+        std::cerr << "velmora2-batch: " << oneLine(error) << '\n';
         return usageError;
+    }
+    if (!options.sweeps.empty()) {
+        if (const std::string error = planSizeError(sweepPlanFor(options), options.jobs); !error.empty()) {
+            std::cerr << "velmora2-batch: " << error << '\n';
+            return usageError;
+        }
     }
 
     removeTemporaryFilesOnSignals();
     try {
         return options.sweeps.empty() ? runOne(options) : runSweeps(options);
+    } catch (const std::bad_alloc&) {
+        // The temporary files go as the outputs unwind.
+        std::cerr << "velmora2-batch: not enough memory for this run\n";
+        return fileError;
     } catch (const std::exception& failure) {
-        // Out of memory or threads: the temporary files go as the outputs unwind.
-        std::cerr << "velmora2-batch: " << failure.what() << '\n';
+        std::cerr << "velmora2-batch: " << oneLine(failure.what()) << '\n';
         return fileError;
     }
 }

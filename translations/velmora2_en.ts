@@ -932,6 +932,17 @@ from the folder it is started from, or else from its installation.</translation>
     </message>
 </context>
 <context>
+    <name>MovieViewer</name>
+    <message>
+        <source>Fermer (Échap)</source>
+        <translation>Close (Esc)</translation>
+    </message>
+    <message>
+        <source>Fermer</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
     <name>PlayControls</name>
     <message>
         <source>Reprendre l’animation</source>
@@ -1378,6 +1389,21 @@ from the folder it is started from, or else from its installation.</translation>
     </message>
 </context>
 <context>
+    <name>StartFailure</name>
+    <message>
+        <source>Le logiciel ne peut pas démarrer, car le système refuse d’en lancer les fils d’exécution (trop de processus en cours&#xa0;?).</source>
+        <translation>The program cannot start: the system refuses to start its threads (too many processes running?).</translation>
+    </message>
+    <message>
+        <source>Le logiciel ne peut pas démarrer, car le système refuse de lancer le programme qui enregistre ses fichiers (trop de processus en cours&#xa0;?).</source>
+        <translation>The program cannot start: the system refuses to start the helper that saves its files (too many processes running?).</translation>
+    </message>
+    <message>
+        <source>velmora2&#xa0;: %1</source>
+        <translation>velmora2: %1</translation>
+    </message>
+</context>
+<context>
     <name>TFormFlash</name>
     <message>
         <source>Catalyse enzymatique</source>
@@ -1575,6 +1601,14 @@ from the folder it is started from, or else from its installation.</translation>
     <message>
         <source>Animation illisible&#xa0;: %1</source>
         <translation>Animation cannot be read: %1</translation>
+    </message>
+    <message>
+        <source>Animation refusée&#xa0;: «&#xa0;%1&#xa0;» ferait exécuter du code au logiciel</source>
+        <translation>Animation refused: “%1” would make the program run code</translation>
+    </message>
+    <message>
+        <source>Animation refusée&#xa0;: «&#xa0;%1&#xa0;» prend le nom d’un module installé</source>
+        <translation>Animation refused: “%1” takes the name of an installed module</translation>
     </message>
 </context>
 <context>

@@ -4,7 +4,9 @@
 #include <array>
 #include <cmath>
 #include <exception>
+#include <map>
 #include <mutex>
+#include <system_error>
 #include <thread>
 
 namespace velmora {
@@ -31,33 +33,72 @@ const ParameterEntry& entryFor(SweepParameter parameter)
     return parameters[static_cast<std::size_t>(parameter)];
 }
 
-Statistic statisticOf(const std::vector<RunMeasures>& runs, Measure measure)
+// One measure over the runs of a point, taken in replicate order: the mean from the sum, the
+// deviation from Welford's running sum of squares, so that no run need be kept.
+class StatisticSum
 {
-    Statistic statistic;
-    double sum = 0.0;
-    for (const RunMeasures& run : runs) {
-        if (const std::optional<double> value = run.value(measure)) {
-            statistic.minimum = statistic.count == 0 ? *value : std::min(statistic.minimum, *value);
-            statistic.maximum = statistic.count == 0 ? *value : std::max(statistic.maximum, *value);
-            sum += *value;
-            ++statistic.count;
+public:
+    void add(std::optional<double> value)
+    {
+        if (!value) {
+            return;
         }
+        minimum_ = count_ == 0 ? *value : std::min(minimum_, *value);
+        maximum_ = count_ == 0 ? *value : std::max(maximum_, *value);
+        ++count_;
+        sum_ += *value;
+        const double delta = *value - runningMean_;
+        runningMean_ += delta / count_;
+        squares_ += delta * (*value - runningMean_);
     }
-    if (statistic.count == 0) {
+
+    Statistic statistic() const
+    {
+        Statistic statistic;
+        statistic.count = count_;
+        if (count_ > 0) {
+            statistic.mean = sum_ / count_;
+            statistic.minimum = minimum_;
+            statistic.maximum = maximum_;
+        }
+        if (count_ > 1) {
+            statistic.standardDeviation = std::sqrt(squares_ / (count_ - 1));
+        }
         return statistic;
     }
-    statistic.mean = sum / statistic.count;
-    if (statistic.count > 1) {
-        double squares = 0.0;
-        for (const RunMeasures& run : runs) {
-            if (const std::optional<double> value = run.value(measure)) {
-                squares += (*value - statistic.mean) * (*value - statistic.mean);
-            }
+
+private:
+    std::int32_t count_ = 0;
+    double sum_ = 0.0;
+    double runningMean_ = 0.0;
+    double squares_ = 0.0;
+    double minimum_ = 0.0;
+    double maximum_ = 0.0;
+};
+
+// What a point has gathered: the statistics of the runs taken so far in replicate order, and the
+// runs that ended before one of a lower replicate (a few, as many as the jobs outrun one another).
+struct PointSums
+{
+    std::int32_t nextReplicate = 0;
+    std::map<std::int32_t, RunMeasures> waiting;
+    StatisticSum initialRate;
+    StatisticSum halfTime;
+    StatisticSum left;
+    std::int32_t initialRateCutShort = 0; // runs whose initial rate was cut short
+
+    void add(std::int32_t replicate, const RunMeasures& measures)
+    {
+        waiting.emplace(replicate, measures);
+        for (auto next = waiting.begin(); next != waiting.end() && next->first == nextReplicate;
+             next = waiting.erase(next), ++nextReplicate) {
+            initialRate.add(next->second.value(Measure::initialRate));
+            initialRateCutShort += next->second.initialRateCutShort ? 1 : 0;
+            halfTime.add(next->second.value(Measure::halfTime));
+            left.add(next->second.value(Measure::left));
         }
-        statistic.standardDeviation = std::sqrt(squares / (statistic.count - 1));
     }
-    return statistic;
-}
+};
 
 // The runs of a sweep, shared out among the jobs: each job takes the next run not yet taken, and
 // writes its measures into the run's own place.
@@ -66,7 +107,8 @@ class RunQueue
 public:
     RunQueue(const SweepPlan& plan, std::vector<SweepPoint>& points, const SweepControl& control)
         : plan_(plan), points_(points), control_(control),
-          total_(points.size() * static_cast<std::size_t>(plan.replicates))
+          total_(points.size() * static_cast<std::size_t>(plan.replicates)), sums_(points.size()),
+          keepsRuns_(keepsRuns(plan))
     {
     }
 
@@ -88,8 +130,11 @@ public:
                 if (!measures) {
                     return;
                 }
-                point.runs[static_cast<std::size_t>(replicate)] = *measures;
+                if (keepsRuns_) {
+                    point.runs[static_cast<std::size_t>(replicate)] = *measures;
+                }
                 const std::lock_guard lock(progressMutex_);
+                sums_[run / replicates].add(replicate, *measures);
                 ++done_;
                 if (control_.progress) {
                     control_.progress({done_, total_});
@@ -115,6 +160,7 @@ public:
 
     bool complete() const { return done_ == total_; }
     std::exception_ptr failure() const { return failure_; }
+    const PointSums& sums(std::size_t point) const { return sums_[point]; }
 
 private:
     const SweepPlan& plan_;
@@ -126,6 +172,8 @@ private:
     std::mutex progressMutex_;
     std::size_t done_ = 0;
     std::exception_ptr failure_;
+    std::vector<PointSums> sums_;
+    const bool keepsRuns_;
 };
 
 } // namespace
@@ -190,6 +238,11 @@ const Statistic& SweepPoint::statistic(Measure measure) const
     return measure == Measure::initialRate ? initialRate : measure == Measure::halfTime ? halfTime : left;
 }
 
+bool keepsRuns(const SweepPlan& plan)
+{
+    return plan.x.parameter == SweepParameter::substrate && plan.measures.initialRate;
+}
+
 ExperimentSettings pointSettings(const SweepPlan& plan, std::int32_t seriesValue, std::int32_t xValue)
 {
     ExperimentSettings settings = plan.base;
@@ -211,7 +264,9 @@ SweepResult runSweep(const SweepPlan& plan, const SweepControl& control)
             SweepPoint point;
             point.seriesValue = seriesValue;
             point.xValue = xValue;
-            point.runs.resize(static_cast<std::size_t>(result.plan.replicates));
+            if (keepsRuns(plan)) {
+                point.runs.resize(static_cast<std::size_t>(result.plan.replicates));
+            }
             result.points.push_back(std::move(point));
         }
     }
@@ -219,14 +274,19 @@ SweepResult runSweep(const SweepPlan& plan, const SweepControl& control)
     RunQueue queue(result.plan, result.points, control);
     unsigned jobs = control.jobs != 0 ? control.jobs : std::max(1u, std::thread::hardware_concurrency());
     jobs = static_cast<unsigned>(std::min<std::size_t>(jobs, std::max<std::size_t>(queue.total(), 1)));
-    if (jobs <= 1) {
-        queue.work();
-    } else {
+    result.jobsWanted = jobs;
+    {
         std::vector<std::thread> threads;
-        threads.reserve(jobs);
-        for (unsigned j = 0; j < jobs; ++j) {
-            threads.emplace_back([&queue] { queue.work(); });
+        threads.reserve(jobs - 1);
+        for (unsigned j = 1; j < jobs; ++j) {
+            try {
+                threads.emplace_back([&queue] { queue.work(); });
+            } catch (const std::system_error&) {
+                break; // no more threads: those started share the runs
+            }
         }
+        result.jobsRun = static_cast<unsigned>(threads.size()) + 1;
+        queue.work();
         for (std::thread& thread : threads) {
             thread.join();
         }
@@ -238,13 +298,12 @@ SweepResult runSweep(const SweepPlan& plan, const SweepControl& control)
         result.cancelled = true;
         return result;
     }
-    for (SweepPoint& point : result.points) {
-        point.initialRate = statisticOf(point.runs, Measure::initialRate);
-        point.initialRateCutShort = static_cast<std::int32_t>(
-            std::count_if(point.runs.begin(), point.runs.end(),
-                          [](const RunMeasures& run) { return run.initialRateCutShort; }));
-        point.halfTime = statisticOf(point.runs, Measure::halfTime);
-        point.left = statisticOf(point.runs, Measure::left);
+    for (std::size_t i = 0; i < result.points.size(); ++i) {
+        SweepPoint& point = result.points[i];
+        point.initialRate = queue.sums(i).initialRate.statistic();
+        point.initialRateCutShort = queue.sums(i).initialRateCutShort;
+        point.halfTime = queue.sums(i).halfTime.statistic();
+        point.left = queue.sums(i).left.statistic();
     }
     return result;
 }

@@ -76,7 +76,9 @@ struct SweepPoint
 {
     std::int32_t seriesValue = 0; // when the plan has a series
     std::int32_t xValue = 0;
-    std::vector<RunMeasures> runs; // one per replicate, in replicate order
+    // One per replicate, in replicate order, when the plan keeps its runs (see keepsRuns); empty
+    // otherwise, so that memory grows with the points and not with the repeats.
+    std::vector<RunMeasures> runs;
     Statistic initialRate;
     std::int32_t initialRateCutShort = 0; // runs that ended before the initial rate's share
     Statistic halfTime;
@@ -92,7 +94,16 @@ struct SweepResult
     // i % x.values.size().
     std::vector<SweepPoint> points;
     bool cancelled = false; // the statistics are then empty
+    // The threads asked for, and those that ran experiments: fewer when the system would start no
+    // more (a limit on processes), the calling thread's alone at worst.
+    unsigned jobsWanted = 0;
+    unsigned jobsRun = 0;
 };
+
+// Whether a sweep of this plan keeps every run's measures: only the Michaelis-Menten fit needs them
+// (a substrate sweep of the initial rate). The statistics are the same either way, gathered run
+// by run in replicate order.
+bool keepsRuns(const SweepPlan& plan);
 
 // The settings of one point of the plan.
 ExperimentSettings pointSettings(const SweepPlan& plan, std::int32_t seriesValue, std::int32_t xValue);
@@ -117,7 +128,8 @@ struct SweepControl
 };
 
 // Runs every experiment of the plan and gathers the statistics. Blocks until done or cancelled.
-// Keeps no state between calls: several sweeps may run at once.
+// Keeps no state between calls: several sweeps may run at once. The calling thread is one of the
+// jobs; when the system refuses a thread, the sweep runs on those it has.
 SweepResult runSweep(const SweepPlan& plan, const SweepControl& control = {});
 
 } // namespace velmora

@@ -187,7 +187,7 @@ Chart activityChart(const SweepResult& result, Measure measure, const std::vecto
             const SweepPoint& point = result.points[i];
             const Statistic& statistic = point.statistic(measure);
             // A half-time shows only when every run reached it.
-            if (statistic.count == 0 || statistic.count < static_cast<std::int32_t>(point.runs.size())) {
+            if (statistic.count == 0 || statistic.count < plan.replicates) {
                 ++omitted;
                 continue;
             }

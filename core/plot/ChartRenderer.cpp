@@ -611,6 +611,11 @@ void drawWholeChart(cairo_t* cr, const Chart& chart, double width, double height
     drawChart(cr, chart, {0.0, 0.0, width, height}, scale, false);
 }
 
+using SurfaceHandle = CairoSurface;
+using ContextHandle = CairoContext;
+
+} // namespace
+
 cairo_status_t writeToStream(void* closure, const unsigned char* data, unsigned int length)
 {
     auto& out = *static_cast<std::ostream*>(closure);
@@ -618,15 +623,18 @@ cairo_status_t writeToStream(void* closure, const unsigned char* data, unsigned 
     return out ? CAIRO_STATUS_SUCCESS : CAIRO_STATUS_WRITE_ERROR;
 }
 
-struct SurfaceRelease
+ChartImage imageOf(cairo_surface_t* surface)
 {
-    void operator()(cairo_surface_t* surface) const { cairo_surface_destroy(surface); }
-    void operator()(cairo_t* cr) const { cairo_destroy(cr); }
-};
-using SurfaceHandle = std::unique_ptr<cairo_surface_t, SurfaceRelease>;
-using ContextHandle = std::unique_ptr<cairo_t, SurfaceRelease>;
-
-} // namespace
+    cairo_surface_flush(surface);
+    ChartImage image;
+    image.width = cairo_image_surface_get_width(surface);
+    image.height = cairo_image_surface_get_height(surface);
+    image.stride = cairo_image_surface_get_stride(surface);
+    const unsigned char* data = cairo_image_surface_get_data(surface);
+    image.pixels.assign(data, data + static_cast<std::size_t>(image.stride) *
+                                         static_cast<std::size_t>(image.height));
+    return image;
+}
 
 void drawChartInBox(cairo_t* cr, const Chart& chart, double x, double y, double width, double height,
                     double scale)
@@ -653,14 +661,7 @@ ChartImage renderChartImage(const Chart& chart, int width, int height, double sc
         const ContextHandle cr(cairo_create(surface.get()));
         drawWholeChart(cr.get(), chart, width, height, scale);
     }
-    cairo_surface_flush(surface.get());
-    image.width = width;
-    image.height = height;
-    image.stride = cairo_image_surface_get_stride(surface.get());
-    const unsigned char* data = cairo_image_surface_get_data(surface.get());
-    image.pixels.assign(data,
-                        data + static_cast<std::size_t>(image.stride) * static_cast<std::size_t>(height));
-    return image;
+    return imageOf(surface.get());
 }
 
 std::optional<ChartFormat> chartFormatFor(std::string_view fileName)

@@ -1,5 +1,7 @@
 #include "files/FileRestriction.h"
 
+#include "files/DataFolder.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QLibraryInfo>
@@ -29,7 +31,26 @@
 #define LANDLOCK_ACCESS_FS_TRUNCATE (1ULL << 14)
 #endif
 
+// The parts of Landlock that the system's headers may not know yet (network rules from version 4).
+#ifndef LANDLOCK_ACCESS_NET_BIND_TCP
+#define LANDLOCK_ACCESS_NET_BIND_TCP (1ULL << 0)
+#define LANDLOCK_ACCESS_NET_CONNECT_TCP (1ULL << 1)
+#endif
+constexpr int ruleNetPort = 2; // LANDLOCK_RULE_NET_PORT
+
 namespace {
+
+struct RulesetAttributes
+{
+    __u64 handledAccessFs;
+    __u64 handledAccessNet; // version 4 on; older kernels take the longer structure when this is 0
+};
+
+struct NetPortRule
+{
+    __u64 allowedAccess;
+    __u64 port;
+};
 
 // Every right to change files or run programs, as the kernel's Landlock version knows them.
 // Version 1 already takes writing (and so emptying a file by opening it); 2 adds linking and
@@ -172,10 +193,38 @@ bool allow(int ruleset, const std::string& path, __u64 rights)
     return added;
 }
 
+// Allows TCP connections to `port` (for the X server of a TCP display).
+bool allowConnection(int ruleset, unsigned port)
+{
+    const NetPortRule rule{LANDLOCK_ACCESS_NET_CONNECT_TCP, port};
+    return syscall(SYS_landlock_add_rule, ruleset, ruleNetPort, &rule, 0) == 0;
+}
+
 } // namespace
 
+std::optional<unsigned> tcpDisplayPort(const std::string& display)
+{
+    // "host:N" or "host:N.S" names a TCP display; ":N", "unix:N" and "/path:N" local sockets.
+    const std::size_t colon = display.rfind(':');
+    if (colon == std::string::npos || colon == 0 || display[0] == '/' ||
+        display.compare(0, colon, "unix") == 0 || (colon > 0 && display[colon - 1] == ':')) {
+        return std::nullopt; // DECnet ("host::N") is no TCP either
+    }
+    unsigned number = 0;
+    std::size_t digits = colon + 1;
+    for (; digits < display.size() && display[digits] >= '0' && display[digits] <= '9' && number < 60000;
+         ++digits) {
+        number = number * 10 + static_cast<unsigned>(display[digits] - '0');
+    }
+    if (digits == colon + 1 || (digits < display.size() && display[digits] != '.') || number >= 59536) {
+        return std::nullopt;
+    }
+    return 6000 + number;
+}
+
 FileRestrictionResult restrictFileAccess(const std::vector<std::string>& readable,
-                                         const std::vector<std::string>& listable)
+                                         const std::vector<std::string>& listable,
+                                         const NetworkAllowance& network)
 {
     const long abi = syscall(SYS_landlock_create_ruleset, nullptr, 0, LANDLOCK_CREATE_RULESET_VERSION);
     if (abi < 0) {
@@ -184,12 +233,22 @@ FileRestrictionResult restrictFileAccess(const std::vector<std::string>& readabl
     if (sharedRuleset >= 0) {
         return {FileRestriction::failed, "the files are already restricted"};
     }
-    landlock_ruleset_attr attributes{};
-    attributes.handled_access_fs = handledRights(static_cast<int>(abi));
+    RulesetAttributes attributes{};
+    attributes.handledAccessFs = handledRights(static_cast<int>(abi));
+    // From version 4: no TCP connection or listening port, but to a display named by `network`.
+    const bool networkRules = abi >= 4;
+    if (networkRules) {
+        attributes.handledAccessNet = LANDLOCK_ACCESS_NET_BIND_TCP | LANDLOCK_ACCESS_NET_CONNECT_TCP;
+    }
     const int ruleset =
         static_cast<int>(syscall(SYS_landlock_create_ruleset, &attributes, sizeof attributes, 0));
     if (ruleset < 0) {
         return {FileRestriction::failed, systemError("landlock_create_ruleset")};
+    }
+    if (networkRules && network.displayPort && !allowConnection(ruleset, *network.displayPort)) {
+        const std::string reason = systemError("landlock_add_rule");
+        close(ruleset);
+        return {FileRestriction::failed, reason};
     }
     for (const std::string& path : readable) {
         allow(ruleset, path, LANDLOCK_ACCESS_FS_READ_FILE);
@@ -218,7 +277,7 @@ FileRestrictionResult restrictFileAccess(const std::vector<std::string>& readabl
     if (!others.empty()) {
         return {FileRestriction::failed, others};
     }
-    return {FileRestriction::applied, {}};
+    return {FileRestriction::applied, {}, networkRules};
 }
 
 std::vector<std::string> programReadablePlaces(const QString& dataFolder)
@@ -300,6 +359,16 @@ std::vector<std::string> programReadablePlaces(const QString& dataFolder)
     return paths;
 }
 
+std::vector<std::string> programCodePlaces()
+{
+    std::vector<std::string> places{"/usr/lib", "/lib", "/usr/lib64", "/lib64", "/usr/local/lib"};
+    for (const QLibraryInfo::LibraryPath path :
+         {QLibraryInfo::LibrariesPath, QLibraryInfo::PluginsPath, QLibraryInfo::QmlImportsPath}) {
+        places.push_back(QFile::encodeName(QLibraryInfo::path(path)).toStdString());
+    }
+    return places;
+}
+
 std::vector<std::string> programListablePlaces()
 {
     // The save dialog shows the whole computer, the user's folders, drives under /media or /mnt
@@ -310,18 +379,25 @@ std::vector<std::string> programListablePlaces()
 
 FileRestriction restrictProgramFiles(const QString& dataFolder)
 {
+    NetworkAllowance network;
+    network.displayPort = tcpDisplayPort(qEnvironmentVariable("DISPLAY").toStdString());
     const FileRestrictionResult result =
-        restrictFileAccess(programReadablePlaces(dataFolder), programListablePlaces());
-    if (result.outcome == FileRestriction::unavailable) {
-        std::fprintf(stderr,
-                     "velmora2: this system offers no Landlock (%s): movies are kept to their folder by the "
-                     "player's own checks only\n",
-                     result.reason.c_str());
-    } else if (result.outcome == FileRestriction::failed) {
-        std::fprintf(stderr,
-                     "velmora2: the files could not be fully restricted (%s): movies are kept to their "
-                     "folder by the player's own checks only\n",
-                     result.reason.c_str());
+        restrictFileAccess(programReadablePlaces(dataFolder), programListablePlaces(), network);
+    if (result.outcome == FileRestriction::applied) {
+        return result.outcome;
     }
+    // No kernel sandbox: a movie's code could reach the user's files, so only the installation's
+    // movies are shown, which the user cannot change.
+    keepMoviesToTheInstallation();
+    const QString installed = findMovieFolder();
+    const std::string movies =
+        installed.isEmpty()
+            ? std::string("no installation holds movies that only the administrator "
+                          "can change, so none is shown")
+            : "movies are taken only from the installation, " + QFile::encodeName(installed).toStdString();
+    std::fprintf(stderr, "velmora2: %s (%s): %s\n",
+                 result.outcome == FileRestriction::unavailable ? "this system offers no Landlock sandbox"
+                                                                : "the Landlock sandbox could not be applied",
+                 result.reason.c_str(), movies.c_str());
     return result.outcome;
 }

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -29,20 +30,38 @@ enum class FileRestriction
 struct FileRestrictionResult
 {
     FileRestriction outcome = FileRestriction::unavailable;
-    std::string reason; // what went wrong, for the one line on standard error
+    std::string reason;   // what went wrong, for the one line on standard error
+    bool network = false; // TCP is restricted too (Landlock 4 and later)
 };
+
+// The TCP connections that stay allowed: to the X server of a display reached over TCP.
+struct NetworkAllowance
+{
+    std::optional<unsigned> displayPort;
+};
+
+// The TCP port of the X server that `display` (as in DISPLAY) names: 6000 + N for "host:N" or
+// "host:N.S"; none for a local display (":0", "unix:0", a socket path).
+std::optional<unsigned> tcpDisplayPort(const std::string& display);
 
 // Every thread of the process may from now on read only beneath `readable` (folders or single
 // files; those that do not exist are left out), list the folders beneath `listable`, and change
-// nothing. Plain Landlock, no Qt.
+// nothing. Where the kernel's Landlock is version 4 or later, it may also open no TCP connection
+// and listen on no TCP port, but for the connection that `network` allows. Plain Landlock, no Qt.
 FileRestrictionResult restrictFileAccess(const std::vector<std::string>& readable,
-                                         const std::vector<std::string>& listable = {});
+                                         const std::vector<std::string>& listable = {},
+                                         const NetworkAllowance& network = {});
 
 // The places velmora2 reads once restricted, for the data folder it uses.
 std::vector<std::string> programReadablePlaces(const QString& dataFolder);
 // The folders whose names it may list: every one, for the save dialog.
 std::vector<std::string> programListablePlaces();
 
-// Both, as velmora2 does it: without Landlock, or when it fails, one line on standard error, and
-// the program goes on with its own checks only.
+// The folders the program's code comes from, late loaded libraries and plugins included: the
+// system's libraries and Qt's libraries, plugins and QML modules.
+std::vector<std::string> programCodePlaces();
+
+// Both, as velmora2 does it, TCP to the display of DISPLAY allowed. Without Landlock, or when it
+// fails, the movies are kept to the installation (DataFolder.h), one line on standard error says
+// so, and the program goes on with the player's own checks.
 FileRestriction restrictProgramFiles(const QString& dataFolder);

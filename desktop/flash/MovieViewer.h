@@ -5,8 +5,12 @@
 
 class TShockwaveFlash;
 
+class QToolButton;
+
 // What both information viewers have: a borderless modal window showing one movie from the
-// "anims" folder of `movieDir`, chosen by its opener.
+// "anims" folder of `movieDir`, chosen by its opener. Whatever its movie does (a movie stopped by
+// the watchdog, one that takes every key), the window's own Esc and close button, at its top
+// right corner above the movie, close it.
 class MovieViewer : public QDialog
 {
     Q_OBJECT
@@ -25,5 +29,11 @@ protected:
     QString moviePath(const QString& file) const;
     virtual void FlashFSCommand(const QString& command, const QString& args) = 0;
 
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
     TShockwaveFlash* Flash = nullptr;
+
+private:
+    QToolButton* closeButton_ = nullptr;
 };

@@ -7,9 +7,7 @@
 #include <algorithm>
 #include <condition_variable>
 #include <cstdio>
-#include <ctime>
 #include <mutex>
-#include <pthread.h>
 #include <thread>
 #include <vector>
 
@@ -18,17 +16,11 @@ namespace {
 using Clock = std::chrono::steady_clock;
 using std::chrono::milliseconds;
 
-QEvent::Type backEvent()
-{
-    static const auto type = static_cast<QEvent::Type>(QEvent::registerEventType());
-    return type;
-}
-
 struct Watched
 {
     QJSEngine* engine;
     QString movie;
-    bool stopped = false; // its endless script was interrupted, and it stays so
+    bool stopped = false; // its script was interrupted, and it stays so
 };
 
 } // namespace
@@ -46,56 +38,18 @@ struct ScriptWatchdog::State
     int busyDepth = 0;
     bool heartbeatSeen = false; // the event loop has run: the thread is watched between beats too
     Heartbeat* heartbeat = nullptr;
-    clockid_t guiCpuClock{};
-    bool guiCpuClockKnown = false;
-
-    // The stall being probed: the engine interrupted for a moment, and whether every engine was
-    // tried in vain (then the watchdog waits for the thread to come back by itself).
-    Watched* probed = nullptr;
-    Clock::time_point probedSince;
-    std::size_t nextProbe = 0;
-    bool probedInVain = false;
+    bool stallHandled = false; // the engines running a script in this hold are interrupted
+    milliseconds heldTooLongAfter{0};
+    std::function<void()> heldTooLong;
+    bool heldTooLongCalled = false;
 
     milliseconds beatInterval() const { return std::clamp(limit / 4, milliseconds(10), milliseconds(500)); }
-    milliseconds probeInterval() const { return std::clamp(limit / 10, milliseconds(20), milliseconds(100)); }
 
-    // The GUI thread is back (with the mutex held). Freed at once by the interruption of the engine
-    // probed then, it was running that engine's endless script; later, it came back by itself.
+    // The GUI thread is back (with the mutex held).
     void beat()
     {
         lastBeat = Clock::now();
-        probedInVain = false;
-        if (probed && lastBeat - probedSince > probeInterval() / 2) {
-            probed->engine->setInterrupted(false);
-            probed = nullptr;
-        }
-        if (probed) {
-            probed->stopped = true;
-            std::fprintf(stderr,
-                         "velmora2: a script of the movie %s ran for more than %lld ms: the movie's scripts "
-                         "are stopped\n",
-                         qPrintable(probed->movie), static_cast<long long>(limit.count()));
-            probed = nullptr;
-        }
-    }
-
-    // Interrupts the next engine not yet tried; false when none is left.
-    bool probeNext()
-    {
-        if (probed) {
-            probed->engine->setInterrupted(false);
-            probed = nullptr;
-        }
-        while (nextProbe < engines.size() && engines[nextProbe].stopped) {
-            ++nextProbe;
-        }
-        if (nextProbe == engines.size()) {
-            return false;
-        }
-        probed = &engines[nextProbe++];
-        probed->engine->setInterrupted(true);
-        probedSince = Clock::now();
-        return true;
+        stallHandled = false;
     }
 
     std::vector<Watched>::iterator find(QJSEngine* engine)
@@ -104,11 +58,28 @@ struct ScriptWatchdog::State
                             [engine](const Watched& w) { return w.engine == engine; });
     }
 
+    // The event loop is held beyond the limit: every engine in a script now is interrupted.
+    void stopRunningScripts(milliseconds held)
+    {
+        for (Watched& watched : engines) {
+            if (watched.stopped || !isRunningScript(watched.engine)) {
+                continue;
+            }
+            watched.stopped = true;
+            watched.engine->setInterrupted(true);
+            std::fprintf(
+                stderr,
+                "velmora2: a script of the movie %s held the window for %lld ms: the movie's scripts are "
+                "stopped\n",
+                qPrintable(watched.movie), static_cast<long long>(held.count()));
+        }
+        stallHandled = true;
+    }
+
     void watch(); // the watcher thread
 };
 
-// Lives on the GUI thread: its timer is the heartbeat, and the watchdog's event tells as soon as
-// the thread is free again. It goes with the application.
+// Lives on the GUI thread: its timer is the heartbeat. It goes with the application.
 class ScriptWatchdog::Heartbeat : public QObject
 {
 public:
@@ -116,13 +87,11 @@ public:
     {
         setParent(QCoreApplication::instance());
         timer_ = startTimer(state.beatInterval());
-        state.guiCpuClockKnown = pthread_getcpuclockid(pthread_self(), &state.guiCpuClock) == 0;
     }
     ~Heartbeat() override
     {
         const std::lock_guard<std::mutex> lock(state_.mutex);
         state_.heartbeat = nullptr;
-        state_.guiCpuClockKnown = false;
     }
     void restart(milliseconds interval) // with the mutex held
     {
@@ -131,24 +100,14 @@ public:
     }
 
 protected:
-    void timerEvent(QTimerEvent*) override { beat(); }
-    bool event(QEvent* event) override
-    {
-        if (event->type() == backEvent()) {
-            beat();
-            return true;
-        }
-        return QObject::event(event);
-    }
-
-private:
-    void beat()
+    void timerEvent(QTimerEvent*) override
     {
         const std::lock_guard<std::mutex> lock(state_.mutex);
         state_.heartbeatSeen = true;
         state_.beat();
     }
 
+private:
     State& state_;
     int timer_ = 0;
 };
@@ -156,45 +115,26 @@ private:
 void ScriptWatchdog::State::watch()
 {
     std::unique_lock<std::mutex> lock(mutex);
-    Clock::time_point sampledAt = Clock::now();
-    timespec cpuSample{};
-    double computingShare = 0; // of the GUI thread's time since the last wake
     while (!stopping) {
-        wake.wait_for(lock, probed ? probeInterval() : beatInterval());
-        const Clock::time_point now = Clock::now();
-        timespec cpu{};
-        if (guiCpuClockKnown && clock_gettime(guiCpuClock, &cpu) == 0) {
-            const double computed =
-                double(cpu.tv_sec - cpuSample.tv_sec) + double(cpu.tv_nsec - cpuSample.tv_nsec) * 1e-9;
-            const double elapsed = std::chrono::duration<double>(now - sampledAt).count();
-            computingShare = elapsed > 0 ? computed / elapsed : 0;
-        }
-        cpuSample = cpu;
-        sampledAt = now;
+        wake.wait_for(lock, beatInterval() / 2);
         if (stopping) {
             break;
         }
-        if (probed) {
-            // The thread did not come back: that engine ran no script. The next one, if any.
-            if (!probeNext()) {
-                probedInVain = true;
-            }
-            continue;
-        }
         const bool watched = busyDepth > 0 || heartbeatSeen;
-        const bool computing = !guiCpuClockKnown || computingShare > 0.3;
-        if (!watched || probedInVain || !computing || now - lastBeat <= limit) {
+        const auto held = std::chrono::duration_cast<milliseconds>(Clock::now() - lastBeat);
+        if (!watched || held <= limit) {
             continue;
         }
-        nextProbe = 0;
-        if (probeNext() && heartbeat) {
-            QCoreApplication::postEvent(heartbeat, new QEvent(backEvent()), Qt::HighEventPriority);
-        } else if (!probed) {
-            probedInVain = true;
+        if (!stallHandled) {
+            stopRunningScripts(held);
         }
-    }
-    if (probed) {
-        probed->engine->setInterrupted(false);
+        if (heldTooLong && !heldTooLongCalled && held > limit + heldTooLongAfter) {
+            heldTooLongCalled = true;
+            const std::function<void()> action = heldTooLong;
+            lock.unlock();
+            action();
+            lock.lock();
+        }
     }
 }
 
@@ -220,13 +160,25 @@ ScriptWatchdog& ScriptWatchdog::instance()
     return watchdog;
 }
 
+bool ScriptWatchdog::isRunningScript(QJSEngine* engine)
+{
+    // The engine's first member is its current JavaScript stack frame, null while no script runs:
+    // Qt's own compiler of scripts relies on that place (it asserts offsetof(EngineBase,
+    // currentStackFrame) == 0). It is written by the GUI thread and read here, word-sized.
+    const auto* frame = reinterpret_cast<void* const*>(engine->handle());
+    return frame && __atomic_load_n(frame, __ATOMIC_RELAXED) != nullptr;
+}
+
+bool ScriptWatchdog::anyScriptRunning()
+{
+    const std::lock_guard<std::mutex> lock(state_->mutex);
+    return std::any_of(state_->engines.begin(), state_->engines.end(),
+                       [](const Watched& watched) { return isRunningScript(watched.engine); });
+}
+
 void ScriptWatchdog::watch(QJSEngine* engine)
 {
     const std::lock_guard<std::mutex> lock(state_->mutex);
-    state_->probed = nullptr; // the list may move: a probe in course ends
-    for (Watched& w : state_->engines) {
-        w.engine->setInterrupted(w.stopped);
-    }
     state_->engines.push_back({engine, QString()});
     if (!state_->heartbeat && QCoreApplication::instance()) {
         state_->heartbeat = new Heartbeat(*state_);
@@ -236,12 +188,17 @@ void ScriptWatchdog::watch(QJSEngine* engine)
 void ScriptWatchdog::forget(QJSEngine* engine)
 {
     const std::lock_guard<std::mutex> lock(state_->mutex);
-    state_->probed = nullptr;
-    for (Watched& w : state_->engines) {
-        w.engine->setInterrupted(w.stopped);
-    }
     if (const auto found = state_->find(engine); found != state_->engines.end()) {
         state_->engines.erase(found);
+    }
+}
+
+void ScriptWatchdog::stop(QJSEngine* engine)
+{
+    const std::lock_guard<std::mutex> lock(state_->mutex);
+    if (const auto found = state_->find(engine); found != state_->engines.end()) {
+        found->stopped = true;
+        engine->setInterrupted(true);
     }
 }
 
@@ -251,9 +208,7 @@ void ScriptWatchdog::newMovie(QJSEngine* engine, const QString& movie)
     if (const auto found = state_->find(engine); found != state_->engines.end()) {
         found->movie = movie;
         found->stopped = false;
-        if (&*found != state_->probed) {
-            engine->setInterrupted(false);
-        }
+        engine->setInterrupted(false);
     }
 }
 
@@ -266,6 +221,14 @@ void ScriptWatchdog::setTimeLimit(milliseconds limit)
     }
 }
 
+void ScriptWatchdog::setHeldTooLong(milliseconds after, std::function<void()> action)
+{
+    const std::lock_guard<std::mutex> lock(state_->mutex);
+    state_->heldTooLongAfter = after;
+    state_->heldTooLong = std::move(action);
+    state_->heldTooLongCalled = false;
+}
+
 ScriptWatchdog::Busy::Busy()
 {
     State& state = *instance().state_;
@@ -273,7 +236,6 @@ ScriptWatchdog::Busy::Busy()
     if (state.busyDepth++ == 0) {
         state.beat(); // coming from C++, the thread runs no script now
     }
-    state.lastBeat = Clock::now();
 }
 
 ScriptWatchdog::Busy::~Busy()
@@ -283,5 +245,4 @@ ScriptWatchdog::Busy::~Busy()
     if (--state.busyDepth == 0) {
         state.beat();
     }
-    state.lastBeat = Clock::now();
 }

@@ -3,22 +3,21 @@
 #include <QString>
 
 #include <chrono>
+#include <functional>
 
 class QJSEngine;
 
 // A movie's JavaScript stuck in an endless loop would freeze the window for good. A thread of the
-// watchdog's own watches the GUI thread. When the GUI thread has been busy computing for longer
-// than the time limit (two seconds) without coming back, the watchdog interrupts the movie engines
-// one at a time (QJSEngine::setInterrupted), a moment each, until the thread comes back: the
-// engine whose interruption freed it was running the endless script. That engine stays
-// interrupted, so that its movie cannot hold the window again: it may be left unusable until its
-// player loads a movie anew. One line on standard error tells it; the window goes on.
+// watchdog's own measures how long the GUI thread's event loop has not turned. When it has been
+// held for longer than the time limit (two seconds), the watchdog interrupts the movie engines
+// that are running a script at that moment (QJSEngine::setInterrupted), whether the script is
+// computing or waiting in one long native step (JSON.stringify of a huge object, a sort): the
+// engine stops its script as soon as the step returns to it. That engine stays interrupted, so
+// that its movie cannot hold the window again: it may be left unusable until its player loads a
+// movie anew. One line on standard error tells it; the window goes on. A hold that is no script's
+// (a slow disk, a native step called by no script) leaves every engine as it is.
 //
-// A stall that is no script's leaves no engine interrupted: one that computes nothing (a slow
-// disk) is not probed at all, and when no engine's interruption frees a computing thread, every
-// engine is given back.
-//
-// The GUI thread counts as busy while it runs movie code called from C++ (a `Busy` scope: a movie
+// The GUI thread counts as held while it runs movie code called from C++ (a `Busy` scope: a movie
 // being loaded, a variable set, a frame shown) and, once its event loop has run, between two
 // beats of a timer of its own.
 class ScriptWatchdog
@@ -50,6 +49,20 @@ public:
 #endif
     // For tests, which cannot wait long.
     void setTimeLimit(std::chrono::milliseconds limit);
+
+    // Called once, from the watchdog's thread, when the event loop has been held for `after`
+    // beyond the time limit although the engines were interrupted (a native step that no
+    // interruption ends): the window can then only be given back by starting again.
+    void setHeldTooLong(std::chrono::milliseconds after, std::function<void()> action);
+
+    // Stops the scripts of the movie that `engine` runs, as for an endless script (a movie that did
+    // what no movie may).
+    void stop(QJSEngine* engine);
+
+    // Whether `engine` is running a script right now (a native step called by one included).
+    static bool isRunningScript(QJSEngine* engine);
+    // Whether any watched engine is.
+    bool anyScriptRunning();
 
     ~ScriptWatchdog();
     ScriptWatchdog(const ScriptWatchdog&) = delete;

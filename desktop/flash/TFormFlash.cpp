@@ -86,10 +86,5 @@ void TFormFlash::FlashFSCommand(const QString& command, const QString& args)
 
 void TFormFlash::keyPressEvent(QKeyEvent* event)
 {
-    // Esc closes, as the movie's "Fermer" does, and goes no further.
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        close();
-        return;
-    }
-    event->ignore(); // no other key of the window's own
+    event->ignore(); // no key of the window's own but Esc (MovieViewer), not even the dialog's Enter
 }

@@ -7,8 +7,9 @@
 class QFrame;
 
 // The full-screen viewer ("uflashvelmora"): the explanatory movies and the menu movie through which
-// the student goes from topic to topic. Tag is 1 while it was opened on the menu movie. Its movie's
-// commands close it, and so does Esc, which a movie leaves to it.
+// the student goes from topic to topic. Tag is 1 while it was opened on the menu movie. Its
+// movie's commands close it, and so do Esc and the close button (MovieViewer), so that no movie,
+// missing, stopped or hostile, locks the program.
 class TFormFlash : public MovieViewer
 {
     Q_OBJECT

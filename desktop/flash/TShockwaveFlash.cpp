@@ -2,6 +2,8 @@
 
 #include "flash/ControlKeys.h"
 #include "flash/MovieAccessibility.h"
+#include "flash/MovieClipboard.h"
+#include "flash/MovieWindows.h"
 #include "flash/ScriptWatchdog.h"
 #include "render/SpriteImageProvider.h"
 #include "render/SpriteSet.h"
@@ -148,6 +150,7 @@ TShockwaveFlash::TShockwaveFlash(QWidget* parent) : QQuickWidget((useSoftwareRen
     setResizeMode(QQuickWidget::SizeRootObjectToView);
     setClearColor(Qt::transparent);
     ScriptWatchdog::instance().watch(engine());
+    refuseMovieWindows();
     connect(quickWindow(), &QQuickWindow::activeFocusItemChanged, this,
             &TShockwaveFlash::followFocusedControl);
     MovieAccessibility::adopt(this, quickWindow());
@@ -178,6 +181,20 @@ void TShockwaveFlash::setMovie(const QString& path)
         return;
     }
     setSource(QUrl::fromLocalFile(file.absoluteFilePath()));
+    if (const QList<MovieSandbox::Refusal> refused = sandbox_.refusals(); !refused.isEmpty()) {
+        // Even when the movie loaded without it: what it brought is told, and it is not shown.
+        setSource(QUrl());
+        engine()->clearComponentCache();
+        err << "velmora2: the movie " << path << " is refused: " << refused.first().file << ": "
+            << refused.first().reason << '\n';
+        const MovieSandbox::Refusal& first = refused.first();
+        showNotice(first.nativeCode
+                       ? tr("Animation refusée\u00a0: «\u00a0%1\u00a0» ferait exécuter du code au logiciel")
+                             .arg(first.file)
+                       : tr("Animation refusée\u00a0: «\u00a0%1\u00a0» prend le nom d’un module installé")
+                             .arg(first.file));
+        return;
+    }
     if (status() == QQuickWidget::Error || !movieRoot()) {
         err << "velmora2: the movie " << path << " cannot be shown:\n";
         for (const QQmlError& error : errors()) {
@@ -238,6 +255,12 @@ void TShockwaveFlash::announceFocusedControl()
             }
         },
         Qt::QueuedConnection);
+}
+
+bool TShockwaveFlash::event(QEvent* event)
+{
+    const MovieInput movieInput; // the movie handles the user's keys and mouse: no clipboard
+    return QQuickWidget::event(event);
 }
 
 bool TShockwaveFlash::eventFilter(QObject* watched, QEvent* event)

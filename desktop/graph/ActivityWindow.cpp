@@ -407,10 +407,9 @@ QByteArray ActivityWindow::tableCsv() const
     if (!result_) {
         return {};
     }
-    std::ostringstream out;
-    writeSweepTable(out, *result_);
-    const std::string bytes = out.str();
-    return QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    // For a spreadsheet of the window's language: in French, semicolons and decimal commas.
+    const bool decimalComma = GraphExport::spreadsheetNumber(0.5, 1).contains(',');
+    return tableText().replace('\t', decimalComma ? QChar(';') : QChar(',')).toUtf8();
 }
 
 QString ActivityWindow::tableText() const

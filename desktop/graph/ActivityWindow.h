@@ -43,7 +43,8 @@ public:
     // The velmora2-batch command that gives the same figures.
     QString batchCommandText() const;
 
-    // The table as velmora2-batch's --table writes it, and for a spreadsheet.
+    // The table as a CSV file for a spreadsheet of the window's language (semicolons and decimal
+    // commas in French; velmora2-batch's --table has the same numbers), and for the clipboard.
     QByteArray tableCsv() const;
     QString tableText() const;
     // The chart shown: the curve, or the Lineweaver-Burk view.

@@ -249,15 +249,17 @@ ExperimentDocument ClassWork::currentDocument() const
                                               panel.valeurtemp.value_or(window_->world_->temperature),
                                               panel.valeurph.value_or(window_->world_->ph));
     document.settings.events = document_.settings.events;
+    document.volume = window_->volume();
     document.kept.clear();
     for (const CourseRecord& kept : window_->graphMenu_->keptRuns()) {
-        document.kept.push_back({kept.settings(), document_.volume, kept.seconds()});
+        document.kept.push_back(
+            {kept.settings(), volumeOfBox(kept.settings().scene).value_or(document.volume), kept.seconds()});
     }
     if (running_ || ticksRun_ > 0) {
         RunSoFar run;
         run.settings = window_->graphMenu_->record().settings();
         run.settings.events = runEvents_;
-        run.volume = document_.volume;
+        run.volume = volumeOfBox(run.settings.scene).value_or(document.volume);
         run.seed = runSeed_;
         run.ticks = ticksRun_;
         document.run = run;
@@ -270,6 +272,7 @@ ExperimentDocument ClassWork::currentDocument() const
 void ClassWork::applyDocument(const ExperimentDocument& document)
 {
     document_ = document;
+    window_->setVolume(document.volume);
     applySettings(document.settings);
     std::vector<CourseRecord> kept;
     for (const KeptRun& run : document.kept) {
@@ -286,9 +289,51 @@ void ClassWork::applyDocument(const ExperimentDocument& document)
     if (!document_.scenario.title.empty() || !document_.scenario.instructions.empty()) {
         showInstructions();
     }
+    if (document.run) {
+        restoreRun(*document.run);
+    }
     if (!document_.scenario.lesson.empty()) {
         window_->openLesson(QString::fromStdString(document_.scenario.lesson) + ".swf");
     }
+}
+
+void ClassWork::restoreRun(const RunSoFar& run)
+{
+    // A run longer than two hours is not replayed: the file's settings stay, ready for a start.
+    constexpr std::int32_t longestReplay = 20 * 7200;
+    if (run.ticks > longestReplay) {
+        return;
+    }
+    // The model is deterministic: the same settings, state and panel changes give the same World.
+    ExperimentSettings settings = run.settings;
+    settings.events.clear();
+    applySettings(settings);
+    window_->setVolume(run.volume);
+    window_->world_->random.state = run.seed;
+    replaying_ = true;
+    window_->recommencer1Click();
+    const auto changesAt = [&](std::int32_t tick) {
+        for (const PanelEvent& event : run.settings.events) {
+            if (event.tick == tick) {
+                const bool temperature = event.variable == PanelEvent::Variable::temperature;
+                window_->FlashBut->SetVariable(temperature ? "valeurtemp" : "valeurph",
+                                               QString::number(event.value));
+                bypassLocks_ = true;
+                window_->FlashButFSCommand(
+                    temperature ? QStringLiteral("changetemp") : QStringLiteral("changeph"), {});
+                bypassLocks_ = false;
+            }
+        }
+    };
+    changesAt(0);
+    for (std::int32_t tick = 1; tick <= run.ticks && running_; ++tick) {
+        window_->Timer2Timer();
+        changesAt(tick);
+    }
+    replaying_ = false;
+    // Held where it was, for the group to go on.
+    window_->rafrachir1Click();
+    window_->Pause1Click();
 }
 
 void ClassWork::applySettings(const ExperimentSettings& settings)
@@ -382,6 +427,8 @@ void ClassWork::applyScenario()
         products << window_->findChild<QAction*>(QStringLiteral("N%11").arg(caption));
     }
     block(PanelControl::products, products);
+    block(PanelControl::volume,
+          QList<QAction*>(std::begin(window_->volumeItems_), std::end(window_->volumeItems_)));
     window_->setModelAnswersHidden(scenario.hideModelAnswers);
 }
 
@@ -520,6 +567,9 @@ void ClassWork::tickDone()
 
 void ClassWork::applyTimedChanges()
 {
+    if (replaying_) {
+        return; // a replayed run brings its own changes
+    }
     // The timed changes of the scenario, as if made on the panel after that many ticks.
     for (const PanelEvent& event : document_.settings.events) {
         if (event.tick != ticksRun_) {
@@ -551,7 +601,7 @@ void ClassWork::curveComputed(const ActivityCurveRecord& curve)
 
 void ClassWork::note(const QString& text)
 {
-    if (document_.log.size() >= 10000) {
+    if (replaying_ || document_.log.size() >= 10000) {
         return;
     }
     document_.log.push_back(
@@ -633,6 +683,7 @@ QString ClassWork::resultLine() const
     }
     course.substrateAtEnd = record.empty() ? course.substrateAmount : record.seconds().back().substrate;
     MeasureChoice choice;
+    choice.initialRateSeconds = 10; // over the first 10 s: the graph's seconds are what the window keeps
     choice.halfTime = true;
     // The window's record holds the graph's seconds, not the ticks: the rate over its first 10 s.
     choice.initialRateSeconds = 10;

@@ -85,6 +85,7 @@ public slots:
 private:
     void applySettings(const velmora::ExperimentSettings& settings);
     void applyTimedChanges();
+    void restoreRun(const velmora::RunSoFar& run);
     void applyScenario();
     void note(const QString& text);
     bool askGroupOnce();
@@ -99,5 +100,6 @@ private:
     std::vector<velmora::PanelEvent> runEvents_; // the panel changes of the run under way
     bool bypassLocks_ = false;                   // while the window applies a file or a timed change
     bool projection_ = false;
+    bool replaying_ = false; // a run of a file is being replayed
     QPointer<InstructionsPanel> panel_;
 };

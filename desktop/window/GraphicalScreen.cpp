@@ -1,5 +1,6 @@
 #include "window/GraphicalScreen.h"
 
+#include "window/StartFailure.h"
 #include "window/Translation.h"
 
 #include <QStringList>
@@ -34,6 +35,9 @@ void holdMessage(QtMsgType type, const QMessageLogContext& context, const QStrin
         // The toolkit gives up on its screen: one French line instead of its own, then status 1.
         sayNoGraphicalScreen();
         std::_Exit(1);
+    }
+    if (isThreadStartFailure(message)) {
+        endBecauseThreadsRefused(); // the display's own thread, say: no event would ever come
     }
     if (waiting) {
         waiting->append(qFormatLogMessage(type, context, message));

@@ -162,7 +162,7 @@ TFormmodel::TFormmodel(QSize screen, QWidget* parent)
     setWindowState(Qt::WindowMaximized);
 
     // The two viewers, hidden until opened.
-    const QString movieDir = findDataFolder();
+    const QString movieDir = findMovieFolder();
     FormFlash = new TFormFlash(movieDir, screen_, this);
     FormInfo = new TFormInfo(movieDir, screen_, this);
 }
@@ -320,7 +320,7 @@ void TFormmodel::Formctivate()
     // 1. to 3., 6. and 9.: reaction 1, the sprite table, the data folder, 50 products at most,
     // the welcome pending.
     setWindowCreationDefaults(*world_, findDataFolder().toStdString());
-    const QString appDir = QString::fromStdString(world_->appDir);
+    const QString appDir = findMovieFolder();
 
     // 4. and 5.
     setGeometry(0, 0, screen_.width(), screen_.height());

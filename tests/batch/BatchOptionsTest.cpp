@@ -132,6 +132,12 @@ TEST(BatchOptions, FaultyLinesAreRefusedNamingTheOption)
         {{"--volume", "0"}, "--volume"},
         {{"--volume", "abc"}, "--volume"},
         {{"--volume", "100", "--scene", "512x384"}, "--volume"},
+        {{"--ticks", "1\nvelmora2-batch: all experiments done"}, "'1\\nvelmora2-batch"},
+        {{"--symbols", "\x1b[2J\r\t\x7f\xc2\x9b\xff"}, "'\\x1B[2J\\r\\t\\x7F\\xC2\\x9B\\xFF'"},
+        {{"--symbols", "é\\x"}, "'é\\\\x'"},
+        {{"--ticks", "3", "--ticks", "4"}, "--ticks: given twice"},
+        {{"--csv", "a.csv", "--csv", "b.csv"}, "--csv: given twice"},
+        {{"--seed", "1", "--reaction", "2", "--seed", "1"}, "--seed: given twice"},
     };
     for (const Case& c : cases) {
         const BatchCommandLine line = parse(c.arguments);
@@ -211,6 +217,8 @@ TEST(BatchOptions, FaultySweepsAreRefusedNamingTheOption)
         {{"--sweep", "ph=0:14:1", "--compare", "other=0,,50"}, "--compare"},
         {{"--sweep", "ph=0:14:1", "--compare", "other=0,250"}, "--compare"},
         {{"--sweep", "ph=0:14:1", "--compare", "ph=4,8"}, "--compare"},
+        {{"--sweep", "ph=0:14:1", "--compare", "other=0", "--compare", "other=5"}, "--compare: given twice"},
+        {{"--sweep", "ph=0:14:1", "--repeat", "2", "--repeat", "2"}, "--repeat: given twice"},
         {{"--sweep", "ph=0:14:1", "--sweep", "other=0:10:5", "--compare", "enzyme=5,10"}, "--compare"},
         {{"--sweep", "ph=0:14:1", "--sweep", "other=0:90:10", "--plot", "a.png"}, "--plot"},
         {{"--sweep", "ph=0:14:1", "--csv", "a.csv"}, "--csv"},

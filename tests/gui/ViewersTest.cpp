@@ -9,7 +9,10 @@
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
+#include <QQmlEngine>
 #include <QQuickItem>
+#include <QTemporaryDir>
+#include <QToolButton>
 #include <QtTest>
 
 #include <functional>
@@ -189,13 +192,15 @@ private slots:
         // A control that the class's scenario locks keeps its value; the others follow the lesson.
         velmora::ExperimentDocument document = w.window->classWork()->currentDocument();
         document.scenario.locked.add(velmora::PanelControl::ph);
-        w.window->classWork()->applyDocument(document);
+        w.window->classWork()->applyDocument(document); // which may bring back the run under way
+        const std::int32_t heldPh = world.ph;
+        QCOMPARE(w.panel()->GetVariable("valeurph"), QString::number(heldPh));
         whenOpen(viewer, [&] { viewer->FlashFSCommand("essayer", "temperature=60 ph=5 volume=25"); });
         w.item("laractiondhydrolysedulactose1")->trigger();
         QCOMPARE(world.temperature, 60);
         QCOMPARE(w.window->volume(), 25);
-        QCOMPARE(world.ph, 8);
-        QCOMPARE(w.panel()->GetVariable("valeurph"), QString("8"));
+        QCOMPARE(world.ph, heldPh);
+        QCOMPARE(w.panel()->GetVariable("valeurph"), QString::number(heldPh));
     }
 
     void theGraphViewerLetsTheExperimentRunAndClosesOnItsKeys()
@@ -265,6 +270,50 @@ private slots:
         w.command(w.panel(), "ensavoirplus");
         QTRY_VERIFY(paused);
         QVERIFY(w.timer("Timer2")->isActive());
+    }
+
+    // Whatever its movie does (it takes every key, its scripts are stopped), both viewers close by
+    // their own Esc and close button.
+    void aViewerClosesByItsOwnEscAndButtonWhateverItsMovieDoes()
+    {
+        QTemporaryDir folder;
+        QDir().mkpath(folder.filePath("anims"));
+        QFile movie(folder.filePath("anims/keys.swf"));
+        QVERIFY(movie.open(QIODevice::WriteOnly));
+        movie.write("import QtQuick\nimport Velmora.Movie\nMovie { Item { anchors.fill: parent; focus: true\n"
+                    "Keys.onShortcutOverride: (event) => event.accepted = true\n"
+                    "Keys.onPressed: (event) => event.accepted = true } }\n");
+        movie.close();
+        TFormFlash fullScreen(folder.path(), {800, 600});
+        TFormInfo graph(folder.path(), {800, 600});
+        for (MovieViewer* viewer :
+             {static_cast<MovieViewer*>(&fullScreen), static_cast<MovieViewer*>(&graph)}) {
+            viewer->movieFile = "keys.swf";
+            viewer->player()->setMovie(folder.filePath("anims/keys.swf"));
+            QVERIFY(viewer->player()->movieRoot());
+            for (const bool stopped : {false, true}) {
+                viewer->player()->engine()->setInterrupted(stopped);
+                const std::function<void()> closers[] = {
+                    [&] {
+                        viewer->player()->setFocus();
+                        QTest::keyClick(viewer->player(), Qt::Key_Escape);
+                    },
+                    [&] {
+                        QTest::mouseClick(viewer->findChild<QToolButton*>("closeViewer"), Qt::LeftButton);
+                    },
+                };
+                for (const auto& close : closers) {
+                    bool closed = false;
+                    whenOpen(viewer, [&] {
+                        close();
+                        closed = !viewer->isVisible();
+                    });
+                    viewer->exec();
+                    QVERIFY(closed);
+                }
+            }
+            viewer->player()->engine()->setInterrupted(false);
+        }
     }
 };
 

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <set>
 #include <sstream>
 
@@ -41,12 +42,39 @@ TEST(Sweep, ResultsDoNotDependOnTheJobs)
     EXPECT_EQ(table(oneJob), table(manyJobs));
     ASSERT_EQ(oneJob.points.size(), 6u);
 
-    // Each run is the run that its settings and state give on its own.
+    // Each point's statistics are those of the runs that its settings and states give on their
+    // own; no run is kept, since no fit needs them.
     for (const SweepPoint& point : twoJobs.points) {
+        EXPECT_TRUE(point.runs.empty());
+        double sum = 0;
+        std::vector<double> values;
         for (std::int32_t r = 0; r < plan.replicates; ++r) {
             const std::optional<RunMeasures> alone =
                 measureExperiment(pointSettings(plan, point.seriesValue, point.xValue), plan.measures,
                                   plan.ticks, replicateSeed(7, r));
+            values.push_back(*alone->left);
+            sum += *alone->left;
+        }
+        const double mean = sum / plan.replicates;
+        double squares = 0;
+        for (const double value : values) {
+            squares += (value - mean) * (value - mean);
+        }
+        EXPECT_EQ(point.left.count, plan.replicates);
+        EXPECT_EQ(point.left.mean, mean);
+        EXPECT_NEAR(point.left.standardDeviation, std::sqrt(squares / (plan.replicates - 1)), 1e-12);
+    }
+
+    // A substrate sweep of the initial rate keeps every run, for the fit, in replicate order.
+    SweepPlan fitted = plan;
+    fitted.x = steppedAxis(SweepParameter::substrate, 0, 100, 50);
+    fitted.measures.initialRate = true;
+    for (const SweepPoint& point : runSweep(fitted, {3, nullptr, nullptr}).points) {
+        ASSERT_EQ(point.runs.size(), 3u);
+        for (std::int32_t r = 0; r < fitted.replicates; ++r) {
+            const std::optional<RunMeasures> alone =
+                measureExperiment(pointSettings(fitted, point.seriesValue, point.xValue), fitted.measures,
+                                  fitted.ticks, replicateSeed(7, r));
             const RunMeasures& inSweep = point.runs[static_cast<std::size_t>(r)];
             EXPECT_EQ(inSweep.initialRate, alone->initialRate);
             EXPECT_EQ(inSweep.halfTime, alone->halfTime);

@@ -2,10 +2,11 @@
 // prepares a data folder (the movie and a picture of its own) and an outside folder (a secret
 // picture and two files to keep), then runs the movie in a restricted child process, and last
 // checks that nothing outside was written, emptied or read; the outside folder's names alone may be
-// listed, for the save dialog. Skipped (77) where the kernel offers
-// no Landlock.
+// listed, for the save dialog. No library is mapped from the folders, and no TCP connection made.
+// Skipped (77) where the kernel offers no Landlock or no private mount namespace.
 
 #include "files/FileRestriction.h"
+#include "files/NoExecMounts.h"
 #include "flash/TShockwaveFlash.h"
 
 #include <QApplication>
@@ -19,8 +20,11 @@
 #include <cerrno>
 #include <condition_variable>
 #include <cstdlib>
+#include <dlfcn.h>
 #include <fcntl.h>
 #include <mutex>
+#include <netinet/in.h>
+#include <sys/socket.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -136,6 +140,44 @@ private slots:
 
     void aThreadStartedBeforeTheRestrictionIsRestrictedToo() { QCOMPARE(early_.tryToWrite(), EACCES); }
 
+    // Where the user can write, no library can be mapped: a plugin copied there (as a movie folder
+    // would ship one) does not load, and its code never runs.
+    void noLibraryLoadsFromAPlaceTheUserCanWrite()
+    {
+        void* library = dlopen(QFile::encodeName(data_ + "/anims/libhostile.so").constData(), RTLD_NOW);
+        QVERIFY2(!library, "a library was mapped from the movie folder");
+        QVERIFY(qgetenv("VELMORA_HOSTILE_PLUGIN_RAN").isEmpty());
+    }
+
+    // No TCP: neither a connection (to a server listening on this machine) nor a listening port.
+    void noTcpConnectionNorListeningPort()
+    {
+        const int connection = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        QVERIFY(connection >= 0);
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        address.sin_port =
+            htons(static_cast<std::uint16_t>(qEnvironmentVariableIntValue("VELMORA_TEST_PORT")));
+        QCOMPARE(::connect(connection, reinterpret_cast<const sockaddr*>(&address), sizeof address), -1);
+        QCOMPARE(errno, EACCES);
+        address.sin_port = 0;
+        QCOMPARE(bind(connection, reinterpret_cast<const sockaddr*>(&address), sizeof address), -1);
+        QCOMPARE(errno, EACCES);
+        close(connection);
+    }
+
+    void tcpDisplaysAreToldFromLocalOnes()
+    {
+        QCOMPARE(tcpDisplayPort(":0"), std::nullopt);
+        QCOMPARE(tcpDisplayPort("unix:1"), std::nullopt);
+        QCOMPARE(tcpDisplayPort("/tmp/launch-x/org.xquartz:0"), std::nullopt);
+        QCOMPARE(tcpDisplayPort("localhost:10.0"), std::optional<unsigned>(6010));
+        QCOMPARE(tcpDisplayPort("192.168.1.5:2"), std::optional<unsigned>(6002));
+        QCOMPARE(tcpDisplayPort("host:x"), std::nullopt);
+        QCOMPARE(tcpDisplayPort("host:99999"), std::nullopt);
+    }
+
     // The save dialog browses every folder: their names may be listed, their files neither read
     // nor written.
     void foldersOutsideShowTheirNamesOnly()
@@ -155,9 +197,16 @@ private:
 
 namespace {
 
-// The child: the platform, then the restriction as velmora2 applies it, then the movie.
-int runRestricted(int argc, char** argv, const QString& data, const QString& outside)
+// The child: the places the user can write mounted noexec (as velmora2 does while it runs a
+// single thread), the platform, then the restriction as velmora2 applies it, then the movie.
+int runRestricted(int argc, char** argv, const QString& data, const QString& outside, const QString& root)
 {
+    const NoExecResult noExec =
+        mountPlacesNoExec({QFile::encodeName(root).toStdString()}, programCodePlaces());
+    if (!noExec.applied) {
+        std::fprintf(stderr, "SKIP: no private mount namespace here (%s)\n", noExec.reason.c_str());
+        return 77;
+    }
     EarlyThread early(outside + "/thread.txt");
     QApplication application(argc, argv);
     const FileRestriction outcome = restrictProgramFiles(data);
@@ -194,14 +243,28 @@ int main(int argc, char** argv)
     text.write(keptText);
     text.close();
     const QByteArray victimPicture = contents(outside + "/victim.png");
+    QFile::copy(QStringLiteral(VELMORA_HOSTILE_PLUGIN), data + "/anims/libhostile.so");
+    // A server of this machine that the restricted process may not reach.
+    const int server = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t length = sizeof address;
+    if (server < 0 || bind(server, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0 ||
+        listen(server, 1) != 0 || getsockname(server, reinterpret_cast<sockaddr*>(&address), &length) != 0) {
+        std::perror("the test's server");
+        return 1;
+    }
+    qputenv("VELMORA_TEST_PORT", QByteArray::number(ntohs(address.sin_port)));
 
     std::fflush(nullptr);
     const pid_t child = fork();
     if (child == 0) {
-        std::exit(runRestricted(argc, argv, data, outside));
+        std::exit(runRestricted(argc, argv, data, outside, root));
     }
     int status = 0;
     waitpid(child, &status, 0);
+    close(server);
     int result = WIFEXITED(status) ? WEXITSTATUS(status) : 1;
 
     if (result != 77) {
@@ -217,7 +280,7 @@ int main(int argc, char** argv)
             result = 1;
         }
     } else {
-        std::fprintf(stderr, "SKIP: this system offers no Landlock\n");
+        std::fprintf(stderr, "SKIP: this system offers no Landlock or no private mount namespace\n");
     }
     QDir(root).removeRecursively();
     return result;
