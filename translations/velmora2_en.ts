@@ -1524,7 +1524,7 @@ from the folder it is started from, or else from its installation.</translation>
         <translation>&amp;View</translation>
     </message>
     <message>
-        <source>&amp;Purger les produits</source>
+        <source>P&amp;urger les produits</source>
         <translation>&amp;Clear the products</translation>
     </message>
     <message>

@@ -2,7 +2,7 @@
 // handler. Hidden items are not shown, but their shortcut keys work; disabled ones do nothing.
 // Where an item has two keys, the menu shows the first: "Enter" stands for both Enter keys. Every menu
 // and item has its underlined letter, unique within its menu in each language; "Affichage" takes
-// its "h", since Alt+A reveals the hidden menu.
+// its "h", since Alt+A reveals the hidden menu; "Purger" its "u", leaving "p" free in "Affichage".
 
 #include "window/TFormmodel.h"
 
@@ -143,7 +143,7 @@ void TFormmodel::createMenu()
 
     QMenu* affichage = menu(nullptr, "Performances1", tr("Affic&hage"));
     add(affichage, {"purger1",
-                    tr("&Purger les produits"),
+                    tr("P&urger les produits"),
                     {QKeySequence(Qt::SHIFT | Qt::Key_P)},
                     &TFormmodel::purger1Click});
     QMenu* products =

@@ -171,7 +171,7 @@ private slots:
         row("Volume200", "20&0\u00a0%", "", "radio");
         row("Volume400", "&400\u00a0%", "", "radio");
         row("Performances1", "Affic&hage", "", "");
-        row("purger1", "&Purger les produits", "Shift+P", "");
+        row("purger1", "P&urger les produits", "Shift+P", "");
         row("Nombremaximaldeproduitslcran1", "&Nombre maximal de produits à l'écran :", "", "");
         row("N101", "10", "", "radio");
         row("N201", "20", "", "radio");
