@@ -970,6 +970,17 @@ from the folder it is started from, or else from its installation.</translation>
     </message>
 </context>
 <context>
+    <name>RateChart</name>
+    <message>
+        <source>lactose dans la boîte (molécules)</source>
+        <translation>lactose in the box (molecules)</translation>
+    </message>
+    <message>
+        <source>v₀ (molécules/s)</source>
+        <translation>v₀ (molecules/s)</translation>
+    </message>
+</context>
+<context>
     <name>Recap</name>
     <message>
         <source>À retenir</source>
@@ -2001,14 +2012,6 @@ from the folder it is started from, or else from its installation.</translation>
         <translation>The activity curve: Km, Vmax and inhibition</translation>
     </message>
     <message>
-        <source>lactose dans la boîte (molécules)</source>
-        <translation>lactose in the box (molecules)</translation>
-    </message>
-    <message>
-        <source>v₀ (molécules/s)</source>
-        <translation>v₀ (molecules/s)</translation>
-    </message>
-    <message>
         <source>La &lt;b&gt;courbe d’activité&lt;/b&gt; donne la vitesse initiale v₀ selon la quantité de substrat. Dans Velmora (lactose, 37&amp;nbsp;°C, pH&amp;nbsp;8, 10&amp;nbsp;lactases, boîte de 25&amp;nbsp;%), chaque point est la moyenne de 20&amp;nbsp;expériences, avec leur étendue&amp;nbsp;; la courbe verte est l’ajustement de Michaelis et Menten.</source>
         <translation>The &lt;b&gt;activity curve&lt;/b&gt; gives the initial rate v₀ against the amount of substrate. In Velmora (lactose, 37&amp;nbsp;°C, pH&amp;nbsp;8, 10&amp;nbsp;lactases, 25&amp;nbsp;% box), each point is the mean of 20&amp;nbsp;experiments, with their range; the green curve is the Michaelis–Menten fit.</translation>
     </message>
@@ -2121,10 +2124,6 @@ from the folder it is started from, or else from its installation.</translation>
         <translation>put some thiolactose on the panel: the window draws the curves without and with the inhibitor, and compares the competitive reading with the two separate fits.</translation>
     </message>
     <message>
-        <source>Les courbes de ce sujet prennent pour vitesse initiale la pente des 5 premières secondes, comme les expériences guidées&amp;nbsp;; la fenêtre, elle, mesure le temps mis pour transformer les 10 premiers pour cent du substrat, au vingtième de seconde. Ses chiffres sont donc différents&amp;nbsp;: comparez des courbes faites de la même façon. La fenêtre donne aussi la commande équivalente de velmora2-batch.</source>
-        <translation>The curves of this topic take as initial rate the slope over the first 5 seconds, as the guided experiments do; the window measures the time taken to transform the first 10 per cent of the substrate, to a twentieth of a second. Its figures are therefore different: compare curves made the same way. The window also gives the equivalent velmora2-batch command.</translation>
-    </message>
-    <message>
         <source>La vitesse initiale v₀ croît avec la quantité de substrat, de moins en moins vite&amp;nbsp;: les enzymes se saturent.</source>
         <translation>The initial rate v₀ rises with the amount of substrate, more and more slowly: the enzymes become saturated.</translation>
     </message>
@@ -2155,6 +2154,10 @@ from the folder it is started from, or else from its installation.</translation>
     <message>
         <source>Sur l’axe vertical, en 1/Vmax&amp;nbsp;: Vmax ne change pas, seule la pente (Km/Vmax) augmente.</source>
         <translation>On the vertical axis, at 1/Vmax: Vmax does not change, only the slope (Km/Vmax) rises.</translation>
+    </message>
+    <message>
+        <source>Les courbes de ce sujet prennent pour vitesse initiale la pente des 5 premières secondes, comme les expériences guidées&amp;nbsp;; la fenêtre, elle, mesure d’abord le temps mis pour transformer les 10 premiers pour cent du substrat, au vingtième de seconde. Ses chiffres sont donc différents&amp;nbsp;: comparez des courbes faites de la même façon. La fenêtre donne aussi la commande équivalente de velmora2-batch.</source>
+        <translation>The curves of this topic take as initial rate the slope over the first 5 seconds, as the guided experiments do; the window first measures the time taken to transform the first 10 per cent of the substrate, to a twentieth of a second. Its figures are therefore different: compare curves made the same way. The window also gives the equivalent velmora2-batch command.</translation>
     </message>
 </context>
 <context>
@@ -4014,10 +4017,6 @@ from the folder it is started from, or else from its installation.</translation>
         <translation>The warmer it is, the faster the reaction: a larger share of encounters has enough energy to succeed. Above about 40&amp;nbsp;°C, heat deforms the protein: its active site is lost, it is &lt;b&gt;denatured&lt;/b&gt;, and this is &lt;b&gt;for good&lt;/b&gt;. &lt;b&gt;Cold&lt;/b&gt;, on the other hand, slows the reaction without harming the enzyme: warmed again, it works again.</translation>
     </message>
     <message>
-        <source>Dans Velmora, à 0&amp;nbsp;°C et en dessous, plus rien ne bouge&amp;nbsp;: c’est une simplification du modèle (en réalité, la réaction y est très lente, mais pas nulle). Quand il fait plus chaud, l’enzyme du modèle met aussi moins de temps à couper chaque molécule.</source>
-        <translation>In Velmora, at 0&amp;nbsp;°C and below, nothing moves any more: this is a simplification of the model (in reality, the reaction is very slow there, but not zero). When it is warmer, the model’s enzyme also takes less time to cut each molecule.</translation>
-    </message>
-    <message>
         <source>&lt;b&gt;Le Q₁₀.&lt;/b&gt; Pour beaucoup d’enzymes, tant qu’elles ne sont pas dénaturées, la vitesse est multipliée par 2 environ quand la température monte de 10&amp;nbsp;°C&amp;nbsp;: c’est le &lt;b&gt;Q₁₀&lt;/b&gt; (le rapport des vitesses à T + 10&amp;nbsp;°C et à T). Dans Velmora, de 10 à 20&amp;nbsp;°C, le temps de demi-réaction passe de %1 à %2&amp;nbsp;: la réaction va environ %3&amp;nbsp;fois plus vite.</source>
         <translation>&lt;b&gt;Q₁₀.&lt;/b&gt; For many enzymes, as long as they are not denatured, the rate roughly doubles when the temperature rises by 10&amp;nbsp;°C: this is the &lt;b&gt;Q₁₀&lt;/b&gt; (the ratio of the rates at T + 10&amp;nbsp;°C and at T). In Velmora, from 10 to 20&amp;nbsp;°C, the half-time goes from %1 to %2: the reaction is about %3&amp;nbsp;times faster.</translation>
     </message>
@@ -4124,6 +4123,10 @@ from the folder it is started from, or else from its installation.</translation>
     <message>
         <source>Les deux se disputent les mêmes sites actifs&amp;nbsp;: plus il y a de lactose, plus une enzyme libre a de chances de fixer un lactose plutôt qu’un thiolactose.</source>
         <translation>Both compete for the same active sites: the more lactose there is, the more likely a free enzyme is to bind a lactose rather than a thiolactose.</translation>
+    </message>
+    <message>
+        <source>Dans Velmora, à 0&amp;nbsp;°C et en dessous, plus rien ne bouge (en réalité, c’est très lent, mais pas nul)&amp;nbsp;; plus chaud, l’enzyme du modèle coupe aussi chaque molécule plus vite.</source>
+        <translation>In Velmora, at 0&amp;nbsp;°C and below, nothing moves any more (in reality, it is very slow, but not zero); warmer, the model’s enzyme also cuts each molecule faster.</translation>
     </message>
 </context>
 <context>
@@ -4955,10 +4958,6 @@ from the folder it is started from, or else from its installation.</translation>
         <translation>quit the program</translation>
     </message>
     <message>
-        <source>Dans le menu &lt;b&gt;Affichage&lt;/b&gt;&amp;nbsp;: petits ou grands symboles, et le nombre maximal de produits gardés à l’écran. «&amp;nbsp;Fichier › Charger les valeurs par défaut&amp;nbsp;» remet les réglages de départ.</source>
-        <translation>In the &lt;b&gt;View&lt;/b&gt; menu: small or large symbols, and the largest number of products kept on the screen. “File › Load the default values” restores the starting settings.</translation>
-    </message>
-    <message>
         <source>&lt;b&gt;Une expérience à essayer&amp;nbsp;: l’effet de la température&lt;/b&gt;</source>
         <translation>&lt;b&gt;An experiment to try: the effect of temperature&lt;/b&gt;</translation>
     </message>
@@ -5044,19 +5043,7 @@ from the folder it is started from, or else from its installation.</translation>
     </message>
     <message>
         <source>Affichage</source>
-        <translation>Display</translation>
-    </message>
-    <message>
-        <source>Purger les produits</source>
-        <translation>Purge the products</translation>
-    </message>
-    <message>
-        <source>Nombre maximal de produits</source>
-        <translation>Maximum number of products</translation>
-    </message>
-    <message>
-        <source>Mode de représentation</source>
-        <translation>Display mode</translation>
+        <translation>View</translation>
     </message>
     <message>
         <source>&lt;b&gt;Les outils du graphique.&lt;/b&gt; Un clic droit sur le graphique ouvre son menu&amp;nbsp;; rien n’y arrête l’expérience.</source>
@@ -5087,16 +5074,8 @@ from the folder it is started from, or else from its installation.</translation>
         <translation>Activity curve</translation>
     </message>
     <message>
-        <source>&lt;b&gt;Exporter.&lt;/b&gt; Les données de toute l’expérience, seconde par seconde, vont dans le presse-papiers (à coller dans un tableur) ou dans un fichier CSV&amp;nbsp;; l’image du graphique, avec ses réglages, dans un fichier PNG.</source>
-        <translation>&lt;b&gt;Export.&lt;/b&gt; The data of the whole experiment, second by second, go to the clipboard (to paste into a spreadsheet) or to a CSV file; the graph’s picture, with its settings, to a PNG file.</translation>
-    </message>
-    <message>
         <source>&lt;b&gt;Comparer.&lt;/b&gt; «&amp;nbsp;Garder cette courbe&amp;nbsp;» la dessine derrière les expériences suivantes, chacune dans sa couleur, avec ses réglages en légende&amp;nbsp;: jusqu’à cinq. Changez un seul réglage d’une expérience à l’autre.</source>
         <translation>&lt;b&gt;Compare.&lt;/b&gt; “Keep this curve” draws it behind the following experiments, each in its colour, with its settings in the legend: up to five. Change only one setting from one experiment to the next.</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;Courbes d’activité.&lt;/b&gt; Velmora fait lui-même une série d’expériences et trace la vitesse initiale selon la température, le pH, la quantité de substrat ou d’inhibiteur&amp;nbsp;: voir le sujet «&amp;nbsp;La courbe d’activité&amp;nbsp;».</source>
-        <translation>&lt;b&gt;Activity curves.&lt;/b&gt; Velmora runs a series of experiments itself and plots the initial rate against the temperature, the pH, the amount of substrate or of inhibitor: see the topic “The activity curve”.</translation>
     </message>
     <message>
         <source>Deux courbes gardées (en couleur) derrière l’expérience en cours&#xa0;:</source>
@@ -5209,6 +5188,106 @@ from the folder it is started from, or else from its installation.</translation>
     <message>
         <source>Les chiffres du modèle servent à comparer des expériences entre elles (plus chaud, plus acide, plus d’enzyme…), pas à prédire des durées réelles. Et comme les molécules bougent au hasard, chaque mesure varie un peu d’une expérience à l’autre&amp;nbsp;: on la répète et on fait la moyenne.</source>
         <translation>The model’s numbers are for comparing experiments with one another (warmer, more acid, more enzyme…), not for predicting real durations. And as the molecules move at random, each measurement varies a little from one experiment to the next: repeat it and take the mean.</translation>
+    </message>
+    <message>
+        <source>Ctrl + S</source>
+        <translation>Ctrl + S</translation>
+    </message>
+    <message>
+        <source>enregistrer l’expérience</source>
+        <translation>save the experiment</translation>
+    </message>
+    <message>
+        <source>F11</source>
+        <translation>F11</translation>
+    </message>
+    <message>
+        <source>mode projection, pour le tableau de la classe</source>
+        <translation>projector mode, for the class’s board</translation>
+    </message>
+    <message>
+        <source>Ouvrir…</source>
+        <translation>Open…</translation>
+    </message>
+    <message>
+        <source>Enregistrer l’expérience…</source>
+        <translation>Save the experiment…</translation>
+    </message>
+    <message>
+        <source>Préparer un scénario…</source>
+        <translation>Prepare a scenario…</translation>
+    </message>
+    <message>
+        <source>Groupe et classe…</source>
+        <translation>Group and class…</translation>
+    </message>
+    <message>
+        <source>Compte rendu…</source>
+        <translation>Report…</translation>
+    </message>
+    <message>
+        <source>Imprimer…</source>
+        <translation>Print…</translation>
+    </message>
+    <message>
+        <source>Copier ma ligne de résultats</source>
+        <translation>Copy my results line</translation>
+    </message>
+    <message>
+        <source>Charger les valeurs par défaut</source>
+        <translation>Load the default values</translation>
+    </message>
+    <message>
+        <source>Quitter ce logiciel</source>
+        <translation>Quit this program</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Fichier&lt;/b&gt;&amp;nbsp;: une expérience enregistrée se rouvre telle quelle, avec ses courbes gardées&amp;nbsp;; le compte rendu (PDF) réunit les réglages, le graphique et votre réponse&amp;nbsp;; le professeur y prépare un scénario (consignes, réglages fixés).&lt;br&gt;&lt;b&gt;Modèle&lt;/b&gt;&amp;nbsp;: la réaction, et le &lt;b&gt;volume de la boîte&lt;/b&gt;, de 25 à 400&amp;nbsp;%.&lt;br&gt;&lt;b&gt;Affichage&lt;/b&gt;&amp;nbsp;: la taille des symboles, le nombre de produits à l’écran, le mode projection, les consignes.</source>
+        <translation>&lt;b&gt;File&lt;/b&gt;: a saved experiment opens again as it was, with its kept curves; the report (PDF) brings together the settings, the graph and your answer; the teacher prepares a scenario there (instructions, fixed settings).&lt;br&gt;&lt;b&gt;Model&lt;/b&gt;: the reaction, and the &lt;b&gt;box volume&lt;/b&gt;, from 25 to 400&amp;nbsp;%.&lt;br&gt;&lt;b&gt;View&lt;/b&gt;: the size of the symbols, the number of products on screen, the projector mode, the instructions.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Exporter.&lt;/b&gt; Les données de toute l’expérience, seconde par seconde, vont dans le presse-papiers (à coller dans un tableur), dans un fichier CSV ou dans un classeur Excel&amp;nbsp;; l’image du graphique, avec ses réglages, dans un fichier PNG.</source>
+        <translation>&lt;b&gt;Export.&lt;/b&gt; The data of the whole experiment, second by second, go to the clipboard (to paste into a spreadsheet), to a CSV file or to an Excel workbook; the picture of the graph, with its settings, to a PNG file.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Courbes d’activité.&lt;/b&gt; Velmora fait lui-même une série d’expériences et trace la vitesse initiale selon un réglage&amp;nbsp;: voir l’étape suivante.</source>
+        <translation>&lt;b&gt;Activity curves.&lt;/b&gt; Velmora runs a series of experiments itself and plots the initial rate against a setting: see the next step.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Les courbes d’activité.&lt;/b&gt; Clic droit sur le graphique, «&amp;nbsp;Courbe d’activité&amp;nbsp;»&amp;nbsp;: Velmora fait lui-même une série d’expériences avec les réglages du panneau, dans une fenêtre à part, pendant que l’expérience en cours continue.</source>
+        <translation>&lt;b&gt;Activity curves.&lt;/b&gt; Right-click the graph, “Activity curve”: Velmora runs a series of experiments itself with the panel’s settings, in a window of its own, while the current experiment carries on.</translation>
+    </message>
+    <message>
+        <source>selon la température</source>
+        <translation>against temperature</translation>
+    </message>
+    <message>
+        <source>selon le pH</source>
+        <translation>against pH</translation>
+    </message>
+    <message>
+        <source>selon la quantité de substrat</source>
+        <translation>against the amount of substrate</translation>
+    </message>
+    <message>
+        <source>selon la quantité d’inhibiteur</source>
+        <translation>against the amount of inhibitor</translation>
+    </message>
+    <message>
+        <source>Comprendre la courbe d’activité…</source>
+        <translation>Understand the activity curve…</translation>
+    </message>
+    <message>
+        <source>Chaque point est la moyenne de plusieurs expériences, avec leur étendue (ci-dessus, l’hydrolyse du lactose dans une boîte de 25&amp;nbsp;%)&amp;nbsp;; selon la quantité de substrat, l’ajustement de Michaelis et Menten donne Km et Vmax, et la droite de Lineweaver et Burk s’affiche sur demande. Avec du thiolactose sur le panneau, les courbes sans et avec.</source>
+        <translation>Each point is the mean of several experiments, with their range (above, lactose hydrolysis in a 25&amp;nbsp;% box); against the amount of substrate, the Michaelis–Menten fit gives Km and Vmax, and the Lineweaver–Burk line shows on request. With thiolactose on the panel, the curves without and with it.</translation>
+    </message>
+    <message>
+        <source>Le tableau se copie dans un tableur, et la commande équivalente de velmora2-batch refait le même calcul.</source>
+        <translation>The table copies into a spreadsheet, and the equivalent velmora2-batch command does the same calculation again.</translation>
+    </message>
+    <message>
+        <source>«&amp;nbsp;Comprendre la courbe d’activité…&amp;nbsp;» ouvre le sujet qui l’explique&amp;nbsp;: Km, Vmax, inhibiteur compétitif.</source>
+        <translation>“Understand the activity curve…” opens the topic that explains it: Km, Vmax, competitive inhibitor.</translation>
     </message>
 </context>
 </TS>
