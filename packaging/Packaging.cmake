@@ -34,7 +34,8 @@ hydrolysis and amylose hydrolysis. Students choose the reaction, the
 temperature, the pH and the quantities of enzyme, substrate and inhibitor,
 then watch the enzymes bind the molecules and release the products while a
 graph plots the substrate left, second by second. Explanatory movies cover
-the mechanism, the formula of lactose in 3D and the iodine and Fehling tests.
+the mechanism, the formula of lactose in 3D and the iodine and Fehling tests;
+a teacher's guide and three practical sheets in French come as PDF.
 .
 The program speaks French, and English where the user's locale asks for it.
 The package also holds velmora2-batch, which runs one experiment without a
