@@ -1926,7 +1926,7 @@ from the folder it is started from, or else from its installation.</translation>
     </message>
     <message>
         <source>A est le &lt;b&gt;témoin sans enzyme&lt;/b&gt;&amp;nbsp;; D est le témoin &lt;b&gt;enzyme bouillie&lt;/b&gt;. Bleu-noir&amp;nbsp;: il reste de l’amidon. Orangé&amp;nbsp;: il n’y a plus d’amidon.</source>
-        <translation>A is the &lt;b&gt;no-enzyme control&lt;/b&gt;; D is the &lt;b&gt;boiled-enzyme&lt;/b&gt; control. Blue-black: some starch is left. Orange-brown: there is no starch left.</translation>
+        <translation>A is the &lt;b&gt;no-enzyme control&lt;/b&gt;; D is the &lt;b&gt;boiled-enzyme&lt;/b&gt; control. Blue-black: some starch is left. Orange: there is no starch left.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Tube A&lt;/b&gt; (sans enzyme)&amp;nbsp;: l’amidon ne disparaît pas de lui-même à 37&amp;nbsp;°C. C’est bien l’amylase qui l’hydrolyse dans le tube B.</source>
@@ -2196,7 +2196,7 @@ from the folder it is started from, or else from its installation.</translation>
     </message>
     <message>
         <source>orangé</source>
-        <translation>orange-brown</translation>
+        <translation>orange</translation>
     </message>
     <message>
         <source>%1&#xa0;min</source>
@@ -2204,7 +2204,7 @@ from the folder it is started from, or else from its installation.</translation>
     </message>
     <message>
         <source>Quand l’eau iodée reste orangée, il n’y a plus d’amidon&amp;nbsp;; les petits fragments continuent d’être hydrolysés.</source>
-        <translation>When the iodine solution stays orange-brown, there is no starch left; the small fragments go on being hydrolysed.</translation>
+        <translation>When the iodine solution stays orange, there is no starch left; the small fragments go on being hydrolysed.</translation>
     </message>
     <message>
         <source>L’&lt;b&gt;eau iodée&lt;/b&gt; (ou lugol) est une solution de diiode dans une solution d’iodure de potassium, de couleur &lt;b&gt;orangée&lt;/b&gt;. Avec de l’&lt;b&gt;amidon&lt;/b&gt;, elle devient &lt;b&gt;bleu-noir&lt;/b&gt;&amp;nbsp;: le diiode se loge à l’intérieur des longues chaînes d’amylose, enroulées en hélice.</source>
@@ -2901,7 +2901,7 @@ from the folder it is started from, or else from its installation.</translation>
     </message>
     <message>
         <source>après&amp;nbsp;: eau iodée orangée</source>
-        <translation>after: iodine solution orange-brown</translation>
+        <translation>after: iodine solution orange</translation>
     </message>
     <message>
         <source>L’amidon a disparu et des sucres réducteurs sont apparus. Attention&amp;nbsp;: la liqueur de Fehling ne marche qu’en milieu basique, il faut d’abord &lt;b&gt;neutraliser&lt;/b&gt; l’acide (par de la soude). L’acide n’est &lt;b&gt;pas spécifique&lt;/b&gt;&amp;nbsp;: il coupe l’amidon, le maltose, le lactose, le saccharose…</source>
@@ -2973,7 +2973,7 @@ from the folder it is started from, or else from its installation.</translation>
     </message>
     <message>
         <source>oui&amp;nbsp;: toute la digestion</source>
-        <translation>yes: the whole of digestion</translation>
+        <translation>yes: all of digestion</translation>
     </message>
     <message>
         <source>avant&amp;nbsp;: eau iodée bleu‑noir</source>
@@ -4625,7 +4625,7 @@ from the folder it is started from, or else from its installation.</translation>
     </message>
     <message>
         <source>Orangée&amp;nbsp;; &lt;b&gt;bleu-noir avec l’amidon&lt;/b&gt;. Elle montre l’amidon, et lui seul.</source>
-        <translation>Orange-brown; &lt;b&gt;blue-black with starch&lt;/b&gt;. It shows starch, and starch only.</translation>
+        <translation>Orange; &lt;b&gt;blue-black with starch&lt;/b&gt;. It shows starch, and starch only.</translation>
     </message>
     <message>
         <source>La liqueur de Fehling</source>
@@ -4665,11 +4665,11 @@ from the folder it is started from, or else from its installation.</translation>
     </message>
     <message>
         <source>inutile&amp;nbsp;: pas d’amidon</source>
-        <translation>no use: no starch</translation>
+        <translation>not useful: no starch</translation>
     </message>
     <message>
         <source>rouge brique avant et après&amp;nbsp;: inutile, le lactose est déjà réducteur</source>
-        <translation>brick-red before and after: no use, lactose is already reducing</translation>
+        <translation>brick-red before and after: not useful, lactose is already reducing</translation>
     </message>
     <message>
         <source>négative, puis positive&amp;nbsp;: le glucose apparaît</source>
@@ -4681,7 +4681,7 @@ from the folder it is started from, or else from its installation.</translation>
     </message>
     <message>
         <source>rouge brique avant et après&amp;nbsp;: inutile, glucose et lactose sont réducteurs</source>
-        <translation>brick-red before and after: no use, glucose and lactose are both reducing</translation>
+        <translation>brick-red before and after: not useful, glucose and lactose are both reducing</translation>
     </message>
     <message>
         <source>positive, puis de plus en plus pâle&amp;nbsp;: le glucose disparaît</source>
@@ -4693,7 +4693,7 @@ from the folder it is started from, or else from its installation.</translation>
     </message>
     <message>
         <source>rouge brique avant et après&amp;nbsp;: inutile, maltose et glucose sont réducteurs</source>
-        <translation>brick-red before and after: no use, maltose and glucose are both reducing</translation>
+        <translation>brick-red before and after: not useful, maltose and glucose are both reducing</translation>
     </message>
     <message>
         <source>Hydrolyse de l’amidon (amylose)</source>
@@ -4701,7 +4701,7 @@ from the folder it is started from, or else from its installation.</translation>
     </message>
     <message>
         <source>bleu-noir, puis orangée&amp;nbsp;: l’amidon disparaît</source>
-        <translation>blue-black, then orange-brown: the starch disappears</translation>
+        <translation>blue-black, then orange: the starch disappears</translation>
     </message>
     <message>
         <source>bleue, puis rouge brique&amp;nbsp;: le maltose apparaît</source>
