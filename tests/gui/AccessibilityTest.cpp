@@ -359,6 +359,7 @@ private slots:
             {"closeButton", QAccessible::Button, "Fermer"},
             {"temperatureSlider", QAccessible::Slider, "Température, 37~°C"},
             {"freshEnzymesButton", QAccessible::Button, "Enzymes neuves"},
+            {"tryButton", QAccessible::Button, "Essayer dans Velmora"},
             {"previousButton", QAccessible::Button, "Précédent"},
             {"nextButton", QAccessible::Button, "Suivant"},
         };
