@@ -129,8 +129,9 @@ std::optional<RunMeasures> measureExperiment(const ExperimentSettings& settings,
             break;
         }
         // A run in which nothing can happen any more (frozen, every enzyme denatured) would end
-        // as it stands: its share measure and what is left are known.
-        if (tick % ticksPerSecond == 0 && (!choice.initialRate || byShare) &&
+        // as it stands: its share measure and what is left are known. Not while a change of the
+        // temperature or the pH is still to come: warmed, a frozen run goes on.
+        if (tick % ticksPerSecond == 0 && !experiment.eventsPending() && (!choice.initialRate || byShare) &&
             (!choice.halfTime || halfReached) && substrateSettled(*world, needed - tick)) {
             course.ticksRun = needed;
             break;

@@ -56,6 +56,9 @@ GraphMenu::GraphMenu(const Graph& graph, QWidget* window) : QObject(window), gra
     curve("activitySubstrate", tr("selon la quantité de &substrat"), ActivityCurve::substrate);
     inhibitorCurve_ =
         curve("activityInhibitor", tr("selon la quantité d’&inhibiteur"), ActivityCurve::inhibitor);
+    activity->addSeparator();
+    add(activity, "activityLesson", tr("&Comprendre la courbe d’activité…"),
+        &GraphMenu::activityLessonRequested);
     connect(menu_, &QMenu::aboutToShow, this, &GraphMenu::updateEntries);
     updateEntries();
 

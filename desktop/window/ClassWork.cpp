@@ -148,7 +148,7 @@ void ClassWork::addFileItems(QMenu* fichier)
 void ClassWork::addViewItems(QMenu* affichage)
 {
     affichage->addSeparator();
-    auto* projection = new QAction(tr("Mode &projection"), window_);
+    auto* projection = new QAction(tr("Mode pro&jection"), window_);
     projection->setObjectName("modeprojection1");
     projection->setCheckable(true);
     projection->setShortcut(QKeySequence(Qt::Key_F11));
@@ -685,6 +685,8 @@ QString ClassWork::resultLine() const
     MeasureChoice choice;
     choice.initialRateSeconds = 10; // over the first 10 s: the graph's seconds are what the window keeps
     choice.halfTime = true;
+    // The window's record holds the graph's seconds, not the ticks: the rate over its first 10 s.
+    choice.initialRateSeconds = 10;
     const RunMeasures measures = measureCourse(course, choice);
     const auto number = [](std::optional<double> value, int decimals) {
         return value ? GraphExport::spreadsheetNumber(*value, decimals) : QString();

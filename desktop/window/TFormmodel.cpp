@@ -14,6 +14,7 @@
 #include "flash/TShockwaveFlash.h"
 #include "graph/GraphMenu.h"
 #include "lab/Experiment.h"
+#include "lab/LessonPreset.h"
 #include "model/Tick.h"
 #include "model/TimeCourse.h"
 #include "render/DrawingSurface.h"
@@ -40,7 +41,9 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <cstdio>
 #include <functional>
+#include <utility>
 
 using namespace velmora;
 
@@ -151,6 +154,8 @@ TFormmodel::TFormmodel(QSize screen, QWidget* parent)
     classWork_ = new ClassWork(this);
     connect(graphMenu_, &GraphMenu::curveKept, classWork_, &ClassWork::curveKept);
     connect(graphMenu_, &GraphMenu::curveComputed, classWork_, &ClassWork::curveComputed);
+    connect(graphMenu_, &GraphMenu::activityLessonRequested, this,
+            [this] { openFullScreen(QStringLiteral("courbeactivite.swf")); });
     createMenu();
     scaleQtParts(*this, screen_);
     Formctivate();
@@ -632,6 +637,7 @@ void TFormmodel::plus1Click()
         FormFlash->exec();
     }
     FormFlash->Tag = 0;
+    applyRequestedPreset();
 }
 
 void TFormmodel::openFullScreen(const QString& movie)
@@ -639,11 +645,36 @@ void TFormmodel::openFullScreen(const QString& movie)
     if (FormFlash->isVisible()) {
         return;
     }
-    const TimerHold hold(Timer1, Timer2);
-    FormFlash->movieFile = movie;
-    FormFlash->Activer1Click();
-    FormFlash->player()->Play();
-    FormFlash->exec();
+    {
+        const TimerHold hold(Timer1, Timer2);
+        FormFlash->movieFile = movie;
+        FormFlash->Activer1Click();
+        FormFlash->player()->Play();
+        FormFlash->exec();
+    }
+    applyRequestedPreset();
+}
+
+void TFormmodel::applyRequestedPreset()
+{
+    const QString request = std::exchange(FormFlash->requestedPreset, QString());
+    if (request.isEmpty()) {
+        return;
+    }
+    // A movie is code that a user may replace: a faulty request changes nothing.
+    const LessonPresetReading reading = readLessonPreset(request.toStdString());
+    if (!reading.preset) {
+        std::fprintf(stderr, "velmora2: « Essayer dans Velmora » refusé : %s\n", reading.error.c_str());
+        return;
+    }
+    // The values go on the panel as from an experiment file, but for the controls that the class's
+    // scenario locks or hides: those keep their value, greyed on the panel with the reason.
+    classWork_->applyPreset(*reading.preset);
+    const Scenario& scenario = classWork_->scenario();
+    if (reading.volume &&
+        !(scenario.locked.has(PanelControl::volume) || scenario.hidden.has(PanelControl::volume))) {
+        volumeClick(*reading.volume);
+    }
 }
 
 void TFormmodel::laractiondhydrolysedulactose1Click()

@@ -150,6 +150,8 @@ private:
     void carryOut(const velmora::WindowUpdate& update);
 
     void openFullScreen(const QString& movie);
+    // Once the full-screen viewer is closed: the settings a lesson asked for, if any, on the panel.
+    void applyRequestedPreset();
     void createGraphMenu();
 
     std::unique_ptr<velmora::World> world_;

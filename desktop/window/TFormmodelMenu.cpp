@@ -111,12 +111,27 @@ void TFormmodel::createMenu()
         {"Hydrolysedelamylose1", tr("Hydrolyse de l'&amylose"), {}, &TFormmodel::Hydrolysedelamylose1Click},
         false);
 
-    // The box's volume in per cent, for the next start; the numbers, as the products', need no letter.
-    QMenu* volumes = menu(modele, "Volumedelaboite1", tr("&Volume de la boîte (%)"));
+    // The box's volume, for the next start.
+    QMenu* volumes = menu(modele, "Volumedelaboite1", tr("&Volume de la boîte"));
     QActionGroup* volumeGroup = radioGroup("volumeGroup");
+    // Each with its own underlined figure, for the keyboard.
+    const auto volumeCaption = [this](std::int32_t percent) {
+        switch (percent) {
+        case 25:
+            return tr("&25\u00a0%");
+        case 50:
+            return tr("&50\u00a0%");
+        case 100:
+            return tr("&100\u00a0%");
+        case 200:
+            return tr("20&0\u00a0%");
+        default:
+            return tr("&400\u00a0%");
+        }
+    };
     for (std::size_t i = 0; i < velmora::boxVolumes.size(); ++i) {
         const std::int32_t percent = velmora::boxVolumes[i].percent;
-        auto* item = new QAction(QString::number(percent), this);
+        auto* item = new QAction(volumeCaption(percent), this);
         item->setObjectName(QStringLiteral("Volume%1").arg(percent));
         item->setCheckable(true);
         item->setChecked(percent == velmora::defaultVolume);

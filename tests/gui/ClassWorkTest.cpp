@@ -263,7 +263,7 @@ private slots:
             TFormFlash* viewer = w.window->fullScreenViewer();
             viewer->movieFile = "experiences.swf";
             viewer->Activer1Click();
-            viewer->player()->GotoFrame(2); // the first guided experiment
+            viewer->player()->GotoFrame(4); // the first guided experiment's questions and answers
             QTest::qWait(50);
             QQuickItem* button = movieItem(viewer->player(), "answersButton");
             QVERIFY(button);

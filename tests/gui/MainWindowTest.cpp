@@ -168,12 +168,12 @@ private slots:
         row("Synthsedulactose1", "&Synthèse du lactose", "", "radio");
         row("Hydrolysedumaltose1", "Hydrolyse du &maltose", "", "radio");
         row("Hydrolysedelamylose1", "Hydrolyse de l'&amylose", "", "radio");
-        row("Volumedelaboite1", "&Volume de la boîte (%)", "", "");
-        row("Volume25", "25", "", "radio");
-        row("Volume50", "50", "", "radio");
-        row("Volume100", "100", "", "radio checked");
-        row("Volume200", "200", "", "radio");
-        row("Volume400", "400", "", "radio");
+        row("Volumedelaboite1", "&Volume de la boîte", "", "");
+        row("Volume25", "&25\u00a0%", "", "radio");
+        row("Volume50", "&50\u00a0%", "", "radio");
+        row("Volume100", "&100\u00a0%", "", "radio checked");
+        row("Volume200", "20&0\u00a0%", "", "radio");
+        row("Volume400", "&400\u00a0%", "", "radio");
         row("Performances1", "Affic&hage", "", "");
         row("purger1", "P&urger les produits", "Shift+P", "");
         row("Nombremaximaldeproduitslcran1", "&Nombre maximal de produits à l'écran :", "", "");

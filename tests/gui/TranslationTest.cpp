@@ -217,7 +217,7 @@ private slots:
         lessonMenu.setMovie(programMovies + "/ensavoirplus.swf");
         QQuickItem* menu = lessonMenu.movieRoot();
         QVERIFY(menu);
-        QCOMPARE(menu->property("pages").toStringList().value(0), QString("Reaction and enzyme"));
+        QCOMPARE(menu->property("pages").toStringList().value(0), QString("The enzyme"));
         QCOMPARE(menu->property("topics").toList().value(4).toMap().value("title").toString(),
                  QString("Using Velmora"));
     }

@@ -198,6 +198,29 @@ TEST(Measures, ASettledRunEndsAsItStands)
     }
 }
 
+// A run frozen at its start but warmed later by a panel change is not settled: it measures as the
+// whole run does (the cold-then-warm control of the lessons).
+TEST(Measures, AFrozenRunWarmedLaterIsNotStoppedEarly)
+{
+    ExperimentSettings settings;
+    settings.reaction = Reaction::amyloseHydrolysis;
+    settings.temperature = 0;
+    settings.ph = 7;
+    settings.events.push_back({1200, PanelEvent::Variable::temperature, 37});
+    constexpr std::int32_t ticks = 2400;
+    const auto world = std::make_unique<World>();
+    Experiment experiment(settings, *world, 5);
+    for (std::int32_t t = 1; t <= ticks; ++t) {
+        experiment.tick();
+    }
+    MeasureChoice leftOnly;
+    leftOnly.initialRate = false;
+    leftOnly.left = true;
+    const double expected = 100.0 * world->count[world->substrateKind] / world->substrateAmount;
+    EXPECT_LT(expected, 50.0); // the warm minute did its work
+    EXPECT_EQ(measureExperiment(settings, leftOnly, ticks, 5)->left, expected);
+}
+
 // What the initial rate over 10 % of the substrate shows that the rate over 10 seconds did not:
 // a rate in the cold, and with 200 enzymes and 200 lactose an optimum of temperature and of pH.
 TEST(Measures, TheInitialRateShowsTheColdRateAndTheOptima)
