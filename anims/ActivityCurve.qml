@@ -52,18 +52,21 @@ Rectangle {
                 references.push(chart.referenceAt ? chart.referenceAt(at) : 0)
                 highest = Math.max(highest, values[i], references[i])
             }
-            const xAt = function(v) { return (v - chart.from) / (chart.to - chart.from) * width }
-            const yAt = function(a) { return height - (highest > 0 ? a / highest : 0) * (height - 8) }
+            // The plot is inset by the current-value dot's radius, so that the dot stays whole at
+            // either end of the axis and at the top.
+            const inset = 10
+            const xAt = function(v) { return inset + (v - chart.from) / (chart.to - chart.from) * (width - 2 * inset) }
+            const yAt = function(a) { return height - inset - (highest > 0 ? a / highest : 0) * (height - 2 * inset) }
             const curve = function(points) {
                 c.beginPath()
                 for (let i = 0; i <= steps; ++i) {
-                    const x = width * i / steps, y = yAt(points[i])
+                    const x = inset + (width - 2 * inset) * i / steps, y = yAt(points[i])
                     if (i === 0) c.moveTo(x, y); else c.lineTo(x, y)
                 }
                 c.stroke()
             }
             c.strokeStyle = "#808080"; c.lineWidth = 2
-            c.beginPath(); c.moveTo(0, 0); c.lineTo(0, height); c.lineTo(width, height); c.stroke()
+            c.beginPath(); c.moveTo(0, 0); c.lineTo(0, height - inset); c.lineTo(width, height - inset); c.stroke()
             if (chart.referenceAt) {
                 c.strokeStyle = "#a8a8a8"; c.lineWidth = 3
                 c.setLineDash([8, 6])
@@ -74,7 +77,7 @@ Rectangle {
             curve(values)
             const x = xAt(chart.current), a = chart.activityAt(chart.current)
             c.strokeStyle = "#e07010"; c.lineWidth = 2
-            c.beginPath(); c.moveTo(x, 0); c.lineTo(x, height); c.stroke()
+            c.beginPath(); c.moveTo(x, 0); c.lineTo(x, height - inset); c.stroke()
             c.fillStyle = "#e07010"
             c.beginPath(); c.arc(x, yAt(a), 9, 0, 2 * Math.PI); c.fill()
         }

@@ -1,7 +1,8 @@
 import QtQuick
 
-// A paragraph of an explanation.
+// A paragraph of an explanation, which a screen reader reads with its review keys.
 Text {
+    Accessible.role: Accessible.StaticText
     width: 900
     wrapMode: Text.WordWrap
     font.pixelSize: 22

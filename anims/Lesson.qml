@@ -23,12 +23,18 @@ Movie {
     Keys.onLeftPressed: gotoFrame(currentFrame - 1)
     Keys.onRightPressed: gotoFrame(currentFrame + 1)
 
+    // On a screen wider than the stage (16:9), the title bar's and the bottom bar's colours run on to
+    // the edges of the screen, behind the stage's own bars.
+    Rectangle { x: -4096; width: 1024 + 8192; height: 72; color: "#2f6b3a" }
+    Rectangle { x: -4096; y: 688; width: 1024 + 8192; height: 80; color: "#e2dccb" }
+
     Rectangle {
         id: header
         width: 1024; height: 72
         color: "#2f6b3a"
         Text {
             objectName: "lessonTitle"
+            Accessible.role: Accessible.StaticText
             x: 28
             width: 1024 - 28 - 320; height: parent.height
             verticalAlignment: Text.AlignVCenter
@@ -77,6 +83,7 @@ Movie {
             text: qsTr("◀  Précédent")
             Accessible.name: qsTr("Précédent")
             Accessible.description: stepText.text
+            visible: lesson.frameCount > 1 // a lesson of one scene has nowhere to go
             enabled: lesson.currentFrame > 1
             onClicked: {
                 const byKeyboard = visualFocus
@@ -104,6 +111,7 @@ Movie {
             Accessible.name: qsTr("Suivant")
             Accessible.description: stepText.text
             tint: "#3a9a4a"; ink: "white"
+            visible: lesson.frameCount > 1
             enabled: lesson.currentFrame < lesson.frameCount
             onClicked: {
                 const byKeyboard = visualFocus

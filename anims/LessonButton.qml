@@ -16,6 +16,9 @@ Button {
     contentItem: Text {
         text: button.text
         font: button.font
+        // A longer text (a tab with its count of topics seen) is drawn smaller rather than overflow.
+        fontSizeMode: Text.HorizontalFit
+        minimumPixelSize: 11
         color: button.ink
         horizontalAlignment: Text.AlignHCenter
         verticalAlignment: Text.AlignVCenter

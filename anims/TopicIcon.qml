@@ -1,9 +1,20 @@
 import QtQuick
+import QtQuick.Shapes
 
 // The picture of a topic in the menu, 150 x 150.
 Item {
     id: icon
     property string kind
+
+    // An enzyme with its substrate in its pocket, the complex lit.
+    component Held: Item {
+        property alias enzyme: holder.kind
+        property alias substrate: held.kind
+        anchors.centerIn: parent
+        width: holder.width + held.width * 0.5; height: holder.height
+        Molecule { id: holder; unit: 30; bound: true }
+        Molecule { id: held; unit: 30; x: holder.dock.x; y: holder.dock.y }
+    }
     width: 150
     height: 150
 
@@ -41,14 +52,7 @@ Item {
     }
 
     // An enzyme holding its substrate.
-    Item {
-        visible: icon.kind === "enzyme"
-        anchors.centerIn: parent
-        width: 80; height: 80
-        SpritePicture { item: 61; zoom: 2 }
-        SpritePicture { item: 28; zoom: 2 }
-        SpritePicture { item: 29; zoom: 2 }
-    }
+    Held { visible: icon.kind === "enzyme"; enzyme: "lactase"; substrate: "lactose" }
 
     // A sugar ring: five carbons and the oxygen of the ring.
     Canvas {
@@ -129,40 +133,51 @@ Item {
     }
 
     // Maltose held by maltase.
-    Item {
-        visible: icon.kind === "maltose"
-        anchors.centerIn: parent
-        width: 80; height: 80
-        SpritePicture { item: 60; zoom: 2 }
-        SpritePicture { item: 32; zoom: 2 }
-    }
+    Held { visible: icon.kind === "maltose"; enzyme: "maltase"; substrate: "maltose" }
 
-    // A chain of amylose units and the amylase at its bottom end.
+    // A branched chain of glucoses.
     Item {
         visible: icon.kind === "amylose"
         anchors.centerIn: parent
-        width: 80; height: 120
-        Column { Repeater { model: 3; SpritePicture { item: 33; zoom: 1 } } }
-        SpritePicture { item: 63; zoom: 1; y: 60 }
+        width: 120; height: 80
+        Row { y: 44; spacing: -7; Repeater { model: 5; Molecule { kind: "glucose"; unit: 22 } } }
+        Row { x: 36; y: 4; spacing: -7; Repeater { model: 3; Molecule { kind: "glucose"; unit: 22 } } }
     }
 
-    // Glucose and UDP-galactose held by lactose synthase.
-    Item {
-        visible: icon.kind === "synthesis"
-        anchors.centerIn: parent
-        width: 80; height: 80
-        SpritePicture { item: 62; zoom: 2 }
-        SpritePicture { item: 26; zoom: 2 }
-        SpritePicture { item: 31; zoom: 2 }
-    }
+    // UDP-galactose held by lactose synthase.
+    Held { visible: icon.kind === "synthesis"; enzyme: "synthase"; substrate: "udpgalactose" }
 
     // Thiolactose held by lactase.
-    Item {
-        visible: icon.kind === "inhibitor"
-        anchors.centerIn: parent
-        width: 80; height: 80
-        SpritePicture { item: 61; zoom: 2 }
-        SpritePicture { item: 36; zoom: 2 }
+    Held { visible: icon.kind === "inhibitor"; enzyme: "lactase"; substrate: "thiolactose" }
+
+    // Sucrose: a glucose and a fructose.
+    Molecule { visible: icon.kind === "sucrose"; kind: "sucrose"; unit: 44; anchors.centerIn: parent }
+
+    // The activity curve: the rate rising towards a plateau with the substrate.
+    Shape {
+        visible: icon.kind === "curve"
+        anchors.fill: parent
+        antialiasing: true
+        ShapePath {
+            strokeColor: "#404040"; strokeWidth: 3; fillColor: "transparent"
+            PathSvg { path: "M 34 30 L 34 116 L 122 116" }
+        }
+        ShapePath {
+            strokeColor: "#2f6b3a"; strokeWidth: 5; fillColor: "transparent"; capStyle: ShapePath.RoundCap
+            PathSvg {
+                path: {
+                    let p = "M 36 114"
+                    for (let s = 4; s <= 80; s += 4)
+                        p += " L " + (36 + s) + " " + (114 - 74 * s / (s + 18)).toFixed(1)
+                    return p
+                }
+            }
+        }
+        ShapePath {
+            strokeColor: "#e07010"; strokeWidth: 2; fillColor: "transparent"
+            strokeStyle: ShapePath.DashLine; dashPattern: [2.5, 2]
+            PathSvg { path: "M 34 40 L 122 40" }
+        }
     }
 
     // A flask of acid over a flame.

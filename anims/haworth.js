@@ -64,7 +64,9 @@ function ring(c, x, y, size, groups, fill, numbers, marked) {
                      mark ? "#e07010" : label.indexOf("O") >= 0 ? "#c02010" : "#202020")
         }
         if (numbers)
-            text(c, carbon.substring(1), p[carbon][0] + (carbon === "C1" ? 0.09 : carbon === "C4" ? -0.09 : carbon === "C5" ? -0.06 : 0) * size,
+            // Beside the carbon, clear of its bonds (C2's OH goes straight down through where a
+            // label below it would be).
+            text(c, carbon.substring(1), p[carbon][0] + (carbon === "C1" ? 0.09 : carbon === "C4" ? -0.09 : carbon === "C5" ? -0.06 : carbon === "C2" ? 0.07 : 0) * size,
                  p[carbon][1] + (carbon === "C2" || carbon === "C3" ? 0.1 : carbon === "C5" ? -0.06 : 0.07) * size,
                  0.075 * size, "#2060c0")
     }
@@ -98,9 +100,12 @@ function lactose(c, x, y, size, highlight) {
     const from = bondEnd(galX, y, size, "C1", 1)
     const to = bondEnd(glcX, y, size, "C4", -1)
     const o = [(from[0] + to[0]) / 2, y]
+    // The whole bridge, from C1 of the galactose to C4 of the glucose, in one colour.
+    const c1 = corners(galX, y, size).C1, c4 = corners(glcX, y, size).C4
     c.strokeStyle = highlight ? "#e02020" : "#202020"
     c.lineWidth = highlight ? 6 : 3
-    c.beginPath(); c.moveTo(from[0], from[1]); c.lineTo(o[0], o[1]); c.lineTo(to[0], to[1]); c.stroke()
+    c.beginPath(); c.moveTo(c1[0], c1[1]); c.lineTo(from[0], from[1]); c.lineTo(o[0], o[1])
+    c.lineTo(to[0], to[1]); c.lineTo(c4[0], c4[1]); c.stroke()
     c.fillStyle = "#fbfaf5"
     c.beginPath(); c.arc(o[0], o[1], 0.09 * size, 0, 2 * Math.PI); c.fill()
     text(c, "O", o[0], o[1], 0.13 * size, highlight ? "#e02020" : "#c02010")

@@ -2,7 +2,8 @@
 
 #include "batch/QuotedText.h"
 #include "experiment/Lifecycle.h"
-#include "plot/ChartRenderer.h"
+#include "model/BoxVolume.h"
+#include "plot/ChartFormat.h"
 #include "settings/IntegerText.h"
 
 #include <algorithm>
@@ -58,6 +59,19 @@ bool readScene(std::string_view text, SceneSize& scene, std::string& error)
     }
     return readInteger("--scene", text.substr(0, cross), 1, largestSceneSide, scene.width, error) &&
            readInteger("--scene", text.substr(cross + 1), 1, largestSceneSide, scene.height, error);
+}
+
+// --volume PERCENT: the box of that volume.
+bool readVolume(std::string_view text, SceneSize& scene, std::string& error)
+{
+    const std::optional<std::int32_t> percent = parseDecimalInteger(text);
+    const std::optional<SceneSize> box = percent ? boxForVolume(*percent) : std::nullopt;
+    if (!box) {
+        error = "--volume: " + quotedValue(text) + " is not 25, 50, 100, 200 or 400";
+        return false;
+    }
+    scene = *box;
+    return true;
 }
 
 bool readEvent(std::string_view text, BatchEvent& event, std::string& error)
@@ -172,24 +186,29 @@ bool readCompare(std::string_view text, SweepAxis& axis, std::string& error)
 
 constexpr std::int32_t longestInitialRate = graphSeconds; // seconds: the first graph page
 
-// --measure initial-rate[:SECONDS] | half-time | left
+// --measure initial-rate[@PERCENT|:SECONDS] | half-time | left
 bool readMeasure(std::string_view text, BatchOptions& options, std::string& error)
 {
     Measure measure{};
-    const std::string_view name = text.substr(0, text.find(':'));
+    const std::string_view name = text.substr(0, text.find_first_of(":@"));
     if (name == "initial-rate") {
         measure = Measure::initialRate;
-        if (name.size() < text.size() &&
-            !readInteger("--measure", text.substr(name.size() + 1), 1, longestInitialRate,
-                         options.initialRateSeconds, error)) {
-            return false;
+        if (name.size() < text.size()) {
+            const std::string_view value = text.substr(name.size() + 1);
+            const bool seconds = text[name.size()] == ':';
+            if (!readInteger("--measure", value, 1, seconds ? longestInitialRate : largestInitialRateShare,
+                             seconds ? options.initialRateSeconds : options.initialRateShare, error)) {
+                return false;
+            }
+            (seconds ? options.initialRateShare : options.initialRateSeconds) =
+                seconds ? defaultInitialRateShare : 0;
         }
     } else if (text == "half-time") {
         measure = Measure::halfTime;
     } else if (text == "left") {
         measure = Measure::left;
     } else {
-        error = "--measure: " + quotedValue(text) + " is not initial-rate[:SECONDS], half-time or left";
+        error = "--measure: " + quotedValue(text) + " is not initial-rate[@PERCENT|:SECONDS], half-time or left";
         return false;
     }
     if (std::find(options.measures.begin(), options.measures.end(), measure) != options.measures.end()) {
@@ -236,6 +255,9 @@ std::string contradiction(const BatchCommandLine& line, const std::vector<std::s
     const auto was = [&](std::string_view option) {
         return std::find(given.begin(), given.end(), option) != given.end();
     };
+    if (was("--volume") && was("--scene")) {
+        return "--volume: --scene gives the box already; give one of them";
+    }
     if (o.sweeps.empty()) {
         for (const std::string_view option : {"--measure", "--repeat", "--table", "--plot", "--compare"}) {
             if (was(option)) {
@@ -264,6 +286,9 @@ std::string contradiction(const BatchCommandLine& line, const std::vector<std::s
         static_cast<std::int64_t>(o.ticks) < 20 * static_cast<std::int64_t>(o.initialRateSeconds)) {
         return "--measure: the initial rate over " + std::to_string(o.initialRateSeconds) +
                " s needs --ticks " + std::to_string(20 * o.initialRateSeconds) + " or more";
+    }
+    if (initialRate && o.ticks < 1) {
+        return "--measure: the initial rate needs --ticks 1 or more";
     }
     const std::size_t curves =
         o.sweeps.size() == 2 ? o.sweeps[1].values.size() : (o.compare ? o.compare->values.size() : 1);
@@ -300,7 +325,8 @@ BatchCommandLine parseBatchCommandLine(const std::vector<std::string_view>& argu
             "--reaction", "--temperature", "--ph",           "--enzyme",   "--substrate", "--other",
             "--symbols",  "--scene",       "--max-products", "--ticks",    "--event",     "--csv",
             "--dump",     "--seed",        "--sweep",        "--measure",  "--repeat",    "--jobs",
-            "--table",    "--plot",        "--compare",      "--scenario", "--report",    "--xlsx"};
+            "--table",    "--plot",        "--compare",      "--volume",   "--scenario",  "--report",
+            "--xlsx"};
         if (std::find(std::begin(known), std::end(known), option) == std::end(known)) {
             error = "unknown option " + quotedValue(option);
             break;
@@ -339,6 +365,8 @@ BatchCommandLine parseBatchCommandLine(const std::vector<std::string_view>& argu
             }
         } else if (option == "--scene") {
             readScene(value, options.scene, error);
+        } else if (option == "--volume") {
+            readVolume(value, options.scene, error);
         } else if (option == "--max-products") {
             if (readInteger(option, value, anyLow, anyHigh, number, error)) {
                 if (maxProductsForCaption(number)) {
@@ -410,7 +438,9 @@ std::string_view batchUsage()
            "  --substrate N       substrate quantity, 0..200 (default 100)\n"
            "  --other N           thiolactose quantity, 0..200 (default 0)\n"
            "  --symbols S         small or large (default large)\n"
-           "  --scene WxH         scene size in pixels (default 512x384)\n"
+           "  --volume P          volume of the box, 25, 50, 100, 200 or 400 per cent: the box of\n"
+           "                      256x192, 362x272, 512x384, 724x543 or 1024x768 pixels (default 100)\n"
+           "  --scene WxH         the box's size in pixels, for another size (default 512x384)\n"
            "  --max-products N    10, 20, 50, 100, 200 or 400 (default 100)\n"
            "  --ticks N           ticks of 50 ms to run after the start (default 2000);\n"
            "                      with --sweep, the longest run\n"
@@ -431,10 +461,12 @@ std::string_view batchUsage()
            "                      --sweep makes a grid, one curve per value of the second\n"
            "  --compare NAME=V1,V2,...\n"
            "                      the same sweep again for each value, one curve each\n"
-           "  --measure M         initial-rate[:SECONDS] (substrate transformed per second over the\n"
-           "                      first SECONDS seconds, default 10), half-time (first second with\n"
-           "                      half of the substrate left) or left (per cent left at the end);\n"
-           "                      repeatable, the first is plotted (default initial-rate)\n"
+           "  --measure M         initial-rate[@PERCENT] (substrate transformed per second from the\n"
+           "                      start to the first tick at which PERCENT of it, 1..50, is\n"
+           "                      transformed, default 10), initial-rate:SECONDS (over the first\n"
+           "                      SECONDS graph seconds), half-time (first second with half of the\n"
+           "                      substrate left) or left (per cent left at the end); repeatable,\n"
+           "                      the first is plotted (default initial-rate)\n"
            "  --repeat N          experiments per point, from N generator states (default 1)\n"
            "  --jobs N            experiments run at once (default: one per core)\n"
            "  --table FILE        one CSV row per point (default: standard output, unless --plot)\n"

@@ -27,7 +27,8 @@ struct BatchOptions : ExperimentSettings
     std::vector<SweepAxis> sweeps;    // none, one, or two for a grid
     std::optional<SweepAxis> compare; // the same sweep at each of these values
     std::vector<Measure> measures;    // in the order given; the first is plotted; none: the initial rate
-    std::int32_t initialRateSeconds = 10;
+    std::int32_t initialRateShare = defaultInitialRateShare; // initial-rate@P
+    std::int32_t initialRateSeconds = 0;                     // initial-rate:SECONDS; 0: over the share
     std::int32_t repeat = 1;
     unsigned jobs = 0;     // 0: one per core
     std::string tablePath; // empty: the table goes to standard output unless a plot is asked for

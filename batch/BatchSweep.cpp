@@ -29,6 +29,8 @@ std::string verdictText(FitVerdict verdict)
         return "the rates barely level off, so Km and Vmax are not pinned down (try larger amounts)";
     case FitVerdict::noConvergence:
         return "the least-squares search did not settle";
+    case FitVerdict::noInhibition:
+        return "Km does not clearly rise with the inhibitor, so Ki is not pinned down";
     }
     return {};
 }
@@ -82,6 +84,14 @@ double tickCost(const SweepPlan& plan)
     return seconds / (samples * sampleTicks);
 }
 
+// Four significant digits, as C's %g writes them.
+std::string general(double value)
+{
+    char text[64];
+    std::snprintf(text, sizeof text, "%.4g", value);
+    return text;
+}
+
 } // namespace
 
 std::string planSizeError(const SweepPlan& plan, unsigned jobs)
@@ -129,6 +139,7 @@ SweepPlan sweepPlanFor(const BatchOptions& options)
          : measure == Measure::halfTime  ? choice.halfTime
                                          : choice.left) = true;
     }
+    choice.initialRateShare = options.initialRateShare;
     choice.initialRateSeconds = options.initialRateSeconds;
     plan.ticks = options.ticks;
     plan.replicates = options.repeat;
@@ -166,12 +177,12 @@ void ProgressBar::finish()
     }
 }
 
-void writeFitReport(std::ostream& out, const SweepResult& result, const std::vector<MichaelisMentenFit>& fits)
+void writeFitReport(std::ostream& out, const SweepResult& result, const SweepFits& fits)
 {
     const SweepPlan& plan = result.plan;
     const std::size_t perSeries = plan.x.values.size();
-    for (std::size_t s = 0; s < fits.size(); ++s) {
-        const MichaelisMentenFit& fit = fits[s];
+    for (std::size_t s = 0; s < fits.series.size(); ++s) {
+        const MichaelisMentenFit& fit = fits.series[s];
         out << "Michaelis-Menten fit";
         if (plan.series && s * perSeries < result.points.size()) {
             out << " (" << parameterName(plan.series->parameter) << ' '
@@ -179,21 +190,38 @@ void writeFitReport(std::ostream& out, const SweepResult& result, const std::vec
         }
         if (fit.verdict == FitVerdict::fitted) {
             out << ": Vmax = " << plusOrMinus(fit.vmax, fit.vmaxError)
-                << " molecules/s, Km = " << plusOrMinus(fit.km, fit.kmError) << " molecules (" << fit.runs
-                << " runs)\n";
+                << " molecules/s, Km = " << plusOrMinus(fit.km, fit.kmError) << " molecules, residual error "
+                << general(fit.residualError) << " molecules/s (" << fit.runs << " runs)\n";
         } else {
             out << ": not meaningful, " << verdictText(fit.verdict) << '\n';
         }
         const LineweaverBurk& line = fit.lineweaverBurk;
         if (line.hasLine) {
-            char text[160];
-            std::snprintf(text, sizeof text, "  Lineweaver-Burk line: 1/v = %.4g / S %c %.4g", line.slope,
-                          line.intercept < 0 ? '-' : '+', std::fabs(line.intercept));
-            out << text;
-            if (line.zeroRatesLeftOut > 0) {
-                out << " (" << line.zeroRatesLeftOut << " amounts with a zero rate left out)";
+            out << "  Lineweaver-Burk line: 1/v = " << general(line.slope) << " / S + "
+                << general(line.intercept) << ", crossing 1/S at -1/Km = " << general(-1.0 / fit.km)
+                << " and 1/v at 1/Vmax = " << general(line.intercept);
+            const std::size_t leftOut = line.zeroAmountsLeftOut + line.zeroRatesLeftOut;
+            if (leftOut > 0) {
+                out << " (" << leftOut << (leftOut == 1 ? " amount" : " amounts")
+                    << " with S = 0 or a zero rate left out)";
             }
             out << '\n';
+        }
+    }
+    if (fits.competitive) {
+        const CompetitiveFit& fit = *fits.competitive;
+        out << "Competitive fit (one Vmax, apparent Km = Km (1 + I/Ki))";
+        if (fit.verdict == FitVerdict::fitted) {
+            out << ": Vmax = " << plusOrMinus(fit.vmax, fit.vmaxError)
+                << " molecules/s, Km = " << plusOrMinus(fit.km, fit.kmError)
+                << " molecules, Ki = " << plusOrMinus(fit.ki, fit.kiError) << " molecules, residual error "
+                << general(fit.residualError) << " molecules/s";
+            if (fit.separateResidualError) {
+                out << " (fitted amount by amount: " << general(*fit.separateResidualError) << ")";
+            }
+            out << " (" << fit.runs << " runs)\n";
+        } else {
+            out << ": not meaningful, " << verdictText(fit.verdict) << '\n';
         }
     }
 }

@@ -42,9 +42,12 @@ private:
     int shownPercent_ = -1;
 };
 
-// The fit of each series, in plain words, one line each:
-// "Michaelis-Menten fit: Vmax = 18.4 +- 1.2 molecules/s, Km = 297 +- 29 molecules (105 runs)".
-void writeFitReport(std::ostream& out, const SweepResult& result,
-                    const std::vector<MichaelisMentenFit>& fits);
+// The fit of each series in plain words, its Lineweaver-Burk line under it:
+//   "Michaelis-Menten fit: Vmax = 18.4 +- 1.2 molecules/s, Km = 297 +- 29 molecules, residual error
+//    0.84 molecules/s (105 runs)"
+//   "  Lineweaver-Burk line: 1/v = 16.14 / S + 0.05435, crossing 1/S at -1/Km = -0.003367 and 1/v
+//    at 1/Vmax = 0.05435"
+// then the competitive fit, when the series are amounts of inhibitor.
+void writeFitReport(std::ostream& out, const SweepResult& result, const SweepFits& fits);
 
 } // namespace velmora

@@ -1,6 +1,7 @@
 // velmora2-batch: experiments run without a window, for reproducible time courses, states and
 // activity curves.
 
+#include "batch/BatchDocuments.h"
 #include "batch/BatchOptions.h"
 #include "batch/BatchRun.h"
 #include "batch/BatchSweep.h"
@@ -11,10 +12,6 @@
 #include "batch/TemporaryFiles.h"
 #include "lab/RunWords.h"
 #include "lab/SweepTable.h"
-#include "lab/Workbook.h"
-#include "plot/ActivityChart.h"
-#include "plot/ChartRenderer.h"
-#include "plot/Report.h"
 #include "process/StandardStreams.h"
 
 #include <cstdio>
@@ -32,6 +29,10 @@ __attribute__((constructor(101))) static void standardStreamsFirst()
 {
     velmora::openClosedStandardStreams();
 }
+
+#ifdef __EMSCRIPTEN__
+#include <emscripten.h>
+#endif
 
 namespace {
 
@@ -110,26 +111,13 @@ bool writeWorkbook(OutputFile* file, const Workbook& workbook, std::string& erro
         return true;
     }
     std::string reason;
-    const std::string bytes = workbookBytes(workbook, reason);
+    const std::string bytes = batchWorkbookBytes(workbook, reason);
     if (!reason.empty()) {
         error = "cannot write " + quotedValue(file->target()) + ": " + reason;
         return false;
     }
     file->stream().write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     return true;
-}
-
-// The student report of the run: the experiment file's group, scenario, kept runs, curves, answer
-// and log around the course just run.
-void writeReport(std::ostream& out, const BatchOptions& options, const CourseRecord& record)
-{
-    ExperimentDocument document = options.scenario.value_or(ExperimentDocument{});
-    document.settings = options;
-    std::vector<CourseRecord> kept;
-    for (const KeptRun& run : document.kept) {
-        kept.push_back(courseRecordOf(run));
-    }
-    writeReportPdf(studentReport(document, record, kept), out);
 }
 
 int runOne(const BatchOptions& options)
@@ -150,12 +138,23 @@ int runOne(const BatchOptions& options)
         writeStateDump(dump->stream(), *world, ticksRun);
     }
     if (report) {
-        writeReport(report->stream(), options, record);
+        writeBatchReport(report->stream(), options, record);
     }
     if (!writeWorkbook(workbook, timeCourseWorkbook(record, {}), error)) {
         return reportFileError(error);
     }
     return outputs.finishAndCommit(error) ? 0 : reportFileError(error);
+}
+
+// Whether standard error is a terminal, where a progress bar shows.
+bool errorsOnTerminal()
+{
+#ifdef __EMSCRIPTEN__
+    // Run by node, every standard stream looks like a terminal to the program: node knows better.
+    return EM_ASM_INT({ return require('tty').isatty(2) ? 1 : 0; }) != 0;
+#else
+    return isatty(STDERR_FILENO) != 0;
+#endif
 }
 
 int runSweeps(const BatchOptions& options)
@@ -169,7 +168,7 @@ int runSweeps(const BatchOptions& options)
         return reportFileError(error);
     }
 
-    ProgressBar bar(isatty(STDERR_FILENO) ? stderr : nullptr);
+    ProgressBar bar(errorsOnTerminal() ? stderr : nullptr);
     SweepControl control;
     control.jobs = options.jobs;
     control.progress = [&bar](SweepProgress progress) { bar.show(progress); };
@@ -180,7 +179,7 @@ int runSweeps(const BatchOptions& options)
                   << " jobs could start (the system starts no more threads); the sweep ran on "
                   << result.jobsRun << '\n';
     }
-    const std::vector<MichaelisMentenFit> fits = fitSweep(result);
+    const SweepFits fits = sweepFits(result);
 
     StandardOutput out;
     if (table) {
@@ -189,8 +188,7 @@ int runSweeps(const BatchOptions& options)
         writeSweepTable(out.stream(), result);
     }
     if (plot) {
-        const Chart chart = activityChart(result, plottedMeasure(options), fits);
-        if (!writeChart(chart, *chartFormatFor(options.plotPath), plot->stream())) {
+        if (!writeBatchPlot(result, plottedMeasure(options), fits, options.plotPath, plot->stream())) {
             // The disk may have refused the bytes rather than cairo the drawing.
             if (plot->failed()) {
                 return outputs.finishAndCommit(error) ? fileError : reportFileError(error);
@@ -227,6 +225,18 @@ int main(int argc, char** argv)
         std::cerr << "velmora2-batch: " << oneLine(warning) << '\n';
     }
     const BatchOptions& options = line.options;
+    if (!batchWritesDocuments) {
+        for (const auto& [option, path] : {std::pair{"--plot", options.plotPath},
+                                           {"--report", options.reportPath},
+                                           {"--xlsx", options.workbookPath}}) {
+            if (!path.empty()) {
+                std::cerr << "velmora2-batch: " << option
+                          << ": this runner writes no pictures, reports or workbooks; the native "
+                             "velmora2-batch does\n";
+                return usageError;
+            }
+        }
+    }
 
     const std::vector<OutputPath> paths{{"--csv", options.csvPath},       {"--dump", options.dumpPath},
                                         {"--table", options.tablePath},   {"--plot", options.plotPath},

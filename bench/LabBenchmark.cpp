@@ -82,8 +82,33 @@ void InitialRateOver21Temperatures(benchmark::State& state)
 }
 BENCHMARK(InitialRateOver21Temperatures)->Unit(benchmark::kMillisecond)->UseRealTime();
 
+// The cost of measuring the initial rate, tick for tick: the same 200 ticks (5 degrees C, where
+// half of the substrate is not transformed within them) measured over 10 graph seconds, and over a
+// share of 50 %, counted at every tick. Argument: 0 over the seconds, 1 over the share.
+void InitialRateMeasureOf200Ticks(benchmark::State& state)
+{
+    ExperimentSettings settings = classroom();
+    settings.temperature = 5;
+    MeasureChoice choice;
+    choice.initialRateSeconds = state.range(0) == 0 ? 10 : 0;
+    choice.initialRateShare = 50;
+    std::int32_t replicate = 0;
+    for (auto _ : state) {
+        const std::optional<RunMeasures> measured =
+            measureExperiment(settings, choice, 200, replicateSeed(designedSeed, replicate));
+        if (state.range(0) == 1 && !measured->initialRateCutShort) {
+            state.SkipWithError("the share was reached: the runs differ in length");
+            break;
+        }
+        benchmark::DoNotOptimize(measured->initialRate);
+        replicate = (replicate + 1) % classroomRuns;
+    }
+}
+BENCHMARK(InitialRateMeasureOf200Ticks)->ArgName("share")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
 // Argument 0: the curve; argument 1: 0 for 20 enzymes, 100 lactose and 50 thiolactose, 1 for 200 of
-// each.
+// each; argument 2: the repeats; argument 3: 0 for the initial rate over 10 % of the substrate, 10
+// for the rate over the first 10 seconds.
 void WindowActivityCurve(benchmark::State& state)
 {
     ExperimentSettings settings = classroom();
@@ -91,18 +116,19 @@ void WindowActivityCurve(benchmark::State& state)
     if (state.range(1) == 1) {
         settings.enzyme = settings.substrate = settings.other = 200;
     }
-    const SweepPlan plan = activityCurvePlan(static_cast<ActivityCurve>(state.range(0)), settings);
+    SweepPlan plan = activityCurvePlan(static_cast<ActivityCurve>(state.range(0)), settings);
+    plan.replicates = static_cast<std::int32_t>(state.range(2));
+    plan.measures.initialRateSeconds = static_cast<std::int32_t>(state.range(3));
     SweepControl control;
     control.jobs = 1;
     for (auto _ : state) {
         const SweepResult result = runSweep(plan, control);
-        benchmark::DoNotOptimize(fitSweep(result).data());
+        benchmark::DoNotOptimize(sweepFits(result).series.data());
     }
 }
 BENCHMARK(WindowActivityCurve)
-    ->ArgNames({"curve", "full"})
-    ->ArgsProduct({{0, 1, 2, 3}, {0, 1}})
-    ->Unit(benchmark::kMillisecond)
-    ->UseRealTime();
+    ->ArgNames({"curve", "full", "repeats", "seconds"})
+    ->ArgsProduct({{0, 1, 2, 3}, {0, 1}, {10, 50}, {0, 10}})
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace

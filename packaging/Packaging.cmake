@@ -34,7 +34,8 @@ hydrolysis and amylose hydrolysis. Students choose the reaction, the
 temperature, the pH and the quantities of enzyme, substrate and inhibitor,
 then watch the enzymes bind the molecules and release the products while a
 graph plots the substrate left, second by second. Explanatory movies cover
-the mechanism, the formula of lactose in 3D and the iodine and Fehling tests.
+the mechanism, the formula of lactose in 3D and the iodine and Fehling tests;
+a teacher's guide and three practical sheets in French come as PDF.
 .
 The program speaks French, and English where the user's locale asks for it.
 The package also holds velmora2-batch, which runs one experiment without a
@@ -43,7 +44,7 @@ window and writes its time course and final state.")
 # through Qt Quick Controls) are loaded at run time, so they are named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "qml6-module-qtquick, qml6-module-qtquick-controls, qml6-module-qtquick-templates, qml6-module-qtqml-workerscript")
+    "qml6-module-qtquick, qml6-module-qtquick-shapes, qml6-module-qtquick-controls, qml6-module-qtquick-templates, qml6-module-qtqml-workerscript")
 # The window asks for Arial; Liberation Sans has its metrics. Without it the text is wider. Qt's
 # own words (the file dialog's, the message boxes' buttons) are French with Qt's translations.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation2, qt6-translations-l10n")

@@ -40,7 +40,7 @@ add_custom_target(velmora-update-translations
         -tr-function-alias QT_TRANSLATE_NOOP+=VELMORA_TRANSLATABLE
         -I ${PROJECT_SOURCE_DIR}/core -I ${PROJECT_SOURCE_DIR}/desktop
         ${PROJECT_SOURCE_DIR}/desktop ${PROJECT_SOURCE_DIR}/core/model ${PROJECT_SOURCE_DIR}/core/experiment
-        ${PROJECT_SOURCE_DIR}/core/plot ${velmora_movie_texts}
+        ${PROJECT_SOURCE_DIR}/core/lab ${PROJECT_SOURCE_DIR}/core/plot ${velmora_movie_texts}
         -ts ${velmora_translations}
     WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
     COMMENT "Refreshing the translations from the sources and the movies"

@@ -159,12 +159,179 @@
         <source>1/v (s/molécule)</source>
         <translation>1/v (s/molecule)</translation>
     </message>
+    <message>
+        <source>Vitesse initiale&#x202f;: substrat transformé par seconde, du départ jusqu’à ce que %1&#xa0;% du substrat de départ le soit.</source>
+        <translation>Initial rate: substrate converted per second from the start until %1% of the starting substrate is converted.</translation>
+    </message>
+    <message>
+        <source>Mesure écourtée pour %1&#xa0;point&#x202f;: %2&#xa0;% du substrat n’y est pas transformé en %3&#xa0;s, la vitesse est prise sur toute l’expérience.</source>
+        <translation>Measure cut short at %1&#xa0;point: %2% of the substrate is not converted there within %3&#xa0;s, so the rate is taken over the whole experiment.</translation>
+    </message>
+    <message>
+        <source>Mesure écourtée pour %1&#xa0;points&#x202f;: %2&#xa0;% du substrat n’y est pas transformé en %3&#xa0;s, la vitesse est prise sur toute l’expérience.</source>
+        <translation>Measure cut short at %1&#xa0;points: %2% of the substrate is not converted there within %3&#xa0;s, so the rate is taken over the whole experiment.</translation>
+    </message>
+    <message>
+        <source>volume de la boîte %1&#xa0;%</source>
+        <translation>box volume %1%</translation>
+    </message>
+    <message>
+        <source>boîte de %1&#xa0;×&#xa0;%2&#xa0;pixels</source>
+        <translation>box of %1&#xa0;×&#xa0;%2&#xa0;pixels</translation>
+    </message>
+    <message>
+        <source>Erreur résiduelle&#x202f;: %1&#xa0;molécules/s</source>
+        <translation>Residual error: %1&#xa0;molecules/s</translation>
+    </message>
+    <message>
+        <source>Modèle compétitif (un seul Vmax)</source>
+        <translation>Competitive model (one Vmax)</translation>
+    </message>
+    <message>
+        <source>Ki&#xa0;=&#xa0;%1&#xa0;±&#xa0;%2&#xa0;molécules</source>
+        <translation>Ki&#xa0;=&#xa0;%1&#xa0;±&#xa0;%2&#xa0;molecules</translation>
+    </message>
+    <message>
+        <source>(courbes ajustées une à une&#x202f;: %1)</source>
+        <translation>(curves fitted one by one: %1)</translation>
+    </message>
+    <message>
+        <source>Modèle compétitif impossible&#x202f;: %1</source>
+        <translation>Competitive model impossible: %1</translation>
+    </message>
+    <message>
+        <source>Km ne s’élève pas nettement avec l’inhibiteur, Ki reste indéterminé</source>
+        <translation>Km does not clearly rise with the inhibitor, so Ki remains undetermined</translation>
+    </message>
+    <message>
+        <source>Droites de Km et Vmax ajustés&#x202f;: 1/v&#xa0;=&#xa0;(Km/Vmax)&#xa0;×&#xa0;(1/S)&#xa0;+&#xa0;1/Vmax&#x202f;; points&#x202f;: 1/(vitesse moyenne).</source>
+        <translation>Lines from the fitted Km and Vmax: 1/v&#xa0;=&#xa0;(Km/Vmax)&#xa0;×&#xa0;(1/S)&#xa0;+&#xa0;1/Vmax; points: 1/(mean rate).</translation>
+    </message>
+    <message>
+        <source>Tirets&#x202f;: modèle compétitif, ses droites se coupent sur l’axe 1/v.</source>
+        <translation>Dashes: competitive model, whose lines meet on the 1/v axis.</translation>
+    </message>
+    <message>
+        <source>%1&#xa0;point laissé de côté, sans inverse (S&#xa0;=&#xa0;0 ou vitesse nulle).</source>
+        <translation>%1&#xa0;point left out, having no reciprocal (S&#xa0;=&#xa0;0 or a zero rate).</translation>
+    </message>
+    <message>
+        <source>%1&#xa0;points laissés de côté, sans inverse (S&#xa0;=&#xa0;0 ou vitesse nulle).</source>
+        <translation>%1&#xa0;points left out, having no reciprocal (S&#xa0;=&#xa0;0 or a zero rate).</translation>
+    </message>
+    <message>
+        <source>Encart&#x202f;: les mêmes points en représentation de Lineweaver-Burk, droites de Km et Vmax ajustés.</source>
+        <translation>Inset: the same points in a Lineweaver-Burk plot, lines from the fitted Km and Vmax.</translation>
+    </message>
+    <message>
+        <source>Encart&#x202f;: les mêmes points en représentation de Lineweaver-Burk, droites de Km et Vmax ajustés&#x202f;; tirets&#x202f;: modèle compétitif, ses droites se coupent sur l’axe 1/v.</source>
+        <translation>Inset: the same points in a Lineweaver-Burk plot, lines from the fitted Km and Vmax; dashes: competitive model, whose lines meet on the 1/v axis.</translation>
+    </message>
+    <message>
+        <source>−1/Km&#xa0;=&#xa0;%1</source>
+        <translation>−1/Km&#xa0;=&#xa0;%1</translation>
+    </message>
+    <message>
+        <source>1/Vmax&#xa0;=&#xa0;%1</source>
+        <translation>1/Vmax&#xa0;=&#xa0;%1</translation>
+    </message>
 </context>
 <context>
     <name>ActivityCurve</name>
     <message>
         <source>Activité de l’enzyme</source>
         <translation>Enzyme activity</translation>
+    </message>
+</context>
+<context>
+    <name>ActivityTable</name>
+    <message>
+        <source>température (°C)</source>
+        <translation>temperature (°C)</translation>
+    </message>
+    <message>
+        <source>pH</source>
+        <translation>pH</translation>
+    </message>
+    <message>
+        <source>enzyme (molécules)</source>
+        <translation>enzyme (molecules)</translation>
+    </message>
+    <message>
+        <source>substrat (molécules)</source>
+        <translation>substrate (molecules)</translation>
+    </message>
+    <message>
+        <source>thiolactose (molécules)</source>
+        <translation>thiolactose (molecules)</translation>
+    </message>
+    <message>
+        <source>vitesse initiale (molécules/s)</source>
+        <translation>initial rate (molecules/s)</translation>
+    </message>
+    <message>
+        <source>écart type (molécules/s)</source>
+        <translation>standard deviation (molecules/s)</translation>
+    </message>
+    <message>
+        <source>minimum (molécules/s)</source>
+        <translation>minimum (molecules/s)</translation>
+    </message>
+    <message>
+        <source>maximum (molécules/s)</source>
+        <translation>maximum (molecules/s)</translation>
+    </message>
+    <message>
+        <source>temps de demi-réaction (s)</source>
+        <translation>half-reaction time (s)</translation>
+    </message>
+    <message>
+        <source>écart type (s)</source>
+        <translation>standard deviation (s)</translation>
+    </message>
+    <message>
+        <source>minimum (s)</source>
+        <translation>minimum (s)</translation>
+    </message>
+    <message>
+        <source>maximum (s)</source>
+        <translation>maximum (s)</translation>
+    </message>
+    <message>
+        <source>mesure écourtée (expériences)</source>
+        <translation>measure cut short (experiments)</translation>
+    </message>
+    <message>
+        <source>demi-temps atteint (expériences)</source>
+        <translation>half-time reached (experiments)</translation>
+    </message>
+    <message>
+        <source>Vmax (molécules/s)</source>
+        <translation>Vmax (molecules/s)</translation>
+    </message>
+    <message>
+        <source>écart type de Vmax (molécules/s)</source>
+        <translation>standard error of Vmax (molecules/s)</translation>
+    </message>
+    <message>
+        <source>Km (molécules)</source>
+        <translation>Km (molecules)</translation>
+    </message>
+    <message>
+        <source>écart type de Km (molécules)</source>
+        <translation>standard error of Km (molecules)</translation>
+    </message>
+    <message>
+        <source>Ki (molécules)</source>
+        <translation>Ki (molecules)</translation>
+    </message>
+    <message>
+        <source>écart type de Ki (molécules)</source>
+        <translation>standard error of Ki (molecules)</translation>
+    </message>
+    <message>
+        <source>erreur résiduelle (molécules/s)</source>
+        <translation>residual error (molecules/s)</translation>
     </message>
 </context>
 <context>
@@ -195,7 +362,7 @@
     </message>
     <message>
         <source>&amp;Annuler le calcul</source>
-        <translation>&amp;Cancel the calculation</translation>
+        <translation>C&amp;ancel the calculation</translation>
     </message>
     <message>
         <source>&amp;Recommencer le calcul</source>
@@ -204,10 +371,6 @@
     <message>
         <source>Représentation de &amp;Lineweaver-Burk (1/v selon 1/S)</source>
         <translation>&amp;Lineweaver-Burk plot (1/v against 1/S)</translation>
-    </message>
-    <message>
-        <source>Le même calcul sans fenêtre&#xa0;: %1</source>
-        <translation>The same calculation without a window: %1</translation>
     </message>
     <message>
         <source>&amp;Copier les données</source>
@@ -223,7 +386,7 @@
     </message>
     <message>
         <source>&amp;Fermer</source>
-        <translation>C&amp;lose</translation>
+        <translation>Cl&amp;ose</translation>
     </message>
     <message>
         <source>Arrêt du calcul…</source>
@@ -244,34 +407,6 @@
     <message>
         <source>réglage actuel&#xa0;: %1</source>
         <translation>current setting: %1</translation>
-    </message>
-    <message>
-        <source>température (°C)</source>
-        <translation>temperature (°C)</translation>
-    </message>
-    <message>
-        <source>pH</source>
-        <translation>pH</translation>
-    </message>
-    <message>
-        <source>enzyme (molécules)</source>
-        <translation>enzyme (molecules)</translation>
-    </message>
-    <message>
-        <source>substrat (molécules)</source>
-        <translation>substrate (molecules)</translation>
-    </message>
-    <message>
-        <source>thiolactose (molécules)</source>
-        <translation>thiolactose (molecules)</translation>
-    </message>
-    <message>
-        <source>vitesse initiale (molécules/s)</source>
-        <translation>initial rate (molecules/s)</translation>
-    </message>
-    <message>
-        <source>écart type (molécules/s)</source>
-        <translation>standard deviation (molecules/s)</translation>
     </message>
     <message>
         <source>activite-temperature</source>
@@ -318,10 +453,6 @@
         <translation>The picture could not be drawn</translation>
     </message>
     <message>
-        <source>Chaque point est la vitesse initiale moyenne de %1&#xa0;expériences faites avec les réglages actuels. L’expérience de la fenêtre principale continue pendant le calcul.</source>
-        <translation>Each point is the mean initial rate of %1&#xa0;experiments run with the current settings. The experiment in the main window carries on during the calculation.</translation>
-    </message>
-    <message>
         <source>Calcul terminé&#xa0;: %1&#xa0;expériences.</source>
         <translation>Calculation finished: %1&#xa0;experiments.</translation>
     </message>
@@ -332,6 +463,85 @@
     <message>
         <source>%1&#xa0;: %2</source>
         <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>&amp;Plein écran</source>
+        <translation>&amp;Full screen</translation>
+    </message>
+    <message>
+        <source>Classeur Excel (*.xlsx)</source>
+        <translation>Excel workbook (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>vitesse initiale</source>
+        <translation>initial rate</translation>
+    </message>
+    <message>
+        <source>temps de demi-réaction</source>
+        <translation>half-reaction time</translation>
+    </message>
+    <message>
+        <source>&amp;Mesure&#xa0;:</source>
+        <translation>&amp;Measure:</translation>
+    </message>
+    <message>
+        <source>&#xa0;%</source>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source>La vitesse initiale est prise jusqu’à ce que cette part du substrat soit transformée.</source>
+        <translation>The initial rate is taken until this share of the substrate is converted.</translation>
+    </message>
+    <message>
+        <source>&amp;Part transformée&#xa0;:</source>
+        <translation>Share con&amp;verted:</translation>
+    </message>
+    <message>
+        <source>E&amp;xpériences par point&#xa0;:</source>
+        <translation>E&amp;xperiments per point:</translation>
+    </message>
+    <message>
+        <source>Commande é&amp;quivalente</source>
+        <translation>E&amp;quivalent command</translation>
+    </message>
+    <message>
+        <source>une ligne par point</source>
+        <translation>one line per point</translation>
+    </message>
+    <message>
+        <source>une colonne par courbe, avec Km et Vmax</source>
+        <translation>one column per curve, with Km and Vmax</translation>
+    </message>
+    <message>
+        <source>&amp;Tableau copié&#xa0;:</source>
+        <translation>Copied &amp;table:</translation>
+    </message>
+    <message>
+        <source>Chaque point est la vitesse initiale moyenne de %1&#xa0;expériences faites avec les réglages actuels, prise jusqu’à ce que %2&#xa0;% du substrat de départ soit transformé.</source>
+        <translation>Each point is the mean initial rate of %1&#xa0;experiments run with the current settings, taken until %2% of the starting substrate is converted.</translation>
+    </message>
+    <message>
+        <source>Chaque point est le temps de demi-réaction moyen de %1&#xa0;expériences faites avec les réglages actuels.</source>
+        <translation>Each point is the mean half-reaction time of %1&#xa0;experiments run with the current settings.</translation>
+    </message>
+    <message>
+        <source>L’expérience de la fenêtre principale continue pendant le calcul.</source>
+        <translation>The experiment in the main window carries on during the calculation.</translation>
+    </message>
+</context>
+<context>
+    <name>Autosave</name>
+    <message>
+        <source>Reprendre l’expérience interrompue&#xa0;?</source>
+        <translation>Resume the interrupted experiment?</translation>
+    </message>
+    <message>
+        <source>Le logiciel s’est arrêté sans avoir été fermé&#xa0;; l’expérience en cours a été gardée.</source>
+        <translation>The program stopped without being closed; the experiment under way was kept.</translation>
+    </message>
+    <message>
+        <source>Une animation bloquait la fenêtre&#xa0;: le logiciel a redémarré et repris l’expérience où elle en était.</source>
+        <translation>A movie was holding the window: the program restarted and took the experiment up where it was.</translation>
     </message>
 </context>
 <context>
@@ -354,6 +564,137 @@
     </message>
 </context>
 <context>
+    <name>ClassWork</name>
+    <message>
+        <source>Réglage fixé par le professeur pour cette activité</source>
+        <translation>Setting fixed by the teacher for this activity</translation>
+    </message>
+    <message>
+        <source>&amp;Ouvrir…</source>
+        <translation>&amp;Open…</translation>
+    </message>
+    <message>
+        <source>&amp;Enregistrer l’expérience…</source>
+        <translation>&amp;Save the experiment…</translation>
+    </message>
+    <message>
+        <source>&amp;Préparer un scénario…</source>
+        <translation>&amp;Prepare a scenario…</translation>
+    </message>
+    <message>
+        <source>&amp;Groupe et classe…</source>
+        <translation>&amp;Group and class…</translation>
+    </message>
+    <message>
+        <source>Compte &amp;rendu…</source>
+        <translation>&amp;Report…</translation>
+    </message>
+    <message>
+        <source>&amp;Imprimer…</source>
+        <translation>Pr&amp;int…</translation>
+    </message>
+    <message>
+        <source>Copier ma &amp;ligne de résultats</source>
+        <translation>Copy my results li&amp;ne</translation>
+    </message>
+    <message>
+        <source>&amp;Consignes et réponse</source>
+        <translation>&amp;Instructions and answer</translation>
+    </message>
+    <message>
+        <source>Ouvrir une expérience</source>
+        <translation>Open an experiment</translation>
+    </message>
+    <message>
+        <source>Expériences de Velmora (*.velmora)</source>
+        <translation>Velmora experiments (*.velmora)</translation>
+    </message>
+    <message>
+        <source>Ouverture de «&#xa0;%1&#xa0;»</source>
+        <translation>Opened “%1”</translation>
+    </message>
+    <message>
+        <source>Enregistrer l’expérience</source>
+        <translation>Save the experiment</translation>
+    </message>
+    <message>
+        <source>experience.velmora</source>
+        <translation>experiment.velmora</translation>
+    </message>
+    <message>
+        <source>Enregistrement de l’expérience</source>
+        <translation>Experiment saved</translation>
+    </message>
+    <message>
+        <source>Préparer un scénario</source>
+        <translation>Prepare a scenario</translation>
+    </message>
+    <message>
+        <source>scenario.velmora</source>
+        <translation>scenario.velmora</translation>
+    </message>
+    <message>
+        <source>Température&#xa0;: %1&#xa0;°C</source>
+        <translation>Temperature: %1&#xa0;°C</translation>
+    </message>
+    <message>
+        <source>pH&#xa0;: %1</source>
+        <translation>pH: %1</translation>
+    </message>
+    <message>
+        <source>Enzyme&#xa0;: %1</source>
+        <translation>Enzyme: %1</translation>
+    </message>
+    <message>
+        <source>Substrat&#xa0;: %1</source>
+        <translation>Substrate: %1</translation>
+    </message>
+    <message>
+        <source>Thiolactose&#xa0;: %1</source>
+        <translation>Thiolactose: %1</translation>
+    </message>
+    <message>
+        <source>Réaction&#xa0;: %1</source>
+        <translation>Reaction: %1</translation>
+    </message>
+    <message>
+        <source>Démarrage&#xa0;: %1, %2</source>
+        <translation>Start: %1, %2</translation>
+    </message>
+    <message>
+        <source>Courbe gardée (%1 en tout)</source>
+        <translation>Curve kept (%1 in all)</translation>
+    </message>
+    <message>
+        <source>Courbe d’activité calculée&#xa0;: %1</source>
+        <translation>Activity curve computed: %1</translation>
+    </message>
+    <message>
+        <source>Compte rendu</source>
+        <translation>Report</translation>
+    </message>
+    <message>
+        <source>compte-rendu.pdf</source>
+        <translation>report.pdf</translation>
+    </message>
+    <message>
+        <source>Document PDF (*.pdf)</source>
+        <translation>PDF document (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Compte rendu enregistré</source>
+        <translation>Report saved</translation>
+    </message>
+    <message>
+        <source>Compte rendu imprimé</source>
+        <translation>Report printed</translation>
+    </message>
+    <message>
+        <source>Mode pro&amp;jection</source>
+        <translation>&amp;Projector mode</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Affiche cette aide.</source>
@@ -370,6 +711,14 @@ dans le dossier d’où il est lancé, ou à défaut dans son installation.</sou
         <translation>Velmora v2: a model of enzyme activity for biology classes.
 The program takes its animations (anims/) and its starting values (velmora.ini)
 from the folder it is started from, or else from its installation.</translation>
+    </message>
+    <message>
+        <source>fichier</source>
+        <translation>file</translation>
+    </message>
+    <message>
+        <source>Une expérience à ouvrir (.velmora)&#xa0;; si le programme tourne déjà, c’est lui qui l’ouvre.</source>
+        <translation>An experiment to open (.velmora); if the program already runs, that copy opens it.</translation>
     </message>
 </context>
 <context>
@@ -396,6 +745,124 @@ from the folder it is started from, or else from its installation.</translation>
     <message>
         <source>Erreur de lecture&#xa0;: %1 (erreur %2)</source>
         <translation>Read error: %1 (error %2)</translation>
+    </message>
+</context>
+<context>
+    <name>ExperimentFile</name>
+    <message>
+        <source>Le fichier «&#xa0;%1&#xa0;» ne peut pas être ouvert&#xa0;: à la clé «&#xa0;%2&#xa0;», %3 était attendu, et non %4.</source>
+        <translation>The file “%1” cannot be opened: at the key “%2”, %3 was expected, not %4.</translation>
+    </message>
+    <message>
+        <source>Le fichier «&#xa0;%1&#xa0;» ne peut pas être ouvert&#xa0;: une expérience (un objet JSON entre accolades) était attendue.</source>
+        <translation>The file “%1” cannot be opened: an experiment (a JSON object between braces) was expected.</translation>
+    </message>
+    <message>
+        <source>Le fichier «&#xa0;%1&#xa0;» n’est pas une expérience de Velmora&#xa0;: la clé «&#xa0;format&#xa0;» doit valoir «&#xa0;velmora-experiment&#xa0;».</source>
+        <translation>The file “%1” is not a Velmora experiment: the key “format” must be “velmora-experiment”.</translation>
+    </message>
+    <message>
+        <source>Le fichier «&#xa0;%1&#xa0;» ne peut pas être ouvert&#xa0;: la clé «&#xa0;version&#xa0;» vaut %2, et ce programme lit la version 1.</source>
+        <translation>The file “%1” cannot be opened: the key “version” is %2, and this program reads version 1.</translation>
+    </message>
+    <message>
+        <source>Le fichier «&#xa0;%1&#xa0;»&#xa0;: la clé «&#xa0;%2&#xa0;» est inconnue de ce programme et a été ignorée.</source>
+        <translation>The file “%1”: the key “%2” is unknown to this program and was skipped.</translation>
+    </message>
+    <message>
+        <source>un nombre entier de %1 à %2</source>
+        <translation>a whole number from %1 to %2</translation>
+    </message>
+    <message>
+        <source>un texte entre guillemets</source>
+        <translation>a text between quotation marks</translation>
+    </message>
+    <message>
+        <source>true ou false</source>
+        <translation>true or false</translation>
+    </message>
+    <message>
+        <source>une liste entre crochets</source>
+        <translation>a list between brackets</translation>
+    </message>
+    <message>
+        <source>une liste d’au plus %1 éléments</source>
+        <translation>a list of at most %1 items</translation>
+    </message>
+    <message>
+        <source>un objet entre accolades</source>
+        <translation>an object between braces</translation>
+    </message>
+    <message>
+        <source>25, 50, 100, 200 ou 400</source>
+        <translation>25, 50, 100, 200 or 400</translation>
+    </message>
+    <message>
+        <source>«&#xa0;small&#xa0;» ou «&#xa0;large&#xa0;»</source>
+        <translation>“small” or “large”</translation>
+    </message>
+    <message>
+        <source>10, 20, 50, 100, 200 ou 400</source>
+        <translation>10, 20, 50, 100, 200 or 400</translation>
+    </message>
+    <message>
+        <source>un moment («&#xa0;second&#xa0;» ou «&#xa0;tick&#xa0;») et un changement («&#xa0;temperature&#xa0;» ou «&#xa0;ph&#xa0;»)</source>
+        <translation>a moment (“second” or “tick”) and a change (“temperature” or “ph”)</translation>
+    </message>
+    <message>
+        <source>un nom de réglage (reaction, temperature, ph, enzyme, substrate, inhibitor, volume, symbols ou products)</source>
+        <translation>the name of a setting (reaction, temperature, ph, enzyme, substrate, inhibitor, volume, symbols or products)</translation>
+    </message>
+    <message>
+        <source>le nom d’une explication, en minuscules sans accents (experiences)</source>
+        <translation>the name of an explanation, in lower case without accents (experiences)</translation>
+    </message>
+    <message>
+        <source>une ligne [seconde, substrat, température, pH]</source>
+        <translation>a row [second, substrate, temperature, pH]</translation>
+    </message>
+    <message>
+        <source>une seconde après %1</source>
+        <translation>a second after %1</translation>
+    </message>
+    <message>
+        <source>un nombre</source>
+        <translation>a number</translation>
+    </message>
+    <message>
+        <source>temperature, ph, substrate ou inhibitor</source>
+        <translation>temperature, ph, substrate or inhibitor</translation>
+    </message>
+    <message>
+        <source>un point [valeur, vitesse]</source>
+        <translation>a point [value, rate]</translation>
+    </message>
+    <message>
+        <source>Le fichier «&#xa0;%1&#xa0;» n’est pas un document JSON valable (ligne %2, colonne %3)&#xa0;: un texte JSON complet, en UTF-8, était attendu.</source>
+        <translation>The file “%1” is not a valid JSON document (line %2, column %3): a whole JSON text, in UTF-8, was expected.</translation>
+    </message>
+    <message>
+        <source>Le fichier «&#xa0;%1&#xa0;» n’a pas pu être lu&#xa0;: %2.</source>
+        <translation>The file “%1” could not be read: %2.</translation>
+    </message>
+    <message>
+        <source>Le fichier «&#xa0;%1&#xa0;» ne peut pas être ouvert&#xa0;: il dépasse 1&#xa0;Mo, et une expérience tient en bien moins.</source>
+        <translation>The file “%1” cannot be opened: it is larger than 1&#xa0;MB, and an experiment takes far less.</translation>
+    </message>
+</context>
+<context>
+    <name>ExperimentFiles</name>
+    <message>
+        <source>il n’existe pas</source>
+        <translation>it does not exist</translation>
+    </message>
+    <message>
+        <source>l’accès en est refusé</source>
+        <translation>access to it is denied</translation>
+    </message>
+    <message>
+        <source>c’est un dossier</source>
+        <translation>it is a folder</translation>
     </message>
 </context>
 <context>
@@ -548,6 +1015,18 @@ from the folder it is started from, or else from its installation.</translation>
         <translation>the writing process has stopped</translation>
     </message>
     <message>
+        <source>le classeur n’a pas pu être constitué</source>
+        <translation>the workbook could not be made</translation>
+    </message>
+    <message>
+        <source>l’imprimante par défaut</source>
+        <translation>the default printer</translation>
+    </message>
+    <message>
+        <source>L’impression sur «&#xa0;%1&#xa0;» a échoué&#xa0;: le système d’impression a refusé le document (%2)</source>
+        <translation>Printing on “%1” failed: the printing system refused the document (%2)</translation>
+    </message>
+    <message>
         <source>le nom est trop long pour le disque (255 octets au plus par nom)</source>
         <translation>the name is too long for the disk (255 bytes at most per name)</translation>
     </message>
@@ -619,13 +1098,13 @@ from the folder it is started from, or else from its installation.</translation>
         <translation>pH</translation>
     </message>
     <message>
-        <source>courbe gardée %1 (%)</source>
-        <translation>kept curve %1 (%)</translation>
-    </message>
-    <message>
         <source>,</source>
         <extracomment>The decimal mark of numbers pasted into a spreadsheet.</extracomment>
         <translation>.</translation>
+    </message>
+    <message>
+        <source>courbe gardée %1, %2 (%)</source>
+        <translation>kept curve %1, %2 (%)</translation>
     </message>
 </context>
 <context>
@@ -702,12 +1181,55 @@ from the folder it is started from, or else from its installation.</translation>
         <source>Cinq courbes sont déjà gardées, c’est le plus que le graphique puisse montrer. Pour en garder une autre, choisissez d’abord «&#xa0;Effacer les courbes gardées&#xa0;».</source>
         <translation>Five curves are already kept, the most that the graph can show. To keep another one, first choose “Clear the kept curves”.</translation>
     </message>
+    <message>
+        <source>Classeur Excel (*.xlsx)</source>
+        <translation>Excel workbook (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>(fin à %1&#xa0;s)</source>
+        <translation>(ended at %1&#xa0;s)</translation>
+    </message>
+    <message>
+        <source>temps (s)</source>
+        <translation>time (s)</translation>
+    </message>
+    <message>
+        <source>substrat restant (%)</source>
+        <translation>substrate left (%)</translation>
+    </message>
+    <message>
+        <source>substrat restant (molécules)</source>
+        <translation>substrate left (molecules)</translation>
+    </message>
+    <message>
+        <source>&amp;Comprendre la courbe d’activité…</source>
+        <translation>&amp;Understand the activity curve…</translation>
+    </message>
 </context>
 <context>
     <name>GraphicalScreen</name>
     <message>
         <source>velmora2&#xa0;: ce logiciel a besoin d’un écran graphique, et aucun n’est accessible.</source>
         <translation>velmora2: this program needs a graphical display, and none is available.</translation>
+    </message>
+</context>
+<context>
+    <name>InstructionsPanel</name>
+    <message>
+        <source>Consignes et réponse</source>
+        <translation>Instructions and answer</translation>
+    </message>
+    <message>
+        <source>&amp;Notre réponse&#xa0;:</source>
+        <translation>&amp;Our answer:</translation>
+    </message>
+    <message>
+        <source>Notre réponse</source>
+        <translation>Our answer</translation>
+    </message>
+    <message>
+        <source>Pas de consignes pour cette expérience.</source>
+        <translation>No instructions for this experiment.</translation>
     </message>
 </context>
 <context>
@@ -781,6 +1303,190 @@ from the folder it is started from, or else from its installation.</translation>
     <message>
         <source>↺&#xa0; Rejouer</source>
         <translation>↺&#xa0; Replay</translation>
+    </message>
+</context>
+<context>
+    <name>RateChart</name>
+    <message>
+        <source>lactose dans la boîte (molécules)</source>
+        <translation>lactose in the box (molecules)</translation>
+    </message>
+    <message>
+        <source>v₀ (molécules/s)</source>
+        <translation>v₀ (molecules/s)</translation>
+    </message>
+</context>
+<context>
+    <name>Recap</name>
+    <message>
+        <source>À retenir</source>
+        <translation>To remember</translation>
+    </message>
+    <message>
+        <source>Pour vérifier</source>
+        <translation>Check yourself</translation>
+    </message>
+    <message>
+        <source>Cacher la réponse</source>
+        <translation>Hide the answer</translation>
+    </message>
+    <message>
+        <source>Voir la réponse</source>
+        <translation>Show the answer</translation>
+    </message>
+    <message>
+        <source>Cacher la réponse %1</source>
+        <translation>Hide answer %1</translation>
+    </message>
+    <message>
+        <source>Voir la réponse %1</source>
+        <translation>Show answer %1</translation>
+    </message>
+</context>
+<context>
+    <name>ReportPrinting</name>
+    <message>
+        <source>Compte rendu d’expérience</source>
+        <translation>Experiment report</translation>
+    </message>
+    <message>
+        <source>Compte rendu</source>
+        <translation>Report</translation>
+    </message>
+</context>
+<context>
+    <name>ScenarioDialog</name>
+    <message>
+        <source>Réaction</source>
+        <translation>Reaction</translation>
+    </message>
+    <message>
+        <source>Température</source>
+        <translation>Temperature</translation>
+    </message>
+    <message>
+        <source>pH</source>
+        <translation>pH</translation>
+    </message>
+    <message>
+        <source>Enzyme</source>
+        <translation>Enzyme</translation>
+    </message>
+    <message>
+        <source>Substrat</source>
+        <translation>Substrate</translation>
+    </message>
+    <message>
+        <source>Thiolactose (inhibiteur)</source>
+        <translation>Thiolactose (inhibitor)</translation>
+    </message>
+    <message>
+        <source>Volume de la boîte</source>
+        <translation>Volume of the box</translation>
+    </message>
+    <message>
+        <source>Taille des symboles</source>
+        <translation>Size of the symbols</translation>
+    </message>
+    <message>
+        <source>Nombre maximal de produits</source>
+        <translation>Largest number of products</translation>
+    </message>
+    <message>
+        <source>aucune</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>Expériences guidées</source>
+        <translation>Guided experiments</translation>
+    </message>
+    <message>
+        <source>L’hydrolyse du lactose</source>
+        <translation>The hydrolysis of lactose</translation>
+    </message>
+    <message>
+        <source>Le mécanisme de la catalyse enzymatique</source>
+        <translation>The mechanism of enzyme catalysis</translation>
+    </message>
+    <message>
+        <source>Le chaud et le froid</source>
+        <translation>Heat and cold</translation>
+    </message>
+    <message>
+        <source>Le thiolactose, un inhibiteur</source>
+        <translation>Thiolactose, an inhibitor</translation>
+    </message>
+    <message>
+        <source>L’hydrolyse du maltose</source>
+        <translation>The hydrolysis of maltose</translation>
+    </message>
+    <message>
+        <source>L’hydrolyse de l’amylose</source>
+        <translation>The hydrolysis of amylose</translation>
+    </message>
+    <message>
+        <source>La synthèse du lactose</source>
+        <translation>The synthesis of lactose</translation>
+    </message>
+    <message>
+        <source>Préparer un scénario</source>
+        <translation>Prepare a scenario</translation>
+    </message>
+    <message>
+        <source>&amp;Titre&#xa0;:</source>
+        <translation>&amp;Title:</translation>
+    </message>
+    <message>
+        <source>&amp;Consignes&#xa0;:</source>
+        <translation>&amp;Instructions:</translation>
+    </message>
+    <message>
+        <source>Réglages des élèves (les valeurs sont celles du moment)</source>
+        <translation>The students’ settings (the values are those of now)</translation>
+    </message>
+    <message>
+        <source>Fixé</source>
+        <translation>Fixed</translation>
+    </message>
+    <message>
+        <source>Caché</source>
+        <translation>Hidden</translation>
+    </message>
+    <message>
+        <source>%1 fixé</source>
+        <translation>%1 fixed</translation>
+    </message>
+    <message>
+        <source>%1 caché</source>
+        <translation>%1 hidden</translation>
+    </message>
+    <message>
+        <source>Cacher les «&#xa0;réponses du modèle&#xa0;» des expériences guidées</source>
+        <translation>Hide the “model’s answers” of the guided experiments</translation>
+    </message>
+    <message>
+        <source>&amp;Explication à ouvrir d’abord&#xa0;:</source>
+        <translation>&amp;Explanation to open first:</translation>
+    </message>
+    <message>
+        <source>Groupe et classe</source>
+        <translation>Group and class</translation>
+    </message>
+    <message>
+        <source>Ces informations figurent sur le compte rendu.</source>
+        <translation>These details appear on the report.</translation>
+    </message>
+    <message>
+        <source>&amp;Noms des élèves&#xa0;:</source>
+        <translation>&amp;Names of the students:</translation>
+    </message>
+    <message>
+        <source>&amp;Classe&#xa0;:</source>
+        <translation>&amp;Class:</translation>
+    </message>
+    <message>
+        <source>&amp;Date&#xa0;:</source>
+        <translation>&amp;Date:</translation>
     </message>
 </context>
 <context>
@@ -1028,6 +1734,14 @@ from the folder it is started from, or else from its installation.</translation>
         <source>%1&#xa0;enzyme</source>
         <translation>%1&#xa0;enzyme</translation>
     </message>
+    <message>
+        <source>, volume de la boîte %1&#xa0;%</source>
+        <translation>, box volume %1%</translation>
+    </message>
+    <message>
+        <source> · V&#xa0;%1&#xa0;%</source>
+        <translation> · V&#xa0;%1%</translation>
+    </message>
 </context>
 <context>
     <name>StartFailure</name>
@@ -1042,6 +1756,10 @@ from the folder it is started from, or else from its installation.</translation>
     <message>
         <source>Le logiciel ne peut pas démarrer, car le système refuse d’en lancer les processus et les fils d’exécution (trop de processus en cours&#xa0;?).</source>
         <translation>The program cannot start: the system refuses to start its processes and threads (too many processes running?).</translation>
+    </message>
+    <message>
+        <source>La fenêtre reste bloquée par une animation, même relancée&#xa0;: le logiciel s’arrête. L’expérience en cours sera proposée au prochain démarrage.</source>
+        <translation>A movie still holds the window after a restart: the program stops. The experiment under way will be offered at the next start.</translation>
     </message>
 </context>
 <context>
@@ -1109,68 +1827,8 @@ from the folder it is started from, or else from its installation.</translation>
         <translation>&amp;Quit this program</translation>
     </message>
     <message>
-        <source>Modèle</source>
-        <translation>Model</translation>
-    </message>
-    <message>
-        <source>Démarrer / recommencer</source>
-        <translation>Start / restart</translation>
-    </message>
-    <message>
-        <source>Pause / reprise</source>
-        <translation>Pause / resume</translation>
-    </message>
-    <message>
-        <source>Arrêter</source>
-        <translation>Stop</translation>
-    </message>
-    <message>
         <source>&amp;Réaction</source>
         <translation>&amp;Reaction</translation>
-    </message>
-    <message>
-        <source>Hydrolyse du lactose</source>
-        <translation>Lactose hydrolysis</translation>
-    </message>
-    <message>
-        <source>Synthèse du lactose</source>
-        <translation>Lactose synthesis</translation>
-    </message>
-    <message>
-        <source>Hydrolyse du maltose</source>
-        <translation>Maltose hydrolysis</translation>
-    </message>
-    <message>
-        <source>Hydrolyse de l&apos;amylose</source>
-        <translation>Amylose hydrolysis</translation>
-    </message>
-    <message>
-        <source>Affichage</source>
-        <translation>View</translation>
-    </message>
-    <message>
-        <source>Purger les produits</source>
-        <translation>Clear the products</translation>
-    </message>
-    <message>
-        <source>Nombre maximal de produits à l&apos;écran :</source>
-        <translation>Largest number of products on the screen:</translation>
-    </message>
-    <message>
-        <source>Mode de représentation</source>
-        <translation>Symbols</translation>
-    </message>
-    <message>
-        <source>Grands symboles</source>
-        <translation>Large symbols</translation>
-    </message>
-    <message>
-        <source>Petits symboles</source>
-        <translation>Small symbols</translation>
-    </message>
-    <message>
-        <source>Cache</source>
-        <translation>Hidden</translation>
     </message>
     <message>
         <source>afficher menu caché</source>
@@ -1185,20 +1843,112 @@ from the folder it is started from, or else from its installation.</translation>
         <translation>Options</translation>
     </message>
     <message>
-        <source>En savoir plus sur</source>
-        <translation>Learn more about</translation>
-    </message>
-    <message>
-        <source>la réaction d&apos;hydrolyse du lactose</source>
-        <translation>the hydrolysis of lactose</translation>
-    </message>
-    <message>
-        <source>le mécanisme de la catalyse enzymatique</source>
-        <translation>the mechanism of enzyme catalysis</translation>
-    </message>
-    <message>
         <source>Velmora v2 — modélisation de l&apos;activité enzymatique</source>
         <translation>Velmora v2 — modelling enzyme activity</translation>
+    </message>
+    <message>
+        <source>&amp;Modèle</source>
+        <translation>&amp;Model</translation>
+    </message>
+    <message>
+        <source>&amp;Démarrer / recommencer</source>
+        <translation>&amp;Start / restart</translation>
+    </message>
+    <message>
+        <source>&amp;Pause / reprise</source>
+        <translation>&amp;Pause / resume</translation>
+    </message>
+    <message>
+        <source>&amp;Arrêter</source>
+        <translation>S&amp;top</translation>
+    </message>
+    <message>
+        <source>Hydrolyse du &amp;lactose</source>
+        <translation>&amp;Lactose hydrolysis</translation>
+    </message>
+    <message>
+        <source>&amp;Synthèse du lactose</source>
+        <translation>Lactose s&amp;ynthesis</translation>
+    </message>
+    <message>
+        <source>Hydrolyse du &amp;maltose</source>
+        <translation>&amp;Maltose hydrolysis</translation>
+    </message>
+    <message>
+        <source>Hydrolyse de l&apos;&amp;amylose</source>
+        <translation>&amp;Amylose hydrolysis</translation>
+    </message>
+    <message>
+        <source>Affic&amp;hage</source>
+        <translation>&amp;View</translation>
+    </message>
+    <message>
+        <source>P&amp;urger les produits</source>
+        <translation>&amp;Clear the products</translation>
+    </message>
+    <message>
+        <source>&amp;Nombre maximal de produits à l&apos;écran :</source>
+        <translation>&amp;Largest number of products on the screen:</translation>
+    </message>
+    <message>
+        <source>&amp;Mode de représentation</source>
+        <translation>&amp;Symbols</translation>
+    </message>
+    <message>
+        <source>&amp;Grands symboles</source>
+        <translation>&amp;Large symbols</translation>
+    </message>
+    <message>
+        <source>&amp;Petits symboles</source>
+        <translation>&amp;Small symbols</translation>
+    </message>
+    <message>
+        <source>&amp;Cache</source>
+        <translation>&amp;Hidden</translation>
+    </message>
+    <message>
+        <source>&amp;En savoir plus sur</source>
+        <translation>&amp;Learn more about</translation>
+    </message>
+    <message>
+        <source>la &amp;réaction d&apos;hydrolyse du lactose</source>
+        <translation>the &amp;hydrolysis of lactose</translation>
+    </message>
+    <message>
+        <source>le &amp;mécanisme de la catalyse enzymatique</source>
+        <translation>the &amp;mechanism of enzyme catalysis</translation>
+    </message>
+    <message>
+        <source>Volume de la boîte non permis&#xa0;: «&#xa0;%1&#xa0;» (25, 50, 100, 200 ou 400&#xa0;%)</source>
+        <translation>Box volume not allowed: “%1” (25, 50, 100, 200 or 400%)</translation>
+    </message>
+    <message>
+        <source>Volume de la boîte&#xa0;: %1&#xa0;%</source>
+        <translation>Box volume: %1%</translation>
+    </message>
+    <message>
+        <source>&amp;Volume de la boîte</source>
+        <translation>Box &amp;volume</translation>
+    </message>
+    <message>
+        <source>&amp;25&#xa0;%</source>
+        <translation>&amp;25%</translation>
+    </message>
+    <message>
+        <source>&amp;50&#xa0;%</source>
+        <translation>&amp;50%</translation>
+    </message>
+    <message>
+        <source>&amp;100&#xa0;%</source>
+        <translation>&amp;100%</translation>
+    </message>
+    <message>
+        <source>20&amp;0&#xa0;%</source>
+        <translation>20&amp;0%</translation>
+    </message>
+    <message>
+        <source>&amp;400&#xa0;%</source>
+        <translation>&amp;400%</translation>
     </message>
 </context>
 <context>
@@ -1225,6 +1975,21 @@ from the folder it is started from, or else from its installation.</translation>
     <message>
         <source>UA</source>
         <translation>AU</translation>
+    </message>
+</context>
+<context>
+    <name>TryButton</name>
+    <message>
+        <source>▶&#xa0; Essayer dans Velmora</source>
+        <translation>▶&#xa0; Try it in Velmora</translation>
+    </message>
+    <message>
+        <source>Essayer dans Velmora</source>
+        <translation>Try it in Velmora</translation>
+    </message>
+    <message>
+        <source>Ferme les explications et règle le panneau de commande comme dans ce protocole&#xa0;; démarrez ensuite l’expérience.</source>
+        <translation>Closes the explanations and sets the control panel as in this protocol; then start the experiment.</translation>
     </message>
 </context>
 <context>
@@ -1273,10 +2038,6 @@ from the folder it is started from, or else from its installation.</translation>
         <translation>Starch and the amylases</translation>
     </message>
     <message>
-        <source>L’&lt;b&gt;amidon&lt;/b&gt;, la réserve de glucose des plantes, est un &lt;b&gt;polyoside&lt;/b&gt;&amp;nbsp;: des milliers de glucoses unis par des liaisons osidiques. Il est fait de deux molécules.</source>
-        <translation>&lt;b&gt;Starch&lt;/b&gt;, the glucose store of plants, is a &lt;b&gt;polysaccharide&lt;/b&gt;: thousands of glucose molecules joined by glycosidic bonds. It is made of two kinds of molecule.</translation>
-    </message>
-    <message>
         <source>&lt;b&gt;L’amylose&lt;/b&gt; (20 à 30&amp;nbsp;% de l’amidon)&amp;nbsp;: de longues chaînes &lt;b&gt;non ramifiées&lt;/b&gt;, des centaines de glucoses unis par des liaisons &lt;b&gt;α(1→4)&lt;/b&gt;, enroulées en hélice.</source>
         <translation>&lt;b&gt;Amylose&lt;/b&gt; (20 to 30&amp;nbsp;% of starch): long &lt;b&gt;unbranched&lt;/b&gt; chains, hundreds of glucose molecules joined by &lt;b&gt;α(1→4)&lt;/b&gt; bonds, coiled into a helix.</translation>
     </message>
@@ -1291,42 +2052,6 @@ from the folder it is started from, or else from its installation.</translation>
     <message>
         <source>L’&lt;b&gt;α-amylase&lt;/b&gt; (salive, pancréas) coupe les liaisons α(1→4) &lt;b&gt;à l’intérieur&lt;/b&gt; des chaînes, au hasard&amp;nbsp;: les chaînes raccourcissent vite en &lt;b&gt;dextrines&lt;/b&gt;, puis en maltose et maltotriose.</source>
         <translation>&lt;b&gt;α-Amylase&lt;/b&gt; (saliva, pancreas) cuts α(1→4) bonds &lt;b&gt;inside&lt;/b&gt; the chains, at random: they quickly shorten into &lt;b&gt;dextrins&lt;/b&gt;, then into maltose and maltotriose.</translation>
-    </message>
-    <message>
-        <source>La &lt;b&gt;β-amylase&lt;/b&gt; (plantes&amp;nbsp;: orge qui germe, patate douce) détache le &lt;b&gt;maltose&lt;/b&gt;, deux glucoses à la fois, &lt;b&gt;à partir du bout&lt;/b&gt; de la chaîne, un maltose après l’autre.</source>
-        <translation>&lt;b&gt;β-Amylase&lt;/b&gt; (plants: germinating barley, sweet potato) removes &lt;b&gt;maltose&lt;/b&gt;, two glucose molecules at a time, &lt;b&gt;from the end&lt;/b&gt; of the chain, one maltose after another.</translation>
-    </message>
-    <message>
-        <source>Aucune des deux ne coupe les liaisons α(1→6)&amp;nbsp;: il reste de petites dextrines ramifiées, que d’autres enzymes de l’intestin coupent. Le maltose est ensuite hydrolysé en glucose par la &lt;b&gt;maltase&lt;/b&gt;.</source>
-        <translation>Neither of them cuts α(1→6) bonds: small branched dextrins are left, which other enzymes of the intestine cut. The maltose is then hydrolysed to glucose by &lt;b&gt;maltase&lt;/b&gt;.</translation>
-    </message>
-    <message>
-        <source>L’eau iodée colore l’amidon en se logeant dans l’hélice des chaînes. Plus les chaînes sont courtes, moins la couleur est foncée&amp;nbsp;: pendant la digestion de l’amidon par l’α-amylase, elle passe du &lt;b&gt;bleu-noir&lt;/b&gt; au &lt;b&gt;violet&lt;/b&gt; puis au &lt;b&gt;rouge-brun&lt;/b&gt; (les dextrines).</source>
-        <translation>Iodine solution colours starch because the iodine lodges inside the helix of the chains. The shorter the chains, the paler the colour: as α-amylase digests starch, it changes from &lt;b&gt;blue-black&lt;/b&gt; to &lt;b&gt;violet&lt;/b&gt;, then to &lt;b&gt;red-brown&lt;/b&gt; (the dextrins).</translation>
-    </message>
-    <message>
-        <source>amidon</source>
-        <translation>starch</translation>
-    </message>
-    <message>
-        <source>longues dextrines</source>
-        <translation>long dextrins</translation>
-    </message>
-    <message>
-        <source>dextrines courtes</source>
-        <translation>short dextrins</translation>
-    </message>
-    <message>
-        <source>plus d’amidon</source>
-        <translation>no starch left</translation>
-    </message>
-    <message>
-        <source>Quand l’eau iodée reste orangée, &lt;b&gt;il n’y a plus d’amidon&lt;/b&gt;&amp;nbsp;; les petits fragments continuent d’être hydrolysés. Pour les voir, il faut un autre test&amp;nbsp;: la liqueur de Fehling (sucres réducteurs).</source>
-        <translation>When the iodine solution stays orange-brown, &lt;b&gt;there is no starch left&lt;/b&gt;; the small fragments go on being hydrolysed. To detect them, another test is needed: Fehling’s solution (reducing sugars).</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;Dans l’organisme&lt;/b&gt;, la digestion de l’amidon se fait en trois temps.</source>
-        <translation>&lt;b&gt;In the body&lt;/b&gt;, starch is digested in three stages.</translation>
     </message>
     <message>
         <source>Bouche</source>
@@ -1373,10 +2098,6 @@ from the folder it is started from, or else from its installation.</translation>
         <translation>It cuts: the bottom unit leaves as a maltose.</translation>
     </message>
     <message>
-        <source>La dernière unité seule devient un maltose d’elle-même (simplification du modèle).</source>
-        <translation>The last unit, on its own, becomes a maltose by itself (a simplification of the model).</translation>
-    </message>
-    <message>
         <source>Dans Velmora, choisissez l’&lt;b&gt;hydrolyse de l’amylose&lt;/b&gt;. Chaque unité, dessinée par deux hexagones, représente &lt;b&gt;deux glucoses&lt;/b&gt;. L’amylase du modèle coupe les chaînes &lt;b&gt;par le bas&lt;/b&gt;, une unité à la fois, et libère chaque fois un &lt;b&gt;maltose&lt;/b&gt;&amp;nbsp;: elle travaille comme une &lt;b&gt;β-amylase&lt;/b&gt;.</source>
         <translation>In Velmora, choose &lt;b&gt;amylose hydrolysis&lt;/b&gt;. Each unit, drawn as two hexagons, stands for &lt;b&gt;two glucose molecules&lt;/b&gt;. The model’s amylase cuts the chains &lt;b&gt;from the bottom&lt;/b&gt;, one unit at a time, releasing a &lt;b&gt;maltose&lt;/b&gt; each time: it works like a &lt;b&gt;β-amylase&lt;/b&gt;.</translation>
     </message>
@@ -1393,10 +2114,6 @@ from the folder it is started from, or else from its installation.</translation>
         <translation>&lt;b&gt;What the model simplifies:&lt;/b&gt;</translation>
     </message>
     <message>
-        <source>une vraie chaîne d’amylose compte des centaines de glucoses&amp;nbsp;; celles du modèle, 10 (5&amp;nbsp;unités)&amp;nbsp;;</source>
-        <translation>a real amylose chain has hundreds of glucose molecules; those of the model have 10 (5&amp;nbsp;units);</translation>
-    </message>
-    <message>
         <source>pas de ramifications α(1→6), pas d’hélice&amp;nbsp;: c’est de l’amylose seule&amp;nbsp;;</source>
         <translation>no α(1→6) branches, no helix: it is amylose alone;</translation>
     </message>
@@ -1405,16 +2122,120 @@ from the folder it is started from, or else from its installation.</translation>
         <translation>the enzyme cuts only from the end (like a β-amylase); saliva and the pancreas have α-amylases;</translation>
     </message>
     <message>
-        <source>la dernière unité d’une chaîne devient un maltose sans enzyme&amp;nbsp;;</source>
-        <translation>the last unit of a chain becomes a maltose without any enzyme;</translation>
-    </message>
-    <message>
         <source>le maltose formé n’est pas hydrolysé&amp;nbsp;: il n’y a pas de maltase dans cette expérience.</source>
         <translation>the maltose formed is not hydrolysed: there is no maltase in this experiment.</translation>
     </message>
     <message>
         <source>Au laboratoire, on suit cette réaction avec l’eau iodée (l’amidon disparaît) et la liqueur de Fehling (le maltose apparaît).</source>
         <translation>In the laboratory, this reaction is followed with iodine solution (the starch disappears) and Fehling’s solution (maltose appears).</translation>
+    </message>
+    <message>
+        <source>L’&lt;b&gt;amidon&lt;/b&gt;, la réserve de glucose des plantes, est un &lt;b&gt;polyoside&lt;/b&gt;&amp;nbsp;: des milliers de glucoses unis par des liaisons osidiques. Il est fait de deux sortes de molécules.</source>
+        <translation>&lt;b&gt;Starch&lt;/b&gt;, the plants’ store of glucose, is a &lt;b&gt;polysaccharide&lt;/b&gt;: thousands of glucoses joined by glycosidic bonds. It is made of two kinds of molecules.</translation>
+    </message>
+    <message>
+        <source>La &lt;b&gt;β-amylase&lt;/b&gt; (plantes&amp;nbsp;: orge qui germe, patate douce) détache le &lt;b&gt;maltose&lt;/b&gt;, deux glucoses à la fois, &lt;b&gt;à partir de l’extrémité non réductrice&lt;/b&gt; de la chaîne, un maltose après l’autre.</source>
+        <translation>&lt;b&gt;β-amylase&lt;/b&gt; (plants: germinating barley, sweet potato) releases &lt;b&gt;maltose&lt;/b&gt;, two glucoses at a time, &lt;b&gt;from the non-reducing end&lt;/b&gt; of the chain, one maltose after another.</translation>
+    </message>
+    <message>
+        <source>Aucune des deux ne coupe les liaisons α(1→6)&amp;nbsp;: il reste de petites dextrines ramifiées, que d’autres enzymes de l’intestin coupent. Le maltose est ensuite hydrolysé en glucose par la &lt;b&gt;maltase&lt;/b&gt;. L’eau iodée suit cette digestion, du bleu-noir à l’orangé&amp;nbsp;: voir le sujet «&amp;nbsp;L’eau iodée (lugol)&amp;nbsp;».</source>
+        <translation>Neither of them cuts the α(1→6) bonds: small branched dextrins remain, which other enzymes of the intestine cut. The maltose is then hydrolysed to glucose by &lt;b&gt;maltase&lt;/b&gt;. Iodine water follows this digestion, from blue-black to orange: see the topic “Iodine water (Lugol’s)”.</translation>
+    </message>
+    <message>
+        <source>Trois polyosides faits de glucose, trois rôles&amp;nbsp;: ce qui les distingue, c’est la façon dont les glucoses sont liés.</source>
+        <translation>Three polysaccharides made of glucose, three roles: what sets them apart is the way the glucoses are joined.</translation>
+    </message>
+    <message>
+        <source>Amidon</source>
+        <translation>Starch</translation>
+    </message>
+    <message>
+        <source>réserve des plantes (graines, tubercules)&amp;nbsp;: liaisons α(1→4), des ramifications α(1→6) tous les 20 à 25&amp;nbsp;glucoses dans l’amylopectine.</source>
+        <translation>the plants’ store (seeds, tubers): α(1→4) bonds, with α(1→6) branches every 20 to 25&amp;nbsp;glucoses in amylopectin.</translation>
+    </message>
+    <message>
+        <source>Glycogène</source>
+        <translation>Glycogen</translation>
+    </message>
+    <message>
+        <source>réserve des animaux (foie, muscles)&amp;nbsp;: comme l’amylopectine, mais plus ramifié, tous les 8 à 12&amp;nbsp;glucoses&amp;nbsp;; coupé par les mêmes sortes d’enzymes.</source>
+        <translation>the animals’ store (liver, muscles): like amylopectin, but more branched, every 8 to 12&amp;nbsp;glucoses; cut by the same kinds of enzymes.</translation>
+    </message>
+    <message>
+        <source>Cellulose</source>
+        <translation>Cellulose</translation>
+    </message>
+    <message>
+        <source>paroi des cellules végétales&amp;nbsp;: des chaînes droites de glucoses unis en &lt;b&gt;β(1→4)&lt;/b&gt;. Nos amylases ne la coupent pas&amp;nbsp;: seules des cellulases, de bactéries et de champignons, le font (les ruminants les hébergent).</source>
+        <translation>the wall of plant cells: straight chains of glucoses joined in &lt;b&gt;β(1→4)&lt;/b&gt;. Our amylases do not cut it: only cellulases, from bacteria and fungi, do (ruminants host them).</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Dans l’organisme&lt;/b&gt;, la digestion de l’amidon se fait en plusieurs étapes.</source>
+        <translation>&lt;b&gt;In the body&lt;/b&gt;, starch is digested in several steps.</translation>
+    </message>
+    <message>
+        <source>Il reste une unité seule&amp;nbsp;: deux glucoses liés, c’est déjà un maltose.</source>
+        <translation>One unit is left alone: two joined glucoses, it is already a maltose.</translation>
+    </message>
+    <message>
+        <source>une vraie chaîne d’amylose compte des centaines de glucoses&amp;nbsp;; celles du modèle, 10&amp;nbsp;glucoses (5&amp;nbsp;unités)&amp;nbsp;;</source>
+        <translation>a real amylose chain has hundreds of glucoses; the model’s, 10&amp;nbsp;glucoses (5&amp;nbsp;units);</translation>
+    </message>
+    <message>
+        <source>le temps est très ralenti&amp;nbsp;: une amylase du modèle détache moins d’un maltose par seconde&amp;nbsp;;</source>
+        <translation>time is greatly slowed: a model amylase releases less than one maltose per second;</translation>
+    </message>
+    <message>
+        <source>L’amidon, réserve des plantes, est fait d’amylose (chaînes droites) et d’amylopectine (ramifiée), des glucoses liés en α(1→4) et α(1→6).</source>
+        <translation>Starch, the plants’ store, is made of amylose (straight chains) and amylopectin (branched), glucoses joined in α(1→4) and α(1→6).</translation>
+    </message>
+    <message>
+        <source>Les &lt;b&gt;amylases&lt;/b&gt; le coupent en maltose et dextrines&amp;nbsp;; la maltase de l’intestin donne le glucose, qui passe dans le sang.</source>
+        <translation>&lt;b&gt;Amylases&lt;/b&gt; cut it into maltose and dextrins; the intestine’s maltase gives glucose, which passes into the blood.</translation>
+    </message>
+    <message>
+        <source>La cellulose, faite de glucoses liés en β(1→4), n’est pas coupée par nos enzymes&amp;nbsp;: encore la spécificité.</source>
+        <translation>Cellulose, made of glucoses joined in β(1→4), is not cut by our enzymes: specificity again.</translation>
+    </message>
+    <message>
+        <source>Pourquoi un morceau de pain mâché longtemps devient-il sucré&amp;nbsp;?</source>
+        <translation>Why does a piece of bread chewed for a long time turn sweet?</translation>
+    </message>
+    <message>
+        <source>L’amylase de la salive coupe l’amidon, qui n’a pas de goût sucré, en maltose, qui en a un.</source>
+        <translation>The amylase of saliva cuts starch, which does not taste sweet, into maltose, which does.</translation>
+    </message>
+    <message>
+        <source>Pourquoi l’amylase de la salive cesse-t-elle d’agir dans l’estomac&amp;nbsp;?</source>
+        <translation>Why does the amylase of saliva stop working in the stomach?</translation>
+    </message>
+    <message>
+        <source>L’estomac est très acide (pH&amp;nbsp;2 environ), loin de son pH optimal, voisin de 7.</source>
+        <translation>The stomach is very acid (about pH&amp;nbsp;2), far from its optimum pH, close to 7.</translation>
+    </message>
+    <message>
+        <source>Que détache l’amylase du modèle à chaque coupure&amp;nbsp;?</source>
+        <translation>What does the model’s amylase release at each cut?</translation>
+    </message>
+    <message>
+        <source>Une unité du bas de la chaîne, soit deux glucoses liés&amp;nbsp;: un maltose.</source>
+        <translation>A unit from the bottom of the chain, that is two joined glucoses: a maltose.</translation>
+    </message>
+    <message>
+        <source>1. bouche</source>
+        <translation>1. mouth</translation>
+    </message>
+    <message>
+        <source>2. estomac</source>
+        <translation>2. stomach</translation>
+    </message>
+    <message>
+        <source>pancréas</source>
+        <translation>pancreas</translation>
+    </message>
+    <message>
+        <source>3 et 4. intestin grêle</source>
+        <translation>3 and 4. small intestine</translation>
     </message>
 </context>
 <context>
@@ -1430,10 +2251,6 @@ from the folder it is started from, or else from its installation.</translation>
     <message>
         <source>Après 10&amp;nbsp;min, une goutte de chaque tube dans l’eau iodée.</source>
         <translation>After 10&amp;nbsp;min, a drop from each tube is tested with iodine solution.</translation>
-    </message>
-    <message>
-        <source>Puis les tubes C et D passent 10&amp;nbsp;min de plus à 37&amp;nbsp;°C&amp;nbsp;: nouveau test.</source>
-        <translation>Then tubes C and D spend another 10&amp;nbsp;min at 37&amp;nbsp;°C: a new test.</translation>
     </message>
     <message>
         <source>amidon + eau (sans enzyme)</source>
@@ -1464,20 +2281,12 @@ from the folder it is started from, or else from its installation.</translation>
         <translation>&lt;b&gt;Tube A&lt;/b&gt; (no enzyme): starch does not disappear by itself at 37&amp;nbsp;°C. So it really is the amylase that hydrolyses it in tube B.</translation>
     </message>
     <message>
-        <source>&lt;b&gt;Tube C&lt;/b&gt; (0&amp;nbsp;°C)&amp;nbsp;: le &lt;b&gt;froid ralentit&lt;/b&gt; la réaction. Les molécules s’agitent peu et se rencontrent rarement. L’enzyme n’est pas abîmée&amp;nbsp;: réchauffée à 37&amp;nbsp;°C, elle travaille de nouveau. L’effet du froid est &lt;b&gt;réversible&lt;/b&gt;.</source>
-        <translation>&lt;b&gt;Tube C&lt;/b&gt; (0&amp;nbsp;°C): &lt;b&gt;cold slows&lt;/b&gt; the reaction down. The molecules move little and rarely meet. The enzyme is not damaged: warmed to 37&amp;nbsp;°C, it works again. The effect of cold is &lt;b&gt;reversible&lt;/b&gt;.</translation>
-    </message>
-    <message>
         <source>&lt;b&gt;Tube D&lt;/b&gt; (enzyme bouillie)&amp;nbsp;: la chaleur forte déforme la protéine, son site actif est perdu&amp;nbsp;: elle est &lt;b&gt;dénaturée&lt;/b&gt;. Refroidie, elle ne travaille plus. L’effet de la chaleur est &lt;b&gt;irréversible&lt;/b&gt;.</source>
         <translation>&lt;b&gt;Tube D&lt;/b&gt; (boiled enzyme): strong heat changes the shape of the protein and its active site is lost: it is &lt;b&gt;denatured&lt;/b&gt;. Once cooled, it still does not work. The effect of heat is &lt;b&gt;irreversible&lt;/b&gt;.</translation>
     </message>
     <message>
         <source>Un témoin ne diffère de l’expérience que par un seul facteur&amp;nbsp;: c’est ce qui permet de dire que ce facteur (l’enzyme, son état) explique la différence de résultat.</source>
         <translation>A control differs from the experiment in one factor only: that is what allows us to say that this factor (the enzyme, its state) explains the difference in the results.</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;Dans Velmora&lt;/b&gt;&amp;nbsp;: hydrolyse de l’amylose, pH&amp;nbsp;7, 20&amp;nbsp;enzymes, 100&amp;nbsp;unités. Démarrez à 0&amp;nbsp;°C et passez à 37&amp;nbsp;°C au bout d’une minute&amp;nbsp;; démarrez à 80&amp;nbsp;°C et passez tout de suite à 37&amp;nbsp;°C. Unités restantes&amp;nbsp;:</source>
-        <translation>&lt;b&gt;In Velmora&lt;/b&gt;: amylose hydrolysis, pH&amp;nbsp;7, 20&amp;nbsp;enzymes, 100&amp;nbsp;units. Start at 0&amp;nbsp;°C and change to 37&amp;nbsp;°C after one minute; start at 80&amp;nbsp;°C and change to 37&amp;nbsp;°C straight away. Units left:</translation>
     </message>
     <message>
         <source>Le modèle montre les mêmes résultats que les tubes. Ses simplifications&amp;nbsp;:</source>
@@ -1488,12 +2297,215 @@ from the folder it is started from, or else from its installation.</translation>
         <translation>at 0&amp;nbsp;°C and below, nothing moves in the model: the reaction stops completely. In reality it is very slow, but not zero;</translation>
     </message>
     <message>
-        <source>au-dessus de 40&amp;nbsp;°C, une part des enzymes est dénaturée pour toute l’expérience&amp;nbsp;: la moitié à 60&amp;nbsp;°C, toutes à 80&amp;nbsp;°C (le modèle ne va pas au-delà de 80&amp;nbsp;°C)&amp;nbsp;;</source>
-        <translation>above 40&amp;nbsp;°C, a share of the enzymes is denatured for the whole experiment: half of them at 60&amp;nbsp;°C, all of them at 80&amp;nbsp;°C (the model does not go above 80&amp;nbsp;°C);</translation>
+        <source>Puis le tube C est réchauffé 10&amp;nbsp;min à 37&amp;nbsp;°C&amp;nbsp;; le tube D reste 10&amp;nbsp;min de plus à 37&amp;nbsp;°C&amp;nbsp;: nouveau test.</source>
+        <translation>Then tube C is warmed for 10&amp;nbsp;min at 37&amp;nbsp;°C; tube D stays 10&amp;nbsp;min more at 37&amp;nbsp;°C: a new test.</translation>
     </message>
     <message>
-        <source>la dénaturation y est immédiate&amp;nbsp;; en réalité, elle prend un peu de temps et dépend de l’enzyme.</source>
-        <translation>denaturation is instant in the model; in reality it takes a little time and depends on the enzyme.</translation>
+        <source>&lt;b&gt;Tube C&lt;/b&gt; (0&amp;nbsp;°C)&amp;nbsp;: le &lt;b&gt;froid ralentit&lt;/b&gt; la réaction&amp;nbsp;: les molécules s’agitent peu, et peu de leurs rencontres ont assez d’énergie pour aboutir. L’enzyme n’est pas abîmée&amp;nbsp;: réchauffée à 37&amp;nbsp;°C, elle travaille de nouveau. L’effet du froid est &lt;b&gt;réversible&lt;/b&gt;.</source>
+        <translation>&lt;b&gt;Tube C&lt;/b&gt; (0&amp;nbsp;°C): &lt;b&gt;cold slows&lt;/b&gt; the reaction: the molecules move little, and few of their encounters have enough energy to succeed. The enzyme is not harmed: warmed to 37&amp;nbsp;°C, it works again. The effect of cold is &lt;b&gt;reversible&lt;/b&gt;.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Dans Velmora&lt;/b&gt;&amp;nbsp;: hydrolyse de l’amylose, pH&amp;nbsp;7, 20&amp;nbsp;enzymes, 100&amp;nbsp;unités. Démarrez à 0&amp;nbsp;°C et passez à 37&amp;nbsp;°C au bout d’une minute&amp;nbsp;; démarrez à 80&amp;nbsp;°C et passez tout de suite à 37&amp;nbsp;°C&amp;nbsp;; et, pour le témoin, 0&amp;nbsp;enzyme. Unités restantes&amp;nbsp;:</source>
+        <translation>&lt;b&gt;In Velmora&lt;/b&gt;: amylose hydrolysis, pH&amp;nbsp;7, 20&amp;nbsp;enzymes, 100&amp;nbsp;units. Start at 0&amp;nbsp;°C and go to 37&amp;nbsp;°C after one minute; start at 80&amp;nbsp;°C and go to 37&amp;nbsp;°C at once; and, for the control, 0&amp;nbsp;enzyme. Units left:</translation>
+    </message>
+    <message>
+        <source>au-dessus de 40&amp;nbsp;°C, une part des enzymes est dénaturée pour toute l’expérience&amp;nbsp;: la moitié à 60&amp;nbsp;°C, toutes à 80&amp;nbsp;°C (au-delà, le modèle calcule comme à 80&amp;nbsp;°C)&amp;nbsp;;</source>
+        <translation>above 40&amp;nbsp;°C, a share of the enzymes is denatured for the whole experiment: half at 60&amp;nbsp;°C, all at 80&amp;nbsp;°C (above that, the model computes as at 80&amp;nbsp;°C);</translation>
+    </message>
+    <message>
+        <source>la dénaturation y est immédiate&amp;nbsp;; en réalité, elle prend un peu de temps et dépend de l’enzyme&amp;nbsp;;</source>
+        <translation>denaturation is immediate there; in reality, it takes a little time and depends on the enzyme;</translation>
+    </message>
+    <message>
+        <source>le temps est très ralenti&amp;nbsp;: une amylase du modèle détache moins d’un maltose par seconde.</source>
+        <translation>time is greatly slowed: a model amylase releases less than one maltose per second.</translation>
+    </message>
+    <message>
+        <source>Hydrolyse de l’amylose à 0&amp;nbsp;°C&amp;nbsp;: démarrez, puis passez à 37&amp;nbsp;°C au bout d’une minute.</source>
+        <translation>Amylose hydrolysis at 0&amp;nbsp;°C: start, then go to 37&amp;nbsp;°C after one minute.</translation>
+    </message>
+    <message>
+        <source>Le froid ralentit la réaction sans abîmer l’enzyme&amp;nbsp;: c’est réversible.</source>
+        <translation>Cold slows the reaction without harming the enzyme: this is reversible.</translation>
+    </message>
+    <message>
+        <source>Une forte chaleur dénature l’enzyme&amp;nbsp;: son site actif est perdu pour de bon.</source>
+        <translation>Strong heat denatures the enzyme: its active site is lost for good.</translation>
+    </message>
+    <message>
+        <source>Un &lt;b&gt;témoin&lt;/b&gt; ne diffère de l’expérience que par un facteur&amp;nbsp;: sans enzyme, ou enzyme bouillie, il montre que l’enzyme, intacte, est la cause du résultat.</source>
+        <translation>A &lt;b&gt;control&lt;/b&gt; differs from the experiment by one factor only: without enzyme, or with boiled enzyme, it shows that the enzyme, intact, causes the result.</translation>
+    </message>
+    <message>
+        <source>À quoi sert le tube A, sans enzyme&amp;nbsp;?</source>
+        <translation>What is tube A, without enzyme, for?</translation>
+    </message>
+    <message>
+        <source>À montrer que l’amidon ne disparaît pas de lui-même&amp;nbsp;: c’est l’amylase qui l’hydrolyse dans le tube B.</source>
+        <translation>To show that starch does not disappear by itself: it is the amylase that hydrolyses it in tube B.</translation>
+    </message>
+    <message>
+        <source>Le tube C, sorti de la glace et mis à 37&amp;nbsp;°C, finit orangé avec l’eau iodée. Qu’en conclure&amp;nbsp;?</source>
+        <translation>Tube C, taken out of the ice and put at 37&amp;nbsp;°C, ends up orange with iodine water. What can you conclude?</translation>
+    </message>
+    <message>
+        <source>Le froid n’avait pas abîmé l’amylase&amp;nbsp;: réchauffée, elle a hydrolysé l’amidon. Son effet est réversible.</source>
+        <translation>The cold had not harmed the amylase: warmed, it hydrolysed the starch. Its effect is reversible.</translation>
+    </message>
+</context>
+<context>
+    <name>courbeactivite</name>
+    <message>
+        <source>La courbe d’activité&#xa0;: Km, Vmax et inhibition</source>
+        <translation>The activity curve: Km, Vmax and inhibition</translation>
+    </message>
+    <message>
+        <source>La &lt;b&gt;courbe d’activité&lt;/b&gt; donne la vitesse initiale v₀ selon la quantité de substrat. Dans Velmora (lactose, 37&amp;nbsp;°C, pH&amp;nbsp;8, 10&amp;nbsp;lactases, boîte de 25&amp;nbsp;%), chaque point est la moyenne de 20&amp;nbsp;expériences, avec leur étendue&amp;nbsp;; la courbe verte est l’ajustement de Michaelis et Menten.</source>
+        <translation>The &lt;b&gt;activity curve&lt;/b&gt; gives the initial rate v₀ against the amount of substrate. In Velmora (lactose, 37&amp;nbsp;°C, pH&amp;nbsp;8, 10&amp;nbsp;lactases, 25&amp;nbsp;% box), each point is the mean of 20&amp;nbsp;experiments, with their range; the green curve is the Michaelis–Menten fit.</translation>
+    </message>
+    <message>
+        <source>v₀ croît de moins en moins vite&amp;nbsp;: les enzymes se &lt;b&gt;saturent&lt;/b&gt;, presque toujours occupées quand le substrat abonde.</source>
+        <translation>v₀ rises more and more slowly: the enzymes become &lt;b&gt;saturated&lt;/b&gt;, almost always busy when substrate is plentiful.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Vmax&lt;/b&gt;, la vitesse quand toutes les enzymes travaillent sans arrêt&amp;nbsp;: ici %1. Elle est proportionnelle à la quantité d’enzyme.</source>
+        <translation>&lt;b&gt;Vmax&lt;/b&gt;, the rate when all the enzymes work without a break: here %1. It is proportional to the amount of enzyme.</translation>
+    </message>
+    <message>
+        <source>%1&amp;nbsp;molécules/s</source>
+        <translation>%1&amp;nbsp;molecules/s</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Km&lt;/b&gt;, la quantité de substrat pour laquelle v₀ vaut la moitié de Vmax&amp;nbsp;: ici %1&amp;nbsp;molécules dans la boîte. Plus Km est petit, plus l’enzyme fixe bien son substrat.</source>
+        <translation>&lt;b&gt;Km&lt;/b&gt;, the amount of substrate at which v₀ is half of Vmax: here %1&amp;nbsp;molecules in the box. The smaller Km, the better the enzyme binds its substrate.</translation>
+    </message>
+    <message>
+        <source>v₀&amp;nbsp;= Vmax&amp;nbsp;×&amp;nbsp;S&amp;nbsp;/&amp;nbsp;(Km&amp;nbsp;+&amp;nbsp;S). Compté en molécules, Km dépend du volume de la boîte&amp;nbsp;: c’est une concentration qui compte. Dans la boîte standard, quatre fois plus grande, il est bien plus grand.</source>
+        <translation>v₀&amp;nbsp;= Vmax&amp;nbsp;×&amp;nbsp;S&amp;nbsp;/&amp;nbsp;(Km&amp;nbsp;+&amp;nbsp;S). Counted in molecules, Km depends on the volume of the box: a concentration is what counts. In the standard box, four times larger, it is much larger.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Lineweaver et Burk&lt;/b&gt; retournent la courbe&amp;nbsp;: 1/v₀ selon 1/S est une droite. Elle coupe l’axe vertical en &lt;b&gt;1/Vmax&lt;/b&gt; et l’axe horizontal en &lt;b&gt;−1/Km&lt;/b&gt;, plus lisibles qu’un plateau jamais atteint. Ici, la droite tracée à partir de l’ajustement, et les moyennes du modèle de 20 à 200&amp;nbsp;molécules.</source>
+        <translation>&lt;b&gt;Lineweaver and Burk&lt;/b&gt; turn the curve over: 1/v₀ against 1/S is a straight line. It crosses the vertical axis at &lt;b&gt;1/Vmax&lt;/b&gt; and the horizontal axis at &lt;b&gt;−1/Km&lt;/b&gt;, easier to read than a plateau never reached. Here, the line drawn from the fit, and the model’s means from 20 to 200&amp;nbsp;molecules.</translation>
+    </message>
+    <message>
+        <source>1/v₀&amp;nbsp;= (Km/Vmax)&amp;nbsp;×&amp;nbsp;1/S&amp;nbsp;+&amp;nbsp;1/Vmax</source>
+        <translation>1/v₀&amp;nbsp;= (Km/Vmax)&amp;nbsp;×&amp;nbsp;1/S&amp;nbsp;+&amp;nbsp;1/Vmax</translation>
+    </message>
+    <message>
+        <source>Attention&amp;nbsp;: les points des petites quantités de substrat, à droite, pèsent lourd et sont les moins sûrs (leur 1/v₀ est grand et varie beaucoup). Velmora ajuste donc Km et Vmax sur la courbe elle-même, et trace la droite à partir d’eux.</source>
+        <translation>Beware: the points for small amounts of substrate, on the right, weigh heavily and are the least reliable (their 1/v₀ is large and varies a lot). Velmora therefore fits Km and Vmax on the curve itself, and draws the line from them.</translation>
+    </message>
+    <message>
+        <source>Ici, Km&amp;nbsp;= %1&amp;nbsp;±&amp;nbsp;%2&amp;nbsp;molécules et Vmax&amp;nbsp;= %3&amp;nbsp;±&amp;nbsp;%4&amp;nbsp;molécules/s.</source>
+        <translation>Here, Km&amp;nbsp;= %1&amp;nbsp;±&amp;nbsp;%2&amp;nbsp;molecules and Vmax&amp;nbsp;= %3&amp;nbsp;±&amp;nbsp;%4&amp;nbsp;molecules/s.</translation>
+    </message>
+    <message>
+        <source>Avec 100&amp;nbsp;thiolactoses (courbe jaune), la vitesse baisse, surtout avec peu de lactose&amp;nbsp;: &lt;b&gt;Km augmente&lt;/b&gt; (de %1 à %2&amp;nbsp;molécules environ), &lt;b&gt;Vmax ne change pas&lt;/b&gt; (%3 sans, %4 avec). Beaucoup de substrat chasse l’inhibiteur&amp;nbsp;: il est &lt;b&gt;compétitif&lt;/b&gt;.</source>
+        <translation>With 100&amp;nbsp;thiolactoses (yellow curve), the rate drops, above all with little lactose: &lt;b&gt;Km rises&lt;/b&gt; (from about %1 to %2&amp;nbsp;molecules), &lt;b&gt;Vmax does not change&lt;/b&gt; (%3 without, %4 with). Plenty of substrate drives the inhibitor out: it is &lt;b&gt;competitive&lt;/b&gt;.</translation>
+    </message>
+    <message>
+        <source>%1&amp;nbsp;±&amp;nbsp;%2</source>
+        <translation>%1&amp;nbsp;±&amp;nbsp;%2</translation>
+    </message>
+    <message>
+        <source>Km</source>
+        <translation>Km</translation>
+    </message>
+    <message>
+        <source>Vmax</source>
+        <translation>Vmax</translation>
+    </message>
+    <message>
+        <source>compétitif (thiolactose)</source>
+        <translation>competitive (thiolactose)</translation>
+    </message>
+    <message>
+        <source>augmente</source>
+        <translation>rises</translation>
+    </message>
+    <message>
+        <source>inchangée</source>
+        <translation>unchanged</translation>
+    </message>
+    <message>
+        <source>non compétitif</source>
+        <translation>non-competitive</translation>
+    </message>
+    <message>
+        <source>inchangé</source>
+        <translation>unchanged</translation>
+    </message>
+    <message>
+        <source>diminue</source>
+        <translation>falls</translation>
+    </message>
+    <message>
+        <source>irréversible (métaux lourds)</source>
+        <translation>irreversible (heavy metals)</translation>
+    </message>
+    <message>
+        <source>—</source>
+        <translation>—</translation>
+    </message>
+    <message>
+        <source>diminue, pour de bon</source>
+        <translation>falls, for good</translation>
+    </message>
+    <message>
+        <source>Un inhibiteur &lt;b&gt;non compétitif&lt;/b&gt; se fixe ailleurs que sur le site actif et freine l’enzyme quelle que soit la quantité de substrat. Un inhibiteur &lt;b&gt;irréversible&lt;/b&gt;, comme les ions du mercure ou du plomb, s’accroche à l’enzyme et l’abîme&amp;nbsp;: autant d’enzyme en moins. Velmora ne simule que le thiolactose.</source>
+        <translation>A &lt;b&gt;non-competitive&lt;/b&gt; inhibitor binds elsewhere than at the active site and slows the enzyme whatever the amount of substrate. An &lt;b&gt;irreversible&lt;/b&gt; inhibitor, such as mercury or lead ions, clings to the enzyme and damages it: that much less enzyme. Velmora simulates thiolactose only.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Dans Velmora&lt;/b&gt;, la fenêtre «&amp;nbsp;Courbe d’activité&amp;nbsp;» fait les expériences elle-même&amp;nbsp;:</source>
+        <translation>&lt;b&gt;In Velmora&lt;/b&gt;, the “Activity curve” window runs the experiments itself:</translation>
+    </message>
+    <message>
+        <source>choisissez l’hydrolyse du lactose, 37&amp;nbsp;°C, pH&amp;nbsp;8, 10&amp;nbsp;enzymes, et une boîte de 25&amp;nbsp;% (menu Modèle, «&amp;nbsp;Volume de la boîte&amp;nbsp;»)&amp;nbsp;: dans la boîte standard, Km approche ou dépasse les 200&amp;nbsp;molécules du curseur, et le plateau ne se voit pas&amp;nbsp;;</source>
+        <translation>choose lactose hydrolysis, 37&amp;nbsp;°C, pH&amp;nbsp;8, 10&amp;nbsp;enzymes, and a 25&amp;nbsp;% box (Model menu, “Box volume”): in the standard box, Km comes close to or beyond the slider’s 200&amp;nbsp;molecules, and the plateau does not show;</translation>
+    </message>
+    <message>
+        <source>clic droit sur le graphique, «&amp;nbsp;Courbe d’activité&amp;nbsp;», «&amp;nbsp;selon la quantité de substrat&amp;nbsp;»&amp;nbsp;: la courbe, l’ajustement de Michaelis et Menten (Km, Vmax) et, sur demande, la droite de Lineweaver et Burk&amp;nbsp;;</source>
+        <translation>right-click the graph, “Activity curve”, “against the amount of substrate”: the curve, the Michaelis–Menten fit (Km, Vmax) and, on request, the Lineweaver–Burk line;</translation>
+    </message>
+    <message>
+        <source>mettez du thiolactose sur le panneau&amp;nbsp;: la fenêtre trace les courbes sans et avec l’inhibiteur, et compare la lecture compétitive aux deux ajustements séparés.</source>
+        <translation>put some thiolactose on the panel: the window draws the curves without and with the inhibitor, and compares the competitive reading with the two separate fits.</translation>
+    </message>
+    <message>
+        <source>Les courbes de ce sujet prennent pour vitesse initiale la pente des 5 premières secondes, comme les expériences guidées&amp;nbsp;; la fenêtre, elle, mesure d’abord le temps mis pour transformer les 10 premiers pour cent du substrat, au vingtième de seconde. Ses chiffres sont donc différents&amp;nbsp;: comparez des courbes faites de la même façon. La fenêtre donne aussi la commande équivalente de velmora2-batch.</source>
+        <translation>The curves of this topic take as initial rate the slope over the first 5 seconds, as the guided experiments do; the window first measures the time taken to transform the first 10 per cent of the substrate, to a twentieth of a second. Its figures are therefore different: compare curves made the same way. The window also gives the equivalent velmora2-batch command.</translation>
+    </message>
+    <message>
+        <source>La vitesse initiale v₀ croît avec la quantité de substrat, de moins en moins vite&amp;nbsp;: les enzymes se saturent.</source>
+        <translation>The initial rate v₀ rises with the amount of substrate, more and more slowly: the enzymes become saturated.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Vmax&lt;/b&gt; est la vitesse à saturation&amp;nbsp;; &lt;b&gt;Km&lt;/b&gt; la quantité de substrat qui donne la moitié de Vmax.</source>
+        <translation>&lt;b&gt;Vmax&lt;/b&gt; is the rate at saturation; &lt;b&gt;Km&lt;/b&gt; the amount of substrate that gives half of Vmax.</translation>
+    </message>
+    <message>
+        <source>La droite de Lineweaver et Burk (1/v₀ selon 1/S) coupe les axes en 1/Vmax et −1/Km.</source>
+        <translation>The Lineweaver–Burk line (1/v₀ against 1/S) crosses the axes at 1/Vmax and −1/Km.</translation>
+    </message>
+    <message>
+        <source>Un inhibiteur compétitif augmente Km sans changer Vmax&amp;nbsp;; un non compétitif diminue Vmax.</source>
+        <translation>A competitive inhibitor raises Km without changing Vmax; a non-competitive one lowers Vmax.</translation>
+    </message>
+    <message>
+        <source>Pourquoi Velmora a-t-il besoin d’une boîte de 25&amp;nbsp;% pour montrer le plateau&amp;nbsp;?</source>
+        <translation>Why does Velmora need a 25&amp;nbsp;% box to show the plateau?</translation>
+    </message>
+    <message>
+        <source>Dans la boîte standard, quatre fois plus grande, 200&amp;nbsp;molécules sont peu concentrées&amp;nbsp;: Km y approche ou dépasse 200 et la courbe ne s’aplatit pas encore.</source>
+        <translation>In the standard box, four times larger, 200&amp;nbsp;molecules are not very concentrated: Km there comes close to or beyond 200 and the curve does not flatten yet.</translation>
+    </message>
+    <message>
+        <source>Avec un inhibiteur compétitif, où se coupent les droites de Lineweaver et Burk&amp;nbsp;?</source>
+        <translation>With a competitive inhibitor, where do the Lineweaver–Burk lines cross?</translation>
+    </message>
+    <message>
+        <source>Sur l’axe vertical, en 1/Vmax&amp;nbsp;: Vmax ne change pas, seule la pente (Km/Vmax) augmente.</source>
+        <translation>On the vertical axis, at 1/Vmax: Vmax does not change, only the slope (Km/Vmax) rises.</translation>
     </message>
 </context>
 <context>
@@ -1501,10 +2513,6 @@ from the folder it is started from, or else from its installation.</translation>
     <message>
         <source>L’eau iodée (lugol), le test de l’amidon</source>
         <translation>Iodine solution (Lugol’s), the test for starch</translation>
-    </message>
-    <message>
-        <source>L’&lt;b&gt;eau iodée&lt;/b&gt; (ou lugol) est une solution de diiode dans de l’iodure de potassium, de couleur &lt;b&gt;orangée&lt;/b&gt;. Avec de l’&lt;b&gt;amidon&lt;/b&gt;, elle devient &lt;b&gt;bleu-noir&lt;/b&gt;&amp;nbsp;: le diiode se loge à l’intérieur des longues chaînes d’amylose, enroulées en hélice.</source>
-        <translation>&lt;b&gt;Iodine solution&lt;/b&gt; (or Lugol’s solution) is iodine dissolved in potassium iodide solution, &lt;b&gt;orange-brown&lt;/b&gt; in colour. With &lt;b&gt;starch&lt;/b&gt;, it turns &lt;b&gt;blue-black&lt;/b&gt;: the iodine lodges inside the long amylose chains, which are coiled into a helix.</translation>
     </message>
     <message>
         <source>eau</source>
@@ -1539,10 +2547,6 @@ from the folder it is started from, or else from its installation.</translation>
         <translation>orange-brown</translation>
     </message>
     <message>
-        <source>On mélange de l’amidon et de la salive, qui contient de l’&lt;b&gt;α-amylase&lt;/b&gt;, et on prélève une goutte toutes les minutes dans de l’eau iodée. L’α-amylase coupe les chaînes &lt;b&gt;au hasard, à l’intérieur&lt;/b&gt;&amp;nbsp;: elles raccourcissent (ce sont des &lt;b&gt;dextrines&lt;/b&gt;), puis donnent surtout du &lt;b&gt;maltose&lt;/b&gt;, qui ne colore pas l’eau iodée. Plus les chaînes sont courtes, moins la couleur est foncée&amp;nbsp;: bleu-noir, violet, rouge-brun, puis l’orangé du lugol.</source>
-        <translation>Starch is mixed with saliva, which contains &lt;b&gt;α-amylase&lt;/b&gt;, and every minute a drop is taken and put into iodine solution. α-Amylase cuts the chains &lt;b&gt;at random, from the inside&lt;/b&gt;: they get shorter (these are &lt;b&gt;dextrins&lt;/b&gt;), then give mainly &lt;b&gt;maltose&lt;/b&gt;, which does not colour iodine solution. The shorter the chains, the paler the colour: blue-black, violet, red-brown, then the orange-brown of the iodine solution itself.</translation>
-    </message>
-    <message>
         <source>%1&#xa0;min</source>
         <translation>%1&#xa0;min</translation>
     </message>
@@ -1551,32 +2555,52 @@ from the folder it is started from, or else from its installation.</translation>
         <translation>When the iodine solution stays orange-brown, there is no starch left; the small fragments go on being hydrolysed.</translation>
     </message>
     <message>
-        <source>Dans Velmora, choisissez l’&lt;b&gt;hydrolyse de l’amylose&lt;/b&gt;. Chaque chaîne du modèle est une colonne de cinq unités, et &lt;b&gt;une unité représente deux glucoses&lt;/b&gt;. L’enzyme coupe la chaîne &lt;b&gt;par le bas&lt;/b&gt;&amp;nbsp;: chaque coupure enlève une unité et libère un maltose.</source>
-        <translation>In Velmora, choose &lt;b&gt;amylose hydrolysis&lt;/b&gt;. Each chain in the model is a column of five units, and &lt;b&gt;one unit stands for two glucose molecules&lt;/b&gt;. The enzyme cuts the chain &lt;b&gt;from the bottom&lt;/b&gt;: each cut removes one unit and releases one maltose.</translation>
+        <source>L’&lt;b&gt;eau iodée&lt;/b&gt; (ou lugol) est une solution de diiode dans une solution d’iodure de potassium, de couleur &lt;b&gt;orangée&lt;/b&gt;. Avec de l’&lt;b&gt;amidon&lt;/b&gt;, elle devient &lt;b&gt;bleu-noir&lt;/b&gt;&amp;nbsp;: le diiode se loge à l’intérieur des longues chaînes d’amylose, enroulées en hélice.</source>
+        <translation>&lt;b&gt;Iodine water&lt;/b&gt; (or Lugol’s solution) is a solution of iodine in a solution of potassium iodide, &lt;b&gt;orange&lt;/b&gt; in colour. With &lt;b&gt;starch&lt;/b&gt; it turns &lt;b&gt;blue-black&lt;/b&gt;: the iodine settles inside the long amylose chains, coiled in a helix.</translation>
     </message>
     <message>
-        <source>5 unités</source>
-        <translation>5 units</translation>
+        <source>On mélange de l’amidon et de la salive, qui contient de l’&lt;b&gt;α-amylase&lt;/b&gt;, et on prélève une goutte toutes les minutes dans de l’eau iodée. L’α-amylase coupe les chaînes &lt;b&gt;au hasard, à l’intérieur&lt;/b&gt;&amp;nbsp;: elles raccourcissent (ce sont des &lt;b&gt;dextrines&lt;/b&gt;), puis donnent surtout du &lt;b&gt;maltose&lt;/b&gt;, qui ne colore pas l’eau iodée.</source>
+        <translation>Starch and saliva, which contains &lt;b&gt;α-amylase&lt;/b&gt;, are mixed, and a drop is taken every minute into iodine water. α-Amylase cuts the chains &lt;b&gt;at random, inside&lt;/b&gt;: they get shorter (these are &lt;b&gt;dextrins&lt;/b&gt;), then give mostly &lt;b&gt;maltose&lt;/b&gt;, which does not colour iodine water.</translation>
     </message>
     <message>
-        <source>4 unités</source>
-        <translation>4 units</translation>
+        <source>Velmora n’a pas d’eau iodée&amp;nbsp;: son graphique compte directement les &lt;b&gt;unités d’amylose&lt;/b&gt; qui restent dans les chaînes. Choisissez l’&lt;b&gt;hydrolyse de l’amylose&lt;/b&gt;&amp;nbsp;: quand la courbe arrive à zéro, il n’y a plus d’amylose, et l’eau iodée resterait orangée.</source>
+        <translation>Velmora has no iodine water: its graph directly counts the &lt;b&gt;amylose units&lt;/b&gt; left in the chains. Choose &lt;b&gt;amylose hydrolysis&lt;/b&gt;: when the curve reaches zero there is no amylose left, and iodine water would stay orange.</translation>
     </message>
     <message>
-        <source>1 maltose</source>
-        <translation>1 maltose</translation>
+        <source>des chaînes du modèle</source>
+        <translation>chains of the model</translation>
     </message>
     <message>
-        <source>Une unité du modèle, agrandie&#xa0;: deux glucoses, comme un maltose.</source>
-        <translation>One unit of the model, enlarged: two glucose molecules, like a maltose.</translation>
+        <source>Chaque chaîne du modèle est une colonne de cinq unités, et chaque unité représente deux glucoses. L’enzyme du modèle coupe les chaînes par le bas, une unité à la fois&amp;nbsp;: comment, et ce que le modèle simplifie, dans le sujet «&amp;nbsp;L’amidon et les amylases&amp;nbsp;».</source>
+        <translation>Each chain of the model is a column of five units, and each unit stands for two glucoses. The model’s enzyme cuts the chains from the bottom, one unit at a time: how, and what the model simplifies, in the topic “Starch and the amylases”.</translation>
     </message>
     <message>
-        <source>L’enzyme du modèle coupe depuis le bout des chaînes, comme la &lt;b&gt;β-amylase&lt;/b&gt; des végétaux (orge germée). L’&lt;b&gt;α-amylase&lt;/b&gt; de la salive et du pancréas, elle, coupe au hasard à l’intérieur des chaînes. Le graphique compte les unités d’amylose qui restent.</source>
-        <translation>The model’s enzyme cuts from the end of the chains, like the &lt;b&gt;β-amylase&lt;/b&gt; of plants (germinated barley). The &lt;b&gt;α-amylase&lt;/b&gt; of saliva and the pancreas, on the other hand, cuts at random inside the chains. The graph counts the amylose units that remain.</translation>
+        <source>L’eau iodée est orangée&amp;nbsp;; elle devient &lt;b&gt;bleu-noir&lt;/b&gt; avec l’amidon, et avec lui seul.</source>
+        <translation>Iodine water is orange; it turns &lt;b&gt;blue-black&lt;/b&gt; with starch, and with starch only.</translation>
     </message>
     <message>
-        <source>L’amidon est fait d’amylose (longues chaînes de glucoses unis par des liaisons α(1→4)) et d’amylopectine (chaînes ramifiées par des liaisons α(1→6)). Le maltose est formé de deux glucoses.</source>
-        <translation>Starch is made of amylose (long chains of glucose molecules joined by α(1→4) bonds) and amylopectin (chains branched by α(1→6) bonds). Maltose is made of two glucose molecules.</translation>
+        <source>Pendant la digestion de l’amidon, la couleur passe du bleu-noir au violet, au rouge-brun puis à l’orangé&amp;nbsp;: les chaînes raccourcissent.</source>
+        <translation>As starch is digested, the colour goes from blue-black to violet, red-brown then orange: the chains get shorter.</translation>
+    </message>
+    <message>
+        <source>Une eau iodée qui reste orangée dit qu’il n’y a plus d’amidon, pas que la digestion est finie.</source>
+        <translation>Iodine water that stays orange says there is no starch left, not that digestion is over.</translation>
+    </message>
+    <message>
+        <source>Un tube d’amidon et de salive reste bleu-noir avec l’eau iodée après 10&amp;nbsp;min à 0&amp;nbsp;°C. Pourquoi&amp;nbsp;?</source>
+        <translation>A tube of starch and saliva stays blue-black with iodine water after 10&amp;nbsp;min at 0&amp;nbsp;°C. Why?</translation>
+    </message>
+    <message>
+        <source>Au froid, l’amylase travaille très lentement&amp;nbsp;: l’amidon est encore là.</source>
+        <translation>In the cold, the amylase works very slowly: the starch is still there.</translation>
+    </message>
+    <message>
+        <source>L’eau iodée permet-elle de voir le maltose formé&amp;nbsp;?</source>
+        <translation>Does iodine water show the maltose formed?</translation>
+    </message>
+    <message>
+        <source>Non&amp;nbsp;: le maltose ne la colore pas. Il faut la liqueur de Fehling.</source>
+        <translation>No: maltose does not colour it. Fehling’s solution is needed.</translation>
     </message>
 </context>
 <context>
@@ -1606,36 +2630,12 @@ from the folder it is started from, or else from its installation.</translation>
         <translation>(already seen)</translation>
     </message>
     <message>
-        <source>Réaction et enzyme</source>
-        <translation>Reaction and enzyme</translation>
-    </message>
-    <message>
-        <source>Logiciel et tests</source>
-        <translation>Program and tests</translation>
-    </message>
-    <message>
-        <source>Autres réactions</source>
-        <translation>Other reactions</translation>
-    </message>
-    <message>
-        <source>Expériences</source>
-        <translation>Experiments</translation>
-    </message>
-    <message>
         <source>La réaction d’hydrolyse du lactose</source>
         <translation>The hydrolysis of lactose</translation>
     </message>
     <message>
-        <source>Le lactose et l’eau donnent du glucose et du galactose, grâce à la lactase.</source>
-        <translation>Lactose and water give glucose and galactose, thanks to lactase.</translation>
-    </message>
-    <message>
         <source>Le mécanisme de la catalyse enzymatique</source>
         <translation>The mechanism of enzyme catalysis</translation>
-    </message>
-    <message>
-        <source>Site actif, complexe enzyme-substrat&amp;nbsp;; effets de la température, du pH et d’un inhibiteur.</source>
-        <translation>Active site, enzyme-substrate complex; effects of temperature, pH and an inhibitor.</translation>
     </message>
     <message>
         <source>La molécule de lactose</source>
@@ -1656,10 +2656,6 @@ from the folder it is started from, or else from its installation.</translation>
     <message>
         <source>Utiliser Velmora</source>
         <translation>Using Velmora</translation>
-    </message>
-    <message>
-        <source>Les quatre parties de l’écran, le panneau de commande, le graphique.</source>
-        <translation>The four parts of the screen, the control panel, the graph.</translation>
     </message>
     <message>
         <source>L’eau iodée (lugol)</source>
@@ -1688,10 +2684,6 @@ from the folder it is started from, or else from its installation.</translation>
     <message>
         <source>L’amidon et les amylases</source>
         <translation>Starch and the amylases</translation>
-    </message>
-    <message>
-        <source>Amylose et amylopectine&amp;nbsp;; amylases α et β, de la salive au pancréas.</source>
-        <translation>Amylose and amylopectin; α- and β-amylases, from saliva to the pancreas.</translation>
     </message>
     <message>
         <source>La synthèse du lactose</source>
@@ -1730,10 +2722,6 @@ from the folder it is started from, or else from its installation.</translation>
         <translation>Guided experiments</translation>
     </message>
     <message>
-        <source>Six expériences à faire dans Velmora, avec les réponses du modèle.</source>
-        <translation>Six experiments to do in Velmora, with the model’s answers.</translation>
-    </message>
-    <message>
         <source>Quel test pour quelle réaction&amp;nbsp;?</source>
         <translation>Which test for which reaction?</translation>
     </message>
@@ -1761,6 +2749,58 @@ from the folder it is started from, or else from its installation.</translation>
         <source>✓ déjà vu</source>
         <translation>✓ already seen</translation>
     </message>
+    <message>
+        <source>L’enzyme</source>
+        <translation>The enzyme</translation>
+    </message>
+    <message>
+        <source>Les sucres et leurs réactions</source>
+        <translation>Sugars and their reactions</translation>
+    </message>
+    <message>
+        <source>Les tests de laboratoire</source>
+        <translation>Laboratory tests</translation>
+    </message>
+    <message>
+        <source>Expériences et mesures</source>
+        <translation>Experiments and measurements</translation>
+    </message>
+    <message>
+        <source>Le lactose et l’eau donnent du glucose et du galactose, grâce à la lactase&amp;nbsp;; la persistance de la lactase.</source>
+        <translation>Lactose and water give glucose and galactose, thanks to lactase; lactase persistence.</translation>
+    </message>
+    <message>
+        <source>La protéine et son site actif, l’énergie d’activation&amp;nbsp;; effets de la température, du pH et d’un inhibiteur.</source>
+        <translation>The protein and its active site, the activation energy; the effects of temperature, pH and an inhibitor.</translation>
+    </message>
+    <message>
+        <source>L’écran, le panneau de commande, le graphique et ses outils&amp;nbsp;; le modèle et la réalité.</source>
+        <translation>The screen, the control panel, the graph and its tools; the model and reality.</translation>
+    </message>
+    <message>
+        <source>Amylose et amylopectine, glycogène et cellulose&amp;nbsp;; amylases α et β, de la bouche à l’intestin.</source>
+        <translation>Amylose and amylopectin, glycogen and cellulose; α- and β-amylases, from the mouth to the intestine.</translation>
+    </message>
+    <message>
+        <source>Mesurer une vitesse initiale, puis six expériences&amp;nbsp;: vos mesures dans un tableau, les réponses du modèle.</source>
+        <translation>Measuring an initial rate, then six experiments: your measurements in a table, the model’s answers.</translation>
+    </message>
+    <message>
+        <source>Le saccharose et l’invertase</source>
+        <translation>Sucrose and invertase</translation>
+    </message>
+    <message>
+        <source>Le sucre de table, non réducteur, et son hydrolyse en sucre inverti.</source>
+        <translation>Table sugar, not reducing, and its hydrolysis into invert sugar.</translation>
+    </message>
+    <message>
+        <source>La courbe d’activité</source>
+        <translation>The activity curve</translation>
+    </message>
+    <message>
+        <source>La vitesse initiale selon le substrat&amp;nbsp;: Km, Vmax, Lineweaver et Burk, inhibiteur compétitif.</source>
+        <translation>The initial rate against the substrate: Km, Vmax, Lineweaver and Burk, competitive inhibitor.</translation>
+    </message>
 </context>
 <context>
     <name>experiences</name>
@@ -1781,144 +2821,260 @@ from the folder it is started from, or else from its installation.</translation>
         <translation>Questions</translation>
     </message>
     <message>
-        <source>Revoir le protocole et les questions</source>
-        <translation>Back to the method and the questions</translation>
-    </message>
-    <message>
         <source>Voir les réponses du modèle</source>
         <translation>See the model’s answers</translation>
-    </message>
-    <message>
-        <source>Réglez le &lt;b&gt;pH&amp;nbsp;8&lt;/b&gt;, &lt;b&gt;20&lt;/b&gt; molécules d’enzyme, &lt;b&gt;100&lt;/b&gt; de substrat et aucun thiolactose.</source>
-        <translation>Set &lt;b&gt;pH&amp;nbsp;8&lt;/b&gt;, &lt;b&gt;20&lt;/b&gt; enzyme molecules, &lt;b&gt;100&lt;/b&gt; substrate molecules and no thiolactose.</translation>
     </message>
     <message>
         <source>Six expériences à faire dans Velmora&amp;nbsp;: la &lt;b&gt;température&lt;/b&gt;, le &lt;b&gt;pH&lt;/b&gt;, la &lt;b&gt;quantité d’enzyme&lt;/b&gt;, la &lt;b&gt;quantité de substrat&lt;/b&gt;, un &lt;b&gt;inhibiteur&lt;/b&gt; et le &lt;b&gt;choix de la réaction&lt;/b&gt;.</source>
         <translation>Six experiments to do in Velmora: &lt;b&gt;temperature&lt;/b&gt;, &lt;b&gt;pH&lt;/b&gt;, the &lt;b&gt;amount of enzyme&lt;/b&gt;, the &lt;b&gt;amount of substrate&lt;/b&gt;, an &lt;b&gt;inhibitor&lt;/b&gt; and the &lt;b&gt;choice of reaction&lt;/b&gt;.</translation>
     </message>
     <message>
-        <source>Pour chacune&amp;nbsp;: suivez le protocole, répondez aux questions, puis comparez avec les réponses du modèle (bouton vert). Changer une quantité suspend l’expérience&amp;nbsp;: cliquez alors sur «&amp;nbsp;Démarrer / recommencer l’expérience&amp;nbsp;».</source>
-        <translation>For each one: follow the method, answer the questions, then compare with the model’s answers (green button). Changing an amount pauses the experiment: then click “Start / restart the experiment”.</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;Lire le graphique.&lt;/b&gt; Il montre le substrat qui reste, en pour cent. Le &lt;b&gt;temps de demi-réaction&lt;/b&gt; est le temps au bout duquel la courbe passe sous 50&amp;nbsp;%&amp;nbsp;: plus il est court, plus la réaction est rapide.</source>
-        <translation>&lt;b&gt;Reading the graph.&lt;/b&gt; It shows the substrate left, as a percentage. The &lt;b&gt;half-time&lt;/b&gt; of the reaction is the time after which the curve falls below 50&amp;nbsp;%: the shorter it is, the faster the reaction.</translation>
-    </message>
-    <message>
-        <source>Les chiffres des réponses sont ceux du modèle, obtenus avec velmora2-batch, le programme en ligne de commande livré avec Velmora. Les molécules bougeant au hasard, vos mesures seront proches de ces chiffres, pas forcément égales&amp;nbsp;: faites chaque mesure deux ou trois fois.</source>
-        <translation>The figures in the answers are the model’s, obtained with velmora2-batch, the command-line program supplied with Velmora. As the molecules move at random, your measurements will be close to these figures, but not necessarily equal: repeat each measurement two or three times.</translation>
-    </message>
-    <message>
         <source>1. La température</source>
         <translation>1. Temperature</translation>
-    </message>
-    <message>
-        <source>1. Choisissez l’&lt;b&gt;hydrolyse du lactose&lt;/b&gt; (flèches ◀ ▶).&lt;br&gt;2. %1&lt;br&gt;3. Réglez &lt;b&gt;10&amp;nbsp;°C&lt;/b&gt;, démarrez et notez le temps de demi-réaction.&lt;br&gt;4. Recommencez à 20, 30, 37, 40, 45, 50, 60, 70 et 80&amp;nbsp;°C, puis à 0&amp;nbsp;°C.</source>
-        <translation>1. Choose &lt;b&gt;lactose hydrolysis&lt;/b&gt; (arrows ◀&amp;nbsp;▶).&lt;br&gt;2. %1&lt;br&gt;3. Set &lt;b&gt;10&amp;nbsp;°C&lt;/b&gt;, start and note the half-time.&lt;br&gt;4. Repeat at 20, 30, 37, 40, 45, 50, 60, 70 and 80&amp;nbsp;°C, then at 0&amp;nbsp;°C.</translation>
-    </message>
-    <message>
-        <source>a) Comment la vitesse varie-t-elle de 10 à 40&amp;nbsp;°C&amp;nbsp;? Pourquoi&amp;nbsp;?&lt;br&gt;&lt;br&gt;b) Que se passe-t-il au-dessus de 40&amp;nbsp;°C&amp;nbsp;? à 80&amp;nbsp;°C&amp;nbsp;?&lt;br&gt;&lt;br&gt;c) À quelle température la lactase du modèle est-elle la plus rapide&amp;nbsp;? Est-ce la température de la lactase de notre intestin&amp;nbsp;?&lt;br&gt;&lt;br&gt;d) Et à 0&amp;nbsp;°C&amp;nbsp;?</source>
-        <translation>a) How does the rate change from 10 to 40&amp;nbsp;°C? Why?&lt;br&gt;&lt;br&gt;b) What happens above 40&amp;nbsp;°C? At 80&amp;nbsp;°C?&lt;br&gt;&lt;br&gt;c) At what temperature is the model’s lactase fastest? Is that the temperature of the lactase in our intestine?&lt;br&gt;&lt;br&gt;d) And at 0&amp;nbsp;°C?</translation>
-    </message>
-    <message>
-        <source>Temps de demi-réaction</source>
-        <translation>Half-time</translation>
-    </message>
-    <message>
-        <source>a) De 10 à 40&amp;nbsp;°C, plus il fait chaud, plus la réaction est rapide&amp;nbsp;: les molécules s’agitent davantage et se rencontrent plus souvent.&lt;br&gt;b) Au-dessus de 40&amp;nbsp;°C, une part croissante des enzymes est &lt;b&gt;dénaturée&lt;/b&gt;. Jusqu’à 50&amp;nbsp;°C, l’agitation compense&amp;nbsp;; au-delà, la réaction ralentit. À 80&amp;nbsp;°C, toutes le sont&amp;nbsp;: plus rien ne se passe.&lt;br&gt;c) Le modèle est le plus rapide &lt;b&gt;vers 40 à 50&amp;nbsp;°C&lt;/b&gt;. La lactase humaine travaille à 37&amp;nbsp;°C, la température du corps.&lt;br&gt;d) À 0&amp;nbsp;°C, rien ne bouge dans le modèle (en réalité, la réaction est très lente).</source>
-        <translation>a) From 10 to 40&amp;nbsp;°C, the warmer it is, the faster the reaction: the molecules move faster and meet more often.&lt;br&gt;b) Above 40&amp;nbsp;°C, a growing share of the enzymes is &lt;b&gt;denatured&lt;/b&gt;. Up to 50&amp;nbsp;°C, the faster movement makes up for it; beyond that, the reaction slows down. At 80&amp;nbsp;°C, all of them are: nothing happens any more.&lt;br&gt;c) The model is fastest &lt;b&gt;at about 40 to 50&amp;nbsp;°C&lt;/b&gt;. Human lactase works at 37&amp;nbsp;°C, body temperature.&lt;br&gt;d) At 0&amp;nbsp;°C, nothing moves in the model (in reality, the reaction is very slow).</translation>
     </message>
     <message>
         <source>2. Le pH</source>
         <translation>2. pH</translation>
     </message>
     <message>
-        <source>1. Choisissez l’&lt;b&gt;hydrolyse du lactose&lt;/b&gt;.&lt;br&gt;2. Réglez &lt;b&gt;37&amp;nbsp;°C&lt;/b&gt;, 20&amp;nbsp;molécules d’enzyme, 100 de substrat, aucun thiolactose.&lt;br&gt;3. Pour chaque pH de &lt;b&gt;3 à 12&lt;/b&gt;&amp;nbsp;: démarrez et notez le pourcentage de lactose qui reste au bout de &lt;b&gt;20&amp;nbsp;s&lt;/b&gt;.</source>
-        <translation>1. Choose &lt;b&gt;lactose hydrolysis&lt;/b&gt;.&lt;br&gt;2. Set &lt;b&gt;37&amp;nbsp;°C&lt;/b&gt;, 20&amp;nbsp;enzyme molecules, 100 substrate molecules, no thiolactose.&lt;br&gt;3. For each pH from &lt;b&gt;3 to 12&lt;/b&gt;: start and note the percentage of lactose left after &lt;b&gt;20&amp;nbsp;s&lt;/b&gt;.</translation>
-    </message>
-    <message>
         <source>a) À quel pH la réaction est-elle la plus rapide&amp;nbsp;?&lt;br&gt;&lt;br&gt;b) Comparez pH&amp;nbsp;6 et pH&amp;nbsp;10, pH&amp;nbsp;5 et pH&amp;nbsp;11. Que remarquez-vous&amp;nbsp;?&lt;br&gt;&lt;br&gt;c) Que se passe-t-il à pH&amp;nbsp;3&amp;nbsp;? Pourquoi&amp;nbsp;?</source>
         <translation>a) At what pH is the reaction fastest?&lt;br&gt;&lt;br&gt;b) Compare pH&amp;nbsp;6 and pH&amp;nbsp;10, pH&amp;nbsp;5 and pH&amp;nbsp;11. What do you notice?&lt;br&gt;&lt;br&gt;c) What happens at pH&amp;nbsp;3? Why?</translation>
-    </message>
-    <message>
-        <source>Lactose restant au bout de 20&amp;nbsp;s</source>
-        <translation>Lactose left after 20&amp;nbsp;s</translation>
-    </message>
-    <message>
-        <source>a) La lactase du modèle a son optimum à &lt;b&gt;pH&amp;nbsp;8&lt;/b&gt; (moins il reste de lactose, plus la réaction a été rapide). La lactase de l’intestin humain a son optimum vers pH&amp;nbsp;6.&lt;br&gt;b) Dans le modèle, s’écarter de l’optimum d’une même valeur, vers l’acide ou vers le basique, a le même effet&amp;nbsp;: une part des enzymes porte alors des &lt;b&gt;charges&lt;/b&gt; sur son site actif et ne fixe plus rien&amp;nbsp;; plus loin, certaines sont même dénaturées.&lt;br&gt;c) À pH&amp;nbsp;3, toutes les enzymes sont chargées&amp;nbsp;: rien ne se passe.</source>
-        <translation>a) The model’s lactase has its optimum at &lt;b&gt;pH&amp;nbsp;8&lt;/b&gt; (the less lactose is left, the faster the reaction has been). The lactase of the human intestine has its optimum at about pH&amp;nbsp;6.&lt;br&gt;b) In the model, moving the same distance from the optimum, towards acid or towards alkaline, has the same effect: some of the enzymes then carry &lt;b&gt;charges&lt;/b&gt; on their active site and no longer bind anything; further away, some are even denatured.&lt;br&gt;c) At pH&amp;nbsp;3, all the enzymes are charged: nothing happens.</translation>
     </message>
     <message>
         <source>3. La quantité d’enzyme</source>
         <translation>3. The amount of enzyme</translation>
     </message>
     <message>
-        <source>1. Choisissez l’&lt;b&gt;hydrolyse du lactose&lt;/b&gt;, &lt;b&gt;37&amp;nbsp;°C&lt;/b&gt;, &lt;b&gt;pH&amp;nbsp;8&lt;/b&gt;, 100&amp;nbsp;molécules de substrat, aucun thiolactose.&lt;br&gt;2. Réglez &lt;b&gt;5&lt;/b&gt; molécules d’enzyme, démarrez, notez le temps de demi-réaction.&lt;br&gt;3. Recommencez avec 10, 20 et 40&amp;nbsp;molécules d’enzyme.</source>
-        <translation>1. Choose &lt;b&gt;lactose hydrolysis&lt;/b&gt;, &lt;b&gt;37&amp;nbsp;°C&lt;/b&gt;, &lt;b&gt;pH&amp;nbsp;8&lt;/b&gt;, 100&amp;nbsp;substrate molecules, no thiolactose.&lt;br&gt;2. Set &lt;b&gt;5&lt;/b&gt; enzyme molecules, start, and note the half-time.&lt;br&gt;3. Repeat with 10, 20 and 40&amp;nbsp;enzyme molecules.</translation>
-    </message>
-    <message>
-        <source>a) Que devient le temps de demi-réaction quand on double la quantité d’enzyme&amp;nbsp;?&lt;br&gt;&lt;br&gt;b) Qu’en déduisez-vous sur la vitesse de la réaction&amp;nbsp;?&lt;br&gt;&lt;br&gt;c) L’enzyme est-elle consommée&amp;nbsp;?</source>
-        <translation>a) What happens to the half-time when the amount of enzyme is doubled?&lt;br&gt;&lt;br&gt;b) What can you conclude about the rate of the reaction?&lt;br&gt;&lt;br&gt;c) Is the enzyme used up?</translation>
-    </message>
-    <message>
-        <source>a) Doubler la quantité d’enzyme divise le temps de demi-réaction par deux environ.&lt;br&gt;b) La vitesse est &lt;b&gt;proportionnelle&lt;/b&gt; à la quantité d’enzyme, tant qu’il y a beaucoup de substrat.&lt;br&gt;c) Non&amp;nbsp;: le nombre d’enzymes ne change pas pendant l’expérience. Chacune coupe de nombreuses molécules de lactose, l’une après l’autre&amp;nbsp;: c’est un &lt;b&gt;catalyseur&lt;/b&gt;.</source>
-        <translation>a) Doubling the amount of enzyme roughly halves the half-time.&lt;br&gt;b) The rate is &lt;b&gt;proportional&lt;/b&gt; to the amount of enzyme, as long as there is plenty of substrate.&lt;br&gt;c) No: the number of enzymes does not change during the experiment. Each one cuts many lactose molecules, one after another: it is a &lt;b&gt;catalyst&lt;/b&gt;.</translation>
-    </message>
-    <message>
         <source>4. La quantité de substrat&amp;nbsp;: la saturation</source>
         <translation>4. The amount of substrate: saturation</translation>
-    </message>
-    <message>
-        <source>1. Choisissez l’&lt;b&gt;hydrolyse du lactose&lt;/b&gt;, &lt;b&gt;37&amp;nbsp;°C&lt;/b&gt;, &lt;b&gt;pH&amp;nbsp;8&lt;/b&gt;, &lt;b&gt;10&lt;/b&gt; molécules d’enzyme, aucun thiolactose.&lt;br&gt;2. Réglez &lt;b&gt;25&lt;/b&gt; molécules de substrat, démarrez, notez le pourcentage restant au bout de &lt;b&gt;20&amp;nbsp;s&lt;/b&gt;, puis calculez le nombre de molécules coupées.&lt;br&gt;3. Recommencez avec 50, 100, 125, 150 et 200&amp;nbsp;molécules de substrat.</source>
-        <translation>1. Choose &lt;b&gt;lactose hydrolysis&lt;/b&gt;, &lt;b&gt;37&amp;nbsp;°C&lt;/b&gt;, &lt;b&gt;pH&amp;nbsp;8&lt;/b&gt;, &lt;b&gt;10&lt;/b&gt; enzyme molecules, no thiolactose.&lt;br&gt;2. Set &lt;b&gt;25&lt;/b&gt; substrate molecules, start, note the percentage left after &lt;b&gt;20&amp;nbsp;s&lt;/b&gt;, then work out the number of molecules cut.&lt;br&gt;3. Repeat with 50, 100, 125, 150 and 200&amp;nbsp;substrate molecules.</translation>
-    </message>
-    <message>
-        <source>a) Jusqu’à quelle quantité de substrat le nombre de molécules coupées en 20&amp;nbsp;s double-t-il quand le substrat double&amp;nbsp;?&lt;br&gt;&lt;br&gt;b) Que se passe-t-il ensuite&amp;nbsp;?&lt;br&gt;&lt;br&gt;c) Comment l’expliquer&amp;nbsp;?</source>
-        <translation>a) Up to what amount of substrate does the number of molecules cut in 20&amp;nbsp;s double when the substrate doubles?&lt;br&gt;&lt;br&gt;b) What happens after that?&lt;br&gt;&lt;br&gt;c) How can this be explained?</translation>
-    </message>
-    <message>
-        <source>Lactose coupé en 20&amp;nbsp;s</source>
-        <translation>Lactose cut in 20&amp;nbsp;s</translation>
-    </message>
-    <message>
-        <source>a) Jusqu’à 100 environ, la vitesse est proportionnelle à la quantité de substrat&amp;nbsp;: plus il y a de lactose, plus vite chaque enzyme en trouve un.&lt;br&gt;b) Au-delà de 125 environ, la vitesse ne monte presque plus.&lt;br&gt;c) Les enzymes sont presque toujours occupées&amp;nbsp;: elles sont &lt;b&gt;saturées&lt;/b&gt;. Chacune met un certain temps pour couper un lactose&amp;nbsp;; ajouter du substrat n’y change rien. Pour aller plus vite, il faut plus d’enzyme.</source>
-        <translation>a) Up to about 100, the rate is proportional to the amount of substrate: the more lactose there is, the sooner each enzyme finds one.&lt;br&gt;b) Beyond about 125, the rate hardly rises any more.&lt;br&gt;c) The enzymes are almost always busy: they are &lt;b&gt;saturated&lt;/b&gt;. Each one takes a certain time to cut a lactose molecule; adding substrate does not change that. To go faster, more enzyme is needed.</translation>
     </message>
     <message>
         <source>5. Un inhibiteur&amp;nbsp;: le thiolactose</source>
         <translation>5. An inhibitor: thiolactose</translation>
     </message>
     <message>
-        <source>1. Choisissez l’&lt;b&gt;hydrolyse du lactose&lt;/b&gt;. %1 &lt;b&gt;37&amp;nbsp;°C&lt;/b&gt;.&lt;br&gt;2. Démarrez avec 0, puis 50, 100 et 200&amp;nbsp;molécules de &lt;b&gt;thiolactose&lt;/b&gt;&amp;nbsp;; notez le temps de demi-réaction.&lt;br&gt;3. Avec 100&amp;nbsp;thiolactoses, comparez 50 et 200&amp;nbsp;molécules de substrat&amp;nbsp;: lactose coupé en &lt;b&gt;10&amp;nbsp;s&lt;/b&gt;, avec et sans thiolactose.</source>
-        <translation>1. Choose &lt;b&gt;lactose hydrolysis&lt;/b&gt;. %1 &lt;b&gt;37&amp;nbsp;°C&lt;/b&gt;.&lt;br&gt;2. Start with 0, then 50, 100 and 200&amp;nbsp;molecules of &lt;b&gt;thiolactose&lt;/b&gt;; note the half-time.&lt;br&gt;3. With 100&amp;nbsp;thiolactose molecules, compare 50 and 200&amp;nbsp;substrate molecules: lactose cut in &lt;b&gt;10&amp;nbsp;s&lt;/b&gt;, with and without thiolactose.</translation>
-    </message>
-    <message>
-        <source>a) Quel est l’effet du thiolactose&amp;nbsp;?&lt;br&gt;&lt;br&gt;b) L’effet est-il le même avec peu ou beaucoup de lactose&amp;nbsp;?&lt;br&gt;&lt;br&gt;c) Pourquoi parle-t-on de &lt;b&gt;compétition&lt;/b&gt;&amp;nbsp;?</source>
-        <translation>a) What is the effect of thiolactose?&lt;br&gt;&lt;br&gt;b) Is the effect the same with little or with a lot of lactose?&lt;br&gt;&lt;br&gt;c) Why do we speak of &lt;b&gt;competition&lt;/b&gt;?</translation>
-    </message>
-    <message>
-        <source>Lactose coupé en 10&amp;nbsp;s</source>
-        <translation>Lactose cut in 10&amp;nbsp;s</translation>
-    </message>
-    <message>
-        <source>a) Plus il y a de thiolactose, plus la réaction est lente&amp;nbsp;: la lactase le fixe et le garde sans le couper, et pendant ce temps elle ne coupe pas de lactose.&lt;br&gt;b) Avec 50&amp;nbsp;molécules de lactose, le thiolactose divise la vitesse par deux environ&amp;nbsp;; avec 200, la vitesse garde les deux tiers de sa valeur.&lt;br&gt;c) Lactose et thiolactose se disputent les mêmes sites actifs&amp;nbsp;: plus il y a de lactose, moins l’inhibiteur gêne. C’est un &lt;b&gt;inhibiteur compétitif&lt;/b&gt;.</source>
-        <translation>a) The more thiolactose there is, the slower the reaction: lactase binds it and holds it without cutting it, and all that time it cuts no lactose.&lt;br&gt;b) With 50&amp;nbsp;lactose molecules, thiolactose roughly halves the rate; with 200, the rate keeps two thirds of its value.&lt;br&gt;c) Lactose and thiolactose compete for the same active sites: the more lactose there is, the less the inhibitor gets in the way. It is a &lt;b&gt;competitive inhibitor&lt;/b&gt;.</translation>
-    </message>
-    <message>
         <source>6. Les quatre réactions</source>
         <translation>6. The four reactions</translation>
-    </message>
-    <message>
-        <source>1. Réglez &lt;b&gt;37&amp;nbsp;°C&lt;/b&gt;, 20&amp;nbsp;molécules d’enzyme, 100 de substrat.&lt;br&gt;2. Pour chacune des quatre réactions (flèches ◀ ▶), essayez pH&amp;nbsp;6, 7 et 8 et gardez le plus rapide.&lt;br&gt;3. Notez le temps de demi-réaction, et regardez les molécules formées.</source>
-        <translation>1. Set &lt;b&gt;37&amp;nbsp;°C&lt;/b&gt;, 20&amp;nbsp;enzyme molecules, 100 substrate molecules.&lt;br&gt;2. For each of the four reactions (arrows ◀&amp;nbsp;▶), try pH&amp;nbsp;6, 7 and 8 and keep the fastest.&lt;br&gt;3. Note the half-time, and look at the molecules formed.</translation>
     </message>
     <message>
         <source>a) Quel est le pH optimal de chaque enzyme&amp;nbsp;?&lt;br&gt;&lt;br&gt;b) Quels produits voit-on pour chaque réaction&amp;nbsp;?&lt;br&gt;&lt;br&gt;c) Pourquoi la courbe de la synthèse du lactose ne descend-elle pas jusqu’à zéro&amp;nbsp;?&lt;br&gt;&lt;br&gt;d) Quel test de laboratoire suivrait chaque réaction&amp;nbsp;?</source>
         <translation>a) What is the optimum pH of each enzyme?&lt;br&gt;&lt;br&gt;b) Which products do you see for each reaction?&lt;br&gt;&lt;br&gt;c) Why does the curve of lactose synthesis not go down to zero?&lt;br&gt;&lt;br&gt;d) Which laboratory test would follow each reaction?</translation>
     </message>
     <message>
-        <source>a) pH&amp;nbsp;8 pour la lactase et la lactose synthase, pH&amp;nbsp;6 pour la maltase, pH&amp;nbsp;7 pour l’amylase.&lt;br&gt;b) Glucose et galactose&amp;nbsp;; lactose et UDP&amp;nbsp;; deux glucoses&amp;nbsp;; maltose.&lt;br&gt;c) Dans le modèle, à la fin, des enzymes tiennent chacune un seul des deux réactifs et attendent l’autre&amp;nbsp;: il reste quelques pour cent de glucose.&lt;br&gt;d) Voyez le sujet «&amp;nbsp;Quel test pour quelle réaction&amp;nbsp;?&amp;nbsp;» du menu.</source>
-        <translation>a) pH&amp;nbsp;8 for lactase and lactose synthase, pH&amp;nbsp;6 for maltase, pH&amp;nbsp;7 for amylase.&lt;br&gt;b) Glucose and galactose; lactose and UDP; two glucose molecules; maltose.&lt;br&gt;c) In the model, at the end, some enzymes each hold only one of the two reactants and wait for the other: a few per cent of the glucose is left.&lt;br&gt;d) See the topic “Which test for which reaction?” in the menu.</translation>
+        <source>Vos mesures</source>
+        <translation>Your measurements</translation>
+    </message>
+    <message>
+        <source>Notez le substrat qui reste à 5&amp;nbsp;s (en molécules), trois fois&amp;nbsp;; la moyenne est la vitesse initiale v₀&amp;nbsp;= (départ&amp;nbsp;− reste à 5&amp;nbsp;s)&amp;nbsp;/&amp;nbsp;5, en molécules par seconde.</source>
+        <translation>Note the substrate left at 5&amp;nbsp;s (in molecules), three times; the mean gives the initial rate v₀&amp;nbsp;= (start&amp;nbsp;− left at 5&amp;nbsp;s)&amp;nbsp;/&amp;nbsp;5, in molecules per second.</translation>
+    </message>
+    <message>
+        <source>Notez le temps de demi-réaction (en secondes), trois fois&amp;nbsp;; la dernière colonne en donne la moyenne.</source>
+        <translation>Note the half-time (in seconds), three times; the last column gives the mean.</translation>
+    </message>
+    <message>
+        <source>essai 1</source>
+        <translation>trial 1</translation>
+    </message>
+    <message>
+        <source>essai 2</source>
+        <translation>trial 2</translation>
+    </message>
+    <message>
+        <source>essai 3</source>
+        <translation>trial 3</translation>
+    </message>
+    <message>
+        <source>v₀ moyenne</source>
+        <translation>mean v₀</translation>
+    </message>
+    <message>
+        <source>moyenne</source>
+        <translation>mean</translation>
+    </message>
+    <message>
+        <source>%1, essai %2</source>
+        <translation>%1, trial %2</translation>
+    </message>
+    <message>
+        <source>Cacher les réponses du modèle</source>
+        <translation>Hide the model’s answers</translation>
+    </message>
+    <message>
+        <source>Votre professeur donnera les réponses du modèle.</source>
+        <translation>Your teacher will give the model’s answers.</translation>
+    </message>
+    <message>
+        <source>Répondez d’abord avec vos propres mesures.</source>
+        <translation>Answer with your own measurements first.</translation>
+    </message>
+    <message>
+        <source>vitesse initiale, en molécules par seconde</source>
+        <translation>initial rate, in molecules per second</translation>
+    </message>
+    <message>
+        <source>temps de demi-réaction</source>
+        <translation>half-time</translation>
+    </message>
+    <message>
+        <source>votre moyenne&amp;nbsp;; le trait noir&amp;nbsp;: de la plus petite à la plus grande des 20&amp;nbsp;expériences</source>
+        <translation>your mean; the black line: from the smallest to the largest of the 20&amp;nbsp;experiments</translation>
+    </message>
+    <message>
+        <source>&amp;nbsp;; la barre verte&amp;nbsp;: la vitesse, 50&amp;nbsp;/&amp;nbsp;t½</source>
+        <translation>; the green bar: the rate, 50&amp;nbsp;/&amp;nbsp;t½</translation>
+    </message>
+    <message>
+        <source>vous&amp;nbsp;: %1</source>
+        <translation>you: %1</translation>
+    </message>
+    <message>
+        <source>lactose</source>
+        <translation>lactose</translation>
+    </message>
+    <message>
+        <source>sans thiolactose</source>
+        <translation>no thiolactose</translation>
+    </message>
+    <message>
+        <source>avec 100&amp;nbsp;thiolactoses</source>
+        <translation>with 100&amp;nbsp;thiolactoses</translation>
+    </message>
+    <message>
+        <source>part gardée</source>
+        <translation>share kept</translation>
+    </message>
+    <message>
+        <source>1. Réglez l’&lt;b&gt;hydrolyse du lactose&lt;/b&gt; à &lt;b&gt;10&amp;nbsp;°C&lt;/b&gt;, pH&amp;nbsp;8, 20&amp;nbsp;enzymes, 100&amp;nbsp;lactoses, aucun thiolactose.&lt;br&gt;2. Démarrez et notez le temps de demi-réaction, quand la courbe passe sous 50&amp;nbsp;%. Recommencez deux fois.&lt;br&gt;3. De même à 20, 30, 37, 40, 50, 60 et 70&amp;nbsp;°C, puis regardez ce qui se passe à 0 et à 80&amp;nbsp;°C.&lt;br&gt;&lt;br&gt;À 10&amp;nbsp;°C, la pente des 5&amp;nbsp;premières secondes est nulle&amp;nbsp;: chaque enzyme met plus de 5&amp;nbsp;s à couper sa première molécule. Le temps de demi-réaction, lui, se mesure partout.</source>
+        <translation>1. Set &lt;b&gt;lactose hydrolysis&lt;/b&gt; at &lt;b&gt;10&amp;nbsp;°C&lt;/b&gt;, pH&amp;nbsp;8, 20&amp;nbsp;enzymes, 100&amp;nbsp;lactoses, no thiolactose.&lt;br&gt;2. Start and note the half-time, when the curve goes below 50&amp;nbsp;%. Do it twice more.&lt;br&gt;3. The same at 20, 30, 37, 40, 50, 60 and 70&amp;nbsp;°C, then look at what happens at 0 and at 80&amp;nbsp;°C.&lt;br&gt;&lt;br&gt;At 10&amp;nbsp;°C, the slope over the first 5&amp;nbsp;seconds is zero: each enzyme takes more than 5&amp;nbsp;s to cut its first molecule. The half-time can be measured everywhere.</translation>
+    </message>
+    <message>
+        <source>a) Comment la vitesse varie-t-elle de 10 à 40&amp;nbsp;°C&amp;nbsp;? Pourquoi&amp;nbsp;?&lt;br&gt;&lt;br&gt;b) Que se passe-t-il au-dessus de 50&amp;nbsp;°C&amp;nbsp;? Et à 80&amp;nbsp;°C&amp;nbsp;?&lt;br&gt;&lt;br&gt;c) À quelle température la lactase du modèle est-elle la plus rapide&amp;nbsp;? Est-ce celle de la lactase de notre intestin&amp;nbsp;?&lt;br&gt;&lt;br&gt;d) Et à 0&amp;nbsp;°C&amp;nbsp;?&lt;br&gt;&lt;br&gt;e) Vos temps tombent-ils dans les intervalles du modèle&amp;nbsp;?</source>
+        <translation>a) How does the rate change from 10 to 40&amp;nbsp;°C? Why?&lt;br&gt;&lt;br&gt;b) What happens above 50&amp;nbsp;°C? And at 80&amp;nbsp;°C?&lt;br&gt;&lt;br&gt;c) At what temperature is the model’s lactase fastest? Is it that of the lactase of our gut?&lt;br&gt;&lt;br&gt;d) And at 0&amp;nbsp;°C?&lt;br&gt;&lt;br&gt;e) Do your times fall within the model’s ranges?</translation>
+    </message>
+    <message>
+        <source>a) Elle augmente avec la chaleur&amp;nbsp;: plus de rencontres ont assez d’énergie pour aboutir (énergie d’activation)&amp;nbsp;; dans le modèle, l’enzyme coupe aussi plus vite.&lt;br&gt;b) Au-delà de 40&amp;nbsp;°C, une part croissante des enzymes est &lt;b&gt;dénaturée&lt;/b&gt;&amp;nbsp;: la réaction ralentit après 50&amp;nbsp;°C, et à 80&amp;nbsp;°C toutes le sont, plus rien ne se passe.&lt;br&gt;c) Vers &lt;b&gt;40 à 50&amp;nbsp;°C&lt;/b&gt;&amp;nbsp;; la lactase humaine travaille à 37&amp;nbsp;°C.&lt;br&gt;d) Rien ne bouge dans le modèle (en réalité, très lent).&lt;br&gt;e) Presque toujours&amp;nbsp;; la moyenne de trois essais est plus sûre qu’un seul.</source>
+        <translation>a) It rises with heat: more encounters have enough energy to succeed (activation energy); in the model, the enzyme also cuts faster.&lt;br&gt;b) Above 40&amp;nbsp;°C, a growing share of the enzymes is &lt;b&gt;denatured&lt;/b&gt;: the reaction slows beyond 50&amp;nbsp;°C, and at 80&amp;nbsp;°C all of them are, nothing happens any more.&lt;br&gt;c) Around &lt;b&gt;40 to 50&amp;nbsp;°C&lt;/b&gt;; human lactase works at 37&amp;nbsp;°C.&lt;br&gt;d) Nothing moves in the model (in reality, very slow).&lt;br&gt;e) Almost always; the mean of three trials is more reliable than one.</translation>
+    </message>
+    <message>
+        <source>1. Réglez l’&lt;b&gt;hydrolyse du lactose&lt;/b&gt; à 37&amp;nbsp;°C et &lt;b&gt;pH&amp;nbsp;3&lt;/b&gt;, 20&amp;nbsp;enzymes, 100&amp;nbsp;lactoses, aucun thiolactose.&lt;br&gt;2. Décochez «&amp;nbsp;pourcentage&amp;nbsp;», démarrez et notez le substrat qui reste à &lt;b&gt;5&amp;nbsp;s&lt;/b&gt;. Recommencez deux fois.&lt;br&gt;3. De même pour chaque pH de 4 à 12.</source>
+        <translation>1. Set &lt;b&gt;lactose hydrolysis&lt;/b&gt; at 37&amp;nbsp;°C and &lt;b&gt;pH&amp;nbsp;3&lt;/b&gt;, 20&amp;nbsp;enzymes, 100&amp;nbsp;lactoses, no thiolactose.&lt;br&gt;2. Untick “percentage”, start and note the substrate left at &lt;b&gt;5&amp;nbsp;s&lt;/b&gt;. Do it twice more.&lt;br&gt;3. The same for each pH from 4 to 12.</translation>
+    </message>
+    <message>
+        <source>a) La lactase du modèle a son optimum à &lt;b&gt;pH&amp;nbsp;8&lt;/b&gt; (celle de l’intestin humain vers pH&amp;nbsp;6).&lt;br&gt;b) Dans le modèle, s’écarter de l’optimum d’une même valeur, vers l’acide ou vers le basique, a le même effet&amp;nbsp;: une part des enzymes porte des &lt;b&gt;charges&lt;/b&gt; sur son site actif et ne fixe plus rien&amp;nbsp;; plus loin, certaines sont même dénaturées.&lt;br&gt;c) À pH&amp;nbsp;3, toutes les enzymes sont chargées&amp;nbsp;: rien ne se passe.</source>
+        <translation>a) The model’s lactase has its optimum at &lt;b&gt;pH&amp;nbsp;8&lt;/b&gt; (that of the human gut around pH&amp;nbsp;6).&lt;br&gt;b) In the model, moving away from the optimum by the same amount, towards acid or towards base, has the same effect: a share of the enzymes carries &lt;b&gt;charges&lt;/b&gt; on its active site and no longer binds anything; further away, some are even denatured.&lt;br&gt;c) At pH&amp;nbsp;3, all the enzymes are charged: nothing happens.</translation>
+    </message>
+    <message>
+        <source>1. Réglez l’&lt;b&gt;hydrolyse du lactose&lt;/b&gt; à 37&amp;nbsp;°C, pH&amp;nbsp;8, &lt;b&gt;5&lt;/b&gt;&amp;nbsp;enzymes, 100&amp;nbsp;lactoses, aucun thiolactose.&lt;br&gt;2. Décochez «&amp;nbsp;pourcentage&amp;nbsp;», démarrez et notez le substrat qui reste à &lt;b&gt;5&amp;nbsp;s&lt;/b&gt;. Recommencez deux fois.&lt;br&gt;3. De même avec 10, 20 et 40&amp;nbsp;enzymes.</source>
+        <translation>1. Set &lt;b&gt;lactose hydrolysis&lt;/b&gt; at 37&amp;nbsp;°C, pH&amp;nbsp;8, &lt;b&gt;5&lt;/b&gt;&amp;nbsp;enzymes, 100&amp;nbsp;lactoses, no thiolactose.&lt;br&gt;2. Untick “percentage”, start and note the substrate left at &lt;b&gt;5&amp;nbsp;s&lt;/b&gt;. Do it twice more.&lt;br&gt;3. The same with 10, 20 and 40&amp;nbsp;enzymes.</translation>
+    </message>
+    <message>
+        <source>a) Que devient la vitesse initiale quand on double la quantité d’enzyme&amp;nbsp;?&lt;br&gt;&lt;br&gt;b) Qu’en déduisez-vous&amp;nbsp;?&lt;br&gt;&lt;br&gt;c) L’enzyme est-elle consommée&amp;nbsp;?</source>
+        <translation>a) What becomes of the initial rate when the amount of enzyme is doubled?&lt;br&gt;&lt;br&gt;b) What do you conclude?&lt;br&gt;&lt;br&gt;c) Is the enzyme used up?</translation>
+    </message>
+    <message>
+        <source>a) Elle double à peu près (un peu moins de 10 à 40&amp;nbsp;enzymes).&lt;br&gt;b) La vitesse est &lt;b&gt;proportionnelle&lt;/b&gt; à la quantité d’enzyme, tant qu’il y a beaucoup de substrat.&lt;br&gt;c) Non&amp;nbsp;: le nombre d’enzymes ne change pas&amp;nbsp;; chacune coupe de nombreux lactoses, l’un après l’autre&amp;nbsp;: c’est un &lt;b&gt;catalyseur&lt;/b&gt;.</source>
+        <translation>a) It roughly doubles (a little less from 10 to 40&amp;nbsp;enzymes).&lt;br&gt;b) The rate is &lt;b&gt;proportional&lt;/b&gt; to the amount of enzyme, as long as there is plenty of substrate.&lt;br&gt;c) No: the number of enzymes does not change; each one cuts many lactoses, one after another: it is a &lt;b&gt;catalyst&lt;/b&gt;.</translation>
+    </message>
+    <message>
+        <source>1. Dans le menu Modèle, «&amp;nbsp;Volume de la boîte&amp;nbsp;»&amp;nbsp;: &lt;b&gt;25&amp;nbsp;%&lt;/b&gt;. Les molécules y sont quatre fois plus serrées.&lt;br&gt;2. Réglez l’&lt;b&gt;hydrolyse du lactose&lt;/b&gt;, 37&amp;nbsp;°C, pH&amp;nbsp;8, &lt;b&gt;10&lt;/b&gt;&amp;nbsp;enzymes, &lt;b&gt;20&lt;/b&gt;&amp;nbsp;lactoses.&lt;br&gt;3. Décochez «&amp;nbsp;pourcentage&amp;nbsp;», démarrez et notez le substrat qui reste à &lt;b&gt;5&amp;nbsp;s&lt;/b&gt;. Recommencez deux fois.&lt;br&gt;4. De même avec 50, 100, 150 et 200&amp;nbsp;lactoses.</source>
+        <translation>1. In the Model menu, “Box volume”: &lt;b&gt;25&amp;nbsp;%&lt;/b&gt;. The molecules are four times more crowded.&lt;br&gt;2. Set &lt;b&gt;lactose hydrolysis&lt;/b&gt;, 37&amp;nbsp;°C, pH&amp;nbsp;8, &lt;b&gt;10&lt;/b&gt;&amp;nbsp;enzymes, &lt;b&gt;20&lt;/b&gt;&amp;nbsp;lactoses.&lt;br&gt;3. Untick “percentage”, start and note the substrate left at &lt;b&gt;5&amp;nbsp;s&lt;/b&gt;. Do it twice more.&lt;br&gt;4. The same with 50, 100, 150 and 200&amp;nbsp;lactoses.</translation>
+    </message>
+    <message>
+        <source>a) La vitesse initiale est-elle proportionnelle à la quantité de substrat&amp;nbsp;?&lt;br&gt;&lt;br&gt;b) Que se passe-t-il quand il y a beaucoup de lactose&amp;nbsp;?&lt;br&gt;&lt;br&gt;c) Comment l’expliquer&amp;nbsp;?</source>
+        <translation>a) Is the initial rate proportional to the amount of substrate?&lt;br&gt;&lt;br&gt;b) What happens when there is a lot of lactose?&lt;br&gt;&lt;br&gt;c) How can it be explained?</translation>
+    </message>
+    <message>
+        <source>a) Non&amp;nbsp;: elle augmente de moins en moins vite.&lt;br&gt;b) Vers 200&amp;nbsp;lactoses, elle n’augmente presque plus&amp;nbsp;: c’est le &lt;b&gt;plateau&lt;/b&gt;, vers %1.&lt;br&gt;c) Les enzymes sont presque toujours occupées&amp;nbsp;: elles sont &lt;b&gt;saturées&lt;/b&gt;, et chacune met un certain temps à couper un lactose. La moitié de Vmax est atteinte pour %2&amp;nbsp;lactoses environ&amp;nbsp;: c’est le &lt;b&gt;Km&lt;/b&gt; du modèle dans cette boîte. Dans la boîte standard, Km approche 200&amp;nbsp;: le plateau ne s’y voit pas.</source>
+        <translation>a) No: it rises more and more slowly.&lt;br&gt;b) Towards 200&amp;nbsp;lactoses, it hardly rises any more: this is the &lt;b&gt;plateau&lt;/b&gt;, towards %1.&lt;br&gt;c) The enzymes are almost always busy: they are &lt;b&gt;saturated&lt;/b&gt;, and each one takes some time to cut a lactose. Half of Vmax is reached at about %2&amp;nbsp;lactoses: this is the model’s &lt;b&gt;Km&lt;/b&gt; in this box. In the standard box, Km comes close to 200: the plateau does not show there.</translation>
+    </message>
+    <message>
+        <source>%1&amp;nbsp;molécules/s</source>
+        <translation>%1&amp;nbsp;molecules/s</translation>
+    </message>
+    <message>
+        <source>1. Comme pour l’expérience 4&amp;nbsp;: boîte de &lt;b&gt;25&amp;nbsp;%&lt;/b&gt;, 37&amp;nbsp;°C, pH&amp;nbsp;8, &lt;b&gt;10&lt;/b&gt;&amp;nbsp;enzymes.&lt;br&gt;2. Avec 20, 50, 100 et 200&amp;nbsp;lactoses, mesurez la vitesse initiale sans thiolactose, puis avec &lt;b&gt;100&amp;nbsp;thiolactoses&lt;/b&gt; (le substrat qui reste à 5&amp;nbsp;s, trois fois).</source>
+        <translation>1. As for experiment 4: &lt;b&gt;25&amp;nbsp;%&lt;/b&gt; box, 37&amp;nbsp;°C, pH&amp;nbsp;8, &lt;b&gt;10&lt;/b&gt;&amp;nbsp;enzymes.&lt;br&gt;2. With 20, 50, 100 and 200&amp;nbsp;lactoses, measure the initial rate without thiolactose, then with &lt;b&gt;100&amp;nbsp;thiolactoses&lt;/b&gt; (the substrate left at 5&amp;nbsp;s, three times).</translation>
+    </message>
+    <message>
+        <source>a) Quel est l’effet du thiolactose&amp;nbsp;?&lt;br&gt;&lt;br&gt;b) Quelle part de la vitesse garde-t-il avec 20&amp;nbsp;lactoses&amp;nbsp;? Avec 200&amp;nbsp;?&lt;br&gt;&lt;br&gt;c) Pourquoi parle-t-on de &lt;b&gt;compétition&lt;/b&gt;&amp;nbsp;?</source>
+        <translation>a) What is the effect of thiolactose?&lt;br&gt;&lt;br&gt;b) What share of the rate does it leave with 20&amp;nbsp;lactoses? With 200?&lt;br&gt;&lt;br&gt;c) Why do we speak of &lt;b&gt;competition&lt;/b&gt;?</translation>
+    </message>
+    <message>
+        <source>a) Il ralentit la réaction&amp;nbsp;: la lactase le fixe et le garde sans le couper.&lt;br&gt;b) Dans le modèle, environ %1&amp;nbsp;% avec 20&amp;nbsp;lactoses, %2&amp;nbsp;% avec&amp;nbsp;200.&lt;br&gt;c) Lactose et thiolactose se disputent les sites actifs&amp;nbsp;: plus il y a de lactose, moins l’inhibiteur gêne. Km passe d’environ %3 à environ %4&amp;nbsp;lactoses, Vmax reste vers %5&amp;nbsp;: c’est un &lt;b&gt;inhibiteur compétitif&lt;/b&gt;.</source>
+        <translation>a) It slows the reaction: lactase binds it and holds it without cutting it.&lt;br&gt;b) In the model, about %1&amp;nbsp;% with 20&amp;nbsp;lactoses, %2&amp;nbsp;% with&amp;nbsp;200.&lt;br&gt;c) Lactose and thiolactose compete for the active sites: the more lactose, the less the inhibitor hinders. Km goes from about %3 to about %4&amp;nbsp;lactoses, Vmax stays near %5: it is a &lt;b&gt;competitive inhibitor&lt;/b&gt;.</translation>
+    </message>
+    <message>
+        <source>1. Réglez 37&amp;nbsp;°C, 20&amp;nbsp;enzymes, 100 de substrat, une boîte de 100&amp;nbsp;%.&lt;br&gt;2. Pour chacune des quatre réactions (flèches ◀ ▶), essayez pH&amp;nbsp;6, 7 et 8 et gardez le plus rapide.&lt;br&gt;3. À ce pH, notez trois fois le temps de demi-réaction, et regardez les molécules formées.</source>
+        <translation>1. Set 37&amp;nbsp;°C, 20&amp;nbsp;enzymes, 100 substrate, a 100&amp;nbsp;% box.&lt;br&gt;2. For each of the four reactions (arrows ◀ ▶), try pH&amp;nbsp;6, 7 and 8 and keep the fastest.&lt;br&gt;3. At that pH, note the half-time three times, and look at the molecules formed.</translation>
+    </message>
+    <message>
+        <source>a) pH&amp;nbsp;8 pour la lactase et la lactose synthase, pH&amp;nbsp;6 pour la maltase, pH&amp;nbsp;7 pour l’amylase.&lt;br&gt;b) Glucose et galactose&amp;nbsp;; lactose et UDP&amp;nbsp;; deux glucoses&amp;nbsp;; maltose.&lt;br&gt;c) À la fin, des enzymes tiennent chacune un seul des deux réactifs et attendent l’autre&amp;nbsp;: il reste quelques pour cent de glucose.&lt;br&gt;d) Voyez le sujet «&amp;nbsp;Quel test pour quelle réaction&amp;nbsp;?&amp;nbsp;».</source>
+        <translation>a) pH&amp;nbsp;8 for lactase and lactose synthase, pH&amp;nbsp;6 for maltase, pH&amp;nbsp;7 for amylase.&lt;br&gt;b) Glucose and galactose; lactose and UDP; two glucoses; maltose.&lt;br&gt;c) At the end, some enzymes each hold only one of the two reactants and wait for the other: a few per cent of the glucose is left.&lt;br&gt;d) See the topic “Which test for which reaction?”.</translation>
+    </message>
+    <message>
+        <source>Pour chacune&amp;nbsp;: le bouton «&amp;nbsp;Essayer dans Velmora&amp;nbsp;» règle le panneau pour la première mesure&amp;nbsp;; notez vos mesures dans le tableau, répondez aux questions, puis comparez avec les réponses du modèle. Changer une quantité suspend l’expérience&amp;nbsp;: cliquez alors sur «&amp;nbsp;Démarrer / recommencer l’expérience&amp;nbsp;».</source>
+        <translation>For each one: the “Try it in Velmora” button sets the panel for the first measurement; note your measurements in the table, answer the questions, then compare with the model’s answers. Changing an amount suspends the experiment: then click “Start / restart the experiment”.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Répéter et faire la moyenne.&lt;/b&gt; Les molécules bougent au hasard&amp;nbsp;: deux expériences identiques ne donnent pas tout à fait le même résultat. Faites chaque mesure trois fois&amp;nbsp;; le tableau en donne la moyenne.</source>
+        <translation>&lt;b&gt;Repeat and take the mean.&lt;/b&gt; The molecules move at random: two identical experiments do not give quite the same result. Make each measurement three times; the table gives the mean.</translation>
+    </message>
+    <message>
+        <source>Les réponses du modèle donnent, pour chaque mesure, la moyenne de 20&amp;nbsp;expériences et leur étendue, de la plus petite à la plus grande valeur, obtenues avec velmora2-batch, le programme en ligne de commande livré avec Velmora. Votre mesure tombera presque toujours dans cette étendue, rarement pile sur la moyenne.</source>
+        <translation>The model’s answers give, for each measurement, the mean of 20&amp;nbsp;experiments and their range, from the smallest to the largest value, obtained with velmora2-batch, the command-line program that comes with Velmora. Your measurement will almost always fall within this range, seldom right on the mean.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Mesurer une vitesse initiale.&lt;/b&gt; La vitesse d’une réaction est la quantité de substrat transformée par seconde&amp;nbsp;: sur le graphique, la &lt;b&gt;pente&lt;/b&gt; de la courbe. Au tout début, la courbe est presque droite&amp;nbsp;: sa pente est la &lt;b&gt;vitesse initiale&lt;/b&gt; v₀, celle qu’on compare d’une expérience à l’autre.</source>
+        <translation>&lt;b&gt;Measuring an initial rate.&lt;/b&gt; The rate of a reaction is the amount of substrate transformed per second: on the graph, the &lt;b&gt;slope&lt;/b&gt; of the curve. At the very start, the curve is almost straight: its slope is the &lt;b&gt;initial rate&lt;/b&gt; v₀, the one compared from one experiment to another.</translation>
+    </message>
+    <message>
+        <source>temps (s)&amp;nbsp;; l’axe vertical compte les molécules (UA)</source>
+        <translation>time (s); the vertical axis counts the molecules (AU)</translation>
+    </message>
+    <message>
+        <source>1. Décochez «&amp;nbsp;pourcentage&amp;nbsp;», sous le graphique&amp;nbsp;: l’axe compte les molécules.&lt;br&gt;2. Lisez le substrat qui reste à &lt;b&gt;5&amp;nbsp;s&lt;/b&gt;.&lt;br&gt;3. v₀&amp;nbsp;= (substrat au départ&amp;nbsp;− substrat à 5&amp;nbsp;s)&amp;nbsp;/&amp;nbsp;5&amp;nbsp;s.</source>
+        <translation>1. Untick “percentage”, under the graph: the axis counts the molecules.&lt;br&gt;2. Read the substrate left at &lt;b&gt;5&amp;nbsp;s&lt;/b&gt;.&lt;br&gt;3. v₀&amp;nbsp;= (substrate at the start&amp;nbsp;− substrate at 5&amp;nbsp;s)&amp;nbsp;/&amp;nbsp;5&amp;nbsp;s.</translation>
+    </message>
+    <message>
+        <source>Par exemple, à 37&amp;nbsp;°C et pH&amp;nbsp;8, avec 20&amp;nbsp;enzymes et 100&amp;nbsp;lactoses, il reste environ %1&amp;nbsp;molécules à 5&amp;nbsp;s&amp;nbsp;: v₀&amp;nbsp;≈ (100&amp;nbsp;− %1)&amp;nbsp;/&amp;nbsp;5&amp;nbsp;≈ %2.</source>
+        <translation>For example, at 37&amp;nbsp;°C and pH&amp;nbsp;8, with 20&amp;nbsp;enzymes and 100&amp;nbsp;lactoses, about %1&amp;nbsp;molecules are left at 5&amp;nbsp;s: v₀&amp;nbsp;≈ (100&amp;nbsp;− %1)&amp;nbsp;/&amp;nbsp;5&amp;nbsp;≈ %2.</translation>
+    </message>
+    <message>
+        <source>Une pente sur 5&amp;nbsp;s ne vaut que si la courbe reste presque droite pendant ce temps. Au froid, les premières molécules ne sortent des enzymes qu’après plusieurs secondes&amp;nbsp;: on mesure alors le temps de demi-réaction. «&amp;nbsp;Copier les données&amp;nbsp;» (clic droit sur le graphique) donne les nombres exacts, seconde par seconde.</source>
+        <translation>A slope over 5&amp;nbsp;s is only valid if the curve stays almost straight during that time. In the cold, the first molecules only leave the enzymes after several seconds: the half-time is measured instead. “Copy the data” (right-click the graph) gives the exact numbers, second by second.</translation>
+    </message>
+    <message>
+        <source>La &lt;b&gt;vitesse initiale&lt;/b&gt; est la pente de la courbe au début&amp;nbsp;: le substrat transformé par seconde.</source>
+        <translation>The &lt;b&gt;initial rate&lt;/b&gt; is the slope of the curve at the start: the substrate transformed per second.</translation>
+    </message>
+    <message>
+        <source>Elle augmente avec la température jusqu’à la dénaturation, passe par un optimum de pH, est proportionnelle à la quantité d’enzyme.</source>
+        <translation>It rises with temperature up to denaturation, peaks at an optimum pH, is proportional to the amount of enzyme.</translation>
+    </message>
+    <message>
+        <source>Avec le substrat, elle augmente de moins en moins vite&amp;nbsp;: les enzymes se saturent (Vmax, Km).</source>
+        <translation>With the substrate, it rises more and more slowly: the enzymes become saturated (Vmax, Km).</translation>
+    </message>
+    <message>
+        <source>Une mesure varie d’une expérience à l’autre&amp;nbsp;: on la répète et on donne la moyenne avec son étendue.</source>
+        <translation>A measurement varies from one experiment to another: it is repeated and the mean is given with its range.</translation>
+    </message>
+    <message>
+        <source>Pourquoi compare-t-on des vitesses initiales plutôt que la quantité transformée au bout d’une minute&amp;nbsp;?</source>
+        <translation>Why compare initial rates rather than the amount transformed after one minute?</translation>
+    </message>
+    <message>
+        <source>Au début, le substrat n’a presque pas diminué&amp;nbsp;: la vitesse ne dépend que des conditions choisies. Plus tard, le manque de substrat la ralentit aussi.</source>
+        <translation>At the start, the substrate has hardly decreased: the rate depends only on the conditions chosen. Later, the lack of substrate slows it too.</translation>
+    </message>
+    <message>
+        <source>Votre mesure diffère de la moyenne du modèle, mais tombe dans son étendue. Est-elle fausse&amp;nbsp;?</source>
+        <translation>Your measurement differs from the model’s mean, but falls within its range. Is it wrong?</translation>
+    </message>
+    <message>
+        <source>Non&amp;nbsp;: les molécules bougent au hasard, chaque expérience varie. Une mesure dans l’étendue est normale&amp;nbsp;; la moyenne de plusieurs est plus sûre.</source>
+        <translation>No: the molecules move at random, each experiment varies. A measurement within the range is normal; the mean of several is more reliable.</translation>
     </message>
 </context>
 <context>
@@ -1940,10 +3096,6 @@ from the folder it is started from, or else from its installation.</translation>
         <translation>enzymes: 40</translation>
     </message>
     <message>
-        <source>lactose&amp;nbsp;: 25</source>
-        <translation>lactose: 25</translation>
-    </message>
-    <message>
         <source>lactose&amp;nbsp;: 50</source>
         <translation>lactose: 50</translation>
     </message>
@@ -1952,32 +3104,12 @@ from the folder it is started from, or else from its installation.</translation>
         <translation>lactose: 100</translation>
     </message>
     <message>
-        <source>lactose&amp;nbsp;: 125</source>
-        <translation>lactose: 125</translation>
-    </message>
-    <message>
         <source>lactose&amp;nbsp;: 150</source>
         <translation>lactose: 150</translation>
     </message>
     <message>
         <source>lactose&amp;nbsp;: 200</source>
         <translation>lactose: 200</translation>
-    </message>
-    <message>
-        <source>sans thiolactose</source>
-        <translation>no thiolactose</translation>
-    </message>
-    <message>
-        <source>thiolactose&amp;nbsp;: 50</source>
-        <translation>thiolactose: 50</translation>
-    </message>
-    <message>
-        <source>thiolactose&amp;nbsp;: 100</source>
-        <translation>thiolactose: 100</translation>
-    </message>
-    <message>
-        <source>thiolactose&amp;nbsp;: 200</source>
-        <translation>thiolactose: 200</translation>
     </message>
     <message>
         <source>lactose&amp;nbsp;: 50, sans thiolactose</source>
@@ -2071,6 +3203,39 @@ from the folder it is started from, or else from its installation.</translation>
         <source>plus de %1&amp;nbsp;s</source>
         <translation>over %1&amp;nbsp;s</translation>
     </message>
+    <message>
+        <source>lactose&amp;nbsp;: 20</source>
+        <translation>lactose: 20</translation>
+    </message>
+    <message>
+        <source>lactose&amp;nbsp;: 20, sans thiolactose</source>
+        <translation>lactose: 20, no thiolactose</translation>
+    </message>
+    <message>
+        <source>lactose&amp;nbsp;: 20, thiolactose&amp;nbsp;: 100</source>
+        <translation>lactose: 20, thiolactose: 100</translation>
+    </message>
+    <message>
+        <source>lactose&amp;nbsp;: 100, sans thiolactose</source>
+        <translation>lactose: 100, no thiolactose</translation>
+    </message>
+    <message>
+        <source>lactose&amp;nbsp;: 100, thiolactose&amp;nbsp;: 100</source>
+        <translation>lactose: 100, thiolactose: 100</translation>
+    </message>
+    <message>
+        <source>%1,%2</source>
+        <extracomment>A decimal number: its whole part, the decimal mark, its decimals.</extracomment>
+        <translation>%1.%2</translation>
+    </message>
+    <message>
+        <source>&amp;nbsp;molécules/s</source>
+        <translation>&amp;nbsp;molecules/s</translation>
+    </message>
+    <message>
+        <source>de %1 à %2</source>
+        <translation>%1 to %2</translation>
+    </message>
 </context>
 <context>
     <name>hydrolyseacide</name>
@@ -2083,36 +3248,16 @@ from the folder it is started from, or else from its installation.</translation>
         <translation>A glycosidic bond can also be broken &lt;b&gt;without an enzyme&lt;/b&gt;, by a &lt;b&gt;strong acid&lt;/b&gt; and &lt;b&gt;heat&lt;/b&gt;. For example: starch solution and hydrochloric acid, ten minutes in a boiling water bath.</translation>
     </message>
     <message>
-        <source>avant&amp;nbsp;: eau iodée bleu-noir</source>
-        <translation>before: iodine solution blue-black</translation>
-    </message>
-    <message>
         <source>après&amp;nbsp;: eau iodée orangée</source>
         <translation>after: iodine solution orange-brown</translation>
-    </message>
-    <message>
-        <source>après, neutralisé&amp;nbsp;: Fehling rouge brique</source>
-        <translation>after, neutralised: Fehling’s test brick-red</translation>
     </message>
     <message>
         <source>L’amidon a disparu et des sucres réducteurs sont apparus. Attention&amp;nbsp;: la liqueur de Fehling ne marche qu’en milieu basique, il faut d’abord &lt;b&gt;neutraliser&lt;/b&gt; l’acide (par de la soude). L’acide n’est &lt;b&gt;pas spécifique&lt;/b&gt;&amp;nbsp;: il coupe l’amidon, le maltose, le lactose, le saccharose…</source>
         <translation>The starch has gone and reducing sugars have appeared. Careful: Fehling’s solution only works in alkaline conditions, so the acid must first be &lt;b&gt;neutralised&lt;/b&gt; (with sodium hydroxide). The acid is &lt;b&gt;not specific&lt;/b&gt;: it cuts starch, maltose, lactose, sucrose…</translation>
     </message>
     <message>
-        <source>&lt;b&gt;Dans Velmora&lt;/b&gt;, en dessous de &lt;b&gt;pH&amp;nbsp;3&lt;/b&gt; et au-dessus de &lt;b&gt;30&amp;nbsp;°C&lt;/b&gt;, chaque molécule de sucre libre a, à chaque instant, une petite chance d’être coupée sans enzyme&amp;nbsp;: le lactose en glucose et galactose, le maltose en deux glucoses, les chaînes d’amylose n’importe où. Cette chance grandit avec la température&amp;nbsp;; elle double à pH&amp;nbsp;1 et elle est dix fois plus grande à pH&amp;nbsp;0.</source>
-        <translation>&lt;b&gt;In Velmora&lt;/b&gt;, below &lt;b&gt;pH&amp;nbsp;3&lt;/b&gt; and above &lt;b&gt;30&amp;nbsp;°C&lt;/b&gt;, each free sugar molecule has, at every moment, a small chance of being cut without an enzyme: lactose into glucose and galactose, maltose into two glucose molecules, amylose chains anywhere. This chance grows with temperature; it doubles at pH&amp;nbsp;1 and is ten times greater at pH&amp;nbsp;0.</translation>
-    </message>
-    <message>
         <source>Sans enzyme, 100&amp;nbsp;molécules au départ, ce qui reste après 100&amp;nbsp;s&amp;nbsp;:</source>
         <translation>Without an enzyme, 100&amp;nbsp;molecules at the start; what is left after 100&amp;nbsp;s:</translation>
-    </message>
-    <message>
-        <source>Même à pH&amp;nbsp;0 et à 80&amp;nbsp;°C, il faut près de trois minutes pour couper la moitié du lactose&amp;nbsp;; avec la lactase, à 37&amp;nbsp;°C et à pH&amp;nbsp;8, la moitié est coupée en %1. À pH&amp;nbsp;0, les enzymes du modèle sont toutes chargées&amp;nbsp;: seul l’acide agit.</source>
-        <translation>Even at pH&amp;nbsp;0 and 80&amp;nbsp;°C, it takes nearly three minutes to cut half of the lactose; with lactase, at 37&amp;nbsp;°C and pH&amp;nbsp;8, half of it is cut in %1. At pH&amp;nbsp;0, the model’s enzymes are all charged: only the acid acts.</translation>
-    </message>
-    <message>
-        <source>Au laboratoire, l’hydrolyse acide de l’amidon demande plusieurs minutes au bain-marie bouillant&amp;nbsp;; le modèle s’arrête à 80&amp;nbsp;°C.</source>
-        <translation>In the laboratory, the acid hydrolysis of starch takes several minutes in a boiling water bath; the model stops at 80&amp;nbsp;°C.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Acide ou enzyme&amp;nbsp;: deux façons de couper une liaison osidique&lt;/b&gt;</source>
@@ -2135,10 +3280,6 @@ from the folder it is started from, or else from its installation.</translation>
         <translation>strong heat (boiling water bath), very acidic pH</translation>
     </message>
     <message>
-        <source>37&amp;nbsp;°C, pH proche de la neutralité</source>
-        <translation>37&amp;nbsp;°C, pH close to neutral</translation>
-    </message>
-    <message>
         <source>Spécificité</source>
         <translation>Specificity</translation>
     </message>
@@ -2157,10 +3298,6 @@ from the folder it is started from, or else from its installation.</translation>
     <message>
         <source>lente</source>
         <translation>slow</translation>
-    </message>
-    <message>
-        <source>rapide&amp;nbsp;: une enzyme coupe des milliers de molécules par seconde</source>
-        <translation>fast: one enzyme cuts thousands of molecules per second</translation>
     </message>
     <message>
         <source>Après la réaction</source>
@@ -2187,8 +3324,68 @@ from the folder it is started from, or else from its installation.</translation>
         <translation>yes: the whole of digestion</translation>
     </message>
     <message>
-        <source>L’acide et l’enzyme sont tous deux des catalyseurs&amp;nbsp;: ils ne changent pas le résultat (les mêmes oses), seulement la vitesse et les conditions.</source>
-        <translation>The acid and the enzyme are both catalysts: they do not change the result (the same monosaccharides), only the rate and the conditions.</translation>
+        <source>avant&amp;nbsp;: eau iodée bleu‑noir</source>
+        <translation>before: iodine water blue‑black</translation>
+    </message>
+    <message>
+        <source>après neutralisation&amp;nbsp;: Fehling rouge brique</source>
+        <translation>after neutralising: Fehling brick red</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Dans Velmora&lt;/b&gt;, en dessous de &lt;b&gt;pH&amp;nbsp;3&lt;/b&gt; et au-dessus de &lt;b&gt;30&amp;nbsp;°C&lt;/b&gt;, chaque molécule de sucre libre a, à chaque instant, une petite chance d’être coupée sans enzyme&amp;nbsp;: le lactose en glucose et galactose, le maltose en deux glucoses, les chaînes d’amylose n’importe où. Cette chance grandit avec la température. Par rapport à pH&amp;nbsp;2, elle double à pH&amp;nbsp;1 et décuple à pH&amp;nbsp;0 (en réalité, elle est multipliée par 10 à chaque unité de pH).</source>
+        <translation>&lt;b&gt;In Velmora&lt;/b&gt;, below &lt;b&gt;pH&amp;nbsp;3&lt;/b&gt; and above &lt;b&gt;30&amp;nbsp;°C&lt;/b&gt;, each free sugar molecule has, at every moment, a small chance of being cut without enzyme: lactose into glucose and galactose, maltose into two glucoses, amylose chains anywhere. This chance grows with temperature. Compared with pH&amp;nbsp;2, it doubles at pH&amp;nbsp;1 and is ten times larger at pH&amp;nbsp;0 (in reality, it is multiplied by 10 for each pH unit).</translation>
+    </message>
+    <message>
+        <source>Pour comparer, avec la lactase (20&amp;nbsp;enzymes, pH&amp;nbsp;8, 37&amp;nbsp;°C)&amp;nbsp;: %1</source>
+        <translation>For comparison, with lactase (20&amp;nbsp;enzymes, pH&amp;nbsp;8, 37&amp;nbsp;°C): %1</translation>
+    </message>
+    <message>
+        <source>Même à pH&amp;nbsp;0 et à 80&amp;nbsp;°C, il faut environ trois minutes pour couper la moitié du lactose&amp;nbsp;; avec la lactase, à 37&amp;nbsp;°C et à pH&amp;nbsp;8, la moitié est coupée en %1. À pH&amp;nbsp;0, les enzymes du modèle sont toutes chargées&amp;nbsp;: seul l’acide agit.</source>
+        <translation>Even at pH&amp;nbsp;0 and 80&amp;nbsp;°C, it takes about three minutes to cut half the lactose; with lactase, at 37&amp;nbsp;°C and pH&amp;nbsp;8, half is cut in %1. At pH&amp;nbsp;0, the model’s enzymes are all charged: only the acid acts.</translation>
+    </message>
+    <message>
+        <source>Au laboratoire, l’hydrolyse acide de l’amidon demande plusieurs minutes au bain-marie bouillant&amp;nbsp;; au-delà de 80&amp;nbsp;°C, le modèle calcule comme à 80&amp;nbsp;°C.</source>
+        <translation>In the laboratory, the acid hydrolysis of starch takes several minutes in a boiling water bath; above 80&amp;nbsp;°C, the model computes as at 80&amp;nbsp;°C.</translation>
+    </message>
+    <message>
+        <source>conditions douces&amp;nbsp;: température du corps, pH du milieu où elle agit (≈&amp;nbsp;7 dans l’intestin, ≈&amp;nbsp;2 pour la pepsine de l’estomac)</source>
+        <translation>mild conditions: body temperature, the pH of the place where it acts (≈&amp;nbsp;7 in the intestine, ≈&amp;nbsp;2 for the stomach’s pepsin)</translation>
+    </message>
+    <message>
+        <source>rapide&amp;nbsp;: de quelques dizaines (lactase) à des millions (catalase) de molécules par seconde</source>
+        <translation>fast: from a few tens (lactase) to millions (catalase) of molecules per second</translation>
+    </message>
+    <message>
+        <source>Pour une même liaison, l’acide et l’enzyme donnent les mêmes produits&amp;nbsp;; mais l’acide coupe toutes les liaisons (l’amidon donne du glucose) et l’amylase seulement certaines (elle donne du maltose). Tous deux sont des catalyseurs&amp;nbsp;: ils changent la vitesse, pas l’équilibre.</source>
+        <translation>For one and the same bond, acid and enzyme give the same products; but acid cuts every bond (starch gives glucose) and amylase only some (it gives maltose). Both are catalysts: they change the rate, not the equilibrium.</translation>
+    </message>
+    <message>
+        <source>Un acide fort et la chaleur coupent les liaisons osidiques sans enzyme, mais lentement, et toutes sans distinction.</source>
+        <translation>A strong acid and heat cut glycosidic bonds without enzyme, but slowly, and all of them alike.</translation>
+    </message>
+    <message>
+        <source>Une enzyme agit vite, dans des conditions douces, et une seule sorte de liaison&amp;nbsp;: elle est spécifique.</source>
+        <translation>An enzyme works fast, in mild conditions, and on one kind of bond only: it is specific.</translation>
+    </message>
+    <message>
+        <source>Avant un test de Fehling sur un milieu acide, il faut neutraliser&amp;nbsp;: la liqueur ne marche qu’en milieu basique.</source>
+        <translation>Before a Fehling test on an acid medium, neutralise it: the solution works only in basic conditions.</translation>
+    </message>
+    <message>
+        <source>L’hydrolyse acide de l’amidon et sa digestion par l’amylase donnent-elles les mêmes produits&amp;nbsp;?</source>
+        <translation>Do the acid hydrolysis of starch and its digestion by amylase give the same products?</translation>
+    </message>
+    <message>
+        <source>Non&amp;nbsp;: l’acide coupe toutes les liaisons et donne du glucose&amp;nbsp;; l’amylase en coupe certaines et donne surtout du maltose.</source>
+        <translation>No: acid cuts every bond and gives glucose; amylase cuts some and gives mostly maltose.</translation>
+    </message>
+    <message>
+        <source>Pourquoi l’acide de l’estomac ne digère-t-il presque pas l’amidon&amp;nbsp;?</source>
+        <translation>Why does stomach acid hardly digest starch at all?</translation>
+    </message>
+    <message>
+        <source>À 37&amp;nbsp;°C, l’hydrolyse acide est bien trop lente&amp;nbsp;; il lui faut une forte chaleur.</source>
+        <translation>At 37&amp;nbsp;°C, acid hydrolysis is far too slow; it needs strong heat.</translation>
     </message>
 </context>
 <context>
@@ -2238,10 +3435,6 @@ from the folder it is started from, or else from its installation.</translation>
         <translation>1. Lactose meets lactase.</translation>
     </message>
     <message>
-        <source>2. Il entre dans le site actif&amp;nbsp;: c’est le complexe enzyme-substrat.</source>
-        <translation>2. It enters the active site: this is the enzyme-substrate complex.</translation>
-    </message>
-    <message>
         <source>3. La lactase coupe la liaison β(1→4) en y fixant une molécule d’eau.</source>
         <translation>3. Lactase breaks the β(1→4) bond by adding a molecule of water to it.</translation>
     </message>
@@ -2250,36 +3443,148 @@ from the folder it is started from, or else from its installation.</translation>
         <translation>4. Glucose and galactose are released. The lactase, unchanged, can start again.</translation>
     </message>
     <message>
-        <source>&lt;b&gt;Dans l’organisme.&lt;/b&gt; La lactase est fabriquée par les cellules de la paroi de l’&lt;b&gt;intestin grêle&lt;/b&gt;. Le glucose et le galactose libérés passent dans le sang&amp;nbsp;; le lactose, lui, ne traverse pas la paroi de l’intestin.</source>
-        <translation>&lt;b&gt;In the body.&lt;/b&gt; Lactase is made by the cells lining the &lt;b&gt;small intestine&lt;/b&gt;. The glucose and galactose released pass into the blood; lactose itself does not cross the intestinal wall.</translation>
-    </message>
-    <message>
         <source>&lt;b&gt;L’intolérance au lactose.&lt;/b&gt; Chez beaucoup d’adultes, l’intestin produit peu de lactase. Le lactose non digéré arrive dans le gros intestin, où des bactéries le fermentent&amp;nbsp;: gaz et maux de ventre.</source>
         <translation>&lt;b&gt;Lactose intolerance.&lt;/b&gt; In many adults, the intestine makes little lactase. Undigested lactose reaches the large intestine, where bacteria ferment it: wind and stomach ache.</translation>
     </message>
     <message>
-        <source>&lt;b&gt;Dans l’industrie.&lt;/b&gt; Une lactase produite par des micro-organismes sert à fabriquer du lait «&amp;nbsp;sans lactose&amp;nbsp;», déjà hydrolysé&amp;nbsp;: il a un goût plus sucré, car le glucose et le galactose libérés sont plus sucrés que le lactose.</source>
-        <translation>&lt;b&gt;In industry.&lt;/b&gt; Lactase produced by microorganisms is used to make “lactose-free” milk, already hydrolysed: it tastes sweeter, because the glucose and galactose released are sweeter than lactose.</translation>
+        <source>Dans les leçons, chaque ose a sa couleur&amp;nbsp;: glucose orange, galactose rose. Le petit rond est le groupe OH du carbone&amp;nbsp;4, la seule différence entre les deux&amp;nbsp;: en haut sur le galactose, en bas sur le glucose.</source>
+        <translation>In the lessons, each sugar unit has its colour: glucose orange, galactose pink. The small knob is the OH group of carbon&amp;nbsp;4, the only difference between the two: up on galactose, down on glucose.</translation>
     </message>
     <message>
-        <source>&lt;b&gt;La lactase de Velmora.&lt;/b&gt; Temps mis pour hydrolyser la moitié du lactose, mesuré dans le logiciel (20 enzymes, 100 molécules de lactose, pH&amp;nbsp;8)&amp;nbsp;:</source>
-        <translation>&lt;b&gt;Velmora’s lactase.&lt;/b&gt; Time taken to hydrolyse half of the lactose, measured in the program (20 enzymes, 100 lactose molecules, pH&amp;nbsp;8):</translation>
+        <source>2. Son galactose entre dans le site actif, qui a sa forme&amp;nbsp;: c’est le complexe enzyme-substrat.</source>
+        <translation>2. Its galactose enters the active site, which has its shape: this is the enzyme-substrate complex.</translation>
     </message>
     <message>
-        <source>température</source>
-        <translation>temperature</translation>
+        <source>Dans la boîte de Velmora, le lactose est dessiné en bleu&#xa0;:</source>
+        <translation>In Velmora’s box, lactose is drawn in blue:</translation>
     </message>
     <message>
-        <source>moitié hydrolysée en</source>
-        <translation>half hydrolysed in</translation>
+        <source>&lt;b&gt;Dans l’organisme.&lt;/b&gt; La lactase est portée par la membrane des cellules de la paroi de l’&lt;b&gt;intestin grêle&lt;/b&gt;, sur les villosités. Le glucose et le galactose libérés passent dans le sang&amp;nbsp;; le lactose, lui, ne traverse pas la paroi.</source>
+        <translation>&lt;b&gt;In the body.&lt;/b&gt; Lactase sits on the membrane of the cells lining the &lt;b&gt;small intestine&lt;/b&gt;, on the villi. The glucose and galactose released pass into the blood; lactose itself does not cross the wall.</translation>
     </message>
     <message>
-        <source>Dans le modèle, la réaction est la plus rapide entre &lt;b&gt;40 et 50&amp;nbsp;°C&lt;/b&gt;, et à &lt;b&gt;pH&amp;nbsp;8&lt;/b&gt;. La lactase de l’intestin humain travaille à la température du corps, &lt;b&gt;37&amp;nbsp;°C&lt;/b&gt;, et vers &lt;b&gt;pH&amp;nbsp;6&lt;/b&gt;.</source>
-        <translation>In the model, the reaction is fastest between &lt;b&gt;40 and 50&amp;nbsp;°C&lt;/b&gt;, and at &lt;b&gt;pH&amp;nbsp;8&lt;/b&gt;. Human intestinal lactase works at body temperature, &lt;b&gt;37&amp;nbsp;°C&lt;/b&gt;, and at about &lt;b&gt;pH&amp;nbsp;6&lt;/b&gt;.</translation>
+        <source>&lt;b&gt;Dans l’industrie.&lt;/b&gt; Une lactase produite par des micro-organismes sert à fabriquer du lait «&amp;nbsp;sans lactose&amp;nbsp;», déjà hydrolysé&amp;nbsp;: il a un goût plus sucré, car le glucose et le galactose sont plus sucrés que le lactose.</source>
+        <translation>&lt;b&gt;In industry.&lt;/b&gt; A lactase made by microorganisms is used to produce “lactose-free” milk, already hydrolysed: it tastes sweeter, because glucose and galactose are sweeter than lactose.</translation>
     </message>
     <message>
-        <source>&lt;b&gt;Ce que le modèle simplifie&lt;/b&gt;&lt;br&gt;• À 0&amp;nbsp;°C et en dessous, plus rien ne bouge&amp;nbsp;; en réalité, la réaction ralentit beaucoup sans s’arrêter tout à fait.&lt;br&gt;• Au-dessus de 40&amp;nbsp;°C, une part des enzymes est dénaturée aussitôt (la moitié à 60&amp;nbsp;°C, toutes à 80&amp;nbsp;°C)&amp;nbsp;; en réalité, la dénaturation prend du temps.&lt;br&gt;• Loin du pH optimal, une part des enzymes est chargée et ne fixe plus rien, les autres travaillent normalement&amp;nbsp;; en réalité, toutes ralentissent peu à peu.&lt;br&gt;• Quelques centaines de molécules seulement, au lieu de milliards de milliards.&lt;br&gt;• Sans enzyme, le modèle n’hydrolyse les sucres qu’en milieu très acide (pH inférieur à 3) et chaud (plus de 30&amp;nbsp;°C), et lentement.</source>
-        <translation>&lt;b&gt;What the model simplifies&lt;/b&gt;&lt;br&gt;• At 0&amp;nbsp;°C and below, nothing moves any more; in reality, the reaction slows down a great deal without stopping completely.&lt;br&gt;• Above 40&amp;nbsp;°C, a share of the enzymes is denatured at once (half at 60&amp;nbsp;°C, all at 80&amp;nbsp;°C); in reality, denaturation takes time.&lt;br&gt;• Far from the optimum pH, a share of the enzymes is charged and binds nothing, while the others work normally; in reality, they all slow down gradually.&lt;br&gt;• Only a few hundred molecules, instead of billions upon billions.&lt;br&gt;• Without an enzyme, the model hydrolyses sugars only in very acidic (pH below 3) and hot (above 30&amp;nbsp;°C) conditions, and slowly.</translation>
+        <source>&lt;b&gt;La persistance de la lactase.&lt;/b&gt; Chez tous les mammifères, le gène de la lactase, &lt;i&gt;LCT&lt;/i&gt;, s’éteint peu à peu après le sevrage. Chez certains humains, il reste actif toute la vie&amp;nbsp;: c’est dû à une &lt;b&gt;mutation&lt;/b&gt; d’un seul nucléotide, située avant le gène, dans une séquence qui règle son expression. L’allèle de persistance est &lt;b&gt;dominant&lt;/b&gt;.</source>
+        <translation>&lt;b&gt;Lactase persistence.&lt;/b&gt; In all mammals, the lactase gene, &lt;i&gt;LCT&lt;/i&gt;, slowly switches off after weaning. In some humans it stays active for life: this is due to a &lt;b&gt;mutation&lt;/b&gt; of a single nucleotide, lying before the gene, in a sequence that controls its expression. The persistence allele is &lt;b&gt;dominant&lt;/b&gt;.</translation>
+    </message>
+    <message>
+        <source>gène voisin (&lt;i&gt;MCM6&lt;/i&gt;)</source>
+        <translation>neighbouring gene (&lt;i&gt;MCM6&lt;/i&gt;)</translation>
+    </message>
+    <message>
+        <source>gène de la lactase (&lt;i&gt;LCT&lt;/i&gt;)</source>
+        <translation>lactase gene (&lt;i&gt;LCT&lt;/i&gt;)</translation>
+    </message>
+    <message>
+        <source>la mutation (C&amp;nbsp;→&amp;nbsp;T), 14&amp;nbsp;000&amp;nbsp;paires de bases avant &lt;i&gt;LCT&lt;/i&gt;</source>
+        <translation>the mutation (C&amp;nbsp;→&amp;nbsp;T), 14,000&amp;nbsp;base pairs before &lt;i&gt;LCT&lt;/i&gt;</translation>
+    </message>
+    <message>
+        <source>sens de lecture&amp;nbsp;⟶</source>
+        <translation>reading direction&amp;nbsp;⟶</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Une sélection naturelle.&lt;/b&gt; Cette mutation est devenue fréquente chez les peuples qui élèvent des animaux pour leur lait depuis quelques milliers d’années&amp;nbsp;: boire du lait à l’âge adulte apportait un avantage (nourriture, eau, calcium), et les porteurs de l’allèle avaient plus de descendants. D’autres mutations, proches de la première, ont le même effet chez des éleveurs d’Afrique de l’Est et du Moyen-Orient&amp;nbsp;: la même adaptation est apparue plusieurs fois.</source>
+        <translation>&lt;b&gt;Natural selection.&lt;/b&gt; This mutation became common among peoples who have kept animals for their milk for a few thousand years: drinking milk as an adult was an advantage (food, water, calcium), and carriers of the allele had more offspring. Other mutations, close to the first, have the same effect in herders of East Africa and the Middle East: the same adaptation arose several times.</translation>
+    </message>
+    <message>
+        <source>Adultes qui digèrent le lactose (ordres de grandeur)&amp;nbsp;:</source>
+        <translation>Adults who digest lactose (orders of magnitude):</translation>
+    </message>
+    <message>
+        <source>Europe du Nord</source>
+        <translation>Northern Europe</translation>
+    </message>
+    <message>
+        <source>dans le monde</source>
+        <translation>worldwide</translation>
+    </message>
+    <message>
+        <source>Asie de l’Est</source>
+        <translation>East Asia</translation>
+    </message>
+    <message>
+        <source>moins de 10&amp;nbsp;%</source>
+        <translation>under 10&amp;nbsp;%</translation>
+    </message>
+    <message>
+        <source>environ %1&amp;nbsp;%</source>
+        <translation>about %1&amp;nbsp;%</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;La lactase de Velmora.&lt;/b&gt; Temps de demi-réaction (20 enzymes, 100 molécules de lactose, pH&amp;nbsp;8)&amp;nbsp;: la moyenne de 20 expériences, et entre parenthèses la plus rapide et la plus lente.</source>
+        <translation>&lt;b&gt;Velmora’s lactase.&lt;/b&gt; Half-time (20 enzymes, 100 lactose molecules, pH&amp;nbsp;8): the mean of 20 experiments, and in brackets the fastest and the slowest.</translation>
+    </message>
+    <message>
+        <source>Dans le modèle, la réaction est la plus rapide entre &lt;b&gt;40 et 50&amp;nbsp;°C&lt;/b&gt;, et à &lt;b&gt;pH&amp;nbsp;8&lt;/b&gt;. La lactase de l’intestin humain travaille à la température du corps, &lt;b&gt;37&amp;nbsp;°C&lt;/b&gt;, et vers &lt;b&gt;pH&amp;nbsp;6&lt;/b&gt;. Les molécules bougent au hasard&amp;nbsp;: une expérience tombe dans l’intervalle, rarement sur la moyenne. On répète et on fait la moyenne.</source>
+        <translation>In the model, the reaction is fastest between &lt;b&gt;40 and 50&amp;nbsp;°C&lt;/b&gt;, and at &lt;b&gt;pH&amp;nbsp;8&lt;/b&gt;. The lactase of the human gut works at body temperature, &lt;b&gt;37&amp;nbsp;°C&lt;/b&gt;, and around &lt;b&gt;pH&amp;nbsp;6&lt;/b&gt;. The molecules move at random: one experiment falls within the range, seldom on the mean. It is repeated and the mean taken.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Ce que le modèle simplifie&lt;/b&gt;&lt;br&gt;• Le temps est très ralenti&amp;nbsp;: une lactase du modèle coupe moins d’un lactose par seconde, une vraie quelques dizaines&amp;nbsp;; et la boîte ne contient que quelques centaines de molécules, au lieu de milliards de milliards.&lt;br&gt;• À 0&amp;nbsp;°C et en dessous, plus rien ne bouge&amp;nbsp;; en réalité, la réaction ralentit beaucoup sans s’arrêter.&lt;br&gt;• Au-dessus de 40&amp;nbsp;°C, une part des enzymes est dénaturée aussitôt (la moitié à 60&amp;nbsp;°C, toutes à 80&amp;nbsp;°C)&amp;nbsp;; en réalité, cela prend du temps.&lt;br&gt;• Loin du pH optimal, une part des enzymes est chargée et ne fixe plus rien&amp;nbsp;; en réalité, toutes ralentissent peu à peu.&lt;br&gt;• Sans enzyme, le modèle n’hydrolyse les sucres qu’en milieu très acide (pH inférieur à 3) et chaud (plus de 30&amp;nbsp;°C).</source>
+        <translation>&lt;b&gt;What the model simplifies&lt;/b&gt;&lt;br&gt;• Time is greatly slowed: a lactase of the model cuts less than one lactose per second, a real one a few tens; and the box holds only a few hundred molecules instead of billions of billions.&lt;br&gt;• At 0&amp;nbsp;°C and below, nothing moves any more; in reality, the reaction slows down a lot without stopping.&lt;br&gt;• Above 40&amp;nbsp;°C, a share of the enzymes is denatured at once (half at 60&amp;nbsp;°C, all at 80&amp;nbsp;°C); in reality, this takes time.&lt;br&gt;• Far from the optimum pH, a share of the enzymes is charged and binds nothing; in reality, they all slow down gradually.&lt;br&gt;• Without enzyme, the model hydrolyses sugars only in very acid (pH below 3) and warm (above 30&amp;nbsp;°C) conditions.</translation>
+    </message>
+    <message>
+        <source>Hydrolyse du lactose, 37&amp;nbsp;°C, pH&amp;nbsp;8, 20&amp;nbsp;enzymes, 100&amp;nbsp;lactoses&amp;nbsp;: changez ensuite la température.</source>
+        <translation>Lactose hydrolysis, 37&amp;nbsp;°C, pH&amp;nbsp;8, 20&amp;nbsp;enzymes, 100&amp;nbsp;lactose: then change the temperature.</translation>
+    </message>
+    <message>
+        <source>Le lactose, sucre du lait, est un diholoside&amp;nbsp;: un galactose et un glucose unis par une liaison β(1→4).</source>
+        <translation>Lactose, the sugar of milk, is a disaccharide: a galactose and a glucose joined by a β(1→4) bond.</translation>
+    </message>
+    <message>
+        <source>Son &lt;b&gt;hydrolyse&lt;/b&gt; coupe cette liaison en y fixant une molécule d’eau&amp;nbsp;; elle donne du glucose et du galactose.</source>
+        <translation>Its &lt;b&gt;hydrolysis&lt;/b&gt; cuts this bond by adding a molecule of water to it; it gives glucose and galactose.</translation>
+    </message>
+    <message>
+        <source>La &lt;b&gt;lactase&lt;/b&gt;, enzyme de la paroi de l’intestin grêle, catalyse cette réaction&amp;nbsp;: sans elle, la réaction serait trop lente pour se voir. Elle sort intacte de chaque réaction.</source>
+        <translation>&lt;b&gt;Lactase&lt;/b&gt;, an enzyme of the small intestine’s wall, catalyses this reaction: without it, the reaction would be too slow to be seen. It comes out of each reaction unchanged.</translation>
+    </message>
+    <message>
+        <source>Beaucoup d’adultes produisent peu de lactase&amp;nbsp;; chez d’autres, une mutation garde le gène actif&amp;nbsp;: la sélection naturelle l’a rendue fréquente chez les éleveurs.</source>
+        <translation>Many adults make little lactase; in others, a mutation keeps the gene active: natural selection made it common among herders.</translation>
+    </message>
+    <message>
+        <source>Pourquoi le lactose doit-il être hydrolysé pour être absorbé&amp;nbsp;?</source>
+        <translation>Why must lactose be hydrolysed to be absorbed?</translation>
+    </message>
+    <message>
+        <source>Il ne traverse pas la paroi de l’intestin&amp;nbsp;: seuls les oses qu’il libère, glucose et galactose, passent dans le sang.</source>
+        <translation>It does not cross the wall of the intestine: only the sugars it releases, glucose and galactose, pass into the blood.</translation>
+    </message>
+    <message>
+        <source>Le lait «&amp;nbsp;sans lactose&amp;nbsp;» a un goût plus sucré. Pourquoi&amp;nbsp;?</source>
+        <translation>“Lactose-free” milk tastes sweeter. Why?</translation>
+    </message>
+    <message>
+        <source>Une lactase y a déjà hydrolysé le lactose&amp;nbsp;: le glucose et le galactose libérés sont plus sucrés que le lactose.</source>
+        <translation>A lactase has already hydrolysed its lactose: the glucose and galactose released are sweeter than lactose.</translation>
+    </message>
+    <message>
+        <source>Une lactase est-elle consommée par la réaction qu’elle catalyse&amp;nbsp;?</source>
+        <translation>Is a lactase used up by the reaction it catalyses?</translation>
+    </message>
+    <message>
+        <source>Non&amp;nbsp;: elle sort intacte de chaque réaction et recommence. C’est un catalyseur&amp;nbsp;: un peu d’enzyme transforme beaucoup de lactose.</source>
+        <translation>No: it comes out of each reaction unchanged and starts again. It is a catalyst: a little enzyme transforms a lot of lactose.</translation>
+    </message>
+    <message>
+        <source>dans l’intestin&amp;nbsp;: le lactose</source>
+        <translation>in the intestine: lactose</translation>
+    </message>
+    <message>
+        <source>membrane des cellules&amp;nbsp;: la lactase</source>
+        <translation>cell membrane: lactase</translation>
+    </message>
+    <message>
+        <source>vaisseau sanguin&amp;nbsp;: le glucose et le galactose partent dans le sang</source>
+        <translation>blood vessel: glucose and galactose go into the blood</translation>
+    </message>
+    <message>
+        <source>villosité</source>
+        <translation>villus</translation>
     </message>
 </context>
 <context>
@@ -2317,38 +3622,6 @@ from the folder it is started from, or else from its installation.</translation>
         <translation>percentage</translation>
     </message>
     <message>
-        <source>La &lt;b&gt;courbe blanche&lt;/b&gt; montre la quantité de &lt;b&gt;substrat&lt;/b&gt; qui reste, seconde après seconde.</source>
-        <translation>The &lt;b&gt;white curve&lt;/b&gt; shows the amount of &lt;b&gt;substrate&lt;/b&gt; left, second by second.</translation>
-    </message>
-    <message>
-        <source>Elle descend parce que les enzymes transforment le substrat en produits. Plus la pente est forte, plus la réaction est &lt;b&gt;rapide&lt;/b&gt;.</source>
-        <translation>It falls because the enzymes turn the substrate into products. The steeper the slope, the &lt;b&gt;faster&lt;/b&gt; the reaction.</translation>
-    </message>
-    <message>
-        <source>Quand la courbe devient plate, la réaction s’arrête&amp;nbsp;: plus de substrat, ou des enzymes qui ne travaillent plus.</source>
-        <translation>When the curve flattens, the reaction stops: no substrate is left, or the enzymes no longer work.</translation>
-    </message>
-    <message>
-        <source>Case &lt;b&gt;pourcentage&lt;/b&gt; cochée&amp;nbsp;: 100&amp;nbsp;% est la quantité de substrat du départ. Décochée&amp;nbsp;: l’axe compte en &lt;b&gt;unités arbitraires&lt;/b&gt; (UA), ici des molécules. Essayez-la, sous le graphique.</source>
-        <translation>&lt;b&gt;Percentage&lt;/b&gt; box ticked: 100&amp;nbsp;% is the starting amount of substrate. Unticked: the axis counts in &lt;b&gt;arbitrary units&lt;/b&gt; (AU), here molecules. Try it, under the graph.</translation>
-    </message>
-    <message>
-        <source>Le temps est en secondes, par &lt;b&gt;pages de 100&amp;nbsp;s&lt;/b&gt;. Après 100&amp;nbsp;s, le graphique s’efface et une nouvelle page commence à 101&amp;nbsp;s&amp;nbsp;: la courbe reprend là où elle en était, comme ici.</source>
-        <translation>Time is in seconds, in &lt;b&gt;pages of 100&amp;nbsp;s&lt;/b&gt;. After 100&amp;nbsp;s, the graph is cleared and a new page starts at 101&amp;nbsp;s: the curve carries on where it was, as here.</translation>
-    </message>
-    <message>
-        <source>Le temps écoulé s’affiche aussi &lt;b&gt;sous&lt;/b&gt; le graphique.</source>
-        <translation>The elapsed time is also shown &lt;b&gt;under&lt;/b&gt; the graph.</translation>
-    </message>
-    <message>
-        <source>Un trait &lt;font color=&apos;#d00000&apos;&gt;&lt;b&gt;rouge&lt;/b&gt;&lt;/font&gt; marque la seconde où vous avez changé la &lt;b&gt;température&lt;/b&gt;.</source>
-        <translation>A &lt;font color=&apos;#d00000&apos;&gt;&lt;b&gt;red&lt;/b&gt;&lt;/font&gt; line marks the second when you changed the &lt;b&gt;temperature&lt;/b&gt;.</translation>
-    </message>
-    <message>
-        <source>Un trait &lt;font color=&apos;#0000d0&apos;&gt;&lt;b&gt;bleu&lt;/b&gt;&lt;/font&gt; marque la seconde où vous avez changé le &lt;b&gt;pH&lt;/b&gt;.</source>
-        <translation>A &lt;font color=&apos;#0000d0&apos;&gt;&lt;b&gt;blue&lt;/b&gt;&lt;/font&gt; line marks the second when you changed the &lt;b&gt;pH&lt;/b&gt;.</translation>
-    </message>
-    <message>
         <source>Comparez la pente avant et après le trait&amp;nbsp;: la réaction a-t-elle accéléré, ralenti, ou s’est-elle arrêtée&amp;nbsp;?</source>
         <translation>Compare the slope before and after the line: did the reaction speed up, slow down, or stop?</translation>
     </message>
@@ -2359,6 +3632,34 @@ from the folder it is started from, or else from its installation.</translation>
     <message>
         <source>Suivant  ▶</source>
         <translation>Next  ▶</translation>
+    </message>
+    <message>
+        <source>La &lt;b&gt;courbe blanche&lt;/b&gt;&amp;nbsp;: le &lt;b&gt;substrat&lt;/b&gt; qui reste, seconde après seconde.</source>
+        <translation>The &lt;b&gt;white curve&lt;/b&gt;: the &lt;b&gt;substrate&lt;/b&gt; left, second after second.</translation>
+    </message>
+    <message>
+        <source>Elle descend quand les enzymes transforment le substrat&amp;nbsp;: plus la pente est forte, plus la réaction est &lt;b&gt;rapide&lt;/b&gt;.</source>
+        <translation>It goes down as the enzymes transform the substrate: the steeper the slope, the &lt;b&gt;faster&lt;/b&gt; the reaction.</translation>
+    </message>
+    <message>
+        <source>Une courbe plate&amp;nbsp;: plus de substrat, ou des enzymes qui ne travaillent plus.</source>
+        <translation>A flat curve: no substrate left, or enzymes that no longer work.</translation>
+    </message>
+    <message>
+        <source>Case &lt;b&gt;pourcentage&lt;/b&gt; cochée&amp;nbsp;: 100&amp;nbsp;% est la quantité de départ. Décochée&amp;nbsp;: l’axe compte des molécules (&lt;b&gt;unités arbitraires&lt;/b&gt;, UA).</source>
+        <translation>&lt;b&gt;Percentage&lt;/b&gt; box ticked: 100&amp;nbsp;% is the starting amount. Unticked: the axis counts molecules (&lt;b&gt;arbitrary units&lt;/b&gt;, AU).</translation>
+    </message>
+    <message>
+        <source>Le temps va par &lt;b&gt;pages de 100&amp;nbsp;s&lt;/b&gt;&amp;nbsp;: à 101&amp;nbsp;s, une nouvelle page commence, et la courbe reprend où elle était, comme ici.</source>
+        <translation>Time runs in &lt;b&gt;pages of 100&amp;nbsp;s&lt;/b&gt;: at 101&amp;nbsp;s a new page begins, and the curve goes on from where it was, as here.</translation>
+    </message>
+    <message>
+        <source>Un trait &lt;font color=&apos;#d00000&apos;&gt;&lt;b&gt;rouge&lt;/b&gt;&lt;/font&gt;&amp;nbsp;: la &lt;b&gt;température&lt;/b&gt; a changé à cette seconde.</source>
+        <translation>A &lt;font color=&apos;#d00000&apos;&gt;&lt;b&gt;red&lt;/b&gt;&lt;/font&gt; line: the &lt;b&gt;temperature&lt;/b&gt; was changed at that second.</translation>
+    </message>
+    <message>
+        <source>Un trait &lt;font color=&apos;#0000d0&apos;&gt;&lt;b&gt;bleu&lt;/b&gt;&lt;/font&gt;&amp;nbsp;: le &lt;b&gt;pH&lt;/b&gt; a changé.</source>
+        <translation>A &lt;font color=&apos;#0000d0&apos;&gt;&lt;b&gt;blue&lt;/b&gt;&lt;/font&gt; line: the &lt;b&gt;pH&lt;/b&gt; was changed.</translation>
     </message>
 </context>
 <context>
@@ -2463,6 +3764,34 @@ from the folder it is started from, or else from its installation.</translation>
         <source>la lactase, en glucose et galactose</source>
         <translation>lactase, into glucose and galactose</translation>
     </message>
+    <message>
+        <source>Le lactose (C₁₂H₂₂O₁₁) est fait d’un galactose et d’un glucose, deux oses de formule C₆H₁₂O₆.</source>
+        <translation>Lactose (C₁₂H₂₂O₁₁) is made of a galactose and a glucose, two sugars of formula C₆H₁₂O₆.</translation>
+    </message>
+    <message>
+        <source>Ils sont unis par une &lt;b&gt;liaison osidique β(1→4)&lt;/b&gt;&amp;nbsp;: du carbone 1 du galactose au carbone 4 du glucose, par un oxygène.</source>
+        <translation>They are joined by a &lt;b&gt;β(1→4) glycosidic bond&lt;/b&gt;: from carbon 1 of the galactose to carbon 4 of the glucose, through an oxygen.</translation>
+    </message>
+    <message>
+        <source>Le glucose et le galactose ne diffèrent que par l’orientation du groupe OH de leur carbone 4.</source>
+        <translation>Glucose and galactose differ only by the orientation of the OH group of their carbon 4.</translation>
+    </message>
+    <message>
+        <source>Que veut dire «&amp;nbsp;β(1→4)&amp;nbsp;»&amp;nbsp;?</source>
+        <translation>What does “β(1→4)” mean?</translation>
+    </message>
+    <message>
+        <source>La liaison part du carbone 1 du galactose, vers le haut (β), et arrive au carbone 4 du glucose.</source>
+        <translation>The bond leaves carbon 1 of the galactose, upwards (β), and reaches carbon 4 of the glucose.</translation>
+    </message>
+    <message>
+        <source>Le lactose est-il réducteur&amp;nbsp;? Pourquoi&amp;nbsp;?</source>
+        <translation>Is lactose a reducing sugar? Why?</translation>
+    </message>
+    <message>
+        <source>Oui&amp;nbsp;: le carbone 1 de son glucose reste libre.</source>
+        <translation>Yes: carbon 1 of its glucose stays free.</translation>
+    </message>
 </context>
 <context>
     <name>lactose3d</name>
@@ -2503,16 +3832,8 @@ from the folder it is started from, or else from its installation.</translation>
         <translation>Colour the two sugars</translation>
     </message>
     <message>
-        <source>L’oxygène qui unit les deux sucres est entouré de jaune. Colorés, les carbones du galactose sont roses, ceux du glucose orange.</source>
-        <translation>The oxygen that joins the two sugars is ringed in yellow. When coloured, the carbons of galactose are pink and those of glucose orange.</translation>
-    </message>
-    <message>
         <source>Arrêter la rotation</source>
         <translation>Stop turning</translation>
-    </message>
-    <message>
-        <source>Tourner tout seul</source>
-        <translation>Turn by itself</translation>
     </message>
     <message>
         <source>Vue de départ</source>
@@ -2521,6 +3842,50 @@ from the folder it is started from, or else from its installation.</translation>
     <message>
         <source>Les cycles ne sont pas plats&amp;nbsp;: ils ont la forme d’une &lt;b&gt;chaise&lt;/b&gt;.</source>
         <translation>The rings are not flat: they have a &lt;b&gt;chair&lt;/b&gt; shape.</translation>
+    </message>
+    <message>
+        <source>carbone du galactose&#xa0;: 6</source>
+        <translation>galactose carbon: 6</translation>
+    </message>
+    <message>
+        <source>carbone du glucose&#xa0;: 6</source>
+        <translation>glucose carbon: 6</translation>
+    </message>
+    <message>
+        <source>L’oxygène qui unit les deux sucres est entouré de jaune.</source>
+        <translation>The oxygen joining the two sugars is circled in yellow.</translation>
+    </message>
+    <message>
+        <source>Rotation automatique</source>
+        <translation>Automatic rotation</translation>
+    </message>
+    <message>
+        <source>Le lactose compte 45&amp;nbsp;atomes&amp;nbsp;: 12 de carbone, 22 d’hydrogène et 11 d’oxygène.</source>
+        <translation>Lactose has 45&amp;nbsp;atoms: 12 of carbon, 22 of hydrogen and 11 of oxygen.</translation>
+    </message>
+    <message>
+        <source>Ses deux cycles ne sont pas plats&amp;nbsp;: ils ont la forme d’une &lt;b&gt;chaise&lt;/b&gt;.</source>
+        <translation>Its two rings are not flat: they have the shape of a &lt;b&gt;chair&lt;/b&gt;.</translation>
+    </message>
+    <message>
+        <source>Le galactose et le glucose ne diffèrent que par le OH de leur carbone 4&amp;nbsp;: dressé hors du cycle dans le galactose, dans son prolongement dans le glucose.</source>
+        <translation>Galactose and glucose differ only by the OH of their carbon 4: standing up out of the ring in galactose, in line with it in glucose.</translation>
+    </message>
+    <message>
+        <source>Quel atome unit les deux sucres du lactose&amp;nbsp;?</source>
+        <translation>Which atom joins the two sugars of lactose?</translation>
+    </message>
+    <message>
+        <source>Un atome d’oxygène, celui de la liaison β(1→4), entouré de jaune dans le modèle.</source>
+        <translation>An oxygen atom, that of the β(1→4) bond, circled in yellow in the model.</translation>
+    </message>
+    <message>
+        <source>Pourquoi la forme en trois dimensions compte-t-elle pour une enzyme&amp;nbsp;?</source>
+        <translation>Why does the three-dimensional shape matter to an enzyme?</translation>
+    </message>
+    <message>
+        <source>Le site actif d’une enzyme a une forme qui complète celle de son substrat&amp;nbsp;: c’est la forme de la molécule, pas sa formule écrite, qui s’y loge.</source>
+        <translation>An enzyme’s active site has a shape that complements that of its substrate: it is the molecule’s shape, not its written formula, that fits in.</translation>
     </message>
 </context>
 <context>
@@ -2532,10 +3897,6 @@ from the folder it is started from, or else from its installation.</translation>
     <message>
         <source>La &lt;b&gt;liqueur de Fehling&lt;/b&gt; est une solution &lt;b&gt;basique&lt;/b&gt; et &lt;b&gt;bleue&lt;/b&gt;&amp;nbsp;: elle contient des ions cuivre(II) Cu²⁺. Chauffée avec un &lt;b&gt;sucre réducteur&lt;/b&gt;, elle donne un &lt;b&gt;précipité rouge brique&lt;/b&gt; d’oxyde de cuivre(I) Cu₂O&amp;nbsp;: le sucre a réduit les ions Cu²⁺ en ions Cu⁺.</source>
         <translation>&lt;b&gt;Fehling’s solution&lt;/b&gt; is an &lt;b&gt;alkaline&lt;/b&gt;, &lt;b&gt;blue&lt;/b&gt; solution: it contains copper(II) ions, Cu²⁺. Heated with a &lt;b&gt;reducing sugar&lt;/b&gt;, it gives a &lt;b&gt;brick-red precipitate&lt;/b&gt; of copper(I) oxide, Cu₂O: the sugar has reduced the Cu²⁺ ions to Cu⁺ ions.</translation>
-    </message>
-    <message>
-        <source>Un ose est réducteur quand son carbone «&amp;nbsp;anomère&amp;nbsp;» est libre&amp;nbsp;: le &lt;b&gt;carbone 1&lt;/b&gt; des aldoses comme le glucose et le galactose, le carbone 2 des cétoses comme le fructose. Un diholoside est réducteur s’il garde un carbone anomère libre, comme le lactose et le maltose. &lt;b&gt;Piège&lt;/b&gt;&amp;nbsp;: le &lt;b&gt;saccharose&lt;/b&gt; (le sucre de table) n’est &lt;b&gt;pas réducteur&lt;/b&gt;, car ses deux carbones anomères sont engagés dans la liaison.</source>
-        <translation>A monosaccharide is reducing when its “anomeric” carbon is free: &lt;b&gt;carbon 1&lt;/b&gt; of aldoses such as glucose and galactose, carbon 2 of ketoses such as fructose. A disaccharide is reducing if it keeps a free anomeric carbon, as lactose and maltose do. &lt;b&gt;Beware&lt;/b&gt;: &lt;b&gt;sucrose&lt;/b&gt; (table sugar) is &lt;b&gt;not reducing&lt;/b&gt;, as both its anomeric carbons form the bond.</translation>
     </message>
     <message>
         <source>avant</source>
@@ -2594,10 +3955,6 @@ from the folder it is started from, or else from its installation.</translation>
         <translation>Maltose</translation>
     </message>
     <message>
-        <source>le carbone 1 du glucose situé en bout de chaîne reste libre</source>
-        <translation>carbon 1 of the glucose at the end of the chain stays free</translation>
-    </message>
-    <message>
         <source>UDP‑galactose</source>
         <translation>UDP‑galactose</translation>
     </message>
@@ -2626,20 +3983,64 @@ from the folder it is started from, or else from its installation.</translation>
         <translation>reducing</translation>
     </message>
     <message>
-        <source>&lt;b&gt;Attention&amp;nbsp;:&lt;/b&gt; le lactose est déjà réducteur. Pendant son hydrolyse, la liqueur de Fehling reste positive du début à la fin&amp;nbsp;: elle ne montre pas que la réaction a eu lieu.</source>
-        <translation>&lt;b&gt;Careful:&lt;/b&gt; lactose is already reducing. During its hydrolysis, Fehling’s test stays positive from start to finish: it does not show that the reaction has taken place.</translation>
+        <source>Un ose est réducteur quand son carbone &lt;b&gt;anomère&lt;/b&gt; est libre&amp;nbsp;: celui qui porte la fonction aldéhyde (le &lt;b&gt;carbone 1&lt;/b&gt; des aldoses comme le glucose et le galactose) ou cétone (le carbone 2 des cétoses comme le fructose) dans la forme ouverte de la molécule. Un diholoside est réducteur s’il garde un carbone anomère libre, comme le lactose et le maltose. &lt;b&gt;Piège&lt;/b&gt;&amp;nbsp;: le &lt;b&gt;saccharose&lt;/b&gt; (le sucre de table) n’est &lt;b&gt;pas réducteur&lt;/b&gt;, car ses deux carbones anomères sont engagés dans la liaison.</source>
+        <translation>A sugar is reducing when its &lt;b&gt;anomeric&lt;/b&gt; carbon is free: the one that carries the aldehyde group (&lt;b&gt;carbon 1&lt;/b&gt; of aldoses such as glucose and galactose) or the ketone group (carbon 2 of ketoses such as fructose) in the open form of the molecule. A disaccharide is reducing if it keeps a free anomeric carbon, like lactose and maltose. &lt;b&gt;Trap&lt;/b&gt;: &lt;b&gt;sucrose&lt;/b&gt; (table sugar) is &lt;b&gt;not reducing&lt;/b&gt;, because both its anomeric carbons are taken up in the bond.</translation>
     </message>
     <message>
-        <source>Pour suivre l’hydrolyse du lactose, on cherche plutôt l’apparition du &lt;b&gt;glucose&lt;/b&gt;, avec une bandelette réactive au glucose&amp;nbsp;: négative avec le lactose seul, elle devient positive quand la lactase a travaillé.</source>
-        <translation>To follow the hydrolysis of lactose, look instead for &lt;b&gt;glucose&lt;/b&gt; appearing, with a glucose test strip: negative with lactose alone, it turns positive once the lactase has worked.</translation>
+        <source>le carbone 1 du second glucose reste libre</source>
+        <translation>carbon 1 of the second glucose stays free</translation>
     </message>
     <message>
-        <source>Pour l’hydrolyse du maltose, Fehling est inutile aussi&amp;nbsp;: le maltose et le glucose sont tous deux réducteurs.</source>
-        <translation>For the hydrolysis of maltose, Fehling’s test is no use either: maltose and glucose are both reducing.</translation>
+        <source>Un test ne suit une réaction que s’il &lt;b&gt;change&lt;/b&gt; entre le début et la fin. Le lactose, le maltose et le glucose sont tous réducteurs&amp;nbsp;: Fehling reste rouge brique du début à la fin de leur hydrolyse. Avec l’amylose, au contraire, il passe du bleu au rouge brique&amp;nbsp;: le maltose apparaît.</source>
+        <translation>A test follows a reaction only if it &lt;b&gt;changes&lt;/b&gt; between the start and the end. Lactose, maltose and glucose are all reducing: Fehling stays brick red from start to end of their hydrolysis. With amylose, on the contrary, it goes from blue to brick red: maltose appears.</translation>
     </message>
     <message>
-        <source>Pour l’hydrolyse de l’amylose, au contraire, Fehling est utile&amp;nbsp;: l’amylose ne réduit presque pas la liqueur, le maltose formé la réduit.</source>
-        <translation>For the hydrolysis of amylose, on the other hand, Fehling’s test is useful: amylose hardly reduces the solution, while the maltose formed does.</translation>
+        <source>Hydrolyse du lactose</source>
+        <translation>Lactose hydrolysis</translation>
+    </message>
+    <message>
+        <source>Hydrolyse de l’amylose</source>
+        <translation>Amylose hydrolysis</translation>
+    </message>
+    <message>
+        <source>au début</source>
+        <translation>at the start</translation>
+    </message>
+    <message>
+        <source>à la fin</source>
+        <translation>at the end</translation>
+    </message>
+    <message>
+        <source>Pour le lactose et le maltose, on cherche l’apparition du glucose avec une bandelette. Le tableau de tous les tests&amp;nbsp;: voir le sujet «&amp;nbsp;Quel test pour quelle réaction&amp;nbsp;?&amp;nbsp;».</source>
+        <translation>For lactose and maltose, look for glucose appearing, with a test strip. The table of all the tests: see the topic “Which test for which reaction?”.</translation>
+    </message>
+    <message>
+        <source>La liqueur de Fehling, bleue, donne à chaud un &lt;b&gt;précipité rouge brique&lt;/b&gt; avec un sucre réducteur.</source>
+        <translation>Fehling’s solution, blue, gives a &lt;b&gt;brick-red precipitate&lt;/b&gt; with a reducing sugar when heated.</translation>
+    </message>
+    <message>
+        <source>Un sucre est réducteur quand son carbone anomère (C1 du glucose) est libre&amp;nbsp;: glucose, galactose, lactose, maltose le sont&amp;nbsp;; le saccharose non.</source>
+        <translation>A sugar is reducing when its anomeric carbon (C1 of glucose) is free: glucose, galactose, lactose, maltose are; sucrose is not.</translation>
+    </message>
+    <message>
+        <source>Pour suivre une réaction, le test doit changer&amp;nbsp;: Fehling suit l’hydrolyse de l’amidon, pas celle du lactose.</source>
+        <translation>To follow a reaction, the test must change: Fehling follows the hydrolysis of starch, not that of lactose.</translation>
+    </message>
+    <message>
+        <source>Pourquoi le saccharose n’est-il pas réducteur&amp;nbsp;?</source>
+        <translation>Why is sucrose not reducing?</translation>
+    </message>
+    <message>
+        <source>Ses deux carbones anomères (C1 du glucose, C2 du fructose) sont engagés dans la liaison&amp;nbsp;: aucun n’est libre.</source>
+        <translation>Both its anomeric carbons (C1 of glucose, C2 of fructose) are taken up in the bond: neither is free.</translation>
+    </message>
+    <message>
+        <source>Pourquoi chauffe-t-on le tube&amp;nbsp;?</source>
+        <translation>Why is the tube heated?</translation>
+    </message>
+    <message>
+        <source>À froid, la réduction des ions cuivre(II) est trop lente pour se voir&amp;nbsp;: il faut le bain-marie bouillant.</source>
+        <translation>Cold, the reduction of the copper(II) ions is too slow to be seen: a boiling water bath is needed.</translation>
     </message>
 </context>
 <context>
@@ -2689,20 +4090,12 @@ from the folder it is started from, or else from its installation.</translation>
         <translation>1. Maltose meets maltase.</translation>
     </message>
     <message>
-        <source>2. Il entre dans le site actif&amp;nbsp;: c’est le complexe enzyme-substrat.</source>
-        <translation>2. It enters the active site: this is the enzyme-substrate complex.</translation>
-    </message>
-    <message>
         <source>3. La maltase coupe la liaison α(1→4) en y fixant une molécule d’eau.</source>
         <translation>3. Maltase breaks the α(1→4) bond by adding a water molecule to it.</translation>
     </message>
     <message>
         <source>4. Deux glucoses sont libérés. La maltase, intacte, peut recommencer.</source>
         <translation>4. Two glucose molecules are released. The maltase, unchanged, can start again.</translation>
-    </message>
-    <message>
-        <source>Une enzyme est &lt;b&gt;spécifique&lt;/b&gt;. La lactase reconnaît la liaison β d’un galactose&amp;nbsp;: elle ne coupe pas la liaison α(1→4) du maltose. La maltase reconnaît un glucose lié en α&amp;nbsp;: elle ne coupe pas le lactose.</source>
-        <translation>An enzyme is &lt;b&gt;specific&lt;/b&gt;. Lactase recognises the β bond of a galactose: it does not cut the α(1→4) bond of maltose. Maltase recognises an α-linked glucose: it does not cut lactose.</translation>
     </message>
     <message>
         <source>avec du lactose</source>
@@ -2729,20 +4122,60 @@ from the folder it is started from, or else from its installation.</translation>
         <translation>&lt;b&gt;In the laboratory.&lt;/b&gt; Maltose + lactase, 10&amp;nbsp;min at 37&amp;nbsp;°C: the glucose test strip stays negative. Maltose + maltase: it turns positive.</translation>
     </message>
     <message>
-        <source>&lt;b&gt;Dans Velmora&lt;/b&gt;, chaque réaction a son enzyme&amp;nbsp;: la spécificité est donnée d’avance, le modèle ne la simule pas. Les quatre enzymes y ont le même dessin&amp;nbsp;; seule leur couleur les distingue.</source>
-        <translation>&lt;b&gt;In Velmora&lt;/b&gt;, each reaction has its own enzyme: specificity is given in advance, the model does not simulate it. The four enzymes are drawn alike; only their colour tells them apart.</translation>
-    </message>
-    <message>
         <source>&lt;b&gt;Dans l’organisme.&lt;/b&gt; Le maltose vient de l’amidon, coupé par les amylases de la salive et du pancréas. La maltase est portée par la membrane des cellules de l’&lt;b&gt;intestin grêle&lt;/b&gt;&amp;nbsp;: le glucose libéré passe dans le sang. Elle travaille vers 37&amp;nbsp;°C et à un pH proche de 6 à 7.</source>
         <translation>&lt;b&gt;In the body.&lt;/b&gt; Maltose comes from starch, cut by the amylases of saliva and of the pancreas. Maltase is carried by the membrane of the cells of the &lt;b&gt;small intestine&lt;/b&gt;: the glucose released passes into the blood. It works at about 37&amp;nbsp;°C and at a pH close to 6 to 7.</translation>
     </message>
     <message>
-        <source>&lt;b&gt;Dans Velmora&lt;/b&gt;, choisissez l’&lt;b&gt;hydrolyse du maltose&lt;/b&gt;. Le graphique suit le maltose qui reste&amp;nbsp;; chaque maltose coupé donne deux glucoses. La maltase du modèle a son optimum à &lt;b&gt;pH&amp;nbsp;6&lt;/b&gt;. Avec 20&amp;nbsp;enzymes et 100&amp;nbsp;molécules de maltose à 37&amp;nbsp;°C, la moitié du maltose est hydrolysée en&amp;nbsp;:</source>
-        <translation>&lt;b&gt;In Velmora&lt;/b&gt;, choose &lt;b&gt;maltose hydrolysis&lt;/b&gt;. The graph follows the maltose left; each maltose cut gives two glucose molecules. The model’s maltase has its optimum at &lt;b&gt;pH&amp;nbsp;6&lt;/b&gt;. With 20&amp;nbsp;enzymes and 100&amp;nbsp;maltose molecules at 37&amp;nbsp;°C, half of the maltose is hydrolysed in:</translation>
+        <source>2. Son premier glucose entre dans le site actif&amp;nbsp;: c’est le complexe enzyme-substrat.</source>
+        <translation>2. Its first glucose enters the active site: this is the enzyme-substrate complex.</translation>
     </message>
     <message>
-        <source>Ces durées sont celles du modèle, pas celles d’un tube à essai. Pour suivre cette réaction au laboratoire, la liqueur de Fehling ne sert à rien&amp;nbsp;: le maltose et le glucose la réduisent tous les deux. On cherche l’apparition du glucose avec une bandelette.</source>
-        <translation>These times are the model’s, not those of a test tube. To follow this reaction in the laboratory, Fehling’s solution is no use: maltose and glucose both reduce it. Instead, look for glucose appearing, with a test strip.</translation>
+        <source>Dans la boîte de Velmora, le maltose est dessiné en orange foncé&#xa0;:</source>
+        <translation>In Velmora’s box, maltose is drawn in dark orange:</translation>
+    </message>
+    <message>
+        <source>Une enzyme est &lt;b&gt;spécifique&lt;/b&gt;. La lactase reconnaît un galactose lié en β&amp;nbsp;: elle ne coupe pas la liaison α(1→4) du maltose. La maltase reconnaît un glucose lié en α&amp;nbsp;: elle ne coupe pas le lactose.</source>
+        <translation>An enzyme is &lt;b&gt;specific&lt;/b&gt;. Lactase recognises a galactose bound in β: it does not cut the α(1→4) bond of maltose. Maltase recognises a glucose bound in α: it does not cut lactose.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Dans Velmora&lt;/b&gt;, chaque réaction a son enzyme&amp;nbsp;: la spécificité est donnée d’avance, le modèle ne la simule pas. Dans la boîte du logiciel, les quatre enzymes ont le même dessin&amp;nbsp;; seule leur couleur les distingue.</source>
+        <translation>&lt;b&gt;In Velmora&lt;/b&gt;, each reaction has its enzyme: specificity is given in advance, the model does not simulate it. In the program’s box, the four enzymes have the same drawing; only their colour tells them apart.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Dans Velmora&lt;/b&gt;, choisissez l’&lt;b&gt;hydrolyse du maltose&lt;/b&gt;. Le graphique suit le maltose qui reste&amp;nbsp;; chaque maltose coupé donne deux glucoses. La maltase du modèle a son optimum à &lt;b&gt;pH&amp;nbsp;6&lt;/b&gt;. Avec 20&amp;nbsp;enzymes et 100&amp;nbsp;molécules de maltose à 37&amp;nbsp;°C, temps de demi-réaction&amp;nbsp;:</source>
+        <translation>&lt;b&gt;In Velmora&lt;/b&gt;, choose &lt;b&gt;maltose hydrolysis&lt;/b&gt;. The graph follows the maltose left; each maltose cut gives two glucoses. The model’s maltase has its optimum at &lt;b&gt;pH&amp;nbsp;6&lt;/b&gt;. With 20&amp;nbsp;enzymes and 100&amp;nbsp;maltose molecules at 37&amp;nbsp;°C, half-time:</translation>
+    </message>
+    <message>
+        <source>Ces durées sont celles du modèle, au temps très ralenti, pas celles d’un tube à essai. Pour suivre cette réaction au laboratoire, on cherche l’apparition du glucose avec une bandelette (voir le sujet «&amp;nbsp;Quel test pour quelle réaction&amp;nbsp;?&amp;nbsp;»).</source>
+        <translation>These times are the model’s, with its greatly slowed time, not those of a test tube. To follow this reaction in the laboratory, look for the glucose appearing, with a test strip (see the topic “Which test for which reaction?”).</translation>
+    </message>
+    <message>
+        <source>Le maltose est un diholoside de deux glucoses unis par une liaison α(1→4)&amp;nbsp;; il vient de la digestion de l’amidon.</source>
+        <translation>Maltose is a disaccharide of two glucoses joined by an α(1→4) bond; it comes from the digestion of starch.</translation>
+    </message>
+    <message>
+        <source>Son hydrolyse, catalysée par la &lt;b&gt;maltase&lt;/b&gt; de l’intestin grêle, donne deux glucoses, qui passent dans le sang.</source>
+        <translation>Its hydrolysis, catalysed by &lt;b&gt;maltase&lt;/b&gt; in the small intestine, gives two glucoses, which pass into the blood.</translation>
+    </message>
+    <message>
+        <source>La maltase ne coupe pas le lactose, ni la lactase le maltose&amp;nbsp;: chaque enzyme est spécifique de son substrat.</source>
+        <translation>Maltase does not cut lactose, nor lactase maltose: each enzyme is specific for its substrate.</translation>
+    </message>
+    <message>
+        <source>Pourquoi la liqueur de Fehling ne permet-elle pas de suivre l’hydrolyse du maltose&amp;nbsp;?</source>
+        <translation>Why can Fehling’s solution not follow the hydrolysis of maltose?</translation>
+    </message>
+    <message>
+        <source>Le maltose et le glucose sont tous deux réducteurs&amp;nbsp;: le test est positif avant comme après.</source>
+        <translation>Maltose and glucose are both reducing: the test is positive before as after.</translation>
+    </message>
+    <message>
+        <source>Avec la maltase du modèle, la réaction est-elle plus rapide à pH&amp;nbsp;6 ou à pH&amp;nbsp;8&amp;nbsp;?</source>
+        <translation>With the model’s maltase, is the reaction faster at pH&amp;nbsp;6 or at pH&amp;nbsp;8?</translation>
+    </message>
+    <message>
+        <source>À pH&amp;nbsp;6, son optimum&amp;nbsp;: le temps de demi-réaction y est le plus court.</source>
+        <translation>At pH&amp;nbsp;6, its optimum: the half-time is shortest there.</translation>
     </message>
 </context>
 <context>
@@ -2760,20 +4193,8 @@ from the folder it is started from, or else from its installation.</translation>
         <translation>The mechanism of enzyme catalysis</translation>
     </message>
     <message>
-        <source>Une enzyme est une &lt;b&gt;protéine&lt;/b&gt;. Une petite partie de sa surface, le &lt;b&gt;site actif&lt;/b&gt;, a une forme qui &lt;b&gt;complète&lt;/b&gt; celle de son substrat, comme une serrure sa clé. Seules les molécules de forme complémentaire s’y logent&amp;nbsp;: l’enzyme est &lt;b&gt;spécifique&lt;/b&gt;.</source>
-        <translation>An enzyme is a &lt;b&gt;protein&lt;/b&gt;. A small part of its surface, the &lt;b&gt;active site&lt;/b&gt;, has a shape &lt;b&gt;complementary&lt;/b&gt; to that of its substrate, as a lock is to its key. Only molecules of the complementary shape fit into it: the enzyme is &lt;b&gt;specific&lt;/b&gt;.</translation>
-    </message>
-    <message>
-        <source>site actif</source>
-        <translation>active site</translation>
-    </message>
-    <message>
         <source>lactose</source>
         <translation>lactose</translation>
-    </message>
-    <message>
-        <source>une autre molécule</source>
-        <translation>another molecule</translation>
     </message>
     <message>
         <source>Le substrat se fixe sur le site actif.</source>
@@ -2800,10 +4221,6 @@ from the folder it is started from, or else from its installation.</translation>
         <translation>lactose molecules hydrolysed</translation>
     </message>
     <message>
-        <source>Plus il fait chaud, plus les molécules s’agitent et se rencontrent souvent&amp;nbsp;: la réaction accélère. Au-delà de 40&amp;nbsp;°C environ, la chaleur déforme la protéine&amp;nbsp;: son site actif est perdu, elle est &lt;b&gt;dénaturée&lt;/b&gt;, et c’est &lt;b&gt;définitif&lt;/b&gt;&amp;nbsp;: refroidie, elle ne fonctionne plus. Le &lt;b&gt;froid&lt;/b&gt;, lui, ralentit la réaction sans abîmer l’enzyme&amp;nbsp;: réchauffée, elle fonctionne de nouveau.</source>
-        <translation>The warmer it is, the faster molecules move and the more often they meet: the reaction speeds up. Above about 40&amp;nbsp;°C, heat deforms the protein: its active site is lost, it is &lt;b&gt;denatured&lt;/b&gt;, and this is &lt;b&gt;irreversible&lt;/b&gt;: cooled again, it no longer works. &lt;b&gt;Cold&lt;/b&gt; slows the reaction without harming the enzyme: warmed again, it works once more.</translation>
-    </message>
-    <message>
         <source>Température&#xa0;: %1&#xa0;°C</source>
         <translation>Temperature: %1&#xa0;°C</translation>
     </message>
@@ -2824,10 +4241,6 @@ from the folder it is started from, or else from its installation.</translation>
         <translation>Fresh enzymes</translation>
     </message>
     <message>
-        <source>Dans Velmora, à 0&amp;nbsp;°C et en dessous, plus rien ne bouge&amp;nbsp;: c’est une simplification du modèle. En réalité, les molécules bougent encore à 0&amp;nbsp;°C&amp;nbsp;: la réaction y est très lente, mais pas nulle.</source>
-        <translation>In Velmora, at 0&amp;nbsp;°C and below, nothing moves any more: this is a simplification of the model. In reality, molecules still move at 0&amp;nbsp;°C: the reaction is very slow there, but it does not stop.</translation>
-    </message>
-    <message>
         <source>Le site actif porte des groupes chimiques dont la &lt;b&gt;charge électrique&lt;/b&gt; dépend du pH. Trop acide, ils gagnent des charges +&amp;nbsp;; trop basique, des charges −&amp;nbsp;: le substrat ne s’y fixe plus&amp;nbsp;; revenue au bon pH, l’enzyme fonctionne de nouveau. Très loin de l’optimum, elle est même &lt;b&gt;dénaturée&lt;/b&gt;, et c’est définitif.</source>
         <translation>The active site carries chemical groups whose &lt;b&gt;electric charge&lt;/b&gt; depends on the pH. Too acidic, and they gain + charges; too alkaline, − charges: the substrate no longer binds; back at the right pH, the enzyme works again. Very far from the optimum, it is even &lt;b&gt;denatured&lt;/b&gt;, and this is irreversible.</translation>
     </message>
@@ -2836,28 +4249,12 @@ from the folder it is started from, or else from its installation.</translation>
         <translation>pH: %1</translation>
     </message>
     <message>
-        <source>pH optimal&#xa0;: site actif libre</source>
-        <translation>optimum pH: active site free</translation>
-    </message>
-    <message>
-        <source>trop acide&#xa0;: %1&#xa0;% des enzymes chargées</source>
-        <translation>too acidic: %1&#xa0;% of enzymes charged</translation>
-    </message>
-    <message>
-        <source>trop basique&#xa0;: %1&#xa0;% des enzymes chargées</source>
-        <translation>too alkaline: %1&#xa0;% of enzymes charged</translation>
-    </message>
-    <message>
         <source>La lactase de Velmora a son optimum à pH&amp;nbsp;8. Celle de l’intestin humain travaille le mieux vers pH&amp;nbsp;6.</source>
         <translation>Velmora’s lactase has its optimum at pH&amp;nbsp;8. Human intestinal lactase works best at about pH&amp;nbsp;6.</translation>
     </message>
     <message>
         <source>Le thiolactose, qui ressemble au lactose, occupe le site actif…</source>
         <translation>Thiolactose, which looks like lactose, occupies the active site…</translation>
-    </message>
-    <message>
-        <source>… mais l’enzyme ne peut pas le couper&#xa0;: elle est bloquée.</source>
-        <translation>… but the enzyme cannot cut it: it is blocked.</translation>
     </message>
     <message>
         <source>Il finit par repartir, intact&#xa0;; le site actif est libre.</source>
@@ -2872,10 +4269,6 @@ from the folder it is started from, or else from its installation.</translation>
         <translation>The lactose is cut: glucose and galactose are released.</translation>
     </message>
     <message>
-        <source>Un &lt;b&gt;inhibiteur compétitif&lt;/b&gt; a une forme proche de celle du substrat&amp;nbsp;: le thiolactose est un lactose dont l’oxygène du pont est remplacé par un atome de soufre. Il entre dans le site actif et l’occupe sans être transformé. Substrat et inhibiteur sont en &lt;b&gt;compétition&lt;/b&gt;&amp;nbsp;: plus il y a de substrat, moins l’inhibiteur gêne.</source>
-        <translation>A &lt;b&gt;competitive inhibitor&lt;/b&gt; has a shape close to that of the substrate: thiolactose is a lactose whose bridging oxygen is replaced by a sulfur atom. It enters the active site and occupies it without being changed. Substrate and inhibitor are in &lt;b&gt;competition&lt;/b&gt;: the more substrate there is, the less the inhibitor gets in the way.</translation>
-    </message>
-    <message>
         <source>thiolactose</source>
         <translation>thiolactose</translation>
     </message>
@@ -2886,6 +4279,202 @@ from the folder it is started from, or else from its installation.</translation>
     <message>
         <source>galactose</source>
         <translation>galactose</translation>
+    </message>
+    <message>
+        <source>Une enzyme est une &lt;b&gt;protéine&lt;/b&gt;&amp;nbsp;: une longue chaîne de plusieurs centaines d’&lt;b&gt;acides aminés&lt;/b&gt;, repliée dans l’espace et tenue dans sa forme par des liaisons faibles. Ce repliement creuse une poche, le &lt;b&gt;site actif&lt;/b&gt;, où quelques acides aminés, éloignés dans la chaîne, se retrouvent côte à côte.</source>
+        <translation>An enzyme is a &lt;b&gt;protein&lt;/b&gt;: a long chain of several hundred &lt;b&gt;amino acids&lt;/b&gt;, folded in space and held in shape by weak bonds. The folding hollows out a pocket, the &lt;b&gt;active site&lt;/b&gt;, where a few amino acids, far apart along the chain, come side by side.</translation>
+    </message>
+    <message>
+        <source>Les uns &lt;b&gt;fixent&lt;/b&gt; le substrat (site de fixation)&amp;nbsp;: leur place et leurs charges répondent à celles du substrat. Les autres &lt;b&gt;catalysent&lt;/b&gt; la réaction (site catalytique)&amp;nbsp;: ils agissent sur la liaison à couper. Une protéine déformée perd son site actif.</source>
+        <translation>Some &lt;b&gt;bind&lt;/b&gt; the substrate (the binding site): their places and charges match those of the substrate. Others &lt;b&gt;catalyse&lt;/b&gt; the reaction (the catalytic site): they act on the bond to be cut. A deformed protein loses its active site.</translation>
+    </message>
+    <message>
+        <source>une chaîne d’acides aminés…</source>
+        <translation>a chain of amino acids…</translation>
+    </message>
+    <message>
+        <source>… repliée&amp;nbsp;: la lactase</source>
+        <translation>… folded: lactase</translation>
+    </message>
+    <message>
+        <source>fixent le substrat</source>
+        <translation>bind the substrate</translation>
+    </message>
+    <message>
+        <source>coupent la liaison</source>
+        <translation>cut the bond</translation>
+    </message>
+    <message>
+        <source>Le lactose arrive&amp;nbsp;: son galactose a la forme de la poche…</source>
+        <translation>Lactose arrives: its galactose has the shape of the pocket…</translation>
+    </message>
+    <message>
+        <source>… il s’y loge, et le site actif se referme sur lui.</source>
+        <translation>… it settles in, and the active site closes on it.</translation>
+    </message>
+    <message>
+        <source>Le maltose&amp;nbsp;: pas la bonne forme. Son glucose bute contre le site actif.</source>
+        <translation>Maltose: not the right shape. Its glucose bumps into the active site.</translation>
+    </message>
+    <message>
+        <source>Le site actif a une forme qui &lt;b&gt;complète&lt;/b&gt; celle de son substrat&amp;nbsp;: une poche où le substrat se loge, comme une clé dans sa serrure. En fait, la poche est souple&amp;nbsp;: elle se referme sur le substrat qu’elle fixe (&lt;b&gt;ajustement induit&lt;/b&gt;).</source>
+        <translation>The active site has a shape that &lt;b&gt;complements&lt;/b&gt; that of its substrate: a pocket where the substrate settles, like a key in its lock. In fact the pocket is flexible: it closes on the substrate it binds (&lt;b&gt;induced fit&lt;/b&gt;).</translation>
+    </message>
+    <message>
+        <source>lactase</source>
+        <translation>lactase</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Double spécificité.&lt;/b&gt; La lactase ne fixe que le lactose (spécificité de &lt;b&gt;substrat&lt;/b&gt;) et n’y catalyse qu’une réaction, l’hydrolyse de sa liaison β(1→4) (spécificité d’&lt;b&gt;action&lt;/b&gt;).</source>
+        <translation>&lt;b&gt;Double specificity.&lt;/b&gt; Lactase binds only lactose (&lt;b&gt;substrate&lt;/b&gt; specificity) and catalyses only one reaction on it, the hydrolysis of its β(1→4) bond (&lt;b&gt;reaction&lt;/b&gt; specificity).</translation>
+    </message>
+    <message>
+        <source>Pour réagir, des molécules qui se rencontrent doivent franchir une barrière d’énergie, l’&lt;b&gt;énergie d’activation&lt;/b&gt;&amp;nbsp;: la plupart des rencontres n’aboutissent pas. Un &lt;b&gt;catalyseur&lt;/b&gt;, acide ou enzyme, ouvre un autre chemin, avec une barrière plus basse&amp;nbsp;: beaucoup plus de rencontres aboutissent.</source>
+        <translation>To react, molecules that meet must get over an energy barrier, the &lt;b&gt;activation energy&lt;/b&gt;: most encounters come to nothing. A &lt;b&gt;catalyst&lt;/b&gt;, acid or enzyme, opens another path with a lower barrier: many more encounters succeed.</translation>
+    </message>
+    <message>
+        <source>énergie</source>
+        <translation>energy</translation>
+    </message>
+    <message>
+        <source>la réaction avance&#xa0;⟶</source>
+        <translation>the reaction proceeds&#xa0;⟶</translation>
+    </message>
+    <message>
+        <source>lactose + eau</source>
+        <translation>lactose + water</translation>
+    </message>
+    <message>
+        <source>glucose + galactose</source>
+        <translation>glucose + galactose</translation>
+    </message>
+    <message>
+        <source>sans catalyseur</source>
+        <translation>without catalyst</translation>
+    </message>
+    <message>
+        <source>avec la lactase</source>
+        <translation>with lactase</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Et la chaleur&amp;nbsp;?&lt;/b&gt; Elle agite les molécules. Les rencontres deviennent un peu plus fréquentes (de 20 à 30&amp;nbsp;°C, à peine 2&amp;nbsp;% de plus)&amp;nbsp;; surtout, une plus grande part d’entre elles a assez d’énergie pour franchir la barrière&amp;nbsp;: pour beaucoup de réactions, elle double à peu près.&lt;br&gt;&lt;br&gt;Le catalyseur ne change ni le départ ni l’arrivée&amp;nbsp;: il rend la réaction plus rapide, et il se retrouve intact à la fin.</source>
+        <translation>&lt;b&gt;And warmth?&lt;/b&gt; It stirs the molecules. Encounters become a little more frequent (from 20 to 30&amp;nbsp;°C, barely 2&amp;nbsp;% more); above all, a larger share of them has enough energy to get over the barrier: for many reactions, it roughly doubles.&lt;br&gt;&lt;br&gt;The catalyst changes neither the start nor the end: it makes the reaction faster, and it is found unchanged at the end.</translation>
+    </message>
+    <message>
+        <source>Plus il fait chaud, plus la réaction est rapide&amp;nbsp;: une plus grande part des rencontres a assez d’énergie pour aboutir. Au-delà de 40&amp;nbsp;°C environ, la chaleur déforme la protéine&amp;nbsp;: son site actif est perdu, elle est &lt;b&gt;dénaturée&lt;/b&gt;, et c’est &lt;b&gt;définitif&lt;/b&gt;. Le &lt;b&gt;froid&lt;/b&gt;, lui, ralentit la réaction sans abîmer l’enzyme&amp;nbsp;: réchauffée, elle fonctionne de nouveau.</source>
+        <translation>The warmer it is, the faster the reaction: a larger share of encounters has enough energy to succeed. Above about 40&amp;nbsp;°C, heat deforms the protein: its active site is lost, it is &lt;b&gt;denatured&lt;/b&gt;, and this is &lt;b&gt;for good&lt;/b&gt;. &lt;b&gt;Cold&lt;/b&gt;, on the other hand, slows the reaction without harming the enzyme: warmed again, it works again.</translation>
+    </message>
+    <message>
+        <source>Dans Velmora, à 0&amp;nbsp;°C et en dessous, plus rien ne bouge (en réalité, c’est très lent, mais pas nul)&amp;nbsp;; plus chaud, l’enzyme du modèle coupe aussi chaque molécule plus vite.</source>
+        <translation>In Velmora, at 0&amp;nbsp;°C and below, nothing moves any more (in reality, it is very slow, but not zero); warmer, the model’s enzyme also cuts each molecule faster.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Le Q₁₀.&lt;/b&gt; Pour beaucoup d’enzymes, tant qu’elles ne sont pas dénaturées, la vitesse est multipliée par 2 environ quand la température monte de 10&amp;nbsp;°C&amp;nbsp;: c’est le &lt;b&gt;Q₁₀&lt;/b&gt; (le rapport des vitesses à T + 10&amp;nbsp;°C et à T). Dans Velmora, de 10 à 20&amp;nbsp;°C, le temps de demi-réaction passe de %1 à %2&amp;nbsp;: la réaction va environ %3&amp;nbsp;fois plus vite.</source>
+        <translation>&lt;b&gt;Q₁₀.&lt;/b&gt; For many enzymes, as long as they are not denatured, the rate roughly doubles when the temperature rises by 10&amp;nbsp;°C: this is the &lt;b&gt;Q₁₀&lt;/b&gt; (the ratio of the rates at T + 10&amp;nbsp;°C and at T). In Velmora, from 10 to 20&amp;nbsp;°C, the half-time goes from %1 to %2: the reaction is about %3&amp;nbsp;times faster.</translation>
+    </message>
+    <message>
+        <source>Enzymes de l’être humain</source>
+        <translation>Human enzymes</translation>
+    </message>
+    <message>
+        <source>vers 37&amp;nbsp;°C</source>
+        <translation>around 37&amp;nbsp;°C</translation>
+    </message>
+    <message>
+        <source>dénaturées au-delà de 45 à 50&amp;nbsp;°C environ</source>
+        <translation>denatured above about 45 to 50&amp;nbsp;°C</translation>
+    </message>
+    <message>
+        <source>Enzymes des poissons des mers froides</source>
+        <translation>Enzymes of cold-sea fish</translation>
+    </message>
+    <message>
+        <source>actives vers 0 à 10&amp;nbsp;°C</source>
+        <translation>active around 0 to 10&amp;nbsp;°C</translation>
+    </message>
+    <message>
+        <source>vite dénaturées au-delà de 30 à 40&amp;nbsp;°C</source>
+        <translation>quickly denatured above 30 to 40&amp;nbsp;°C</translation>
+    </message>
+    <message>
+        <source>&lt;i&gt;Taq&lt;/i&gt; polymérase</source>
+        <translation>&lt;i&gt;Taq&lt;/i&gt; polymerase</translation>
+    </message>
+    <message>
+        <source>active vers 72&amp;nbsp;°C</source>
+        <translation>active around 72&amp;nbsp;°C</translation>
+    </message>
+    <message>
+        <source>d’une bactérie des sources chaudes&amp;nbsp;; résiste plusieurs minutes à 95&amp;nbsp;°C</source>
+        <translation>from a hot-spring bacterium; withstands 95&amp;nbsp;°C for several minutes</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Des enzymes qui aiment le chaud.&lt;/b&gt; L’optimum dépend de l’être vivant. La &lt;i&gt;Taq&lt;/i&gt; polymérase, d’une bactérie des sources chaudes (&lt;i&gt;Thermus aquaticus&lt;/i&gt;), copie l’ADN à 72&amp;nbsp;°C et supporte les 95&amp;nbsp;°C de la PCR, la technique qui multiplie l’ADN au laboratoire. Toutes les enzymes ne sont donc pas dénaturées au-dessus de 40&amp;nbsp;°C&amp;nbsp;; celles de Velmora le sont, comme la plupart des nôtres.</source>
+        <translation>&lt;b&gt;Enzymes that like heat.&lt;/b&gt; The optimum depends on the organism. &lt;i&gt;Taq&lt;/i&gt; polymerase, from a hot-spring bacterium (&lt;i&gt;Thermus aquaticus&lt;/i&gt;), copies DNA at 72&amp;nbsp;°C and withstands the 95&amp;nbsp;°C of PCR, the technique that multiplies DNA in the laboratory. So not every enzyme is denatured above 40&amp;nbsp;°C; Velmora’s are, like most of ours.</translation>
+    </message>
+    <message>
+        <source>pH optimal&#xa0;: le site actif est libre</source>
+        <translation>optimum pH: the active site is free</translation>
+    </message>
+    <message>
+        <source>trop acide&#xa0;: %1&#xa0;% des enzymes portent des charges +</source>
+        <translation>too acid: %1&#xa0;% of the enzymes carry + charges</translation>
+    </message>
+    <message>
+        <source>trop basique&#xa0;: %1&#xa0;% des enzymes portent des charges −</source>
+        <translation>too basic: %1&#xa0;% of the enzymes carry − charges</translation>
+    </message>
+    <message>
+        <source>… mais l’enzyme ne peut (presque) pas le couper&#xa0;: elle est bloquée.</source>
+        <translation>… but the enzyme can (almost) not cut it: it is blocked.</translation>
+    </message>
+    <message>
+        <source>Un &lt;b&gt;inhibiteur compétitif&lt;/b&gt; a une forme proche de celle du substrat&amp;nbsp;: le thiolactose est un lactose dont l’oxygène du pont est remplacé par un atome de &lt;b&gt;soufre&lt;/b&gt; (S). Il entre dans le site actif et l’occupe sans être transformé. Substrat et inhibiteur sont en &lt;b&gt;compétition&lt;/b&gt;&amp;nbsp;: plus il y a de substrat, moins l’inhibiteur gêne.</source>
+        <translation>A &lt;b&gt;competitive inhibitor&lt;/b&gt; has a shape close to that of the substrate: thiolactose is a lactose whose bridging oxygen is replaced by a &lt;b&gt;sulphur&lt;/b&gt; atom (S). It enters the active site and occupies it without being transformed. Substrate and inhibitor &lt;b&gt;compete&lt;/b&gt;: the more substrate there is, the less the inhibitor hinders.</translation>
+    </message>
+    <message>
+        <source>Les chiffres du modèle et la compétition mesurée&amp;nbsp;: voir le sujet «&amp;nbsp;Un inhibiteur&amp;nbsp;: le thiolactose&amp;nbsp;».</source>
+        <translation>The model’s figures and the measured competition: see the topic “An inhibitor: thiolactose”.</translation>
+    </message>
+    <message>
+        <source>Une enzyme est une protéine repliée&amp;nbsp;; son &lt;b&gt;site actif&lt;/b&gt;, une poche bordée de quelques acides aminés, fixe le substrat et catalyse sa transformation.</source>
+        <translation>An enzyme is a folded protein; its &lt;b&gt;active site&lt;/b&gt;, a pocket lined with a few amino acids, binds the substrate and catalyses its transformation.</translation>
+    </message>
+    <message>
+        <source>Le site actif a une forme complémentaire de celle du substrat, et se referme sur lui&amp;nbsp;: l’enzyme est &lt;b&gt;spécifique&lt;/b&gt; de son substrat et de sa réaction.</source>
+        <translation>The active site has a shape complementary to that of the substrate, and closes on it: the enzyme is &lt;b&gt;specific&lt;/b&gt; for its substrate and its reaction.</translation>
+    </message>
+    <message>
+        <source>Un catalyseur abaisse l’&lt;b&gt;énergie d’activation&lt;/b&gt;&amp;nbsp;: plus de rencontres aboutissent. Il sort intact de la réaction.</source>
+        <translation>A catalyst lowers the &lt;b&gt;activation energy&lt;/b&gt;: more encounters succeed. It comes out of the reaction unchanged.</translation>
+    </message>
+    <message>
+        <source>La chaleur accélère la réaction jusqu’à &lt;b&gt;dénaturer&lt;/b&gt; l’enzyme (définitif)&amp;nbsp;; le froid la ralentit (réversible)&amp;nbsp;; loin de son pH optimal, l’enzyme ne fixe plus son substrat.</source>
+        <translation>Warmth speeds up the reaction until it &lt;b&gt;denatures&lt;/b&gt; the enzyme (for good); cold slows it (reversibly); far from its optimum pH, the enzyme no longer binds its substrate.</translation>
+    </message>
+    <message>
+        <source>Pourquoi la lactase ne coupe-t-elle pas le maltose&amp;nbsp;?</source>
+        <translation>Why does lactase not cut maltose?</translation>
+    </message>
+    <message>
+        <source>Le maltose n’a pas la forme de son site actif&amp;nbsp;: il ne s’y fixe pas. C’est la spécificité de substrat.</source>
+        <translation>Maltose does not have the shape of its active site: it does not bind there. This is substrate specificity.</translation>
+    </message>
+    <message>
+        <source>Une enzyme chauffée à 70&amp;nbsp;°C puis refroidie à 37&amp;nbsp;°C retrouve-t-elle son activité&amp;nbsp;?</source>
+        <translation>Does an enzyme heated to 70&amp;nbsp;°C then cooled to 37&amp;nbsp;°C get its activity back?</translation>
+    </message>
+    <message>
+        <source>Non&amp;nbsp;: la chaleur l’a dénaturée, son site actif est perdu pour de bon. Refroidie après un séjour au froid, elle l’aurait retrouvée.</source>
+        <translation>No: heat has denatured it, its active site is lost for good. Cooled after a stay in the cold, it would have got it back.</translation>
+    </message>
+    <message>
+        <source>Pourquoi ajouter du lactose atténue-t-il l’effet du thiolactose&amp;nbsp;?</source>
+        <translation>Why does adding lactose weaken the effect of thiolactose?</translation>
+    </message>
+    <message>
+        <source>Les deux se disputent les mêmes sites actifs&amp;nbsp;: plus il y a de lactose, plus une enzyme libre a de chances de fixer un lactose plutôt qu’un thiolactose.</source>
+        <translation>Both compete for the same active sites: the more lactose there is, the more likely a free enzyme is to bind a lactose rather than a thiolactose.</translation>
     </message>
 </context>
 <context>
@@ -3095,22 +4684,109 @@ from the folder it is started from, or else from its installation.</translation>
     </message>
 </context>
 <context>
-    <name>synthese</name>
+    <name>saccharose</name>
     <message>
-        <source>La synthèse du lactose</source>
-        <translation>The synthesis of lactose</translation>
+        <source>Le saccharose et l’invertase</source>
+        <translation>Sucrose and invertase</translation>
     </message>
     <message>
-        <source>Le lactose n’existe que dans le &lt;b&gt;lait&lt;/b&gt;. Il est fabriqué par les cellules de la &lt;b&gt;glande mammaire&lt;/b&gt; pendant l’allaitement, à partir du glucose apporté par le sang. L’enzyme est la &lt;b&gt;lactose synthase&lt;/b&gt;.</source>
-        <translation>Lactose is found only in &lt;b&gt;milk&lt;/b&gt;. It is made by the cells of the &lt;b&gt;mammary gland&lt;/b&gt; during lactation, from glucose brought by the blood. The enzyme is &lt;b&gt;lactose synthase&lt;/b&gt;.</translation>
+        <source>Le &lt;b&gt;saccharose&lt;/b&gt;, le sucre de table, est extrait de la canne à sucre et de la betterave. C’est un diholoside&amp;nbsp;: un &lt;b&gt;glucose&lt;/b&gt; et un &lt;b&gt;fructose&lt;/b&gt;, un ose à cycle de cinq atomes, unis par leurs carbones anomères (le carbone 1 du glucose et le carbone 2 du fructose). Son hydrolyse est catalysée par l’&lt;b&gt;invertase&lt;/b&gt;, ou saccharase.</source>
+        <translation>&lt;b&gt;Sucrose&lt;/b&gt;, table sugar, is extracted from sugar cane and sugar beet. It is a disaccharide: a &lt;b&gt;glucose&lt;/b&gt; and a &lt;b&gt;fructose&lt;/b&gt;, a sugar with a five-membered ring, joined by their anomeric carbons (carbon 1 of the glucose and carbon 2 of the fructose). Its hydrolysis is catalysed by &lt;b&gt;invertase&lt;/b&gt;, or sucrase.</translation>
+    </message>
+    <message>
+        <source>saccharose</source>
+        <translation>sucrose</translation>
+    </message>
+    <message>
+        <source>eau</source>
+        <translation>water</translation>
+    </message>
+    <message>
+        <source>invertase</source>
+        <translation>invertase</translation>
     </message>
     <message>
         <source>glucose</source>
         <translation>glucose</translation>
     </message>
     <message>
-        <source>UDP-galactose</source>
-        <translation>UDP-galactose</translation>
+        <source>fructose</source>
+        <translation>fructose</translation>
+    </message>
+    <message>
+        <source>C₁₂H₂₂O₁₁ + H₂O ⟶ C₆H₁₂O₆ + C₆H₁₂O₆&lt;br&gt;&lt;br&gt;&lt;b&gt;Dans l’organisme&lt;/b&gt;, une enzyme de la membrane des cellules de l’intestin grêle, la saccharase-isomaltase, l’hydrolyse&amp;nbsp;; le glucose et le fructose passent dans le sang. La &lt;b&gt;levure&lt;/b&gt; en produit aussi, l’invertase, et l’abeille en met dans le miel.</source>
+        <translation>C₁₂H₂₂O₁₁ + H₂O ⟶ C₆H₁₂O₆ + C₆H₁₂O₆&lt;br&gt;&lt;br&gt;&lt;b&gt;In the body&lt;/b&gt;, an enzyme of the membrane of the small intestine’s cells, sucrase-isomaltase, hydrolyses it; the glucose and fructose pass into the blood. &lt;b&gt;Yeast&lt;/b&gt; makes one too, invertase, and bees put some into honey.</translation>
+    </message>
+    <message>
+        <source>Le mélange de glucose et de fructose obtenu s’appelle le &lt;b&gt;sucre inverti&lt;/b&gt;&amp;nbsp;: il dévie la lumière polarisée dans l’autre sens que le saccharose, d’où son nom et celui de l’invertase. Il est plus sucré que le saccharose (le fructose est le plus sucré des oses) et cristallise moins&amp;nbsp;: les confiseurs s’en servent pour les bonbons et les chocolats à cœur coulant.</source>
+        <translation>The mixture of glucose and fructose obtained is called &lt;b&gt;invert sugar&lt;/b&gt;: it turns polarised light the other way from sucrose, hence its name and that of invertase. It is sweeter than sucrose (fructose is the sweetest sugar) and crystallises less: confectioners use it for sweets and soft-centred chocolates.</translation>
+    </message>
+    <message>
+        <source>sucre inverti&amp;nbsp;: glucose + fructose</source>
+        <translation>invert sugar: glucose + fructose</translation>
+    </message>
+    <message>
+        <source>Comme la lactase et la maltase, l’invertase est spécifique&amp;nbsp;: elle reconnaît le fructose lié en β et ne coupe ni le lactose ni le maltose.</source>
+        <translation>Like lactase and maltase, invertase is specific: it recognises fructose bound in β and cuts neither lactose nor maltose.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Au laboratoire.&lt;/b&gt; Le saccharose n’est &lt;b&gt;pas réducteur&lt;/b&gt;&amp;nbsp;: ses deux carbones anomères sont pris dans la liaison. Le glucose et le fructose, eux, le sont. Ici, la liqueur de Fehling suit la réaction&amp;nbsp;: bleue avant, rouge brique après.</source>
+        <translation>&lt;b&gt;In the laboratory.&lt;/b&gt; Sucrose is &lt;b&gt;not reducing&lt;/b&gt;: both its anomeric carbons are taken up in the bond. Glucose and fructose are. Here Fehling’s solution follows the reaction: blue before, brick red after.</translation>
+    </message>
+    <message>
+        <source>saccharose + eau, 10&amp;nbsp;min à 37&amp;nbsp;°C</source>
+        <translation>sucrose + water, 10&amp;nbsp;min at 37&amp;nbsp;°C</translation>
+    </message>
+    <message>
+        <source>saccharose + invertase, 10&amp;nbsp;min à 37&amp;nbsp;°C</source>
+        <translation>sucrose + invertase, 10&amp;nbsp;min at 37&amp;nbsp;°C</translation>
+    </message>
+    <message>
+        <source>saccharose + invertase bouillie, 10&amp;nbsp;min à 37&amp;nbsp;°C</source>
+        <translation>sucrose + boiled invertase, 10&amp;nbsp;min at 37&amp;nbsp;°C</translation>
+    </message>
+    <message>
+        <source>Puis liqueur de Fehling et bain-marie bouillant dans chaque tube. Les deux témoins restent bleus&amp;nbsp;: c’est l’invertase, intacte, qui a libéré des sucres réducteurs. Velmora ne simule pas cette réaction&amp;nbsp;; la plus proche est l’hydrolyse du maltose.</source>
+        <translation>Then Fehling’s solution and a boiling water bath in each tube. Both controls stay blue: it is the invertase, intact, that released reducing sugars. Velmora does not simulate this reaction; the closest is maltose hydrolysis.</translation>
+    </message>
+    <message>
+        <source>Le saccharose, sucre de table, est fait d’un glucose et d’un fructose unis par leurs carbones anomères&amp;nbsp;: il n’est pas réducteur.</source>
+        <translation>Sucrose, table sugar, is made of a glucose and a fructose joined by their anomeric carbons: it is not reducing.</translation>
+    </message>
+    <message>
+        <source>L’&lt;b&gt;invertase&lt;/b&gt; (saccharase) l’hydrolyse en glucose et fructose&amp;nbsp;: le sucre inverti, plus sucré.</source>
+        <translation>&lt;b&gt;Invertase&lt;/b&gt; (sucrase) hydrolyses it into glucose and fructose: invert sugar, sweeter.</translation>
+    </message>
+    <message>
+        <source>La liqueur de Fehling suit cette réaction&amp;nbsp;: négative avec le saccharose, positive après hydrolyse.</source>
+        <translation>Fehling’s solution follows this reaction: negative with sucrose, positive after hydrolysis.</translation>
+    </message>
+    <message>
+        <source>Pourquoi la liqueur de Fehling convient-elle ici, et pas pour l’hydrolyse du lactose&amp;nbsp;?</source>
+        <translation>Why does Fehling’s solution suit this reaction, and not the hydrolysis of lactose?</translation>
+    </message>
+    <message>
+        <source>Le saccharose n’est pas réducteur, ses produits le sont&amp;nbsp;: le test change. Le lactose, lui, est déjà réducteur.</source>
+        <translation>Sucrose is not reducing, its products are: the test changes. Lactose, on the other hand, is already reducing.</translation>
+    </message>
+    <message>
+        <source>Quel témoin montre que c’est bien l’enzyme qui agit&amp;nbsp;?</source>
+        <translation>Which control shows that it really is the enzyme that acts?</translation>
+    </message>
+    <message>
+        <source>Le tube d’invertase bouillie&amp;nbsp;: dénaturée, elle ne libère rien, et le test reste bleu.</source>
+        <translation>The tube of boiled invertase: denatured, it releases nothing, and the test stays blue.</translation>
+    </message>
+</context>
+<context>
+    <name>synthese</name>
+    <message>
+        <source>La synthèse du lactose</source>
+        <translation>The synthesis of lactose</translation>
+    </message>
+    <message>
+        <source>glucose</source>
+        <translation>glucose</translation>
     </message>
     <message>
         <source>lactose synthase</source>
@@ -3169,10 +4845,6 @@ from the folder it is started from, or else from its installation.</translation>
         <translation>lactose + water</translation>
     </message>
     <message>
-        <source>glucose + UDP-galactose</source>
-        <translation>glucose + UDP-galactose</translation>
-    </message>
-    <message>
         <source>Produits</source>
         <translation>Products</translation>
     </message>
@@ -3197,18 +4869,6 @@ from the folder it is started from, or else from its installation.</translation>
         <translation>neither used up nor released</translation>
     </message>
     <message>
-        <source>L’UDP-galactose est lui-même fabriqué dans la cellule à partir du glucose.</source>
-        <translation>UDP-galactose is itself made in the cell from glucose.</translation>
-    </message>
-    <message>
-        <source>1. Un glucose et un UDP-galactose rencontrent la lactose synthase.</source>
-        <translation>1. A glucose and a UDP-galactose meet lactose synthase.</translation>
-    </message>
-    <message>
-        <source>2. Tous deux se fixent sur le site actif.</source>
-        <translation>2. Both bind to the active site.</translation>
-    </message>
-    <message>
         <source>3. La liaison β(1→4) se forme&amp;nbsp;; l’UDP se détache du galactose.</source>
         <translation>3. The β(1→4) bond forms; the UDP comes off the galactose.</translation>
     </message>
@@ -3217,20 +4877,84 @@ from the folder it is started from, or else from its installation.</translation>
         <translation>4. The lactose and the UDP are released. The enzyme, unchanged, can start again.</translation>
     </message>
     <message>
-        <source>&lt;b&gt;Dans Velmora&lt;/b&gt;, choisissez la &lt;b&gt;synthèse du lactose&lt;/b&gt;. La quantité de substrat règle à la fois le glucose et l’UDP-galactose, en nombres égaux&amp;nbsp;; le graphique suit le &lt;b&gt;glucose&lt;/b&gt; qui reste. L’enzyme du modèle a son optimum à &lt;b&gt;pH&amp;nbsp;8&lt;/b&gt;.</source>
-        <translation>&lt;b&gt;In Velmora&lt;/b&gt;, choose &lt;b&gt;lactose synthesis&lt;/b&gt;. The amount of substrate sets both the glucose and the UDP-galactose, in equal numbers; the graph follows the &lt;b&gt;glucose&lt;/b&gt; left. The model’s enzyme has its optimum at &lt;b&gt;pH&amp;nbsp;8&lt;/b&gt;.</translation>
-    </message>
-    <message>
         <source>À 37&amp;nbsp;°C et à pH&amp;nbsp;8, avec 20&amp;nbsp;enzymes et 100&amp;nbsp;glucoses, la moitié du glucose est utilisée en %1. Mais après deux minutes, il en reste encore %2&amp;nbsp;: la courbe ne descend pas jusqu’à zéro.</source>
         <translation>At 37&amp;nbsp;°C and pH&amp;nbsp;8, with 20&amp;nbsp;enzymes and 100&amp;nbsp;glucose molecules, half of the glucose is used up in %1. But after two minutes, %2 of it is still left: the curve does not go down to zero.</translation>
     </message>
     <message>
-        <source>&lt;b&gt;Pourquoi&amp;nbsp;?&lt;/b&gt; Dans le modèle, une enzyme peut fixer un glucose et attendre un UDP-galactose. À la fin, quelques enzymes tiennent chacune un glucose, d’autres chacune un UDP-galactose&amp;nbsp;: plus aucune ne réunit les deux, et la réaction s’arrête. C’est une simplification du modèle.</source>
-        <translation>&lt;b&gt;Why?&lt;/b&gt; In the model, an enzyme can bind a glucose and wait for a UDP-galactose. At the end, a few enzymes each hold a glucose, others each hold a UDP-galactose: none of them brings the two together any more, and the reaction stops. This is a simplification of the model.</translation>
+        <source>On ne trouve guère de lactose que dans le &lt;b&gt;lait&lt;/b&gt;. Il est fabriqué par les cellules de la &lt;b&gt;glande mammaire&lt;/b&gt; pendant l’allaitement, à partir du glucose apporté par le sang. L’enzyme est la &lt;b&gt;lactose synthase&lt;/b&gt;.</source>
+        <translation>Lactose is hardly found anywhere but in &lt;b&gt;milk&lt;/b&gt;. It is made by the cells of the &lt;b&gt;mammary gland&lt;/b&gt; during lactation, from the glucose brought by the blood. The enzyme is &lt;b&gt;lactose synthase&lt;/b&gt;.</translation>
     </message>
     <message>
-        <source>Dans la cellule, l’enzyme travaille dans l’appareil de Golgi, à 37&amp;nbsp;°C&amp;nbsp;; le lactose formé est sécrété dans le lait. Dans Velmora, le lactose formé n’est pas hydrolysé&amp;nbsp;: il n’y a pas de lactase dans cette expérience.</source>
-        <translation>In the cell, the enzyme works in the Golgi apparatus, at 37&amp;nbsp;°C; the lactose formed is secreted into the milk. In Velmora, the lactose formed is not hydrolysed: there is no lactase in this experiment.</translation>
+        <source>UDP‑galactose</source>
+        <translation>UDP‑galactose</translation>
+    </message>
+    <message>
+        <source>glucose + UDP‑galactose</source>
+        <translation>glucose + UDP‑galactose</translation>
+    </message>
+    <message>
+        <source>L’UDP‑galactose est lui-même fabriqué dans la cellule à partir du glucose.</source>
+        <translation>UDP‑galactose is itself made in the cell from glucose.</translation>
+    </message>
+    <message>
+        <source>1. Un UDP‑galactose et un glucose rencontrent la lactose synthase.</source>
+        <translation>1. A UDP‑galactose and a glucose meet the lactose synthase.</translation>
+    </message>
+    <message>
+        <source>2. Le galactose de l’UDP‑galactose se loge dans le site actif&amp;nbsp;; le glucose vient contre lui.</source>
+        <translation>2. The galactose of the UDP‑galactose settles in the active site; the glucose comes against it.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Dans Velmora&lt;/b&gt;, choisissez la &lt;b&gt;synthèse du lactose&lt;/b&gt;. La quantité de substrat règle à la fois le glucose et l’UDP‑galactose, en nombres égaux&amp;nbsp;; le graphique suit le &lt;b&gt;glucose&lt;/b&gt; qui reste. L’enzyme du modèle a son optimum à &lt;b&gt;pH&amp;nbsp;8&lt;/b&gt;.</source>
+        <translation>&lt;b&gt;In Velmora&lt;/b&gt;, choose &lt;b&gt;lactose synthesis&lt;/b&gt;. The substrate amount sets both the glucose and the UDP‑galactose, in equal numbers; the graph follows the &lt;b&gt;glucose&lt;/b&gt; left. The model’s enzyme has its optimum at &lt;b&gt;pH&amp;nbsp;8&lt;/b&gt;.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Pourquoi&amp;nbsp;?&lt;/b&gt; Dans le modèle, une enzyme peut fixer un glucose et attendre un UDP‑galactose, ou l’inverse. À la fin, quelques enzymes tiennent chacune un glucose, d’autres chacune un UDP‑galactose&amp;nbsp;: plus aucune ne réunit les deux, et la réaction s’arrête. C’est une simplification du modèle.</source>
+        <translation>&lt;b&gt;Why?&lt;/b&gt; In the model, an enzyme can bind a glucose and wait for a UDP‑galactose, or the reverse. At the end, a few enzymes each hold a glucose, others each a UDP‑galactose: none can bring the two together any more, and the reaction stops. This is a simplification of the model.</translation>
+    </message>
+    <message>
+        <source>Dans la cellule, l’enzyme travaille dans l’appareil de Golgi. Dans Velmora, le lactose formé n’est pas hydrolysé&amp;nbsp;: il n’y a pas de lactase dans cette expérience.</source>
+        <translation>In the cell, the enzyme works in the Golgi apparatus. In Velmora, the lactose formed is not hydrolysed: there is no lactase in this experiment.</translation>
+    </message>
+    <message>
+        <source>À la fin, dans le modèle&amp;nbsp;:</source>
+        <translation>At the end, in the model:</translation>
+    </message>
+    <message>
+        <source>tient un UDP‑galactose, attend un glucose</source>
+        <translation>holds a UDP‑galactose, waits for a glucose</translation>
+    </message>
+    <message>
+        <source>tient un glucose, attend un UDP‑galactose</source>
+        <translation>holds a glucose, waits for a UDP‑galactose</translation>
+    </message>
+    <message>
+        <source>Le lactose est fabriqué dans la &lt;b&gt;glande mammaire&lt;/b&gt;, par la lactose synthase, à partir de glucose et d’UDP‑galactose.</source>
+        <translation>Lactose is made in the &lt;b&gt;mammary gland&lt;/b&gt;, by lactose synthase, from glucose and UDP‑galactose.</translation>
+    </message>
+    <message>
+        <source>Unir deux oses demande de l’énergie&amp;nbsp;: elle vient du galactose «&amp;nbsp;activé&amp;nbsp;», lié à l’UDP, qui est libéré.</source>
+        <translation>Joining two sugars takes energy: it comes from the “activated” galactose, bound to UDP, which is released.</translation>
+    </message>
+    <message>
+        <source>La synthèse n’est donc pas l’hydrolyse à l’envers&amp;nbsp;: autre enzyme, autre lieu, autres réactifs et produits.</source>
+        <translation>So synthesis is not hydrolysis backwards: another enzyme, another place, other reactants and products.</translation>
+    </message>
+    <message>
+        <source>Quels sont les produits de la synthèse du lactose&amp;nbsp;?</source>
+        <translation>What are the products of lactose synthesis?</translation>
+    </message>
+    <message>
+        <source>Le lactose et l’UDP (pas d’eau).</source>
+        <translation>Lactose and UDP (no water).</translation>
+    </message>
+    <message>
+        <source>Pourquoi, dans Velmora, reste-t-il du glucose à la fin&amp;nbsp;?</source>
+        <translation>Why, in Velmora, is there glucose left at the end?</translation>
+    </message>
+    <message>
+        <source>Des enzymes tiennent chacune un seul des deux réactifs et attendent l’autre&amp;nbsp;: aucune ne peut plus réunir un glucose et un UDP‑galactose. C’est une simplification du modèle.</source>
+        <translation>Enzymes each hold only one of the two reactants and wait for the other: none can bring a glucose and a UDP‑galactose together any more. This is a simplification of the model.</translation>
     </message>
 </context>
 <context>
@@ -3339,6 +5063,34 @@ from the folder it is started from, or else from its installation.</translation>
         <source>Encadré en vert&amp;nbsp;: le test qui suit la réaction. La liqueur de Fehling ne sert que pour l’amidon&amp;nbsp;; pour le lactose et le maltose, c’est l’apparition du glucose qu’il faut chercher.</source>
         <translation>Framed in green: the test that follows the reaction. Fehling’s solution is only useful for starch; for lactose and maltose, look for glucose appearing.</translation>
     </message>
+    <message>
+        <source>Un test ne suit une réaction que s’il change&amp;nbsp;: il montre le substrat qui disparaît ou le produit qui apparaît.</source>
+        <translation>A test follows a reaction only if it changes: it shows the substrate disappearing or the product appearing.</translation>
+    </message>
+    <message>
+        <source>L’eau iodée montre l’amidon&amp;nbsp;; la liqueur de Fehling, les sucres réducteurs&amp;nbsp;; la bandelette, le glucose seul.</source>
+        <translation>Iodine water shows starch; Fehling’s solution, reducing sugars; the strip, glucose only.</translation>
+    </message>
+    <message>
+        <source>L’hydrolyse du lactose ou du maltose se suit à la bandelette&amp;nbsp;; celle de l’amidon, à l’eau iodée et à la liqueur de Fehling.</source>
+        <translation>The hydrolysis of lactose or maltose is followed with the strip; that of starch, with iodine water and Fehling’s solution.</translation>
+    </message>
+    <message>
+        <source>Quel test montre que la lactase a hydrolysé du lactose&amp;nbsp;?</source>
+        <translation>Which test shows that lactase has hydrolysed lactose?</translation>
+    </message>
+    <message>
+        <source>La bandelette à glucose&amp;nbsp;: négative avec le lactose seul, positive quand du glucose est apparu.</source>
+        <translation>The glucose strip: negative with lactose alone, positive once glucose has appeared.</translation>
+    </message>
+    <message>
+        <source>Pourquoi la bandelette reste-t-elle presque négative pendant l’hydrolyse de l’amidon par l’amylase&amp;nbsp;?</source>
+        <translation>Why does the strip stay almost negative while amylase hydrolyses starch?</translation>
+    </message>
+    <message>
+        <source>L’amylase donne surtout du maltose, pas du glucose&amp;nbsp;; la bandelette ne réagit qu’au glucose.</source>
+        <translation>Amylase gives mostly maltose, not glucose; the strip reacts only to glucose.</translation>
+    </message>
 </context>
 <context>
     <name>thiolactose</name>
@@ -3359,20 +5111,8 @@ from the folder it is started from, or else from its installation.</translation>
         <translation>glucose</translation>
     </message>
     <message>
-        <source>lactose</source>
-        <translation>lactose</translation>
-    </message>
-    <message>
-        <source>thiolactose&amp;nbsp;: le soufre est en jaune</source>
-        <translation>thiolactose: the sulfur is in yellow</translation>
-    </message>
-    <message>
         <source>1. Le thiolactose entre dans le site actif&amp;nbsp;: sa forme convient.</source>
         <translation>1. Thiolactose enters the active site: its shape fits.</translation>
-    </message>
-    <message>
-        <source>2. La lactase ne sait pas couper la liaison avec le soufre&amp;nbsp;: elle le retient sans le transformer.</source>
-        <translation>2. Lactase cannot cut the bond with the sulfur: it holds the molecule without changing it.</translation>
     </message>
     <message>
         <source>3. Elle finit par le relâcher, intact. Pendant tout ce temps, elle n’a coupé aucun lactose.</source>
@@ -3387,16 +5127,64 @@ from the folder it is started from, or else from its installation.</translation>
         <translation>In Velmora, lactase holds thiolactose for as long as it takes to cut a lactose molecule, then rests for a short moment.</translation>
     </message>
     <message>
-        <source>Dans Velmora, choisissez l’hydrolyse du lactose (pH&amp;nbsp;8, 37&amp;nbsp;°C, 20&amp;nbsp;enzymes) et réglez le curseur &lt;b&gt;Thiolactose&lt;/b&gt;. Avec 100&amp;nbsp;molécules de lactose, la moitié du lactose est hydrolysée en&amp;nbsp;:</source>
-        <translation>In Velmora, choose lactose hydrolysis (pH&amp;nbsp;8, 37&amp;nbsp;°C, 20&amp;nbsp;enzymes) and set the &lt;b&gt;Thiolactose&lt;/b&gt; slider. With 100&amp;nbsp;lactose molecules, half of the lactose is hydrolysed in:</translation>
+        <source>lactose&amp;nbsp;: un oxygène (O) dans le pont</source>
+        <translation>lactose: an oxygen (O) in the bridge</translation>
     </message>
     <message>
-        <source>&lt;b&gt;Une compétition.&lt;/b&gt; Lactose et thiolactose se disputent les sites actifs. Avec plus de lactose, une lactase libre a plus de chances de rencontrer un lactose&amp;nbsp;: l’inhibiteur gêne moins. Lactose coupé pendant les 10 premières secondes&amp;nbsp;:</source>
-        <translation>&lt;b&gt;Competition.&lt;/b&gt; Lactose and thiolactose compete for the active sites. With more lactose, a free lactase is more likely to meet a lactose molecule: the inhibitor gets in the way less. Lactose cut in the first 10 seconds:</translation>
+        <source>thiolactose&amp;nbsp;: un soufre (S) à sa place</source>
+        <translation>thiolactose: a sulphur (S) in its place</translation>
     </message>
     <message>
-        <source>Avec 50&amp;nbsp;molécules de lactose, le thiolactose divise la vitesse par deux environ&amp;nbsp;; avec 200, la vitesse garde les deux tiers de sa valeur. C’est la marque d’un &lt;b&gt;inhibiteur compétitif&lt;/b&gt;.</source>
-        <translation>With 50&amp;nbsp;lactose molecules, thiolactose roughly halves the rate; with 200, the rate keeps two thirds of its value. This is the mark of a &lt;b&gt;competitive inhibitor&lt;/b&gt;.</translation>
+        <source>2. La lactase ne peut (presque) pas couper la liaison avec le soufre&amp;nbsp;: elle le retient sans le transformer.</source>
+        <translation>2. Lactase can (almost) not cut the bond to the sulphur: it holds it without transforming it.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Dans Velmora&lt;/b&gt;&amp;nbsp;: hydrolyse du lactose, 37&amp;nbsp;°C, pH&amp;nbsp;8, 10&amp;nbsp;enzymes, dans une boîte de &lt;b&gt;25&amp;nbsp;%&lt;/b&gt; (menu Modèle, «&amp;nbsp;Volume de la boîte&amp;nbsp;»). Vitesse initiale, avec et sans 100&amp;nbsp;thiolactoses (moyenne de 20&amp;nbsp;expériences, et leur étendue)&amp;nbsp;:</source>
+        <translation>&lt;b&gt;In Velmora&lt;/b&gt;: lactose hydrolysis, 37&amp;nbsp;°C, pH&amp;nbsp;8, 10&amp;nbsp;enzymes, in a &lt;b&gt;25&amp;nbsp;%&lt;/b&gt; box (Model menu, “Box volume”). Initial rate, with and without 100&amp;nbsp;thiolactoses (mean of 20&amp;nbsp;experiments, and their range):</translation>
+    </message>
+    <message>
+        <source>molécules de lactose coupées par seconde, au début</source>
+        <translation>lactose molecules cut per second, at the start</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Une compétition.&lt;/b&gt; Avec 20&amp;nbsp;lactoses, le thiolactose ne laisse que %1&amp;nbsp;% de la vitesse&amp;nbsp;; avec 200, %2&amp;nbsp;%&amp;nbsp;: plus il y a de lactose, plus une lactase libre a de chances de rencontrer un lactose plutôt qu’un thiolactose, et moins l’inhibiteur gêne.</source>
+        <translation>&lt;b&gt;A competition.&lt;/b&gt; With 20&amp;nbsp;lactoses, thiolactose leaves only %1&amp;nbsp;% of the rate; with 200, %2&amp;nbsp;%: the more lactose, the more likely a free lactase is to meet a lactose rather than a thiolactose, and the less the inhibitor hinders.</translation>
+    </message>
+    <message>
+        <source>La courbe d’activité le résume&amp;nbsp;: le thiolactose fait passer &lt;b&gt;Km&lt;/b&gt; de %1 à %2&amp;nbsp;molécules environ, et &lt;b&gt;Vmax&lt;/b&gt; reste le même aux erreurs près (%3 sans, %4 avec, en molécules/s). C’est la marque d’un &lt;b&gt;inhibiteur compétitif&lt;/b&gt;&amp;nbsp;: voir le sujet «&amp;nbsp;La courbe d’activité&amp;nbsp;».</source>
+        <translation>The activity curve sums it up: thiolactose takes &lt;b&gt;Km&lt;/b&gt; from about %1 to %2&amp;nbsp;molecules, and &lt;b&gt;Vmax&lt;/b&gt; stays the same within the errors (%3 without, %4 with, in molecules/s). This is the mark of a &lt;b&gt;competitive inhibitor&lt;/b&gt;: see the topic “The activity curve”.</translation>
+    </message>
+    <message>
+        <source>%1&amp;nbsp;±&amp;nbsp;%2</source>
+        <translation>%1&amp;nbsp;±&amp;nbsp;%2</translation>
+    </message>
+    <message>
+        <source>Le thiolactose a presque la forme du lactose&amp;nbsp;: un soufre remplace l’oxygène du pont.</source>
+        <translation>Thiolactose has almost the shape of lactose: a sulphur replaces the bridging oxygen.</translation>
+    </message>
+    <message>
+        <source>Il entre dans le site actif de la lactase, qui ne peut (presque) pas le couper&amp;nbsp;: l’enzyme est bloquée un moment.</source>
+        <translation>It enters the active site of lactase, which can (almost) not cut it: the enzyme is blocked for a while.</translation>
+    </message>
+    <message>
+        <source>Lactose et thiolactose se disputent les sites actifs&amp;nbsp;: c’est un &lt;b&gt;inhibiteur compétitif&lt;/b&gt;, qui gêne d’autant moins qu’il y a plus de substrat.</source>
+        <translation>Lactose and thiolactose compete for the active sites: it is a &lt;b&gt;competitive inhibitor&lt;/b&gt;, which hinders less the more substrate there is.</translation>
+    </message>
+    <message>
+        <source>Pourquoi le thiolactose entre-t-il dans le site actif de la lactase&amp;nbsp;?</source>
+        <translation>Why does thiolactose enter the active site of lactase?</translation>
+    </message>
+    <message>
+        <source>Sa forme est presque celle du lactose&amp;nbsp;: elle complète celle du site actif.</source>
+        <translation>Its shape is almost that of lactose: it complements that of the active site.</translation>
+    </message>
+    <message>
+        <source>Comment voir, dans Velmora, que l’inhibition est compétitive&amp;nbsp;?</source>
+        <translation>How can you see in Velmora that the inhibition is competitive?</translation>
+    </message>
+    <message>
+        <source>Mesurer la vitesse avec et sans thiolactose, pour peu et pour beaucoup de lactose&amp;nbsp;: avec beaucoup de lactose, l’inhibiteur ralentit moins la réaction&amp;nbsp;; Km augmente, Vmax ne change pas.</source>
+        <translation>Measure the rate with and without thiolactose, for little and for much lactose: with much lactose, the inhibitor slows the reaction less; Km rises, Vmax does not change.</translation>
     </message>
 </context>
 <context>
@@ -3444,22 +5232,6 @@ from the folder it is started from, or else from its installation.</translation>
     <message>
         <source>&lt;b&gt;Le panneau de commande&lt;/b&gt; (en bas à droite)</source>
         <translation>&lt;b&gt;The control panel&lt;/b&gt; (bottom right)</translation>
-    </message>
-    <message>
-        <source>◀ ▶&amp;nbsp;: choisissez l’une des quatre réactions.</source>
-        <translation>◀ ▶: choose one of the four reactions.</translation>
-    </message>
-    <message>
-        <source>Faites glisser les curseurs pour régler la &lt;b&gt;température&lt;/b&gt; (de −10 à 90&amp;nbsp;°C), le &lt;b&gt;pH&lt;/b&gt; (de 0 à 14) et les &lt;b&gt;quantités&lt;/b&gt; d’enzyme et de substrat (jusqu’à 200 molécules). En hydrolyse du lactose, vous pouvez ajouter un inhibiteur, le &lt;b&gt;thiolactose&lt;/b&gt;.</source>
-        <translation>Drag the sliders to set the &lt;b&gt;temperature&lt;/b&gt; (from −10 to 90&amp;nbsp;°C), the &lt;b&gt;pH&lt;/b&gt; (from 0 to 14) and the &lt;b&gt;amounts&lt;/b&gt; of enzyme and substrate (up to 200 molecules). In lactose hydrolysis, you can add an inhibitor, &lt;b&gt;thiolactose&lt;/b&gt;.</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;Démarrer / recommencer l’expérience&lt;/b&gt; lance une expérience avec les réglages choisis. &lt;b&gt;Pause / reprise&lt;/b&gt; arrête et relance le temps.</source>
-        <translation>&lt;b&gt;Start / restart the experiment&lt;/b&gt; starts an experiment with the chosen settings. &lt;b&gt;Pause / resume&lt;/b&gt; stops and restarts time.</translation>
-    </message>
-    <message>
-        <source>La température et le pH peuvent changer &lt;b&gt;pendant&lt;/b&gt; l’expérience. Changer une quantité la &lt;b&gt;suspend&lt;/b&gt;&amp;nbsp;: cliquez alors à nouveau sur «&amp;nbsp;Démarrer&amp;nbsp;».</source>
-        <translation>The temperature and the pH can change &lt;b&gt;during&lt;/b&gt; the experiment. Changing an amount &lt;b&gt;suspends&lt;/b&gt; it: then click “Start” again.</translation>
     </message>
     <message>
         <source>La &lt;b&gt;courbe blanche&lt;/b&gt;&amp;nbsp;: le substrat qui reste. Plus elle descend vite, plus la réaction est rapide.</source>
@@ -3534,10 +5306,6 @@ from the folder it is started from, or else from its installation.</translation>
         <translation>quit the program</translation>
     </message>
     <message>
-        <source>Dans le menu &lt;b&gt;Affichage&lt;/b&gt;&amp;nbsp;: petits ou grands symboles, et le nombre maximal de produits gardés à l’écran. «&amp;nbsp;Fichier › Charger les valeurs par défaut&amp;nbsp;» remet les réglages de départ.</source>
-        <translation>In the &lt;b&gt;View&lt;/b&gt; menu: small or large symbols, and the largest number of products kept on the screen. “File › Load the default values” restores the starting settings.</translation>
-    </message>
-    <message>
         <source>&lt;b&gt;Une expérience à essayer&amp;nbsp;: l’effet de la température&lt;/b&gt;</source>
         <translation>&lt;b&gt;An experiment to try: the effect of temperature&lt;/b&gt;</translation>
     </message>
@@ -3556,6 +5324,318 @@ from the folder it is started from, or else from its installation.</translation>
     <message>
         <source>Faites de même avec le pH, ou en ajoutant du thiolactose.</source>
         <translation>Do the same with the pH, or by adding thiolactose.</translation>
+    </message>
+    <message>
+        <source>Hydrolyse du lactose</source>
+        <translation>Lactose hydrolysis</translation>
+    </message>
+    <message>
+        <source>Température</source>
+        <translation>Temperature</translation>
+    </message>
+    <message>
+        <source>pH</source>
+        <translation>pH</translation>
+    </message>
+    <message>
+        <source>Enzyme</source>
+        <translation>Enzyme</translation>
+    </message>
+    <message>
+        <source>Substrat</source>
+        <translation>Substrate</translation>
+    </message>
+    <message>
+        <source>Thiolactose</source>
+        <translation>Thiolactose</translation>
+    </message>
+    <message>
+        <source>Démarrer / recommencer</source>
+        <translation>Start / restart</translation>
+    </message>
+    <message>
+        <source>Pause / reprise</source>
+        <translation>Pause / resume</translation>
+    </message>
+    <message>
+        <source>En savoir plus</source>
+        <translation>Learn more</translation>
+    </message>
+    <message>
+        <source>◀ ▶&amp;nbsp;: l’une des quatre réactions.</source>
+        <translation>◀ ▶: one of the four reactions.</translation>
+    </message>
+    <message>
+        <source>La &lt;b&gt;température&lt;/b&gt;, de −10 à 90&amp;nbsp;°C (au-delà de 80&amp;nbsp;°C, le modèle calcule comme à 80&amp;nbsp;°C), et le &lt;b&gt;pH&lt;/b&gt;, de 0 à 14&amp;nbsp;: ils peuvent changer &lt;b&gt;pendant&lt;/b&gt; l’expérience.</source>
+        <translation>The &lt;b&gt;temperature&lt;/b&gt;, from −10 to 90&amp;nbsp;°C (above 80&amp;nbsp;°C, the model computes as at 80&amp;nbsp;°C), and the &lt;b&gt;pH&lt;/b&gt;, from 0 to 14: they can change &lt;b&gt;during&lt;/b&gt; the experiment.</translation>
+    </message>
+    <message>
+        <source>Les &lt;b&gt;quantités&lt;/b&gt; d’enzyme et de substrat, jusqu’à 200 molécules, et, en hydrolyse du lactose, l’inhibiteur, le &lt;b&gt;thiolactose&lt;/b&gt;. Changer une quantité &lt;b&gt;suspend&lt;/b&gt; l’expérience.</source>
+        <translation>The &lt;b&gt;amounts&lt;/b&gt; of enzyme and substrate, up to 200 molecules, and, in lactose hydrolysis, the inhibitor, &lt;b&gt;thiolactose&lt;/b&gt;. Changing an amount &lt;b&gt;suspends&lt;/b&gt; the experiment.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Démarrer / recommencer&lt;/b&gt; lance une expérience avec les réglages choisis&amp;nbsp;; &lt;b&gt;Pause / reprise&lt;/b&gt; arrête et relance le temps.</source>
+        <translation>&lt;b&gt;Start / restart&lt;/b&gt; launches an experiment with the chosen settings; &lt;b&gt;Pause / resume&lt;/b&gt; stops and restarts time.</translation>
+    </message>
+    <message>
+        <source>Après un changement de quantité, cliquez à nouveau sur «&amp;nbsp;Démarrer&amp;nbsp;». Les boutons «&amp;nbsp;Essayer dans Velmora&amp;nbsp;» des leçons règlent le panneau pour vous.</source>
+        <translation>After changing an amount, click “Start” again. The lessons’ “Try it in Velmora” buttons set the panel for you.</translation>
+    </message>
+    <message>
+        <source>Ctrl + S</source>
+        <translation>Ctrl + S</translation>
+    </message>
+    <message>
+        <source>enregistrer l’expérience</source>
+        <translation>save the experiment</translation>
+    </message>
+    <message>
+        <source>F11</source>
+        <translation>F11</translation>
+    </message>
+    <message>
+        <source>mode projection, pour le tableau de la classe</source>
+        <translation>projector mode, for the class’s board</translation>
+    </message>
+    <message>
+        <source>Fichier</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Modèle</source>
+        <translation>Model</translation>
+    </message>
+    <message>
+        <source>Affichage</source>
+        <translation>View</translation>
+    </message>
+    <message>
+        <source>Ouvrir…</source>
+        <translation>Open…</translation>
+    </message>
+    <message>
+        <source>Enregistrer l’expérience…</source>
+        <translation>Save the experiment…</translation>
+    </message>
+    <message>
+        <source>Préparer un scénario…</source>
+        <translation>Prepare a scenario…</translation>
+    </message>
+    <message>
+        <source>Groupe et classe…</source>
+        <translation>Group and class…</translation>
+    </message>
+    <message>
+        <source>Compte rendu…</source>
+        <translation>Report…</translation>
+    </message>
+    <message>
+        <source>Imprimer…</source>
+        <translation>Print…</translation>
+    </message>
+    <message>
+        <source>Copier ma ligne de résultats</source>
+        <translation>Copy my results line</translation>
+    </message>
+    <message>
+        <source>Charger les valeurs par défaut</source>
+        <translation>Load the default values</translation>
+    </message>
+    <message>
+        <source>Quitter ce logiciel</source>
+        <translation>Quit this program</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Fichier&lt;/b&gt;&amp;nbsp;: une expérience enregistrée se rouvre telle quelle, avec ses courbes gardées&amp;nbsp;; le compte rendu (PDF) réunit les réglages, le graphique et votre réponse&amp;nbsp;; le professeur y prépare un scénario (consignes, réglages fixés).&lt;br&gt;&lt;b&gt;Modèle&lt;/b&gt;&amp;nbsp;: la réaction, et le &lt;b&gt;volume de la boîte&lt;/b&gt;, de 25 à 400&amp;nbsp;%.&lt;br&gt;&lt;b&gt;Affichage&lt;/b&gt;&amp;nbsp;: la taille des symboles, le nombre de produits à l’écran, le mode projection, les consignes.</source>
+        <translation>&lt;b&gt;File&lt;/b&gt;: a saved experiment opens again as it was, with its kept curves; the report (PDF) brings together the settings, the graph and your answer; the teacher prepares a scenario there (instructions, fixed settings).&lt;br&gt;&lt;b&gt;Model&lt;/b&gt;: the reaction, and the &lt;b&gt;box volume&lt;/b&gt;, from 25 to 400&amp;nbsp;%.&lt;br&gt;&lt;b&gt;View&lt;/b&gt;: the size of the symbols, the number of products on screen, the projector mode, the instructions.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Les outils du graphique.&lt;/b&gt; Un clic droit sur le graphique ouvre son menu&amp;nbsp;; rien n’y arrête l’expérience.</source>
+        <translation>&lt;b&gt;The graph’s tools.&lt;/b&gt; A right click on the graph opens its menu; nothing in it stops the experiment.</translation>
+    </message>
+    <message>
+        <source>Copier les données</source>
+        <translation>Copy the data</translation>
+    </message>
+    <message>
+        <source>Enregistrer les données…</source>
+        <translation>Save the data…</translation>
+    </message>
+    <message>
+        <source>Enregistrer l’image du graphique…</source>
+        <translation>Save the graph’s picture…</translation>
+    </message>
+    <message>
+        <source>Garder cette courbe pour comparer</source>
+        <translation>Keep this curve to compare</translation>
+    </message>
+    <message>
+        <source>Effacer les courbes gardées</source>
+        <translation>Clear the kept curves</translation>
+    </message>
+    <message>
+        <source>Courbe d’activité</source>
+        <translation>Activity curve</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Exporter.&lt;/b&gt; Les données de toute l’expérience, seconde par seconde, vont dans le presse-papiers (à coller dans un tableur), dans un fichier CSV ou dans un classeur Excel&amp;nbsp;; l’image du graphique, avec ses réglages, dans un fichier PNG.</source>
+        <translation>&lt;b&gt;Export.&lt;/b&gt; The data of the whole experiment, second by second, go to the clipboard (to paste into a spreadsheet), to a CSV file or to an Excel workbook; the picture of the graph, with its settings, to a PNG file.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Comparer.&lt;/b&gt; «&amp;nbsp;Garder cette courbe&amp;nbsp;» la dessine derrière les expériences suivantes, chacune dans sa couleur, avec ses réglages en légende&amp;nbsp;: jusqu’à cinq. Changez un seul réglage d’une expérience à l’autre.</source>
+        <translation>&lt;b&gt;Compare.&lt;/b&gt; “Keep this curve” draws it behind the following experiments, each in its colour, with its settings in the legend: up to five. Change only one setting from one experiment to the next.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Courbes d’activité.&lt;/b&gt; Velmora fait lui-même une série d’expériences et trace la vitesse initiale selon un réglage&amp;nbsp;: voir l’étape suivante.</source>
+        <translation>&lt;b&gt;Activity curves.&lt;/b&gt; Velmora runs a series of experiments itself and plots the initial rate against a setting: see the next step.</translation>
+    </message>
+    <message>
+        <source>Deux courbes gardées (en couleur) derrière l’expérience en cours&#xa0;:</source>
+        <translation>Two kept curves (in colour) behind the running experiment:</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Les courbes d’activité.&lt;/b&gt; Clic droit sur le graphique, «&amp;nbsp;Courbe d’activité&amp;nbsp;»&amp;nbsp;: Velmora fait lui-même une série d’expériences avec les réglages du panneau, dans une fenêtre à part, pendant que l’expérience en cours continue.</source>
+        <translation>&lt;b&gt;Activity curves.&lt;/b&gt; Right-click the graph, “Activity curve”: Velmora runs a series of experiments itself with the panel’s settings, in a window of its own, while the current experiment carries on.</translation>
+    </message>
+    <message>
+        <source>selon la température</source>
+        <translation>against temperature</translation>
+    </message>
+    <message>
+        <source>selon le pH</source>
+        <translation>against pH</translation>
+    </message>
+    <message>
+        <source>selon la quantité de substrat</source>
+        <translation>against the amount of substrate</translation>
+    </message>
+    <message>
+        <source>selon la quantité d’inhibiteur</source>
+        <translation>against the amount of inhibitor</translation>
+    </message>
+    <message>
+        <source>Comprendre la courbe d’activité…</source>
+        <translation>Understand the activity curve…</translation>
+    </message>
+    <message>
+        <source>Chaque point est la moyenne de plusieurs expériences, avec leur étendue (ci-dessus, l’hydrolyse du lactose dans une boîte de 25&amp;nbsp;%)&amp;nbsp;; selon la quantité de substrat, l’ajustement de Michaelis et Menten donne Km et Vmax, et la droite de Lineweaver et Burk s’affiche sur demande. Avec du thiolactose sur le panneau, les courbes sans et avec.</source>
+        <translation>Each point is the mean of several experiments, with their range (above, lactose hydrolysis in a 25&amp;nbsp;% box); against the amount of substrate, the Michaelis–Menten fit gives Km and Vmax, and the Lineweaver–Burk line shows on request. With thiolactose on the panel, the curves without and with it.</translation>
+    </message>
+    <message>
+        <source>Le tableau se copie dans un tableur, et la commande équivalente de velmora2-batch refait le même calcul.</source>
+        <translation>The table copies into a spreadsheet, and the equivalent velmora2-batch command does the same calculation again.</translation>
+    </message>
+    <message>
+        <source>«&amp;nbsp;Comprendre la courbe d’activité…&amp;nbsp;» ouvre le sujet qui l’explique&amp;nbsp;: Km, Vmax, inhibiteur compétitif.</source>
+        <translation>“Understand the activity curve…” opens the topic that explains it: Km, Vmax, competitive inhibitor.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Le modèle et la réalité&amp;nbsp;: le temps et les quantités.&lt;/b&gt; Velmora compte des molécules une à une et ralentit le temps, pour qu’on voie chaque enzyme travailler.</source>
+        <translation>&lt;b&gt;The model and reality: time and amounts.&lt;/b&gt; Velmora counts molecules one by one and slows time down, so that each enzyme can be seen at work.</translation>
+    </message>
+    <message>
+        <source>Dans Velmora</source>
+        <translation>In Velmora</translation>
+    </message>
+    <message>
+        <source>Dans la réalité</source>
+        <translation>In reality</translation>
+    </message>
+    <message>
+        <source>Quantité</source>
+        <translation>Amount</translation>
+    </message>
+    <message>
+        <source>100&amp;nbsp;molécules de lactose et 20&amp;nbsp;lactases dans la boîte</source>
+        <translation>100&amp;nbsp;lactose molecules and 20&amp;nbsp;lactases in the box</translation>
+    </message>
+    <message>
+        <source>un verre de lait (25&amp;nbsp;cL) contient environ 12&amp;nbsp;g de lactose, soit 2&amp;nbsp;×&amp;nbsp;10²² molécules</source>
+        <translation>a glass of milk (25&amp;nbsp;cL) holds about 12&amp;nbsp;g of lactose, that is 2&amp;nbsp;×&amp;nbsp;10²² molecules</translation>
+    </message>
+    <message>
+        <source>Concentration</source>
+        <translation>Concentration</translation>
+    </message>
+    <message>
+        <source>des molécules par boîte (la boîte a un volume fixe)</source>
+        <translation>molecules per box (the box has a fixed volume)</translation>
+    </message>
+    <message>
+        <source>en moles par litre&amp;nbsp;: environ 0,15&amp;nbsp;mol/L de lactose dans le lait</source>
+        <translation>in moles per litre: about 0.15&amp;nbsp;mol/L of lactose in milk</translation>
+    </message>
+    <message>
+        <source>Vitesse d’une enzyme</source>
+        <translation>Rate of one enzyme</translation>
+    </message>
+    <message>
+        <source>une lactase coupe moins d’un lactose par seconde</source>
+        <translation>a lactase cuts less than one lactose per second</translation>
+    </message>
+    <message>
+        <source>une lactase&amp;nbsp;: quelques dizaines par seconde&amp;nbsp;; la catalase&amp;nbsp;: des millions</source>
+        <translation>a lactase: a few tens per second; catalase: millions</translation>
+    </message>
+    <message>
+        <source>Durée</source>
+        <translation>Duration</translation>
+    </message>
+    <message>
+        <source>la moitié du lactose en une dizaine de secondes, à l’écran</source>
+        <translation>half the lactose in about ten seconds, on screen</translation>
+    </message>
+    <message>
+        <source>dépend des quantités&amp;nbsp;: le lait «&amp;nbsp;sans lactose&amp;nbsp;» est hydrolysé en quelques heures</source>
+        <translation>depends on the amounts: “lactose-free” milk is hydrolysed in a few hours</translation>
+    </message>
+    <message>
+        <source>Les chiffres du modèle servent à comparer des expériences entre elles (plus chaud, plus acide, plus d’enzyme…), pas à prédire des durées réelles. Et comme les molécules bougent au hasard, chaque mesure varie un peu d’une expérience à l’autre&amp;nbsp;: on la répète et on fait la moyenne.</source>
+        <translation>The model’s numbers are for comparing experiments with one another (warmer, more acid, more enzyme…), not for predicting real durations. And as the molecules move at random, each measurement varies a little from one experiment to the next: repeat it and take the mean.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Ce que donne le modèle.&lt;/b&gt; À 70&amp;nbsp;°C, les trois quarts des enzymes sont dénaturés, pour toute l’expérience&amp;nbsp;: redescendue à 37&amp;nbsp;°C, la réaction repart, mais environ quatre fois plus lentement qu’avant. Le froid, lui, n’aurait rien abîmé.</source>
+        <translation>&lt;b&gt;What the model gives.&lt;/b&gt; At 70&amp;nbsp;°C, three quarters of the enzymes are denatured, for the whole experiment: back at 37&amp;nbsp;°C, the reaction starts again, but about four times more slowly than before. Cold would have harmed nothing.</translation>
+    </message>
+    <message>
+        <source>Cacher la réponse</source>
+        <translation>Hide the answer</translation>
+    </message>
+    <message>
+        <source>Voir la réponse du modèle</source>
+        <translation>Show the model’s answer</translation>
+    </message>
+    <message>
+        <source>Réglez la réaction, la température, le pH et les quantités, puis «&amp;nbsp;Démarrer / recommencer&amp;nbsp;»&amp;nbsp;; un changement de quantité suspend l’expérience.</source>
+        <translation>Set the reaction, the temperature, the pH and the amounts, then “Start / restart”; changing an amount suspends the experiment.</translation>
+    </message>
+    <message>
+        <source>Le graphique montre le substrat qui reste&amp;nbsp;: plus la courbe descend vite, plus la réaction est rapide.</source>
+        <translation>The graph shows the substrate left: the faster the curve goes down, the faster the reaction.</translation>
+    </message>
+    <message>
+        <source>Le clic droit sur le graphique garde une courbe pour comparer, copie ou enregistre les données, trace des courbes d’activité.</source>
+        <translation>A right click on the graph keeps a curve to compare, copies or saves the data, plots activity curves.</translation>
+    </message>
+    <message>
+        <source>Le modèle ralentit le temps et compte peu de molécules&amp;nbsp;: il sert à comparer, et chaque mesure se répète.</source>
+        <translation>The model slows time and counts few molecules: it is for comparing, and each measurement is repeated.</translation>
+    </message>
+    <message>
+        <source>Vous changez la quantité d’enzyme pendant une expérience&amp;nbsp;: que se passe-t-il&amp;nbsp;?</source>
+        <translation>You change the amount of enzyme during an experiment: what happens?</translation>
+    </message>
+    <message>
+        <source>L’expérience est suspendue&amp;nbsp;: la nouvelle quantité compte au prochain «&amp;nbsp;Démarrer&amp;nbsp;».</source>
+        <translation>The experiment is suspended: the new amount counts from the next “Start”.</translation>
+    </message>
+    <message>
+        <source>Comment comparer deux expériences sur le même graphique&amp;nbsp;?</source>
+        <translation>How do you compare two experiments on the same graph?</translation>
+    </message>
+    <message>
+        <source>Clic droit sur le graphique, «&amp;nbsp;Garder cette courbe pour comparer&amp;nbsp;», puis lancer la seconde expérience.</source>
+        <translation>Right-click the graph, “Keep this curve to compare”, then run the second experiment.</translation>
     </message>
 </context>
 </TS>

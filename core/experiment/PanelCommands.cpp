@@ -74,6 +74,12 @@ PanelFault changeenz(World& world, std::optional<std::int32_t> valeurenz, Window
     return changeQuantity(world, &World::enzymeAmount, valeurenz, PanelFault::valeurenz, update);
 }
 
+void changeVolume(World& world, WindowUpdate& update)
+{
+    world.concentrationsChanged = true;
+    suspendrexp1Click(world, update);
+}
+
 std::optional<PanelCommand> panelCommandFor(std::string_view name)
 {
     static constexpr std::array<std::pair<std::string_view, PanelCommand>, 20> commands{{

@@ -27,6 +27,10 @@ PanelFault changesub(World& world, std::optional<std::int32_t> valeursub, Window
 PanelFault changeautre(World& world, std::optional<std::int32_t> valeurautre, WindowUpdate& update);
 PanelFault changeenz(World& world, std::optional<std::int32_t> valeurenz, WindowUpdate& update);
 
+// "Volume de la boîte" changed (the window keeps the volume, for the next start): the running
+// experiment is suspended as for a quantity, its concentrations being changed too.
+void changeVolume(World& world, WindowUpdate& update);
+
 // The twenty commands that the control panel and the legend send.
 enum class PanelCommand
 {

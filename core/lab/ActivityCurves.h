@@ -6,8 +6,9 @@
 
 namespace velmora {
 
-// The four activity curves that the window's graph offers, each a sweep of the initial rate over
-// the first 10 graph seconds, from the settings of the experiment that the window would start now:
+// The four activity curves that the window's graph offers, each a sweep of the initial rate (until
+// 10 % of the substrate is transformed, until the window chooses another measure), from the settings
+// of the experiment that the window would start now:
 //
 //   temperature  -10..90 degrees C by 5 (21 points)
 //   ph           0..14 by 1 (15 points)

@@ -1,5 +1,7 @@
 #include "lab/BatchCommand.h"
 
+#include "model/BoxVolume.h"
+
 namespace velmora {
 
 namespace {
@@ -26,28 +28,42 @@ std::string listText(const SweepAxis& axis)
 
 } // namespace
 
+std::string initialRateArgument(const MeasureChoice& measures)
+{
+    if (measures.initialRateOverSeconds()) {
+        return "initial-rate:" + std::to_string(measures.initialRateSeconds);
+    }
+    if (measures.initialRateShare != defaultInitialRateShare) {
+        return "initial-rate@" + std::to_string(measures.initialRateShare);
+    }
+    return "initial-rate";
+}
+
 std::vector<std::string> sweepArguments(const SweepPlan& plan)
 {
     const ExperimentSettings& base = plan.base;
-    std::vector<std::string> arguments{
-        "--reaction",     std::to_string(base.reaction),
-        "--temperature",  std::to_string(base.temperature),
-        "--ph",           std::to_string(base.ph),
-        "--enzyme",       std::to_string(clampAmount(base.enzyme)),
-        "--substrate",    std::to_string(clampAmount(base.substrate)),
-        "--other",        std::to_string(clampAmount(base.other)),
-        "--symbols",      base.smallSymbols ? "small" : "large",
-        "--scene",        std::to_string(base.scene.width) + "x" + std::to_string(base.scene.height),
-        "--max-products", std::to_string(base.maxProductsCaption),
-        "--sweep",        steppedText(plan.x)};
+    std::vector<std::string> arguments{"--reaction",    std::to_string(base.reaction),
+                                       "--temperature", std::to_string(base.temperature),
+                                       "--ph",          std::to_string(base.ph),
+                                       "--enzyme",      std::to_string(clampAmount(base.enzyme)),
+                                       "--substrate",   std::to_string(clampAmount(base.substrate)),
+                                       "--other",       std::to_string(clampAmount(base.other)),
+                                       "--symbols",     base.smallSymbols ? "small" : "large"};
+    if (const std::optional<std::int32_t> volume = volumeOfBox(base.scene)) {
+        arguments.insert(arguments.end(), {"--volume", std::to_string(*volume)});
+    } else {
+        arguments.insert(arguments.end(), {"--scene", std::to_string(base.scene.width) + "x" +
+                                                          std::to_string(base.scene.height)});
+    }
+    arguments.insert(arguments.end(), {"--max-products", std::to_string(base.maxProductsCaption), "--sweep",
+                                       steppedText(plan.x)});
     if (plan.series) {
         // A series of evenly stepped values could be either: a comparison says it in every case.
         arguments.insert(arguments.end(), {"--compare", listText(*plan.series)});
     }
     const MeasureChoice& measures = plan.measures;
     if (measures.initialRate) {
-        arguments.insert(arguments.end(),
-                         {"--measure", "initial-rate:" + std::to_string(measures.initialRateSeconds)});
+        arguments.insert(arguments.end(), {"--measure", initialRateArgument(measures)});
     }
     if (measures.halfTime) {
         arguments.insert(arguments.end(), {"--measure", "half-time"});

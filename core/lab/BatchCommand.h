@@ -14,6 +14,9 @@ namespace velmora {
 // --table and --plot are left to the caller.
 std::vector<std::string> sweepArguments(const SweepPlan& plan);
 
+// The --measure value of the initial rate: "initial-rate", "initial-rate@20", "initial-rate:10".
+std::string initialRateArgument(const MeasureChoice& measures);
+
 // "velmora2-batch" and the arguments, separated by spaces (no argument needs quoting).
 std::string batchCommand(const std::vector<std::string>& arguments);
 

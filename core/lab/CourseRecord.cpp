@@ -1,5 +1,7 @@
 #include "lab/CourseRecord.h"
 
+#include "model/BoxVolume.h"
+
 #include <algorithm>
 #include <limits>
 
@@ -91,11 +93,63 @@ void writeTimeCourseCells(std::ostream& out, const RecordedSecond& second, std::
         << second.ph;
 }
 
+namespace {
+
+// "37", or "37→60" when the run's value changed.
+std::string startAndEnd(std::int32_t start, const CourseRecord& run, std::int32_t RecordedSecond::*value)
+{
+    std::string text = std::to_string(start);
+    const std::vector<RecordedSecond>& seconds = run.seconds();
+    if (!seconds.empty() && seconds.front().*value != seconds.back().*value) {
+        text += "\u2192" + std::to_string(seconds.back().*value);
+    }
+    return text;
+}
+
+} // namespace
+
+std::string runSettingsTag(const CourseRecord& run)
+{
+    const ExperimentSettings& settings = run.settings();
+    std::string tag;
+    switch (settings.reaction) {
+    case Reaction::lactoseSynthesis:
+        tag = "synthèse ";
+        break;
+    case Reaction::maltoseHydrolysis:
+        tag = "maltose ";
+        break;
+    case Reaction::amyloseHydrolysis:
+        tag = "amylose ";
+        break;
+    default:
+        break;
+    }
+    tag += startAndEnd(settings.temperature, run, &RecordedSecond::temperature) + " °C pH " +
+           startAndEnd(settings.ph, run, &RecordedSecond::ph) + " E" +
+           std::to_string(clampAmount(settings.enzyme)) + " S" +
+           std::to_string(clampAmount(settings.substrate));
+    if (settings.reaction == Reaction::lactoseHydrolysis && clampAmount(settings.other) > 0) {
+        tag += " I" + std::to_string(clampAmount(settings.other));
+    }
+    if (const std::optional<std::int32_t> volume = volumeOfBox(settings.scene); !volume) {
+        tag += " " + std::to_string(settings.scene.width) + "x" + std::to_string(settings.scene.height);
+    } else if (*volume != defaultVolume) {
+        tag += " V" + std::to_string(*volume) + " %";
+    }
+    return tag;
+}
+
+std::string keptColumnHeader(std::size_t index, const CourseRecord& run)
+{
+    return "kept" + std::to_string(index + 1) + " (" + runSettingsTag(run) + ")";
+}
+
 void writeTimeCourseCsv(std::ostream& out, const CourseRecord& record, const std::vector<CourseRecord>& kept)
 {
     out << timeCourseHeader;
-    for (std::size_t k = 1; k <= kept.size(); ++k) {
-        out << ",kept" << k;
+    for (std::size_t k = 0; k < kept.size(); ++k) {
+        out << ',' << keptColumnHeader(k, kept[k]);
     }
     out << '\n';
     forEachCourseRow(record, kept, [&](const CourseRow& row) {

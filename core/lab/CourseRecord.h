@@ -90,6 +90,14 @@ struct CourseRow
 void forEachCourseRow(const CourseRecord& record, const std::vector<CourseRecord>& kept,
                       const std::function<void(const CourseRow&)>& visit);
 
+// The settings of a run in a few characters, for a column's header: "37 °C pH 8 E20 S100", then
+// " I50" with thiolactose, " V25 %" in a box of another volume, the reaction first when it is not
+// lactose hydrolysis ("maltose 37 °C…"), and "37→60 °C" when the run's temperature (or pH) changed.
+std::string runSettingsTag(const CourseRecord& run);
+
+// The settings of the kept runs, kept1 ... in the CSV's header: "kept1 (37 °C pH 8 E20 S100)".
+std::string keptColumnHeader(std::size_t index, const CourseRecord& run); // index from 0
+
 // Header of the time course as CSV.
 inline constexpr const char* timeCourseHeader = "second,substrate,percent,temperature,ph";
 
@@ -97,8 +105,9 @@ inline constexpr const char* timeCourseHeader = "second,substrate,percent,temper
 void writeTimeCourseCells(std::ostream& out, const RecordedSecond& second, std::int32_t substrateAmount);
 
 // The whole course as velmora2-batch's --csv writes it: the header, then one line per second. Each
-// kept run adds a column, kept1, kept2, ...: its substrate left in per cent of its own starting
-// quantity. Cells stay empty where a run has no such second (the second itself is always given).
+// kept run adds a column, "kept1 (<its settings>)", ...: its substrate left in per cent of its own
+// starting quantity. Cells stay empty where a run has no such second (the second itself is always
+// given).
 void writeTimeCourseCsv(std::ostream& out, const CourseRecord& record,
                         const std::vector<CourseRecord>& kept = {});
 

@@ -71,6 +71,8 @@ public:
     std::optional<RecordedSecond> tick();
 
     std::int64_t ticksRun() const { return ticksRun_; }
+    // Whether a panel change is still to come: until then the temperature or the pH may change.
+    bool eventsPending() const { return nextEvent_ < eventOrder_.size(); }
     const World& world() const { return world_; }
 
 private:

@@ -1,6 +1,7 @@
 #include "lab/ExperimentFile.h"
 
 #include "experiment/Lifecycle.h"
+#include "model/BoxVolume.h"
 #include "model/Translatable.h"
 
 #include <nlohmann/json.hpp>
@@ -72,7 +73,7 @@ public:
                 {VELMORA_TRANSLATABLE(
                      "ExperimentFile",
                      "Le fichier «\u00a0%1\u00a0» n’est pas une expérience de Velmora\u00a0: la clé "
-                     "«\u00a0format\u00a0» doit valoir «\u00a0velmora-experiment\u00a0»."),
+                     "«\u00a0" "format\u00a0» doit valoir «\u00a0velmora-experiment\u00a0»."),
                  {fileName_}}};
         }
         const auto version = root.find("version");
@@ -124,7 +125,7 @@ public:
             }
             return true;
         });
-        document.settings.scene = *sceneForVolume(document.volume);
+        document.settings.scene = *boxForVolume(document.volume);
         return document;
     }
 
@@ -417,7 +418,7 @@ private:
                            }
                            return readSettingsKey(key, v, p, run.settings, run.volume);
                        });
-            run.settings.scene = *sceneForVolume(run.volume);
+            run.settings.scene = *boxForVolume(run.volume);
             read.push_back(std::move(run));
         }
         return read;
@@ -437,7 +438,7 @@ private:
                        }
                        return true;
                    });
-        run.settings.scene = *sceneForVolume(run.volume);
+        run.settings.scene = *boxForVolume(run.volume);
         return run;
     }
 
@@ -660,19 +661,9 @@ PanelPreset withoutLockedValues(PanelPreset preset, const Scenario& scenario, Pa
     return preset;
 }
 
-std::optional<SceneSize> sceneForVolume(std::int32_t volume)
-{
-    if (volume != 25 && volume != 50 && volume != 100 && volume != 200 && volume != 400) {
-        return std::nullopt;
-    }
-    const double scale = std::sqrt(volume / 100.0);
-    return SceneSize{static_cast<std::int32_t>(std::lround(512 * scale)),
-                     static_cast<std::int32_t>(std::lround(384 * scale))};
-}
-
 ExperimentSettings settingsWithVolume(ExperimentSettings settings, std::int32_t volume)
 {
-    if (const std::optional<SceneSize> scene = sceneForVolume(volume)) {
+    if (const std::optional<SceneSize> scene = boxForVolume(volume)) {
         settings.scene = *scene;
     }
     return settings;

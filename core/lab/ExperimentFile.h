@@ -159,10 +159,6 @@ struct ExperimentDocument
     std::vector<ActivityCurveRecord> curves;
 };
 
-// The scene of a box volume: 512 x 384 at 100 %, each side scaled by the square root of the volume
-// and rounded to the nearest pixel (25 % gives 256 x 192, 400 % 1024 x 768). Empty for another value.
-std::optional<SceneSize> sceneForVolume(std::int32_t volume);
-
 // A problem found in a file, told in French: `pattern` (marked translatable under the context
 // "ExperimentFile") with %1, %2… replaced by `values`. In `values`, the one at `detailIndex` is a
 // phrase of its own (what was expected), made the same way from `detail` and `detailValues`.
@@ -205,7 +201,7 @@ std::string fillValues(std::string_view pattern, const std::vector<std::string>&
 // The document as a file: indented for a reader, one line per second of a course.
 std::string writeExperimentFile(const ExperimentDocument& document);
 
-// The settings of a run from the document: the file's volume gives the scene.
+// The settings of a run from the document: the file's volume gives the box (model/BoxVolume.h).
 ExperimentSettings settingsWithVolume(ExperimentSettings settings, std::int32_t volume);
 
 } // namespace velmora

@@ -1,5 +1,7 @@
 #include "lab/Measures.h"
 
+#include "model/Tick.h"
+
 #include <algorithm>
 #include <memory>
 
@@ -55,8 +57,19 @@ RunMeasures measureCourse(const RunCourse& course, const MeasureChoice& choice)
         }
         return measures;
     }
+    if (choice.initialRate && !choice.initialRateOverSeconds()) {
+        if (course.shareReached) {
+            measures.initialRate = static_cast<double>(amount - course.shareReached->substrate) *
+                                   ticksPerSecond / static_cast<double>(course.shareReached->tick);
+        } else if (course.ticksRun > 0) {
+            measures.initialRate = static_cast<double>(amount - course.substrateAtEnd) * ticksPerSecond /
+                                   static_cast<double>(course.ticksRun);
+            measures.initialRateCutShort = true;
+        }
+    }
     for (const GraphSample& sample : course.samples) {
-        if (choice.initialRate && !measures.initialRate && sample.second == choice.initialRateSeconds) {
+        if (choice.initialRate && choice.initialRateOverSeconds() && !measures.initialRate &&
+            sample.second == choice.initialRateSeconds) {
             measures.initialRate = static_cast<double>(amount - sample.substrate) / choice.initialRateSeconds;
         }
         if (choice.halfTime && !measures.halfTime && halfGone(sample.substrate, amount)) {
@@ -78,29 +91,50 @@ std::optional<RunMeasures> measureExperiment(const ExperimentSettings& settings,
     RunCourse course;
     course.substrateAmount = world->substrateAmount;
 
-    // The ticks that the chosen measures need at most; the half-time may end the run earlier.
+    // The ticks that the chosen measures need at most; the half-time and the share may end the
+    // run earlier.
     std::int64_t needed = 0;
     if (course.substrateAmount > 0) {
         if (choice.initialRate) {
-            needed = static_cast<std::int64_t>(choice.initialRateSeconds) * ticksPerSecond;
+            needed = choice.initialRateOverSeconds()
+                         ? static_cast<std::int64_t>(choice.initialRateSeconds) * ticksPerSecond
+                         : ticks;
         }
         if (choice.halfTime || choice.left) {
             needed = ticks;
         }
         needed = std::min<std::int64_t>(needed, ticks);
     }
+    const bool byShare = choice.initialRate && !choice.initialRateOverSeconds();
+    const std::int32_t& substrate = world->count[world->substrateKind];
     bool halfReached = false;
+    bool rateDone = !choice.initialRate;
     for (std::int64_t tick = 1; tick <= needed; ++tick) {
         if (cancel && tick % ticksBetweenCancelChecks == 0 && cancel->load(std::memory_order_relaxed)) {
             return std::nullopt;
         }
-        if (const std::optional<RecordedSecond> recorded = experiment.tick()) {
+        const std::optional<RecordedSecond> recorded = experiment.tick();
+        course.ticksRun = tick;
+        if (byShare && !course.shareReached &&
+            shareTransformed(substrate, course.substrateAmount, choice.initialRateShare)) {
+            course.shareReached = TickSample{tick, substrate};
+            rateDone = true;
+        }
+        if (recorded) {
             course.samples.push_back({recorded->second, recorded->substrate});
             halfReached = halfReached || halfGone(recorded->substrate, course.substrateAmount);
-            const bool rateDone = !choice.initialRate || recorded->second >= choice.initialRateSeconds;
-            if (!choice.left && rateDone && (!choice.halfTime || halfReached)) {
-                break;
-            }
+            rateDone = rateDone || (!byShare && recorded->second >= choice.initialRateSeconds);
+        }
+        if (!choice.left && rateDone && (!choice.halfTime || halfReached)) {
+            break;
+        }
+        // A run in which nothing can happen any more (frozen, every enzyme denatured) would end
+        // as it stands: its share measure and what is left are known. Not while a change of the
+        // temperature or the pH is still to come: warmed, a frozen run goes on.
+        if (tick % ticksPerSecond == 0 && !experiment.eventsPending() && (!choice.initialRate || byShare) &&
+            (!choice.halfTime || halfReached) && substrateSettled(*world, needed - tick)) {
+            course.ticksRun = needed;
+            break;
         }
     }
     course.substrateAtEnd = world->count[world->substrateKind];

@@ -13,6 +13,14 @@ namespace velmora {
 
 namespace {
 
+// WebAssembly built without threads has none to start: every run is then made in the calling
+// thread, one after another.
+#if defined(__EMSCRIPTEN__) && !defined(__EMSCRIPTEN_PTHREADS__)
+constexpr bool threadsAvailable = false;
+#else
+constexpr bool threadsAvailable = true;
+#endif
+
 struct ParameterEntry
 {
     SweepParameter parameter;
@@ -43,6 +51,8 @@ public:
         if (!value) {
             return;
         }
+        minimum_ = count_ == 0 ? *value : std::min(minimum_, *value);
+        maximum_ = count_ == 0 ? *value : std::max(maximum_, *value);
         ++count_;
         sum_ += *value;
         const double delta = *value - runningMean_;
@@ -56,6 +66,8 @@ public:
         statistic.count = count_;
         if (count_ > 0) {
             statistic.mean = sum_ / count_;
+            statistic.minimum = minimum_;
+            statistic.maximum = maximum_;
         }
         if (count_ > 1) {
             statistic.standardDeviation = std::sqrt(squares_ / (count_ - 1));
@@ -68,6 +80,8 @@ private:
     double sum_ = 0.0;
     double runningMean_ = 0.0;
     double squares_ = 0.0;
+    double minimum_ = 0.0;
+    double maximum_ = 0.0;
 };
 
 // What a point has gathered: the statistics of the runs taken so far in replicate order, and the
@@ -79,6 +93,7 @@ struct PointSums
     StatisticSum initialRate;
     StatisticSum halfTime;
     StatisticSum left;
+    std::int32_t initialRateCutShort = 0; // runs whose initial rate was cut short
 
     void add(std::int32_t replicate, const RunMeasures& measures)
     {
@@ -86,6 +101,7 @@ struct PointSums
         for (auto next = waiting.begin(); next != waiting.end() && next->first == nextReplicate;
              next = waiting.erase(next), ++nextReplicate) {
             initialRate.add(next->second.value(Measure::initialRate));
+            initialRateCutShort += next->second.initialRateCutShort ? 1 : 0;
             halfTime.add(next->second.value(Measure::halfTime));
             left.add(next->second.value(Measure::left));
         }
@@ -266,6 +282,9 @@ SweepResult runSweep(const SweepPlan& plan, const SweepControl& control)
     RunQueue queue(result.plan, result.points, control);
     unsigned jobs = control.jobs != 0 ? control.jobs : std::max(1u, std::thread::hardware_concurrency());
     jobs = static_cast<unsigned>(std::min<std::size_t>(jobs, std::max<std::size_t>(queue.total(), 1)));
+    if (!threadsAvailable) {
+        jobs = 1; // the runs one after another, in this thread
+    }
     result.jobsWanted = jobs;
     {
         std::vector<std::thread> threads;
@@ -293,6 +312,7 @@ SweepResult runSweep(const SweepPlan& plan, const SweepControl& control)
     for (std::size_t i = 0; i < result.points.size(); ++i) {
         SweepPoint& point = result.points[i];
         point.initialRate = queue.sums(i).initialRate.statistic();
+        point.initialRateCutShort = queue.sums(i).initialRateCutShort;
         point.halfTime = queue.sums(i).halfTime.statistic();
         point.left = queue.sums(i).left.statistic();
     }

@@ -61,12 +61,15 @@ struct SweepPlan
 // up to 2^32 replicates all differ. Every point uses the same states.
 std::uint32_t replicateSeed(std::uint32_t seed, std::int32_t replicate);
 
-// Mean and sample standard deviation of one measure over the runs of a point that gave a value.
+// Mean, sample standard deviation and range of one measure over the runs of a point that gave a
+// value.
 struct Statistic
 {
     std::int32_t count = 0; // runs that gave a value
     double mean = 0.0;
     double standardDeviation = 0.0; // 0 with fewer than two values
+    double minimum = 0.0;
+    double maximum = 0.0;
 };
 
 struct SweepPoint
@@ -77,6 +80,7 @@ struct SweepPoint
     // otherwise, so that memory grows with the points and not with the repeats.
     std::vector<RunMeasures> runs;
     Statistic initialRate;
+    std::int32_t initialRateCutShort = 0; // runs that ended before the initial rate's share
     Statistic halfTime;
     Statistic left;
 

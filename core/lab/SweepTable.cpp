@@ -24,6 +24,12 @@ void writeStatistic(std::ostream& out, const Statistic& statistic)
     if (statistic.count > 1) {
         out << decimal(statistic.standardDeviation);
     }
+    for (const double bound : {statistic.minimum, statistic.maximum}) {
+        out << ',';
+        if (statistic.count > 0) {
+            out << decimal(bound);
+        }
+    }
 }
 
 } // namespace
@@ -36,14 +42,18 @@ void writeSweepTable(std::ostream& out, const SweepResult& result)
         out << parameterName(plan.series->parameter) << ',';
     }
     out << parameterName(plan.x.parameter);
+    const bool cutShortColumn = measures.initialRate && !measures.initialRateOverSeconds();
     if (measures.initialRate) {
-        out << ",initial_rate,initial_rate_sd";
+        out << ",initial_rate,initial_rate_sd,initial_rate_min,initial_rate_max";
+    }
+    if (cutShortColumn) {
+        out << ",initial_rate_cut_short";
     }
     if (measures.halfTime) {
-        out << ",half_time,half_time_sd,half_time_reached";
+        out << ",half_time,half_time_sd,half_time_min,half_time_max,half_time_reached";
     }
     if (measures.left) {
-        out << ",left,left_sd";
+        out << ",left,left_sd,left_min,left_max";
     }
     out << '\n';
     for (const SweepPoint& point : result.points) {
@@ -53,6 +63,9 @@ void writeSweepTable(std::ostream& out, const SweepResult& result)
         out << point.xValue;
         if (measures.initialRate) {
             writeStatistic(out, point.initialRate);
+        }
+        if (cutShortColumn) {
+            out << ',' << point.initialRateCutShort;
         }
         if (measures.halfTime) {
             writeStatistic(out, point.halfTime);

@@ -41,8 +41,9 @@ constexpr bool iceBackground(const World& world)
 
 // Calls draw(item, x, y) for every picture of the scene, back to front: each enzyme (its denatured
 // picture, or its picture and charge mark), then kinds 1 to 16, then the complex overlay on every
-// enzyme that holds its substrate (hydrolyses only). (x, y) is the picture's top-left pixel,
-// the position in tenths divided by 10 toward zero.
+// enzyme that holds its substrate (hydrolyses only). (x, y) is the molecule's position in tenths of
+// a pixel of the box: the picture's top-left pixel is (x / 10, y / 10), toward zero, in a box drawn
+// at its own size.
 template <typename Draw>
 void forEachSceneSprite(const World& world, Draw draw)
 {
@@ -50,8 +51,8 @@ void forEachSceneSprite(const World& world, Draw draw)
     for (std::int32_t kind = 0; kind < kindCount; ++kind) {
         const std::int32_t n = world.count[kind];
         for (std::int32_t s = 1; s <= n; ++s) {
-            const std::int32_t x = world.posX[kind][s] / 10;
-            const std::int32_t y = world.posY[kind][s] / 10;
+            const std::int32_t x = world.posX[kind][s];
+            const std::int32_t y = world.posY[kind][s];
             if (kind != Kind::enzyme) {
                 draw(base + world.kindSprite[kind], x, y);
             } else if (world.denatured[s]) {
@@ -67,7 +68,7 @@ void forEachSceneSprite(const World& world, Draw draw)
     if (world.secondKind == Kind::complex) {
         for (std::int32_t e = 1; e <= world.count[Kind::enzyme]; ++e) {
             if (world.boundSubstrate[e] > 0) {
-                draw(base + Sprite::complexOverlay, world.posX[Kind::enzyme][e] / 10, world.posY[Kind::enzyme][e] / 10);
+                draw(base + Sprite::complexOverlay, world.posX[Kind::enzyme][e], world.posY[Kind::enzyme][e]);
             }
         }
     }

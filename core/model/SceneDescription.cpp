@@ -56,9 +56,11 @@ std::string left(const SpeciesLeft& species, bool percent, const SentenceWords& 
                        {speciesLeftName(species.kind, words), per(species, percent, words)});
 }
 
+// The last mark drawn on the page: seconds 1 to the page's last (a change made at second 0, before
+// the curve begins, draws none).
 std::optional<std::int32_t> lastMark(const World& world, std::int32_t colour)
 {
-    for (std::int32_t i = std::min(world.graphCount, graphSeconds); i >= 0; --i) {
+    for (std::int32_t i = std::min(world.graphCount, graphSeconds); i >= 1; --i) {
         if (world.graphMarks[i] == colour) {
             return wrapAdd(world.graphTimeOffset, i);
         }

@@ -5,6 +5,7 @@
 #include "model/TimeCourse.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace velmora {
 
@@ -367,6 +368,45 @@ std::int32_t acidRate(std::int32_t temperature, std::int32_t ph)
         rate = wrapMul(rate, 10);
     }
     return rate / 5;
+}
+
+bool substrateSettled(const World& world, std::int64_t ticksLeft)
+{
+    if (acidRate(world.temperature, world.ph) > 0) {
+        return false;
+    }
+    const std::int32_t substrate = world.substrateKind;
+    if (world.reactionIndex == Reaction::amyloseHydrolysis && substrate >= 0) {
+        for (std::int32_t s = 1; s <= world.count[substrate]; ++s) {
+            if (world.partnerEnzyme[substrate][s] == 0 && world.chainPrev[s] == 0 &&
+                world.chainNext[s] == 0) {
+                return false; // step 9 turns it into maltose
+            }
+        }
+    }
+    const std::int32_t enzymes = world.count[Kind::enzyme];
+    if (world.temperature <= 0) {
+        // Nothing moves, and an enzyme's countdown, set at every take-up, never reaches 0 again:
+        // no product is released, unless a growing countdown could wrap around in the ticks left.
+        const std::int64_t growth =
+            -static_cast<std::int64_t>(world.temperature) * std::max<std::int64_t>(ticksLeft, 0);
+        for (std::int32_t e = 1; e <= enzymes; ++e) {
+            const bool releasable =
+                world.boundSubstrate[e] > 0 &&
+                (world.reactionIndex != Reaction::lactoseSynthesis || world.boundSecond[e] > 0);
+            if ((releasable && world.busyTimer[e] <= 0) ||
+                world.busyTimer[e] + growth > std::numeric_limits<std::int32_t>::max()) {
+                return false;
+            }
+        }
+        return true;
+    }
+    for (std::int32_t e = 1; e <= enzymes; ++e) {
+        if (world.boundSubstrate[e] > 0 || (!world.denatured[e] && world.charge[e] == 0)) {
+            return false;
+        }
+    }
+    return true;
 }
 
 void Timer2Timer(World& world, SceneSize scene, WindowUpdate& update)

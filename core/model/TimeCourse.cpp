@@ -70,26 +70,27 @@ std::int32_t timeAxisLabelCount(const World& world)
 }
 
 TimeAxisLabel timeAxisLabel(const World& world, std::int32_t j, std::int32_t width, std::int32_t height,
-                            std::int32_t fontPoints)
+                            std::int32_t fontPoints, std::int32_t stripHeight)
 {
     const std::int32_t second = 5 * j;
     // The shift counts the digits of 5j alone, not those of the page's offset.
     const auto digits = static_cast<std::int32_t>(std::to_string(second).size());
     TimeAxisLabel label;
     label.x = graphSecondX(second, width) - digits * (fontPoints / 2);
-    label.y = graphPlotHeight(height) + 2;
+    label.y = graphPlotHeight(height, stripHeight) + 2;
     label.text = std::to_string(wrapAdd(second, world.graphTimeOffset));
     return label;
 }
 
 std::vector<TimeAxisLabel> timeAxisLabels(const World& world, std::int32_t width, std::int32_t height,
-                                          std::int32_t fontPoints, const LabelWidth& textWidth)
+                                          std::int32_t fontPoints, const LabelWidth& textWidth,
+                                          std::int32_t stripHeight, std::int32_t secondsShown)
 {
     constexpr std::int32_t pageLabels = graphSeconds / 5;
     std::array<TimeAxisLabel, pageLabels + 1> page;
     std::array<std::int32_t, pageLabels + 1> widths{};
     for (std::int32_t j = 1; j <= pageLabels; ++j) {
-        page[j] = timeAxisLabel(world, j, width, height, fontPoints);
+        page[j] = timeAxisLabel(world, j, width, height, fontPoints, stripHeight);
         widths[j] = textWidth(page[j].text);
     }
     const std::int32_t gap = fontPoints / 2;
@@ -115,7 +116,8 @@ std::vector<TimeAxisLabel> timeAxisLabels(const World& world, std::int32_t width
     };
     for (const std::int32_t every : {1, 2, 4, 5, 10, 20}) {
         if (place(every, pageLabels) || every == pageLabels) {
-            place(every, timeAxisLabelCount(world));
+            const std::int32_t shown = secondsShown < 0 ? world.graphCount : secondsShown;
+            place(every, std::clamp(shown, 0, graphSeconds) / 5);
             break;
         }
     }

@@ -44,10 +44,11 @@ struct AxisLabels
 AxisLabels axisLabels(std::int32_t substrateAmount, bool percent, std::string_view unit = arbitraryUnit);
 
 // Geometry of the graph drawn on a W x H surface: a black plot of rows 0..plotHeight and a strip
-// below it for the time-axis labels.
-constexpr std::int32_t graphPlotHeight(std::int32_t height)
+// below it for the time-axis labels, 20 pixels high as designed, higher where the labels grow.
+inline constexpr std::int32_t graphStripHeight = 20;
+constexpr std::int32_t graphPlotHeight(std::int32_t height, std::int32_t stripHeight = graphStripHeight)
 {
-    return height - 20;
+    return height - stripHeight;
 }
 
 // Column of second i of the page.
@@ -74,7 +75,7 @@ std::int32_t timeAxisLabelCount(const World& world);
 // Label j at its usual place: its top-left corner fontPoints / 2 pixels left of its second per
 // digit of 5j alone, on the second row of the strip.
 TimeAxisLabel timeAxisLabel(const World& world, std::int32_t j, std::int32_t width, std::int32_t height,
-                            std::int32_t fontPoints);
+                            std::int32_t fontPoints, std::int32_t stripHeight = graphStripHeight);
 
 // Width in pixels of a label's text, as the window's font draws it.
 using LabelWidth = std::function<std::int32_t(const std::string& text)>;
@@ -84,8 +85,11 @@ using LabelWidth = std::function<std::int32_t(const std::string& text)>;
 // label is cut and none overprints another. Where the page's labels cannot all stand every five
 // seconds without one being pushed more than half of five seconds from its place, one label in 2,
 // 4, 5, 10 or 20 is drawn (the page's last, 100 seconds, always among them), chosen for the whole
-// page so that labels do not come and go as it fills.
+// page so that labels do not come and go as it fills. The labels reach `secondsShown` of the page
+// (runs kept to compare may reach further than the running one); by default its graphCount.
 std::vector<TimeAxisLabel> timeAxisLabels(const World& world, std::int32_t width, std::int32_t height,
-                                          std::int32_t fontPoints, const LabelWidth& textWidth);
+                                          std::int32_t fontPoints, const LabelWidth& textWidth,
+                                          std::int32_t stripHeight = graphStripHeight,
+                                          std::int32_t secondsShown = -1);
 
 } // namespace velmora

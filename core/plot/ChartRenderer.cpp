@@ -59,6 +59,22 @@ Marker markerOf(std::size_t series)
     return static_cast<Marker>(series % 4);
 }
 
+// The position whose colour and marker a series takes.
+std::size_t styleOf(const ChartSeries& series, std::size_t position)
+{
+    return series.colour >= 0 ? static_cast<std::size_t>(series.colour) : position;
+}
+
+void setDashed(cairo_t* cr, bool dashed, double scale)
+{
+    if (dashed) {
+        const double dashes[] = {7.0 * scale, 4.0 * scale};
+        cairo_set_dash(cr, dashes, 2, 0.0);
+    } else {
+        cairo_set_dash(cr, nullptr, 0, 0.0);
+    }
+}
+
 struct Box
 {
     double x = 0.0;
@@ -181,6 +197,7 @@ void setColour(cairo_t* cr, const Colour& colour)
 
 void drawMarker(cairo_t* cr, Marker marker, double x, double y, double radius, const Colour& colour)
 {
+    cairo_new_path(cr);
     switch (marker) {
     case Marker::circle:
         cairo_arc(cr, x, y, radius, 0.0, 2.0 * M_PI);
@@ -292,12 +309,121 @@ constexpr TextSizes insetSizes{13.0, 12.0, 12.0, 11.0, 12.0, 11.0};
 
 void drawChart(cairo_t* cr, const Chart& chart, const Box& area, double scale, bool inset);
 
+// The text broken at its spaces into lines no wider than `width` (a word longer stays whole).
+std::vector<std::string> wrapped(Pen& pen, const std::string& text, double width)
+{
+    std::vector<std::string> lines;
+    std::string line;
+    std::size_t start = 0;
+    while (start <= text.size()) {
+        const std::size_t space = text.find(' ', start);
+        const std::string word =
+            text.substr(start, space == std::string::npos ? std::string::npos : space - start);
+        const std::string longer = line.empty() ? word : line + ' ' + word;
+        if (!line.empty() && pen.width(longer) > width) {
+            lines.push_back(line);
+            line = word;
+        } else {
+            line = longer;
+        }
+        if (space == std::string::npos) {
+            break;
+        }
+        start = space + 1;
+    }
+    lines.push_back(line);
+    return lines;
+}
+
+bool inLegend(const ChartSeries& series)
+{
+    return !series.label.empty() || !series.notes.empty();
+}
+
+// One legend entry: its sample line and marker, its label, its notes under the label.
+void drawLegendEntry(cairo_t* cr, Pen& pen, const ChartSeries& series, std::size_t position, double x,
+                     double top, const TextSizes& sizes, double scale)
+{
+    const double pad = 8.0 * scale;
+    const double sample = 26.0 * scale;
+    pen.font(sizes.legend);
+    const double middle = top + pen.lineHeight() / 2.0;
+    const std::size_t style = styleOf(series, position);
+    setColour(cr, colourOf(style));
+    cairo_set_line_width(cr, 2.0 * scale);
+    setDashed(cr, series.dashed, scale);
+    cairo_move_to(cr, x, middle);
+    cairo_line_to(cr, x + sample, middle);
+    cairo_stroke(cr);
+    setDashed(cr, false, scale);
+    if (!series.points.empty()) {
+        drawMarker(cr, markerOf(style), x + sample / 2.0, middle, 4.5 * scale, colourOf(style));
+    }
+    cairo_set_source_rgb(cr, 0.1, 0.1, 0.1);
+    pen.text(series.label, x + pad + sample, top);
+    top += pen.lineHeight() * 1.25;
+    pen.font(sizes.note);
+    for (const std::string& note : series.notes) {
+        cairo_set_source_rgb(cr, 0.2, 0.2, 0.2);
+        pen.text(note, x + pad + sample, top);
+        top += pen.lineHeight() * 1.2;
+    }
+}
+
+// The size of one legend entry.
+std::pair<double, double> legendEntrySize(Pen& pen, const ChartSeries& series, const TextSizes& sizes,
+                                          double scale)
+{
+    const double indent = 34.0 * scale;
+    pen.font(sizes.legend);
+    double width = indent + pen.width(series.label);
+    double height = pen.lineHeight() * 1.25;
+    pen.font(sizes.note);
+    for (const std::string& note : series.notes) {
+        width = std::max(width, indent + pen.width(note));
+        height += pen.lineHeight() * 1.2;
+    }
+    return {width, height};
+}
+
+// Where each entry of a legend under the plot goes: side by side, in as many rows as `width` asks.
+struct LegendRows
+{
+    std::vector<std::pair<double, double>> offsets; // of each entry, from the legend's top left
+    double height = 0.0;
+};
+
+LegendRows legendRows(Pen& pen, const Chart& chart, const TextSizes& sizes, double scale, double width)
+{
+    LegendRows rows;
+    const double gap = 22.0 * scale;
+    double x = 0.0;
+    double y = 0.0;
+    double rowHeight = 0.0;
+    for (const ChartSeries& series : chart.series) {
+        if (!inLegend(series)) {
+            rows.offsets.emplace_back(0.0, 0.0);
+            continue;
+        }
+        const auto [entryWidth, entryHeight] = legendEntrySize(pen, series, sizes, scale);
+        if (x > 0.0 && x + entryWidth > width) {
+            x = 0.0;
+            y += rowHeight + gap / 3.0;
+            rowHeight = 0.0;
+        }
+        rows.offsets.emplace_back(x, y);
+        x += entryWidth + gap;
+        rowHeight = std::max(rowHeight, entryHeight);
+        rows.height = y + rowHeight;
+    }
+    return rows;
+}
+
 void drawLegendAndInset(cairo_t* cr, const Chart& chart, const Mapping& map, const TextSizes& sizes,
                         double scale, bool inset)
 {
     Pen pen(cr, scale);
     const double pad = 8.0 * scale;
-    const double sample = 26.0 * scale;
     const double margin = 10.0 * scale;
 
     // The legend: one entry per labelled series, its notes under it.
@@ -305,18 +431,13 @@ void drawLegendAndInset(cairo_t* cr, const Chart& chart, const Mapping& map, con
     double legendHeight = 0.0;
     bool anyEntry = false;
     for (const ChartSeries& series : chart.series) {
-        if (series.label.empty() && series.notes.empty()) {
+        if (!inLegend(series) || chart.legendBelow) {
             continue;
         }
         anyEntry = true;
-        pen.font(sizes.legend);
-        legendWidth = std::max(legendWidth, sample + pad + pen.width(series.label));
-        legendHeight += pen.lineHeight() * 1.25;
-        pen.font(sizes.note);
-        for (const std::string& note : series.notes) {
-            legendWidth = std::max(legendWidth, sample + pad + pen.width(note));
-            legendHeight += pen.lineHeight() * 1.2;
-        }
+        const auto [width, height] = legendEntrySize(pen, series, sizes, scale);
+        legendWidth = std::max(legendWidth, width);
+        legendHeight += height;
     }
     legendWidth += 2.0 * pad;
     legendHeight += 2.0 * pad - pen.lineHeight() * 0.2;
@@ -335,26 +456,9 @@ void drawLegendAndInset(cairo_t* cr, const Chart& chart, const Mapping& map, con
         cairo_stroke(cr);
         double top = box.y + pad;
         for (std::size_t s = 0; s < chart.series.size(); ++s) {
-            const ChartSeries& series = chart.series[s];
-            if (series.label.empty() && series.notes.empty()) {
-                continue;
-            }
-            pen.font(sizes.legend);
-            const double middle = top + pen.lineHeight() / 2.0;
-            setColour(cr, colourOf(s));
-            cairo_set_line_width(cr, 2.0 * scale);
-            cairo_move_to(cr, box.x + pad, middle);
-            cairo_line_to(cr, box.x + pad + sample, middle);
-            cairo_stroke(cr);
-            drawMarker(cr, markerOf(s), box.x + pad + sample / 2.0, middle, 4.5 * scale, colourOf(s));
-            cairo_set_source_rgb(cr, 0.1, 0.1, 0.1);
-            pen.text(series.label, box.x + 2.0 * pad + sample, top);
-            top += pen.lineHeight() * 1.25;
-            pen.font(sizes.note);
-            for (const std::string& note : series.notes) {
-                cairo_set_source_rgb(cr, 0.2, 0.2, 0.2);
-                pen.text(note, box.x + 2.0 * pad + sample, top);
-                top += pen.lineHeight() * 1.2;
+            if (inLegend(chart.series[s])) {
+                drawLegendEntry(cr, pen, chart.series[s], s, box.x + pad, top, sizes, scale);
+                top += legendEntrySize(pen, chart.series[s], sizes, scale).second;
             }
         }
     }
@@ -398,15 +502,18 @@ void drawSeries(cairo_t* cr, const Chart& chart, const Mapping& map, double scal
     cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
     for (std::size_t s = 0; s < chart.series.size(); ++s) {
         const ChartSeries& series = chart.series[s];
-        const Colour colour = colourOf(s);
+        const std::size_t style = styleOf(series, s);
+        const Colour colour = colourOf(style);
         setColour(cr, colour);
         if (!series.line.empty()) {
             cairo_set_line_width(cr, (inset ? 1.6 : 2.4) * scale);
+            setDashed(cr, series.dashed, scale);
             for (std::size_t i = 0; i < series.line.size(); ++i) {
                 (i == 0 ? cairo_move_to : cairo_line_to)(cr, map.px(series.line[i].x),
                                                          map.py(series.line[i].y));
             }
             cairo_stroke(cr);
+            setDashed(cr, false, scale);
         } else if (series.points.size() > 1) {
             cairo_set_line_width(cr, 1.6 * scale);
             for (std::size_t i = 0; i < series.points.size(); ++i) {
@@ -432,10 +539,82 @@ void drawSeries(cairo_t* cr, const Chart& chart, const Mapping& map, double scal
         }
         cairo_stroke(cr);
         for (const ChartPoint& p : series.points) {
-            drawMarker(cr, markerOf(s), map.px(p.x), map.py(p.y), radius, colour);
+            drawMarker(cr, markerOf(style), map.px(p.x), map.py(p.y), radius, colour);
         }
     }
     cairo_restore(cr);
+}
+
+// The axes x = 0 and y = 0 across the plot, where they fall inside it.
+void drawZeroLines(cairo_t* cr, const Mapping& map, double scale)
+{
+    cairo_set_source_rgb(cr, 0.25, 0.25, 0.25);
+    cairo_set_line_width(cr, 1.3 * scale);
+    if (map.x.low < 0.0 && map.x.high > 0.0) {
+        cairo_move_to(cr, std::round(map.px(0.0)) + 0.5, map.plot.y);
+        cairo_line_to(cr, std::round(map.px(0.0)) + 0.5, map.plot.bottom());
+    }
+    if (map.y.low < 0.0 && map.y.high > 0.0) {
+        cairo_move_to(cr, map.plot.x, std::round(map.py(0.0)) + 0.5);
+        cairo_line_to(cr, map.plot.right(), std::round(map.py(0.0)) + 0.5);
+    }
+    cairo_stroke(cr);
+}
+
+// Each labelled point: a ring in its series' colour, its text on a white ground beside it, the
+// labels of one place stacked so that none hides another.
+void drawLabels(cairo_t* cr, const Chart& chart, const Mapping& map, const TextSizes& sizes, double scale)
+{
+    Pen pen(cr, scale);
+    pen.font(sizes.note);
+    const double gap = 4.0 * scale;
+    std::vector<Box> placed;
+    for (const ChartLabel& label : chart.labels) {
+        const double x = map.px(label.x);
+        const double y = map.py(label.y);
+        if (!std::isfinite(x) || !std::isfinite(y)) {
+            continue;
+        }
+        setColour(cr, colourOf(static_cast<std::size_t>(std::max(label.colour, 0))));
+        cairo_set_line_width(cr, 2.0 * scale);
+        cairo_new_path(cr); // the text drawn last leaves its end as the current point
+        cairo_arc(cr, x, y, 4.0 * scale, 0.0, 2.0 * M_PI);
+        cairo_stroke(cr);
+        const double width = pen.width(label.text) + 2.0 * gap;
+        const double height = pen.lineHeight() + gap;
+        const auto overlaps = [&](const Box& box) {
+            return std::any_of(placed.begin(), placed.end(), [&](const Box& other) {
+                return box.x < other.right() && other.x < box.right() && box.y < other.bottom() &&
+                       other.y < box.bottom();
+            });
+        };
+        const auto inside = [&](Box box) {
+            box.x = std::clamp(box.x, map.plot.x, std::max(map.plot.x, map.plot.right() - width));
+            box.y = std::clamp(box.y, map.plot.y, std::max(map.plot.y, map.plot.bottom() - height));
+            return box;
+        };
+        // Above right of the point, else below right, above left, below left; failing those, the
+        // first free place up or down the plot from it.
+        Box box = inside({x + gap, y - gap - height, width, height});
+        for (const Box& candidate :
+             {Box{x + gap, y + gap, width, height}, Box{x - gap - width, y - gap - height, width, height},
+              Box{x - gap - width, y + gap, width, height}}) {
+            if (!overlaps(box)) {
+                break;
+            }
+            box = inside(candidate);
+        }
+        for (int step = 1; overlaps(box) && step < 24; ++step) {
+            const double shift = (step % 2 == 0 ? 1.0 : -1.0) * ((step + 1) / 2) * height;
+            box = inside({box.x, y - gap - height + shift, width, height});
+        }
+        placed.push_back(box);
+        cairo_rectangle(cr, box.x, box.y, box.width, box.height);
+        cairo_set_source_rgba(cr, 1.0, 1.0, 1.0, 0.88);
+        cairo_fill(cr);
+        setColour(cr, colourOf(static_cast<std::size_t>(std::max(label.colour, 0))));
+        pen.text(label.text, box.x + gap, box.y + gap * 0.5);
+    }
 }
 
 // A dashed grey line across the plot at the mark, its label at the top, on the side with room.
@@ -540,10 +719,23 @@ void drawChart(cairo_t* cr, const Chart& chart, const Box& area, double scale, b
     pen.font(sizes.axisTitle);
     const double axisTitleHeight = pen.lineHeight();
     pen.font(sizes.note);
-    const double footnotesHeight = static_cast<double>(chart.footnotes.size()) * pen.lineHeight() * 1.15;
+    std::vector<std::string> footnoteLines;
+    std::vector<std::string> notes = chart.footnotes;
+    if (chart.inset && !inset) {
+        notes.insert(notes.end(), chart.insetNotes.begin(), chart.insetNotes.end());
+    }
+    for (const std::string& footnote : notes) {
+        for (std::string& line : wrapped(pen, footnote, area.width - 2.0 * gap)) {
+            footnoteLines.push_back(std::move(line));
+        }
+    }
+    const double footnotesHeight = static_cast<double>(footnoteLines.size()) * pen.lineHeight() * 1.15;
+    const LegendRows legend =
+        chart.legendBelow ? legendRows(pen, chart, sizes, scale, area.width - 2.0 * gap) : LegendRows{};
+    const double legendHeight = legend.height > 0.0 ? legend.height + gap : 0.0;
     const double left = area.x + gap + axisTitleHeight + gap + yLabelWidth + gap * 0.7;
     const double bottom =
-        area.bottom() - gap - footnotesHeight - axisTitleHeight - gap * 0.6 - tickHeight - gap;
+        area.bottom() - gap - footnotesHeight - legendHeight - axisTitleHeight - gap * 0.6 - tickHeight - gap;
     pen.font(sizes.tick);
     const double lastXLabel =
         xTicks.empty() ? 0.0 : pen.width(french::number(xTicks.back(), map.x.decimals, chart.decimalMark));
@@ -592,15 +784,28 @@ void drawChart(cairo_t* cr, const Chart& chart, const Box& area, double scale, b
     pen.font(sizes.note);
     cairo_set_source_rgb(cr, 0.3, 0.3, 0.3);
     double footnoteTop = area.bottom() - gap - footnotesHeight;
-    for (const std::string& footnote : chart.footnotes) {
-        pen.text(footnote, area.x + gap, footnoteTop);
+    for (const std::string& line : footnoteLines) {
+        pen.text(line, area.x + gap, footnoteTop);
         footnoteTop += pen.lineHeight() * 1.15;
     }
+    if (legend.height > 0.0) {
+        const double legendTop = area.bottom() - gap - footnotesHeight - legendHeight + gap * 0.5;
+        for (std::size_t s = 0; s < chart.series.size(); ++s) {
+            if (inLegend(chart.series[s])) {
+                drawLegendEntry(cr, pen, chart.series[s], s, area.x + gap + legend.offsets[s].first,
+                                legendTop + legend.offsets[s].second, sizes, scale);
+            }
+        }
+    }
 
+    if (chart.zeroLines) {
+        drawZeroLines(cr, map, scale);
+    }
     if (chart.mark) {
         drawMark(cr, *chart.mark, map, sizes, scale);
     }
     drawSeries(cr, chart, map, scale, inset);
+    drawLabels(cr, chart, map, sizes, scale);
     drawLegendAndInset(cr, chart, map, sizes, scale, inset);
 }
 
@@ -611,6 +816,11 @@ void drawWholeChart(cairo_t* cr, const Chart& chart, double width, double height
     drawChart(cr, chart, {0.0, 0.0, width, height}, scale, false);
 }
 
+using SurfaceHandle = CairoSurface;
+using ContextHandle = CairoContext;
+
+} // namespace
+
 cairo_status_t writeToStream(void* closure, const unsigned char* data, unsigned int length)
 {
     auto& out = *static_cast<std::ostream*>(closure);
@@ -618,15 +828,18 @@ cairo_status_t writeToStream(void* closure, const unsigned char* data, unsigned 
     return out ? CAIRO_STATUS_SUCCESS : CAIRO_STATUS_WRITE_ERROR;
 }
 
-struct SurfaceRelease
+ChartImage imageOf(cairo_surface_t* surface)
 {
-    void operator()(cairo_surface_t* surface) const { cairo_surface_destroy(surface); }
-    void operator()(cairo_t* cr) const { cairo_destroy(cr); }
-};
-using SurfaceHandle = std::unique_ptr<cairo_surface_t, SurfaceRelease>;
-using ContextHandle = std::unique_ptr<cairo_t, SurfaceRelease>;
-
-} // namespace
+    cairo_surface_flush(surface);
+    ChartImage image;
+    image.width = cairo_image_surface_get_width(surface);
+    image.height = cairo_image_surface_get_height(surface);
+    image.stride = cairo_image_surface_get_stride(surface);
+    const unsigned char* data = cairo_image_surface_get_data(surface);
+    image.pixels.assign(data, data + static_cast<std::size_t>(image.stride) *
+                                         static_cast<std::size_t>(image.height));
+    return image;
+}
 
 void drawChartInBox(cairo_t* cr, const Chart& chart, double x, double y, double width, double height,
                     double scale)
@@ -653,35 +866,7 @@ ChartImage renderChartImage(const Chart& chart, int width, int height, double sc
         const ContextHandle cr(cairo_create(surface.get()));
         drawWholeChart(cr.get(), chart, width, height, scale);
     }
-    cairo_surface_flush(surface.get());
-    image.width = width;
-    image.height = height;
-    image.stride = cairo_image_surface_get_stride(surface.get());
-    const unsigned char* data = cairo_image_surface_get_data(surface.get());
-    image.pixels.assign(data,
-                        data + static_cast<std::size_t>(image.stride) * static_cast<std::size_t>(height));
-    return image;
-}
-
-std::optional<ChartFormat> chartFormatFor(std::string_view fileName)
-{
-    const std::size_t dot = fileName.rfind('.');
-    if (dot == std::string_view::npos) {
-        return std::nullopt;
-    }
-    std::string ending(fileName.substr(dot + 1));
-    std::transform(ending.begin(), ending.end(), ending.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    if (ending == "png") {
-        return ChartFormat::png;
-    }
-    if (ending == "svg") {
-        return ChartFormat::svg;
-    }
-    if (ending == "pdf") {
-        return ChartFormat::pdf;
-    }
-    return std::nullopt;
+    return imageOf(surface.get());
 }
 
 bool writeChart(const Chart& chart, ChartFormat format, std::ostream& out, int width, int height)

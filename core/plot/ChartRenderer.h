@@ -1,6 +1,7 @@
 #pragma once
 
 #include "plot/Chart.h"
+#include "plot/ChartFormat.h"
 
 #include <cstdint>
 #include <optional>
@@ -25,16 +26,6 @@ struct ChartImage
 
 // `width` x `height` pixels; `scale` enlarges the text and lines (2 for a screen at 200 %).
 ChartImage renderChartImage(const Chart& chart, int width, int height, double scale = 1.0);
-
-enum class ChartFormat
-{
-    png,
-    svg,
-    pdf,
-};
-
-// The format named by a file name's ending (.png, .svg, .pdf, in any case), if any.
-std::optional<ChartFormat> chartFormatFor(std::string_view fileName);
 
 // Writes the chart, `width` x `height` pixels (points for SVG and PDF). False when cairo failed or
 // the stream did not take the bytes.

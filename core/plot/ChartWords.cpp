@@ -6,15 +6,36 @@ namespace velmora {
 
 std::vector<std::string*> ChartWords::all()
 {
-    std::vector<std::string*> words{
-        &decimalMark,     &listComma,        &temperatureTitle,  &phTitle,          &enzymeTitle,
-        &substrateTitle,  &thiolactoseTitle, &otherSpeciesTitle, &initialRateTitle, &halfTimeTitle,
-        &leftTitle,       &temperatureValue, &phValue,           &noThiolactose,    &vmaxLine,
-        &kmLine,          &fitImpossible,    &tooFewPoints,      &noReaction,       &notRising,
-        &noCurvature,     &noConvergence,    &durationNote,      &replicatesNote,   &lineweaverBurkTitle,
-        &lineweaverBurkX, &lineweaverBurkY};
+    std::vector<std::string*> words{&decimalMark,
+                                    &listComma,
+                                    &temperatureTitle,
+                                    &phTitle,
+                                    &enzymeTitle,
+                                    &substrateTitle,
+                                    &thiolactoseTitle,
+                                    &otherSpeciesTitle,
+                                    &initialRateTitle,
+                                    &halfTimeTitle,
+                                    &leftTitle,
+                                    &temperatureValue,
+                                    &phValue,
+                                    &noThiolactose,
+                                    &vmaxLine,
+                                    &kmLine,
+                                    &fitImpossible,
+                                    &tooFewPoints,
+                                    &noReaction,
+                                    &notRising,
+                                    &noCurvature,
+                                    &noConvergence,
+                                    &durationNote,
+                                    &replicatesNote,
+                                    &lineweaverBurkTitle,
+                                    &lineweaverBurkX,
+                                    &lineweaverBurkY,
+                                    &initialRateShareNote};
     for (Counted* counted : {&enzymes, &substrateMolecules, &otherSpeciesMolecules, &thiolactoseMolecules,
-                             &initialRateNote, &omittedNote}) {
+                             &initialRateNote, &omittedNote, &cutShortNote, &leftOutNote}) {
         words.insert(words.end(), {&counted->one, &counted->many});
     }
     return words;

@@ -22,13 +22,8 @@ constexpr double textWidth = reportPageWidth - 2 * margin;
 constexpr double bodySize = 10.5;
 constexpr double tableSize = 8.5;
 
-struct Release
-{
-    void operator()(cairo_surface_t* surface) const { cairo_surface_destroy(surface); }
-    void operator()(cairo_t* cr) const { cairo_destroy(cr); }
-};
-using SurfaceHandle = std::unique_ptr<cairo_surface_t, Release>;
-using ContextHandle = std::unique_ptr<cairo_t, Release>;
+using SurfaceHandle = CairoSurface;
+using ContextHandle = CairoContext;
 
 // One piece of a page: a line of text, a table row or a chart.
 struct Block
@@ -348,13 +343,6 @@ private:
     int pages_ = 1;
 };
 
-cairo_status_t writeToStream(void* closure, const unsigned char* data, unsigned int length)
-{
-    auto& out = *static_cast<std::ostream*>(closure);
-    out.write(reinterpret_cast<const char*>(data), length);
-    return out ? CAIRO_STATUS_SUCCESS : CAIRO_STATUS_WRITE_ERROR;
-}
-
 } // namespace
 
 int reportPageCount(const Report& report)
@@ -381,14 +369,7 @@ ChartImage renderReportPage(const Report& report, int page, double dotsPerInch)
         cairo_scale(cr.get(), scale, scale);
         layout.draw(cr.get(), page);
     }
-    cairo_surface_flush(surface.get());
-    image.width = width;
-    image.height = height;
-    image.stride = cairo_image_surface_get_stride(surface.get());
-    const unsigned char* data = cairo_image_surface_get_data(surface.get());
-    image.pixels.assign(data,
-                        data + static_cast<std::size_t>(image.stride) * static_cast<std::size_t>(height));
-    return image;
+    return imageOf(surface.get());
 }
 
 bool writeReportPdf(const Report& report, std::ostream& out)

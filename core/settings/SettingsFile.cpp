@@ -1,5 +1,6 @@
 #include "settings/SettingsFile.h"
 
+#include "model/BoxVolume.h"
 #include "settings/IntegerText.h"
 
 #include <cerrno>
@@ -83,6 +84,12 @@ constexpr std::string_view utf8ByteOrderMark = "\xEF\xBB\xBF";
 
 } // namespace
 
+std::string SettingsTarget::volumeNotAllowed(std::string_view text)
+{
+    return "Volume de la boîte non permis\u00a0: «\u00a0" + std::string(text) +
+           "\u00a0» (25, 50, 100, 200 ou 400\u00a0%)";
+}
+
 std::string applySettings(std::FILE* file, World& world, SettingsTarget& target)
 {
     std::string line;
@@ -99,7 +106,8 @@ std::string applySettings(std::FILE* file, World& world, SettingsTarget& target)
             line.erase(0, utf8ByteOrderMark.size());
         }
         const bool section = line == "[temperature]" || line == "[substrat]" || line == "[autre]" ||
-                             line == "[enzyme]" || line == "[ph]" || line == "[taille]" || line == "[reaction]";
+                             line == "[enzyme]" || line == "[ph]" || line == "[taille]" ||
+                             line == "[volume]" || line == "[reaction]";
         if (!section) {
             continue;
         }
@@ -138,6 +146,11 @@ std::string applySettings(std::FILE* file, World& world, SettingsTarget& target)
             showStoredValue(target, "valeurph", value, world.ph);
         } else if (line == "[taille]") {
             target.chooseSymbolSize(value == "0");
+        } else if (line == "[volume]") {
+            if (!number || !boxForVolume(*number)) {
+                return target.volumeNotAllowed(value);
+            }
+            target.chooseVolume(*number);
         }
         // "[reaction]": the value line is read and ignored; the menu keeps its reaction.
     }

@@ -17,11 +17,16 @@ public:
     virtual void setPanelVariable(std::string_view name, std::string_view text) = 0;
     // "Petits symboles" (small) or "Grands symboles" checked, then the reaction choice applied.
     virtual void chooseSymbolSize(bool small) = 0;
+    // "Volume de la boîte": one of the box volumes (model/BoxVolume.h), for the next start.
+    virtual void chooseVolume(std::int32_t percent) = 0;
+    // The error that ends the read at a volume line that names none of them, in the user's
+    // language: French unless the window gives its own.
+    virtual std::string volumeNotAllowed(std::string_view text);
 };
 
 // The settings file "velmora.ini": lines ending with a line feed (a carriage return before it is
 // dropped). A line that is exactly one of the section lines "[temperature]", "[substrat]",
-// "[autre]", "[enzyme]", "[ph]", "[taille]", "[reaction]" is followed by its value line; every
+// "[autre]", "[enzyme]", "[ph]", "[taille]", "[volume]", "[reaction]" is followed by its value line; every
 // other line is skipped. Sections apply in file order, so the last occurrence wins. A UTF-8
 // byte-order mark at the start of the file (some editors write one) is skipped.
 //

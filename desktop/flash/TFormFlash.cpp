@@ -41,7 +41,7 @@ void TFormFlash::tellModelAnswers()
     }
 }
 
-void TFormFlash::FlashFSCommand(const QString& command, const QString&)
+void TFormFlash::FlashFSCommand(const QString& command, const QString& args)
 {
     if (command == "fermerplus") {
         close();
@@ -50,6 +50,11 @@ void TFormFlash::FlashFSCommand(const QString& command, const QString&)
     // Leaving the menu for a topic: remember where the student was in it.
     if (Flash->movie().contains("ensavoirplus")) {
         savedLastf = Flash->GetVariable("lastf");
+    }
+    if (command == "essayer") {
+        requestedPreset = args;
+        close();
+        return;
     }
     static const std::pair<const char*, const char*> topics[] = {
         {"hydrolyselactose", "hydrolyselactose.swf"},

@@ -18,6 +18,9 @@ public:
     TFormFlash(const QString& movieDir, QSize screen, QWidget* parent = nullptr);
 
     QString savedLastf = QStringLiteral("1"); // the menu movie's "lastf", kept across openings
+    // What a lesson's « Essayer dans Velmora » asked for ("essayer" and its settings): the viewer
+    // closes, and the window sets its panel once the viewer is gone. Empty when nothing was asked.
+    QString requestedPreset;
 
     // Whether the guided experiments hide their model answers (a teacher's scenario): every movie
     // shown gets the variable "reponsesmodelecachees", "1" or "0", and the menu hands it on to the

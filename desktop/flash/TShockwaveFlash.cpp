@@ -1,6 +1,7 @@
 #include "flash/TShockwaveFlash.h"
 
 #include "flash/ControlKeys.h"
+#include "flash/MovieAccessibility.h"
 #include "flash/MovieClipboard.h"
 #include "flash/MovieWindows.h"
 #include "flash/ScriptWatchdog.h"
@@ -19,6 +20,8 @@
 #include <QTextStream>
 #include <QVBoxLayout>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 
 namespace {
@@ -82,6 +85,51 @@ KeysTaken keysTakenBy(QQuickItem* control)
     }
 }
 
+// The keys that a Quick slider leaves to its movie: Up and Down as Right and Left, Page Up and Page
+// Down by a tenth of its range, Home and End to its ends. False for another control or key.
+bool moveSlider(QQuickItem* control, const QKeyEvent& key)
+{
+    if (!control || !control->inherits("QQuickSlider") || key.modifiers() != Qt::NoModifier) {
+        return false;
+    }
+    const double from = control->property("from").toDouble();
+    const double to = control->property("to").toDouble();
+    const double value = control->property("value").toDouble();
+    const double step = control->property("stepSize").toDouble() > 0
+                            ? control->property("stepSize").toDouble()
+                            : std::abs(to - from) / 100;
+    const double page = std::max(step, std::floor(std::abs(to - from) / 10 / step) * step);
+    double target = value;
+    switch (key.key()) {
+    case Qt::Key_Up:
+        target = value + step;
+        break;
+    case Qt::Key_Down:
+        target = value - step;
+        break;
+    case Qt::Key_PageUp:
+        target = value + page;
+        break;
+    case Qt::Key_PageDown:
+        target = value - page;
+        break;
+    case Qt::Key_Home:
+        target = from;
+        break;
+    case Qt::Key_End:
+        target = to;
+        break;
+    default:
+        return false;
+    }
+    target = std::clamp(target, std::min(from, to), std::max(from, to));
+    if (target != value) {
+        control->setProperty("value", target);
+        QMetaObject::invokeMethod(control, "moved");
+    }
+    return true;
+}
+
 bool isTakenBy(QQuickItem* control, const QKeyEvent& key)
 {
     const KeysTaken taken = keysTakenBy(control);
@@ -105,6 +153,7 @@ TShockwaveFlash::TShockwaveFlash(QWidget* parent) : QQuickWidget((useSoftwareRen
     refuseMovieWindows();
     connect(quickWindow(), &QQuickWindow::activeFocusItemChanged, this,
             &TShockwaveFlash::followFocusedControl);
+    MovieAccessibility::adopt(this, quickWindow());
 }
 
 TShockwaveFlash::~TShockwaveFlash()
@@ -154,6 +203,7 @@ void TShockwaveFlash::setMovie(const QString& path)
         showNotice(tr("Animation illisible\u00a0: %1").arg(file.fileName()));
         return;
     }
+    MovieAccessibility::movieLoaded();
     connect(movieRoot(), SIGNAL(fsCommand(QString, QString)), this, SIGNAL(FSCommand(QString, QString)),
             Qt::QueuedConnection);
 }
@@ -193,6 +243,20 @@ void TShockwaveFlash::followFocusedControl()
     }
 }
 
+void TShockwaveFlash::announceFocusedControl()
+{
+    // Entering the player, Qt Quick tells of the control, then the window of the player itself: the
+    // control is told again, last.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (hasFocus()) {
+                MovieAccessibility::announceFocus(quickWindow()->activeFocusItem());
+            }
+        },
+        Qt::QueuedConnection);
+}
+
 bool TShockwaveFlash::event(QEvent* event)
 {
     const MovieInput movieInput; // the movie handles the user's keys and mouse: no clipboard
@@ -212,6 +276,10 @@ bool TShockwaveFlash::eventFilter(QObject* watched, QEvent* event)
 void TShockwaveFlash::keyPressEvent(QKeyEvent* event)
 {
     QQuickWidget::keyPressEvent(event);
+    if (!event->isAccepted() && moveSlider(quickWindow()->activeFocusItem(), *event)) {
+        event->accept();
+        return;
+    }
     if (event->isAccepted() || !isPlainEnter(*event) ||
         keysTakenBy(quickWindow()->activeFocusItem()) != KeysTaken::spaceAndEnter) {
         return;
@@ -247,6 +315,7 @@ bool TShockwaveFlash::focusNextPrevChild(bool next)
 void TShockwaveFlash::focusInEvent(QFocusEvent* event)
 {
     QQuickWidget::focusInEvent(event);
+    announceFocusedControl();
     const bool forward = event->reason() == Qt::TabFocusReason;
     if (!forward && event->reason() != Qt::BacktabFocusReason) {
         return;

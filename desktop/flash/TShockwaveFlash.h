@@ -22,7 +22,11 @@ class QQuickItem;
 // on to the window's other controls (Tab entering the movie starts at its first control, Shift+Tab
 // at its last). A button that the keyboard brought the focus to takes Space, Enter and Return,
 // a check box Space, before the window's shortcut keys; a control focused with the mouse leaves
-// them to the window.
+// them to the window. A slider moves with the arrow keys, Page Up and Page Down (a tenth of its
+// range), Home and End, unless its movie answers these keys itself.
+//
+// A screen reader finds the movie's controls as children of the player, and is told which one has
+// the focus (MovieAccessibility).
 class TShockwaveFlash : public QQuickWidget
 {
     Q_OBJECT
@@ -35,7 +39,7 @@ public:
     QString movie() const { return moviePath_; }
 
     void Play();
-    void Rewind(); // to frame 1, stopped
+    void Rewind();             // to frame 1, stopped
     void GotoFrame(int frame); // the main timeline shows that frame, stopped
     void TGotoFrame(const QString& clip, int frame);
     void SetVariable(const QString& name, const QString& value);
@@ -60,6 +64,7 @@ signals:
 private:
     QObject* findClip(const QString& clip) const;
     void followFocusedControl();
+    void announceFocusedControl();        // to a screen reader
     void showNotice(const QString& text); // in place of a movie that cannot be shown; empty hides it
 
     MovieSandbox sandbox_;

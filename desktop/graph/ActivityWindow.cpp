@@ -5,6 +5,7 @@
 #include "model/Catalogue.h"
 
 #include "files/SaveDialog.h"
+#include "graph/ActivityTable.h"
 #include "graph/GraphExport.h"
 #include "lab/BatchCommand.h"
 #include "lab/SweepTable.h"
@@ -16,11 +17,16 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
 #include <QFile>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
+#include <QSpinBox>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include <sstream>
@@ -71,13 +77,39 @@ ActivityWindow::ActivityWindow(ActivityCurve curve, const ExperimentSettings& se
     setWindowTitle(title);
 
     auto* column = new QVBoxLayout(this);
-    auto* intro = new QLabel(tr("Chaque point est la vitesse initiale moyenne de %1\u00a0"
-                                "expériences faites avec les réglages "
-                                "actuels. L’expérience de la fenêtre principale continue pendant le calcul.")
-                                 .arg(plan_.replicates),
-                             this);
-    intro->setWordWrap(true);
-    column->addWidget(intro);
+    intro_ = new QLabel(this);
+    intro_->setObjectName("activityIntro");
+    intro_->setWordWrap(true);
+    column->addWidget(intro_);
+
+    // What is measured and how: a change computes the curve anew.
+    auto* choices = new QHBoxLayout;
+    const auto choice = [&](QWidget* widget, const QString& caption, const char* name) {
+        widget->setObjectName(name);
+        auto* label = new QLabel(caption, this);
+        label->setBuddy(widget);
+        choices->addWidget(label);
+        choices->addWidget(widget);
+        choices->addSpacing(12);
+    };
+    measureChoice_ = new QComboBox(this);
+    measureChoice_->addItem(tr("vitesse initiale"), static_cast<int>(Measure::initialRate));
+    measureChoice_->addItem(tr("temps de demi-réaction"), static_cast<int>(Measure::halfTime));
+    choice(measureChoice_, tr("&Mesure\u00a0:"), "measureChoice");
+    shareChoice_ = new QSpinBox(this);
+    shareChoice_->setRange(1, largestInitialRateShare);
+    shareChoice_->setValue(plan_.measures.initialRateShare);
+    shareChoice_->setSuffix(tr("\u00a0%"));
+    shareChoice_->setToolTip(
+        tr("La vitesse initiale est prise jusqu’à ce que cette part du substrat soit transformée."));
+    choice(shareChoice_, tr("&Part transformée\u00a0:"), "shareChoice");
+    repeatsChoice_ = new QComboBox(this);
+    for (const int repeats : {10, 20, 50}) {
+        repeatsChoice_->addItem(QString::number(repeats), repeats);
+    }
+    choice(repeatsChoice_, tr("E&xpériences par point\u00a0:"), "repeatsChoice");
+    choices->addStretch(1);
+    column->addLayout(choices);
 
     picture_ = new QLabel(this);
     picture_->setObjectName("activityPicture");
@@ -106,27 +138,47 @@ ActivityWindow::ActivityWindow(ActivityCurve curve, const ExperimentSettings& se
     column->addLayout(progressRow);
     status_ = new QLabel(this);
     status_->setObjectName("activityStatus");
+    status_->setWordWrap(true);
     column->addWidget(status_);
 
     fitText_ = new QLabel(this);
     fitText_->setObjectName("fitText");
     fitText_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    fitText_->setWordWrap(true);
     column->addWidget(fitText_);
     lineweaverBurk_ = new QCheckBox(tr("Représentation de &Lineweaver-Burk (1/v selon 1/S)"), this);
     lineweaverBurk_->setObjectName("lineweaverBurk");
     lineweaverBurk_->setVisible(plan_.x.parameter == SweepParameter::substrate);
     column->addWidget(lineweaverBurk_);
 
-    auto* command = new QLabel(tr("Le même calcul sans fenêtre\u00a0: %1").arg(batchCommandText()), this);
-    command->setObjectName("batchCommand");
-    command->setWordWrap(true);
-    command->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    QPalette grey = command->palette();
+    // The equivalent velmora2-batch command, for the teacher, behind a disclosure.
+    commandShown_ = new QToolButton(this);
+    commandShown_->setObjectName("commandDisclosure");
+    commandShown_->setText(tr("Commande é&quivalente"));
+    commandShown_->setCheckable(true);
+    commandShown_->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    commandShown_->setArrowType(Qt::RightArrow);
+    commandShown_->setAutoRaise(true);
+    column->addWidget(commandShown_);
+    command_ = new QLabel(this);
+    command_->setObjectName("batchCommand");
+    command_->setWordWrap(true);
+    command_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    QPalette grey = command_->palette();
     grey.setColor(QPalette::WindowText, QColor(90, 90, 90));
-    command->setPalette(grey);
-    column->addWidget(command);
+    command_->setPalette(grey);
+    command_->setVisible(false);
+    column->addWidget(command_);
 
     auto* buttons = new QHBoxLayout;
+    tableForm_ = new QComboBox(this);
+    tableForm_->setObjectName("tableForm");
+    tableForm_->addItem(tr("une ligne par point"));
+    tableForm_->addItem(tr("une colonne par courbe, avec Km et Vmax"));
+    auto* tableLabel = new QLabel(tr("&Tableau copié\u00a0:"), this);
+    tableLabel->setBuddy(tableForm_);
+    buttons->addWidget(tableLabel);
+    buttons->addWidget(tableForm_);
     copyButton_ = new QPushButton(tr("&Copier les données"), this);
     copyButton_->setObjectName("copyButton");
     saveDataButton_ = new QPushButton(tr("&Enregistrer les données…"), this);
@@ -160,8 +212,47 @@ ActivityWindow::ActivityWindow(ActivityCurve curve, const ExperimentSettings& se
     connect(saveDataButton_, &QPushButton::clicked, this, &ActivityWindow::saveData);
     connect(saveImageButton_, &QPushButton::clicked, this, &ActivityWindow::saveImage);
     connect(closeButton, &QPushButton::clicked, this, &ActivityWindow::reject);
+    connect(commandShown_, &QToolButton::toggled, this, [this](bool shown) {
+        commandShown_->setArrowType(shown ? Qt::DownArrow : Qt::RightArrow);
+        command_->setVisible(shown);
+    });
+    connect(measureChoice_, &QComboBox::currentIndexChanged, this, &ActivityWindow::choicesChanged);
+    connect(repeatsChoice_, &QComboBox::currentIndexChanged, this, &ActivityWindow::choicesChanged);
+    connect(shareChoice_, &QSpinBox::valueChanged, this, &ActivityWindow::choicesChanged);
 
-    resize(820, 680);
+    // Large enough for the curve and its legend, larger on a larger screen.
+    const QSize room =
+        (parent ? parent->screen() : QGuiApplication::primaryScreen())->availableGeometry().size();
+    resize(std::clamp(room.width() * 11 / 20, std::min(860, room.width()), room.width()),
+           std::clamp(room.height() * 17 / 20, std::min(760, room.height()), room.height()));
+    choicesChanged();
+}
+
+Measure ActivityWindow::measure() const
+{
+    return static_cast<Measure>(measureChoice_->currentData().toInt());
+}
+
+void ActivityWindow::choicesChanged()
+{
+    const bool rate = measure() == Measure::initialRate;
+    plan_.measures.initialRate = rate;
+    plan_.measures.halfTime = !rate;
+    plan_.measures.initialRateShare = shareChoice_->value();
+    plan_.replicates = repeatsChoice_->currentData().toInt();
+    shareChoice_->setEnabled(rate);
+    lineweaverBurk_->setVisible(rate && plan_.x.parameter == SweepParameter::substrate);
+    intro_->setText((rate ? tr("Chaque point est la vitesse initiale moyenne de %1\u00a0"
+                               "expériences faites avec les réglages actuels, prise jusqu’à ce que %2\u00a0% "
+                               "du substrat de "
+                               "départ soit transformé.")
+                                .arg(plan_.replicates)
+                                .arg(plan_.measures.initialRateShare)
+                          : tr("Chaque point est le temps de demi-réaction moyen de %1\u00a0"
+                               "expériences faites avec les réglages actuels.")
+                                .arg(plan_.replicates)) +
+                    ' ' + tr("L’expérience de la fenêtre principale continue pendant le calcul."));
+    command_->setText(batchCommandText());
     compute();
 }
 
@@ -199,7 +290,7 @@ void ActivityWindow::compute()
 {
     stopWorker();
     result_.reset();
-    fits_.clear();
+    fits_ = {};
     cancel_ = false;
     progress_->setValue(0);
     progress_->setVisible(true);
@@ -223,7 +314,7 @@ void ActivityWindow::compute()
     const SweepRunner runner = sweepRunner() ? sweepRunner() : SweepRunner(runSweep);
     worker_ = std::thread([this, plan, runner] {
         auto outcome = std::make_shared<SweepResult>();
-        auto fits = std::make_shared<std::vector<MichaelisMentenFit>>();
+        auto fits = std::make_shared<SweepFits>();
         QString failure;
         try {
             SweepControl control;
@@ -244,7 +335,7 @@ void ActivityWindow::compute()
             };
             *outcome = runner(plan, control);
             if (!outcome->cancelled) {
-                *fits = fitSweep(*outcome);
+                *fits = sweepFits(*outcome);
             }
         } catch (const std::exception& error) {
             failure = QString::fromLocal8Bit(error.what());
@@ -277,9 +368,9 @@ std::optional<ActivityCurveRecord> ActivityWindow::curveRecord() const
             record.points.push_back({static_cast<double>(point.xValue), point.initialRate.mean});
         }
     }
-    if (!fits_.empty() && fits_.front().verdict == FitVerdict::fitted) {
-        record.km = fits_.front().km;
-        record.vmax = fits_.front().vmax;
+    if (!fits_.empty() && fits_.series.front().verdict == FitVerdict::fitted) {
+        record.km = fits_.series.front().km;
+        record.vmax = fits_.series.front().vmax;
     }
     return record;
 }
@@ -299,7 +390,7 @@ void ActivityWindow::finish(std::shared_ptr<SweepResult> result, QString failure
     cancelButton_->setVisible(false);
     const bool focusWasOnCancel = !focusWidget() || focusWidget() == cancelButton_;
     if (!failure.isEmpty() || result->cancelled) {
-        fits_.clear();
+        fits_ = {};
         computeButton_->setVisible(true);
         status_->setText(failure.isEmpty() ? tr("Calcul annulé.")
                                            : tr("Le calcul n’a pas pu aboutir\u00a0: %1.").arg(failure));
@@ -315,13 +406,17 @@ void ActivityWindow::finish(std::shared_ptr<SweepResult> result, QString failure
                                  static_cast<QWidget*>(saveImageButton_)}) {
         needsResult->setEnabled(true);
     }
-    const bool anyLine = std::any_of(
-        fits_.begin(), fits_.end(), [](const MichaelisMentenFit& fit) { return fit.lineweaverBurk.hasLine; });
-    lineweaverBurk_->setEnabled(anyLine);
+    const bool anyPoint =
+        std::any_of(fits_.series.begin(), fits_.series.end(),
+                    [](const MichaelisMentenFit& fit) { return !fit.lineweaverBurk.reciprocals.empty(); });
+    lineweaverBurk_->setEnabled(anyPoint);
     if (!fits_.empty()) {
-        const Chart chart = activityChart(*result_, Measure::initialRate, fits_, words_);
+        const Chart chart = activityChart(*result_, measure(), fits_, words_);
         QStringList lines;
         for (std::size_t s = 0; s < chart.series.size(); ++s) {
+            if (chart.series[s].notes.empty()) {
+                continue; // a curve of another model, told with that model
+            }
             QStringList notes;
             for (const std::string& note : chart.series[s].notes) {
                 notes << fromCore(note);
@@ -338,6 +433,9 @@ void ActivityWindow::finish(std::shared_ptr<SweepResult> result, QString failure
     status_->setText(tr("Calcul terminé\u00a0: %1\u00a0"
                         "expériences.")
                          .arg(runs));
+    if (const std::string note = cutShortNote(*result_, words_); !note.empty()) {
+        status_->setText(status_->text() + ' ' + fromCore(note));
+    }
     showChart();
     if (focusWasOnCancel) {
         copyButton_->setFocus();
@@ -350,12 +448,19 @@ Chart ActivityWindow::shownChart() const
     if (!result_) {
         return {};
     }
-    const Chart curve = activityChart(*result_, Measure::initialRate, fits_, words_);
+    const Chart curve = activityChart(*result_, measure(), fits_, words_);
     if (lineweaverBurk_->isChecked() && !fits_.empty()) {
         Chart view = lineweaverBurkChart(fits_, words_);
         view.subtitle = curve.title + (curve.subtitle.empty() ? "" : words_.listComma + curve.subtitle);
-        for (std::size_t s = 0; s < view.series.size() && s < curve.series.size(); ++s) {
+        // Each series named, its fit under it, and the competitive model's results last.
+        for (std::size_t s = 0; s < fits_.series.size() && s < view.series.size(); ++s) {
             view.series[s].label = curve.series[s].label;
+            view.series[s].notes = curve.series[s].notes;
+        }
+        if (fits_.competitive) {
+            ChartSeries summary = curve.series.back();
+            summary.line.clear();
+            view.series.push_back(std::move(summary));
         }
         return view;
     }
@@ -374,8 +479,10 @@ void ActivityWindow::showChart()
     }
     const QSize size = picture_->contentsRect().size();
     const qreal ratio = devicePixelRatioF();
-    const ChartImage drawn =
-        renderChartImage(shownChart(), qRound(size.width() * ratio), qRound(size.height() * ratio), ratio);
+    // Texts and lines grow with a window larger than the one they were designed for.
+    const double larger = std::clamp(std::min(size.width() / 900.0, size.height() / 620.0), 1.0, 3.0);
+    const ChartImage drawn = renderChartImage(shownChart(), qRound(size.width() * ratio),
+                                              qRound(size.height() * ratio), ratio * larger);
     if (drawn.pixels.empty()) {
         return;
     }
@@ -403,10 +510,9 @@ QByteArray ActivityWindow::tableCsv() const
     if (!result_) {
         return {};
     }
-    std::ostringstream out;
-    writeSweepTable(out, *result_);
-    const std::string bytes = out.str();
-    return QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    // For a spreadsheet of the window's language: in French, semicolons and decimal commas.
+    const bool decimalComma = GraphExport::spreadsheetNumber(0.5, 1).contains(',');
+    return tableText().replace('\t', decimalComma ? QChar(';') : QChar(',')).toUtf8();
 }
 
 QString ActivityWindow::tableText() const
@@ -414,40 +520,8 @@ QString ActivityWindow::tableText() const
     if (!result_) {
         return {};
     }
-    const auto heading = [](SweepParameter parameter) {
-        switch (parameter) {
-        case SweepParameter::temperature:
-            return tr("température (°C)");
-        case SweepParameter::ph:
-            return tr("pH");
-        case SweepParameter::enzyme:
-            return tr("enzyme (molécules)");
-        case SweepParameter::substrate:
-            return tr("substrat (molécules)");
-        case SweepParameter::other:
-            return tr("thiolactose (molécules)");
-        }
-        return QString();
-    };
-    QStringList header;
-    if (plan_.series) {
-        header << heading(plan_.series->parameter);
-    }
-    header << heading(plan_.x.parameter) << tr("vitesse initiale (molécules/s)")
-           << tr("écart type (molécules/s)");
-    QString table = header.join('\t') + '\n';
-    for (const SweepPoint& point : result_->points) {
-        QStringList cells;
-        if (plan_.series) {
-            cells << QString::number(point.seriesValue);
-        }
-        const Statistic& rate = point.initialRate;
-        cells << QString::number(point.xValue)
-              << (rate.count > 0 ? GraphExport::spreadsheetNumber(rate.mean, 3) : QString())
-              << (rate.count > 1 ? GraphExport::spreadsheetNumber(rate.standardDeviation, 3) : QString());
-        table += cells.join('\t') + '\n';
-    }
-    return table;
+    return tableForm_->currentIndex() == 0 ? ActivityTable::longForm(*result_, measure())
+                                           : ActivityTable::wideForm(*result_, measure(), fits_, words_);
 }
 
 void ActivityWindow::copyData()

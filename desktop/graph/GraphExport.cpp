@@ -1,5 +1,6 @@
 #include "graph/GraphExport.h"
 
+#include "model/TimeCourse.h"
 #include "render/GraphRenderer.h"
 #include "render/KeptCurvesRenderer.h"
 
@@ -12,13 +13,12 @@ using namespace velmora;
 
 namespace {
 
-// Margins of the picture around the graph, in pixels before the doubling: the axis labels sit
-// 40 pixels left of the graph as in the window.
-constexpr int leftMargin = 60;
+// Margins of the picture around the graph, in pixels before the doubling: the substrate's numbers
+// and title on the left, the time's title under it.
+constexpr int leftMargin = 64;
 constexpr int rightMargin = 20;
 constexpr int captionHeight = 58; // the reaction and up to two lines of settings
 constexpr int timeHeight = 26;
-constexpr int labelInset = 40;
 constexpr int fineness = 2;
 
 QString percentCell(const RecordedSecond* second, const CourseRecord& run)
@@ -43,8 +43,9 @@ QString GraphExport::timeCourseTable(const CourseRecord& run, const std::vector<
 {
     QStringList header{tr("seconde"), tr("substrat (molécules)"), tr("substrat (%)"), tr("température (°C)"),
                        tr("pH")};
-    for (std::size_t k = 1; k <= kept.size(); ++k) {
-        header << tr("courbe gardée %1 (%)").arg(k);
+    for (std::size_t k = 0; k < kept.size(); ++k) {
+        header
+            << tr("courbe gardée %1, %2 (%)").arg(k + 1).arg(QString::fromStdString(runSettingsTag(kept[k])));
     }
     QString table = header.join(separator) + '\n';
     forEachCourseRow(run, kept, [&](const CourseRow& row) {
@@ -73,18 +74,18 @@ QByteArray GraphExport::timeCourseCsv(const CourseRecord& run, const std::vector
 QSize GraphExport::pictureSize(QSize graphSize)
 {
     return QSize(leftMargin + graphSize.width() + rightMargin,
-                 captionHeight + graphSize.height() + timeHeight) *
-           fineness;
+                 captionHeight + graphSize.height() + timeHeight);
 }
 
-QImage GraphExport::graphPicture(QSize graphSize, const World& world, const KeptCurves* kept,
-                                 const PictureTexts& texts)
+void GraphExport::paintPicture(QPainter& painter, QSize graphSize, const World& world, const KeptCurves* kept,
+                               const PictureTexts& texts)
 {
-    QImage picture(pictureSize(graphSize), QImage::Format_RGB32);
-    picture.setDevicePixelRatio(fineness);
-    picture.fill(Qt::white);
-    QPainter painter(&picture);
-    const int width = leftMargin + graphSize.width() + rightMargin;
+    const QSize size = pictureSize(graphSize);
+    const int width = size.width();
+    painter.save();
+    painter.fillRect(QRect(QPoint(0, 0), size), Qt::white);
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setRenderHint(QPainter::TextAntialiasing, true);
 
     // The caption: the reaction, then the settings, wrapped.
     QFont title("Arial");
@@ -100,23 +101,54 @@ QImage GraphExport::graphPicture(QSize graphSize, const World& world, const Kept
     painter.drawText(QRect(8, titleBox.bottom() + 2, width - 16, captionHeight - titleBox.bottom() - 4),
                      Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, texts.caption);
 
-    // The graph, as the window draws it, and its labels where the window puts them.
+    // The graph, on white.
+    GraphLook paper;
+    paper.onPaper = true;
     painter.save();
     painter.translate(leftMargin, captionHeight);
-    paintGraph(painter, graphSize, world, kept);
+    paintGraph(painter, graphSize, world, kept, paper);
     painter.restore();
-    QFont labels("Arial");
-    labels.setPointSize(8);
-    painter.setFont(labels);
+
+    // The substrate's numbers every 10 %, in per cent or in molecules, and the axes' titles.
+    const int plotHeight = graphPlotHeight(graphSize.height(), paper.stripHeight());
+    QFont numbers("Arial");
+    numbers.setPixelSize(10);
+    painter.setFont(numbers);
+    painter.setPen(QColor(25, 25, 25));
+    const QFontMetrics metrics(numbers);
+    for (int percent = 0; percent <= 100; percent += 10) {
+        const int y = captionHeight + (100 - percent) * plotHeight / 100;
+        const QString number = texts.percent
+                                   ? QString::number(percent)
+                                   : QString::number(world.substrateAmount * percent / 100.0, 'g', 4);
+        painter.drawLine(QPointF(leftMargin - 4, y), QPointF(leftMargin, y));
+        painter.drawText(QRect(leftMargin - 6 - 40, y - metrics.height() / 2, 40, metrics.height()),
+                         Qt::AlignRight | Qt::AlignVCenter, number);
+    }
+    QFont axisTitle("Arial");
+    axisTitle.setPixelSize(12);
+    painter.setFont(axisTitle);
     painter.setPen(Qt::black);
-    const int labelLeft = leftMargin - labelInset;
-    painter.drawText(QPoint(labelLeft, captionHeight + painter.fontMetrics().ascent()), texts.top);
-    painter.drawText(QPoint(labelLeft, captionHeight + graphSize.height() - labels.pointSize() - 20 +
-                                           painter.fontMetrics().ascent()),
-                     texts.bottom);
-    painter.drawText(
-        QRect(leftMargin, captionHeight + graphSize.height() + 4, graphSize.width(), timeHeight - 6),
-        Qt::AlignLeft | Qt::AlignVCenter, texts.time);
+    painter.save();
+    painter.translate(12, captionHeight + plotHeight / 2.0);
+    painter.rotate(-90);
+    painter.drawText(QRect(-plotHeight / 2, -8, plotHeight, 18), Qt::AlignCenter, texts.yTitle);
+    painter.restore();
+    const QRect under(leftMargin, captionHeight + graphSize.height() + 2, graphSize.width(), timeHeight - 4);
+    painter.drawText(under, Qt::AlignHCenter | Qt::AlignVCenter, texts.xTitle);
+    painter.setFont(plain);
+    painter.setPen(QColor(70, 70, 70));
+    painter.drawText(under, Qt::AlignRight | Qt::AlignVCenter, texts.time);
+    painter.restore();
+}
+
+QImage GraphExport::graphPicture(QSize graphSize, const World& world, const KeptCurves* kept,
+                                 const PictureTexts& texts)
+{
+    QImage picture(pictureSize(graphSize) * fineness, QImage::Format_RGB32);
+    picture.setDevicePixelRatio(fineness);
+    QPainter painter(&picture);
+    paintPicture(painter, graphSize, world, kept, texts);
     return picture;
 }
 

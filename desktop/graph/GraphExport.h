@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QCoreApplication>
 #include <QImage>
+#include <QPainter>
 #include <QSize>
 #include <QString>
 
@@ -37,21 +38,29 @@ public:
                                     const std::vector<velmora::CourseRecord>& kept);
 
     // The texts around the graph in the picture: the axis labels and the time, as the window
-    // shows them, and a caption of the settings.
+    // shows them, a caption of the settings, and the axes' titles.
     struct PictureTexts
     {
-        QString top;     // « 100 % » or « 100 UA »
-        QString bottom;  // « 0 % »
-        QString time;    // « Temps : 37 s »
-        QString title;   // the reaction
-        QString caption; // the settings
+        QString top;         // « 100 % » or « 100 UA »
+        QString bottom;      // « 0 % »
+        QString time;        // « Temps : 37 s »
+        QString title;       // the reaction
+        QString caption;     // the settings
+        bool percent = true; // the substrate in per cent of its starting quantity, or in molecules
+        QString xTitle;      // « temps (s) »
+        QString yTitle;      // « substrat restant (%) » or « substrat restant (molécules) »
     };
 
-    // The graph, `graphSize` pixels as on screen, with its texts around it, drawn twice as fine:
-    // pictureSize(graphSize) pixels.
+    // The graph as a figure for paper, pictureSize(graphSize) units large, drawn on `painter` (which
+    // may scale it to a page): the caption, then the graph on white with dark, thick lines, the
+    // substrate's numbers every 10 % and the axes' titles, the elapsed time under it.
+    static void paintPicture(QPainter& painter, QSize graphSize, const velmora::World& world,
+                             const KeptCurves* kept, const PictureTexts& texts);
+    static QSize pictureSize(QSize graphSize);
+
+    // The same figure in a picture twice as fine: twice pictureSize(graphSize) pixels.
     static QImage graphPicture(QSize graphSize, const velmora::World& world, const KeptCurves* kept,
                                const PictureTexts& texts);
-    static QSize pictureSize(QSize graphSize);
 
     // The picture as PNG bytes.
     static QByteArray png(const QImage& picture);

@@ -11,6 +11,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
@@ -24,6 +25,7 @@ GraphMenu::GraphMenu(const Graph& graph, QWidget* window) : QObject(window), gra
 {
     setObjectName("graphMenu");
     keptCurves_.courses = &kept_.courses();
+    keptCurves_.endedAt = tr("(fin à %1\u00a0s)");
 
     menu_ = new QMenu(window);
     menu_->setObjectName("graphContextMenu");
@@ -54,6 +56,9 @@ GraphMenu::GraphMenu(const Graph& graph, QWidget* window) : QObject(window), gra
     curve("activitySubstrate", tr("selon la quantité de &substrat"), ActivityCurve::substrate);
     inhibitorCurve_ =
         curve("activityInhibitor", tr("selon la quantité d’&inhibiteur"), ActivityCurve::inhibitor);
+    activity->addSeparator();
+    add(activity, "activityLesson", tr("&Comprendre la courbe d’activité…"),
+        &GraphMenu::activityLessonRequested);
     connect(menu_, &QMenu::aboutToShow, this, &GraphMenu::updateEntries);
     updateEntries();
 
@@ -163,6 +168,9 @@ void GraphMenu::saveImage()
     texts.time = graph_.timeTitle->text() + ' ' + graph_.time->text();
     texts.title = SettingsText::reactionTitle(shown.settings().reaction);
     texts.caption = SettingsText::caption(shown);
+    texts.percent = !graph_.percent || graph_.percent->isChecked();
+    texts.xTitle = tr("temps (s)");
+    texts.yTitle = texts.percent ? tr("substrat restant (%)") : tr("substrat restant (molécules)");
     const QImage picture =
         GraphExport::graphPicture(graph_.surface->size(), *graph_.world, &keptCurves_, texts);
     saveToPath(window_, path, GraphExport::png(picture));

@@ -15,6 +15,7 @@
 class ActivityWindow;
 class DrawingSurface;
 class QAction;
+class QCheckBox;
 class QLabel;
 class QMenu;
 class QWidget;
@@ -22,8 +23,8 @@ class QWidget;
 // The graph's context menu, opened by a right click on the graph or its header, or by the Menu key
 // and Shift+F10 while the graph has the focus: the time course of the whole run copied or saved,
 // a picture of the graph saved, runs kept to compare (drawn behind the running one), and the
-// activity curves computed from the current settings in a window of their own. Nothing here stops
-// or holds the experiment.
+// activity curves computed from the current settings in a window of their own, with the explanation
+// of such a curve beside them. Nothing here stops or holds the experiment.
 class GraphMenu : public QObject
 {
     Q_OBJECT
@@ -38,6 +39,7 @@ public:
         QLabel* bottom = nullptr;
         QLabel* timeTitle = nullptr;
         QLabel* time = nullptr;
+        const QCheckBox* percent = nullptr;                    // "pourcentage"
         std::function<velmora::ExperimentSettings()> settings; // of the experiment the window would start now
         std::function<void()> redraw;                          // the graph's "rafraîchir"
     };
@@ -67,6 +69,8 @@ public slots:
 
 signals:
     void curveKept(std::size_t count);
+    // « Comprendre la courbe d’activité… »: the window opens the explanation of the curve.
+    void activityLessonRequested();
     void curveComputed(const velmora::ActivityCurveRecord& curve);
 
 protected:

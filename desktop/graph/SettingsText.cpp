@@ -1,5 +1,6 @@
 #include "graph/SettingsText.h"
 
+#include "model/BoxVolume.h"
 #include "model/World.h"
 
 namespace {
@@ -67,17 +68,22 @@ QString SettingsText::caption(const CourseRecord& run)
         inhibitor = other >= 2 ? tr("%1\u00a0molécules de thiolactose (inhibiteur)").arg(other)
                                : tr("%1\u00a0molécule de thiolactose (inhibiteur)").arg(other);
     }
-    return tr("%1, %2, %3, %4, %5")
-        .arg(temperature(run), ph(run),
-             enzyme >= 2 ? tr("%1\u00a0"
-                              "enzymes")
-                               .arg(enzyme)
-                         : tr("%1\u00a0"
-                              "enzyme")
-                               .arg(enzyme),
-             substrate >= 2 ? tr("%1\u00a0molécules de substrat").arg(substrate)
-                            : tr("%1\u00a0molécule de substrat").arg(substrate),
-             inhibitor);
+    QString text = tr("%1, %2, %3, %4, %5")
+                       .arg(temperature(run), ph(run),
+                            enzyme >= 2 ? tr("%1\u00a0"
+                                             "enzymes")
+                                              .arg(enzyme)
+                                        : tr("%1\u00a0"
+                                             "enzyme")
+                                              .arg(enzyme),
+                            substrate >= 2 ? tr("%1\u00a0molécules de substrat").arg(substrate)
+                                           : tr("%1\u00a0molécule de substrat").arg(substrate),
+                            inhibitor);
+    if (const std::optional<std::int32_t> volume = volumeOfBox(settings.scene);
+        volume && *volume != defaultVolume) {
+        text += tr(", volume de la boîte %1\u00a0%").arg(*volume);
+    }
+    return text;
 }
 
 QString SettingsText::legendLine(std::size_t index, const CourseRecord& run)
@@ -104,6 +110,10 @@ QString SettingsText::legendLine(std::size_t index, const CourseRecord& run)
                             QString::number(clampAmount(settings.substrate)));
     if (settings.reaction == Reaction::lactoseHydrolysis && clampAmount(settings.other) > 0) {
         line += tr(" · I\u00a0%1").arg(clampAmount(settings.other));
+    }
+    if (const std::optional<std::int32_t> volume = volumeOfBox(settings.scene);
+        volume && *volume != defaultVolume) {
+        line += tr(" · V\u00a0%1\u00a0%").arg(*volume);
     }
     return line;
 }

@@ -20,6 +20,10 @@ public:
     static constexpr int itemCount = 66;
 
     SpriteSet();
+    // The pictures of `original` enlarged or reduced by numerator / denominator, each pixel
+    // repeated or left out as a whole so that edges stay sharp: the symbols of a box drawn larger
+    // or smaller than its own size.
+    SpriteSet(const SpriteSet& original, int numerator, int denominator);
 
     // The program's sprite list, built on first use and shared by the scene and the movies.
     static const SpriteSet& shared();

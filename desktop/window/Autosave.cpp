@@ -125,10 +125,7 @@ bool Autosave::offerResumption(QWidget* parent, bool withoutAsking)
             return false;
         }
     }
-    work_.applyDocument(*left);
-    if (left->run) {
-        work_.restoreRun(*left->run);
-    }
+    work_.applyDocument(*left); // the run under way replayed to where it was
     settle();
     if (withoutAsking) {
         std::fputs("velmora2: the experiment under way when a movie held the window is taken up again\n",

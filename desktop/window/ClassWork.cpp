@@ -149,7 +149,7 @@ void ClassWork::addFileItems(QMenu* fichier)
 void ClassWork::addViewItems(QMenu* affichage)
 {
     affichage->addSeparator();
-    auto* projection = new QAction(tr("Mode &projection"), window_);
+    auto* projection = new QAction(tr("Mode pro&jection"), window_);
     projection->setObjectName("modeprojection1");
     projection->setCheckable(true);
     projection->setShortcut(QKeySequence(Qt::Key_F11));
@@ -250,15 +250,17 @@ ExperimentDocument ClassWork::currentDocument() const
                                               panel.valeurtemp.value_or(window_->world_->temperature),
                                               panel.valeurph.value_or(window_->world_->ph));
     document.settings.events = document_.settings.events;
+    document.volume = window_->volume();
     document.kept.clear();
     for (const CourseRecord& kept : window_->graphMenu_->keptRuns()) {
-        document.kept.push_back({kept.settings(), document_.volume, kept.seconds()});
+        document.kept.push_back(
+            {kept.settings(), volumeOfBox(kept.settings().scene).value_or(document.volume), kept.seconds()});
     }
     if (running_ || ticksRun_ > 0) {
         RunSoFar run;
         run.settings = window_->graphMenu_->record().settings();
         run.settings.events = runEvents_;
-        run.volume = document_.volume;
+        run.volume = volumeOfBox(run.settings.scene).value_or(document.volume);
         run.seed = runSeed_;
         run.ticks = ticksRun_;
         document.run = run;
@@ -271,6 +273,7 @@ ExperimentDocument ClassWork::currentDocument() const
 void ClassWork::applyDocument(const ExperimentDocument& document)
 {
     document_ = document;
+    window_->setVolume(document.volume);
     applySettings(document.settings);
     std::vector<CourseRecord> kept;
     for (const KeptRun& run : document.kept) {
@@ -287,6 +290,9 @@ void ClassWork::applyDocument(const ExperimentDocument& document)
     if (!document_.scenario.title.empty() || !document_.scenario.instructions.empty()) {
         showInstructions();
     }
+    if (document.run) {
+        restoreRun(*document.run);
+    }
     if (!document_.scenario.lesson.empty()) {
         window_->openLesson(QString::fromStdString(document_.scenario.lesson) + ".swf");
     }
@@ -295,7 +301,19 @@ void ClassWork::applyDocument(const ExperimentDocument& document)
 void ClassWork::restoreRun(const RunSoFar& run)
 {
     const ExperimentSettings after = document_.settings; // the panel when the document was written
+    // A run longer than two hours is not replayed: the file's settings stay, ready for a start.
+    constexpr std::int32_t longestReplay = 20 * 7200;
+    if (run.ticks > longestReplay) {
+        return;
+    }
+    // The model is deterministic: the same settings, state and panel changes give the same World.
+    ExperimentSettings settings = run.settings;
+    settings.events.clear();
+    applySettings(settings);
+    window_->setVolume(run.volume);
+    window_->world_->random.state = run.seed;
     replaying_ = true;
+    window_->recommencer1Click();
     const auto changesAt = [&](std::int32_t tick) {
         for (const PanelEvent& event : run.settings.events) {
             if (event.tick == tick) {
@@ -309,35 +327,31 @@ void ClassWork::restoreRun(const RunSoFar& run)
             }
         }
     };
-    ExperimentSettings start = run.settings;
-    start.events.clear();
-    applySettings(start);
-    window_->world_->random.state = run.seed;
-    window_->recommencer1Click();
     changesAt(0);
-    forEachTick(1, run.ticks, [&](std::int32_t tick) {
+    for (std::int32_t tick = 1; tick <= run.ticks && running_; ++tick) {
         window_->Timer2Timer();
         changesAt(tick);
-    });
-    if (window_->Timer2->isActive()) {
-        window_->Pause1Click();
     }
-    // The quantities changed on the panel since (each suspends the run and waits for the next start).
+    replaying_ = false;
+    // Held where it was, for the group to go on.
+    window_->rafrachir1Click();
+    window_->Pause1Click();
+    // The quantities changed on the panel after the run (each suspends it, for the next start).
     const std::pair<std::int32_t ExperimentSettings::*, const char*> quantities[] = {
         {&ExperimentSettings::enzyme, "enz"},
         {&ExperimentSettings::substrate, "sub"},
         {&ExperimentSettings::other, "autre"}};
     for (const auto& [quantity, name] : quantities) {
         if (after.*quantity != run.settings.*quantity) {
+            replaying_ = true;
             window_->FlashBut->SetVariable(QStringLiteral("valeur%1").arg(name),
                                            QString::number(after.*quantity));
             bypassLocks_ = true;
             window_->FlashButFSCommand(QStringLiteral("change%1").arg(name), {});
             bypassLocks_ = false;
+            replaying_ = false;
         }
     }
-    window_->Timer1Timer(); // the scene as it stood, drawn once
-    replaying_ = false;
 }
 
 void ClassWork::applySettings(const ExperimentSettings& settings)
@@ -431,6 +445,8 @@ void ClassWork::applyScenario()
         products << window_->findChild<QAction*>(QStringLiteral("N%11").arg(caption));
     }
     block(PanelControl::products, products);
+    block(PanelControl::volume,
+          QList<QAction*>(std::begin(window_->volumeItems_), std::end(window_->volumeItems_)));
     window_->setModelAnswersHidden(scenario.hideModelAnswers);
 }
 
@@ -570,7 +586,7 @@ void ClassWork::tickDone()
 void ClassWork::applyTimedChanges()
 {
     if (replaying_) {
-        return; // the run's own changes are played again, these among them
+        return; // a replayed run brings its own changes
     }
     // The timed changes of the scenario, as if made on the panel after that many ticks.
     for (const PanelEvent& event : document_.settings.events) {
@@ -603,10 +619,7 @@ void ClassWork::curveComputed(const ActivityCurveRecord& curve)
 
 void ClassWork::note(const QString& text)
 {
-    if (replaying_) {
-        return;
-    }
-    if (document_.log.size() >= 10000) {
+    if (replaying_ || document_.log.size() >= 10000) {
         return;
     }
     document_.log.push_back(
@@ -688,7 +701,10 @@ QString ClassWork::resultLine() const
     }
     course.substrateAtEnd = record.empty() ? course.substrateAmount : record.seconds().back().substrate;
     MeasureChoice choice;
+    choice.initialRateSeconds = 10; // over the first 10 s: the graph's seconds are what the window keeps
     choice.halfTime = true;
+    // The window's record holds the graph's seconds, not the ticks: the rate over its first 10 s.
+    choice.initialRateSeconds = 10;
     const RunMeasures measures = measureCourse(course, choice);
     const auto number = [](std::optional<double> value, int decimals) {
         return value ? GraphExport::spreadsheetNumber(*value, decimals) : QString();

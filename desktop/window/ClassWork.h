@@ -37,13 +37,6 @@ public:
     velmora::ExperimentDocument currentDocument() const;
     // Applies a whole document, as Fichier › Ouvrir… does.
     void applyDocument(const velmora::ExperimentDocument& document);
-    // Brings the run under way back as it was when the document was written: the same start (the
-    // run's panel values and generator state), then its ticks, with the panel changes made during
-    // it at the same ticks, through the window's own operations, so that the World, the graph and
-    // the record are those of then. The run is left paused, and the quantities changed on the panel
-    // after it (those of the document applied before) are set again. Nothing is noted in the group's
-    // log again.
-    void restoreRun(const velmora::RunSoFar& run);
 
     // Sets the values a lesson asks for, except those of controls that the scenario locks or hides:
     // those stay at the scenario's value. Returns the controls that were left as they were.
@@ -92,6 +85,7 @@ public slots:
 private:
     void applySettings(const velmora::ExperimentSettings& settings);
     void applyTimedChanges();
+    void restoreRun(const velmora::RunSoFar& run);
     void applyScenario();
     void note(const QString& text);
     bool askGroupOnce();
@@ -105,7 +99,7 @@ private:
     bool running_ = false;
     std::vector<velmora::PanelEvent> runEvents_; // the panel changes of the run under way
     bool bypassLocks_ = false;                   // while the window applies a file or a timed change
-    bool replaying_ = false;                     // while restoreRun() plays a run again
     bool projection_ = false;
+    bool replaying_ = false; // a run of a file is being replayed
     QPointer<InstructionsPanel> panel_;
 };

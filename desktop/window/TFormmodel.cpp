@@ -14,6 +14,7 @@
 #include "flash/TShockwaveFlash.h"
 #include "graph/GraphMenu.h"
 #include "lab/Experiment.h"
+#include "lab/LessonPreset.h"
 #include "model/Tick.h"
 #include "model/TimeCourse.h"
 #include "render/DrawingSurface.h"
@@ -40,7 +41,9 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <cstdio>
 #include <functional>
+#include <utility>
 
 using namespace velmora;
 
@@ -103,8 +106,10 @@ private:
 class WindowSettingsTarget : public SettingsTarget
 {
 public:
-    WindowSettingsTarget(TShockwaveFlash* panel, std::function<void(bool)> chooseSymbolSize)
-        : panel_(panel), chooseSymbolSize_(std::move(chooseSymbolSize))
+    WindowSettingsTarget(TShockwaveFlash* panel, std::function<void(bool)> chooseSymbolSize,
+                         std::function<void(std::int32_t)> chooseVolume)
+        : panel_(panel), chooseSymbolSize_(std::move(chooseSymbolSize)),
+          chooseVolume_(std::move(chooseVolume))
     {
     }
     void setPanelVariable(std::string_view name, std::string_view text) override
@@ -112,10 +117,19 @@ public:
         panel_->SetVariable(fromModel(name), fromModel(text));
     }
     void chooseSymbolSize(bool small) override { chooseSymbolSize_(small); }
+    void chooseVolume(std::int32_t percent) override { chooseVolume_(percent); }
+    std::string volumeNotAllowed(std::string_view text) override
+    {
+        return TFormmodel::tr("Volume de la boîte non permis\u00a0: «\u00a0%1\u00a0» (25, 50, 100, 200 ou "
+                              "400\u00a0%)")
+            .arg(fromModel(text))
+            .toStdString();
+    }
 
 private:
     TShockwaveFlash* panel_;
     std::function<void(bool)> chooseSymbolSize_;
+    std::function<void(std::int32_t)> chooseVolume_;
 };
 
 } // namespace
@@ -140,6 +154,8 @@ TFormmodel::TFormmodel(QSize screen, QWidget* parent)
     classWork_ = new ClassWork(this);
     connect(graphMenu_, &GraphMenu::curveKept, classWork_, &ClassWork::curveKept);
     connect(graphMenu_, &GraphMenu::curveComputed, classWork_, &ClassWork::curveComputed);
+    connect(graphMenu_, &GraphMenu::activityLessonRequested, this,
+            [this] { openFullScreen(QStringLiteral("courbeactivite.swf")); });
     createMenu();
     scaleQtParts(*this, screen_);
     Formctivate();
@@ -221,6 +237,9 @@ void TFormmodel::createControls()
     LabelTemps = label(Panel3, "LabelTemps", QStringLiteral("0 s"));
     LabelTemps->move(263, 4);
     LabelTemps->setMinimumWidth(80);
+    LabelVolume = label(Panel3, "LabelVolume", QString());
+    LabelVolume->setWordWrap(true);
+    LabelVolume->hide();
     CheckBox1 = new QCheckBox(tr("pourcentage"), Panel3);
     CheckBox1->setObjectName("CheckBox1");
     CheckBox1->setGeometry(216, 20, 161, CheckBox1->sizeHint().height());
@@ -254,6 +273,7 @@ void TFormmodel::createGraphMenu()
     graph.bottom = LabelPourcent0;
     graph.timeTitle = Label14;
     graph.time = LabelTemps;
+    graph.percent = CheckBox1;
     graph.settings = [this] {
         const PanelValues panel = readPanel();
         return experimentSettingsFor(*world_, sceneSize(), panel.valeurtemp.value_or(world_->temperature),
@@ -278,17 +298,50 @@ void TFormmodel::layOut(QSize screen)
     const auto half = [](int x) { return x / 2; };
     const int w = screen.width();
     const int h = screen.height();
+    // The graph's texts grow with the screen from their designed sizes on a 1024 x 768 one, and the
+    // graph's margins and header with them.
+    // In the projector's mode, larger still, bold, and on paper's colours.
+    graphLook_.scale = std::max(1.0, std::min(w / 1024.0, h / 768.0)) * (projection_ ? projectionScale : 1.0);
+    graphLook_.onPaper = projection_;
+    const auto px = [this](int designed) { return graphLook_.pixels(designed); };
+    QFont graphFont = font();
+    graphFont.setPointSizeF(font().pointSizeF() * graphLook_.scale);
+    graphFont.setBold(projection_);
+    for (QWidget* text :
+         {static_cast<QWidget*>(Label11), static_cast<QWidget*>(Label14), static_cast<QWidget*>(LabelTemps),
+          static_cast<QWidget*>(LabelVolume), static_cast<QWidget*>(CheckBox1),
+          static_cast<QWidget*>(LabelPourcent), static_cast<QWidget*>(LabelPourcent0)}) {
+        text->setFont(graphFont);
+    }
+    Panel3->resize(Panel3->width(), px(49));
+    Image1->setGeometry(px(4), px(4), px(32), px(32));
+    Image1->setScaledContents(true);
+    Label11->setGeometry(px(40), px(4), px(124), Label11->heightForWidth(px(124)));
+    Label14->move(px(216), px(4));
+    Label14->adjustSize();
+    LabelTemps->move(px(263), px(4));
+    LabelTemps->setMinimumWidth(px(80));
+    LabelTemps->adjustSize();
+    CheckBox1->setGeometry(px(216), px(20), px(161), CheckBox1->sizeHint().height());
+    LabelPourcent->adjustSize();
+    LabelPourcent0->adjustSize();
+
     DXDraw1->setGeometry(0, 0, half(w), half(h));
     PanelComment->setGeometry(DXDraw1->width(), half(h), DXDraw1->width(), half(h));
     Panel3->setGeometry(PanelComment->x(), PanelComment->y() - Panel3->height(), PanelComment->width(),
                         Panel3->height());
     PanelFlash->setGeometry(DXDraw1->x(), DXDraw1->y() + DXDraw1->height(), DXDraw1->width(),
                             DXDraw1->height());
-    EcranSub->setGeometry(PanelComment->x() + 60, 10, PanelComment->width() - 80,
-                          half(h) - Panel3->height() - 20);
-    LabelPourcent->move(EcranSub->x() - 40, EcranSub->y());
-    const int labelPoints = LabelPourcent->font().pointSize();
-    LabelPourcent0->move(EcranSub->x() - 40, EcranSub->y() + EcranSub->height() - labelPoints - 20);
+    // The volume, right of the check box.
+    const int volumeLeft = CheckBox1->geometry().right() + px(8);
+    LabelVolume->setGeometry(volumeLeft, px(4), std::max(0, Panel3->width() - volumeLeft - px(4)),
+                             Panel3->height() - px(8));
+    LabelVolume->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    EcranSub->setGeometry(PanelComment->x() + px(60), px(10), PanelComment->width() - px(80),
+                          half(h) - Panel3->height() - px(20));
+    LabelPourcent->move(EcranSub->x() - px(40), EcranSub->y());
+    const int labelPoints = static_cast<int>(std::lround(LabelPourcent->font().pointSizeF()));
+    LabelPourcent0->move(EcranSub->x() - px(40), EcranSub->y() + EcranSub->height() - labelPoints - px(20));
 }
 
 void TFormmodel::Formctivate()
@@ -322,17 +375,17 @@ void TFormmodel::Formctivate()
     if (!loadSettings()) {
         return;
     }
-    // 13. and 14.
-    if (screen_.width() <= 900) {
-        Petitssymboles1Click();
-    }
+    // 14. The symbols' size is the settings' or the menu's on every screen: a small screen draws
+    // the box smaller, and its symbols with it.
     changelegende1Click();
 }
 
 bool TFormmodel::loadSettings()
 {
     world_->appDir = findDataFolder().toStdString();
-    WindowSettingsTarget target(FlashBut, [this](bool small) { chooseSymbolSize(small); });
+    WindowSettingsTarget target(
+        FlashBut, [this](bool small) { chooseSymbolSize(small); },
+        [this](std::int32_t percent) { setVolume(percent); });
     // Looked for on its own: a class folder may hold a settings file and no movies. Opened by the
     // window itself, within what its sandbox lets it read: a link cannot lead it to a file of the
     // user's that the window may not read.
@@ -486,6 +539,31 @@ void TFormmodel::Petitssymboles1Click()
     changelegende1Click();
 }
 
+void TFormmodel::volumeClick(std::int32_t percent)
+{
+    if (percent == volume_ || !boxForVolume(percent)) {
+        setVolume(volume_);
+        return;
+    }
+    setVolume(percent);
+    WindowUpdate update;
+    changeVolume(*world_, update);
+    carryOut(update);
+}
+
+void TFormmodel::setVolume(std::int32_t percent)
+{
+    if (!boxForVolume(percent)) {
+        return;
+    }
+    volume_ = percent;
+    for (std::size_t i = 0; i < boxVolumes.size(); ++i) {
+        volumeItems_[i]->setChecked(boxVolumes[i].percent == percent);
+    }
+    LabelVolume->setText(tr("Volume de la boîte\u00a0: %1\u00a0%").arg(percent));
+    LabelVolume->setVisible(percent != defaultVolume);
+}
+
 void TFormmodel::changelegende1Click()
 {
     WindowUpdate update;
@@ -522,7 +600,7 @@ void TFormmodel::affichermenucach1Click()
 
 void TFormmodel::rafrachir1Click()
 {
-    drawGraph(*EcranSub, *world_, graphMenu_->keptCurves(), projection_);
+    drawGraph(*EcranSub, *world_, graphMenu_->keptCurves(), graphLook_);
 }
 
 void TFormmodel::avancedansgraphe1Click()
@@ -560,6 +638,7 @@ void TFormmodel::plus1Click()
         FormFlash->exec();
     }
     FormFlash->Tag = 0;
+    applyRequestedPreset();
 }
 
 void TFormmodel::openFullScreen(const QString& movie)
@@ -567,11 +646,36 @@ void TFormmodel::openFullScreen(const QString& movie)
     if (FormFlash->isVisible()) {
         return;
     }
-    const TimerHold hold(Timer1, Timer2);
-    FormFlash->movieFile = movie;
-    FormFlash->Activer1Click();
-    FormFlash->player()->Play();
-    FormFlash->exec();
+    {
+        const TimerHold hold(Timer1, Timer2);
+        FormFlash->movieFile = movie;
+        FormFlash->Activer1Click();
+        FormFlash->player()->Play();
+        FormFlash->exec();
+    }
+    applyRequestedPreset();
+}
+
+void TFormmodel::applyRequestedPreset()
+{
+    const QString request = std::exchange(FormFlash->requestedPreset, QString());
+    if (request.isEmpty()) {
+        return;
+    }
+    // A movie is code that a user may replace: a faulty request changes nothing.
+    const LessonPresetReading reading = readLessonPreset(request.toStdString());
+    if (!reading.preset) {
+        std::fprintf(stderr, "velmora2: « Essayer dans Velmora » refusé : %s\n", reading.error.c_str());
+        return;
+    }
+    // The values go on the panel as from an experiment file, but for the controls that the class's
+    // scenario locks or hides: those keep their value, greyed on the panel with the reason.
+    classWork_->applyPreset(*reading.preset);
+    const Scenario& scenario = classWork_->scenario();
+    if (reading.volume &&
+        !(scenario.locked.has(PanelControl::volume) || scenario.hidden.has(PanelControl::volume))) {
+        volumeClick(*reading.volume);
+    }
 }
 
 void TFormmodel::laractiondhydrolysedulactose1Click()
@@ -586,7 +690,14 @@ void TFormmodel::lemcanismedelacatalyseenzymatique1Click()
 
 void TFormmodel::Timer1Timer()
 {
-    drawSceneFrame(*DXDraw1, SpriteSet::shared(), ice_, *world_);
+    // The box is drawn as large as the scene allows, its symbols drawn anew at that size.
+    const SceneScale scale = sceneScale(DXDraw1->size(), sceneSize());
+    if (!sceneSprites_ || scale.numerator != sceneScale_.numerator ||
+        scale.denominator != sceneScale_.denominator) {
+        sceneSprites_ = std::make_unique<SpriteSet>(SpriteSet::shared(), scale.numerator, scale.denominator);
+    }
+    sceneScale_ = scale;
+    drawSceneFrame(*DXDraw1, *sceneSprites_, ice_, *world_, scale);
 }
 
 void TFormmodel::Timer2Timer()
@@ -690,7 +801,8 @@ ReactionChoice TFormmodel::reactionChoice() const
 
 SceneSize TFormmodel::sceneSize() const
 {
-    return {DXDraw1->width(), DXDraw1->height()};
+    // The same box on every screen: only the volume changes it, and only between experiments.
+    return *boxForVolume(volume_);
 }
 
 std::optional<std::int32_t> TFormmodel::readPanelInteger(const char* variable) const

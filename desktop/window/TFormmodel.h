@@ -1,8 +1,11 @@
 #pragma once
 
 #include "experiment/PanelValues.h"
+#include "model/BoxVolume.h"
 #include "model/WindowUpdate.h"
 #include "model/World.h"
+#include "render/GraphRenderer.h"
+#include "render/SceneRenderer.h"
 
 #include <QImage>
 #include <QMainWindow>
@@ -22,6 +25,7 @@ class QFrame;
 class QLabel;
 class QMenu;
 class QTimer;
+class SpriteSet;
 class TFormFlash;
 class TFormInfo;
 class TShockwaveFlash;
@@ -55,6 +59,12 @@ public:
     void setModelAnswersHidden(bool hidden);
     // The projector's view: the graph large on white, thick curves, a large legend.
     void setProjectionMode(bool on);
+    // How the graph is drawn: its texts' scale on this screen.
+    const GraphLook& graphLook() const { return graphLook_; }
+
+    // "Volume de la boîte" in per cent, for the next start; the box of the experiment under way.
+    std::int32_t volume() const { return volume_; }
+    velmora::SceneSize sceneSize() const;
 
     // The graph's hint, six lines joined by carriage returns.
     static QString graphHint();
@@ -90,6 +100,9 @@ public slots:
     void Grandssymboles1Click();
     void Petitssymboles1Click();
     void changelegende1Click();
+    // A volume of the "Volume de la boîte" menu chosen: a change suspends the experiment, as a
+    // quantity does; the new box is used from the next start.
+    void volumeClick(std::int32_t percent);
 
     // "Cache".
     void Recalcdenat1Click();
@@ -127,20 +140,26 @@ private:
     void selectReaction(std::int32_t reaction);
     void chooseMaxProducts(std::int32_t caption);
     void chooseSymbolSize(bool small);
+    void setVolume(std::int32_t percent); // checks its item and shows it beside the graph's title
 
     // What the window reads from and does for the model.
     velmora::ReactionChoice reactionChoice() const;
-    velmora::SceneSize sceneSize() const;
     velmora::PanelValues readPanel() const;
     std::optional<std::int32_t> readPanelInteger(const char* variable) const;
     void reportPanelFault(velmora::PanelFault fault);
     void carryOut(const velmora::WindowUpdate& update);
 
     void openFullScreen(const QString& movie);
+    // Once the full-screen viewer is closed: the settings a lesson asked for, if any, on the panel.
+    void applyRequestedPreset();
     void createGraphMenu();
 
     std::unique_ptr<velmora::World> world_;
     QSize screen_;
+    std::int32_t volume_ = velmora::defaultVolume;
+    GraphLook graphLook_;                     // the graph's texts growing with the screen
+    SceneScale sceneScale_;                   // of the sprites below
+    std::unique_ptr<SpriteSet> sceneSprites_; // the symbols at the size the box is drawn
     TFormFlash* FormFlash = nullptr;
     TFormInfo* FormInfo = nullptr;
     QImage ice_;
@@ -158,6 +177,7 @@ private:
     QLabel* Label11 = nullptr;
     QLabel* Label14 = nullptr;
     QLabel* LabelTemps = nullptr;
+    QLabel* LabelVolume = nullptr; // the box's volume, when not 100 %
     QCheckBox* CheckBox1 = nullptr;
     QLabel* Imageglace = nullptr;
     QTimer* Timer1 = nullptr;
@@ -168,8 +188,10 @@ private:
     QAction* reactionItems_[5] = {}; // indexed by reaction 1..4
     QAction* Grandssymboles1 = nullptr;
     QAction* Petitssymboles1 = nullptr;
+    QAction* volumeItems_[velmora::boxVolumes.size()] = {};
     GraphMenu* graphMenu_ = nullptr;
     ClassWork* classWork_ = nullptr;
     bool modelAnswersHidden_ = false;
-    bool projection_ = false;
+    bool projection_ = false; // the projector's mode: the graph larger, on paper's colours
+    static constexpr double projectionScale = 1.75;
 };

@@ -42,23 +42,9 @@ void TFormmodel::setModelAnswersHidden(bool hidden)
 
 void TFormmodel::setProjectionMode(bool on)
 {
+    // The graph's quarter for the room: the graph on paper's colours (white, dark thick lines) and
+    // every text around it larger and bold, laid out as on a larger screen.
     projection_ = on;
-    // The graph's quarter for the room: the texts around it larger and bold, the graph on white.
-    QFont font("Arial", on ? 15 : 8);
-    font.setBold(on);
-    for (QLabel* label : {LabelPourcent, LabelPourcent0, Label14, LabelTemps}) {
-        label->setFont(font);
-        label->adjustSize();
-    }
-    // The graph's title, smaller, within the header.
-    QFont title("Arial", on ? 10 : 8);
-    title.setBold(on);
-    Label11->setFont(title);
-    Label11->setGeometry(40, 4, on ? 170 : 124, Label11->heightForWidth(on ? 170 : 124));
-    LabelTemps->move(on ? Label14->x() + Label14->width() + 6 : 263, 4);
-    // The axis labels end just left of the graph.
-    for (QLabel* label : {LabelPourcent, LabelPourcent0}) {
-        label->move(on ? EcranSub->x() - label->width() - 4 : EcranSub->x() - 40, label->y());
-    }
+    layOut(screen_);
     rafrachir1Click();
 }

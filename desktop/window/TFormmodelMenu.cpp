@@ -1,6 +1,8 @@
 // The main window's menu bar: every item with its component name, caption, shortcut key and
 // handler. Hidden items are not shown, but their shortcut keys work; disabled ones do nothing.
-// Where an item has two keys, the menu shows the first: "Enter" stands for both Enter keys.
+// Where an item has two keys, the menu shows the first: "Enter" stands for both Enter keys. Every menu
+// and item has its underlined letter, unique within its menu in each language; "Affichage" takes
+// its "h", since Alt+A reveals the hidden menu; "Purger" its "u", leaving "p" free in "Affichage".
 
 #include "window/TFormmodel.h"
 
@@ -84,37 +86,68 @@ void TFormmodel::createMenu()
                   {QKeySequence(Qt::ALT | Qt::Key_F4)},
                   &TFormmodel::Quitter1Click});
 
-    QMenu* modele = menu(nullptr, "Modle1", tr("Modèle"));
+    QMenu* modele = menu(nullptr, "Modle1", tr("&Modèle"));
     add(modele, {"recommencer1",
-                 tr("Démarrer / recommencer"),
+                 tr("&Démarrer / recommencer"),
                  {QKeySequence(Qt::Key_Enter), QKeySequence(Qt::Key_Return)},
                  &TFormmodel::recommencer1Click});
-    add(modele, {"Pause1", tr("Pause / reprise"), {QKeySequence(Qt::Key_Space)}, &TFormmodel::Pause1Click});
-    add(modele, {"Arrter1", tr("Arrêter"), {QKeySequence(Qt::Key_Escape)}, &TFormmodel::Arrter1Click});
+    add(modele, {"Pause1", tr("&Pause / reprise"), {QKeySequence(Qt::Key_Space)}, &TFormmodel::Pause1Click});
+    add(modele, {"Arrter1", tr("&Arrêter"), {QKeySequence(Qt::Key_Escape)}, &TFormmodel::Arrter1Click});
     QMenu* reaction = menu(modele, "Raction1", tr("&Réaction"));
     QActionGroup* reactions = radioGroup("reactionGroup50");
     reactionItems_[1] = addRadio(
         reaction, reactions,
-        {"Hydrolysedulactose1", tr("Hydrolyse du lactose"), {}, &TFormmodel::Hydrolysedulactose1Click}, true);
+        {"Hydrolysedulactose1", tr("Hydrolyse du &lactose"), {}, &TFormmodel::Hydrolysedulactose1Click},
+        true);
     reactionItems_[2] = addRadio(
         reaction, reactions,
-        {"Synthsedulactose1", tr("Synthèse du lactose"), {}, &TFormmodel::Synthsedulactose1Click}, false);
+        {"Synthsedulactose1", tr("&Synthèse du lactose"), {}, &TFormmodel::Synthsedulactose1Click}, false);
     reactionItems_[3] = addRadio(
         reaction, reactions,
-        {"Hydrolysedumaltose1", tr("Hydrolyse du maltose"), {}, &TFormmodel::Hydrolysedumaltose1Click},
+        {"Hydrolysedumaltose1", tr("Hydrolyse du &maltose"), {}, &TFormmodel::Hydrolysedumaltose1Click},
         false);
     reactionItems_[4] = addRadio(
         reaction, reactions,
-        {"Hydrolysedelamylose1", tr("Hydrolyse de l'amylose"), {}, &TFormmodel::Hydrolysedelamylose1Click},
+        {"Hydrolysedelamylose1", tr("Hydrolyse de l'&amylose"), {}, &TFormmodel::Hydrolysedelamylose1Click},
         false);
 
-    QMenu* affichage = menu(nullptr, "Performances1", tr("Affichage"));
+    // The box's volume, for the next start.
+    QMenu* volumes = menu(modele, "Volumedelaboite1", tr("&Volume de la boîte"));
+    QActionGroup* volumeGroup = radioGroup("volumeGroup");
+    // Each with its own underlined figure, for the keyboard.
+    const auto volumeCaption = [this](std::int32_t percent) {
+        switch (percent) {
+        case 25:
+            return tr("&25\u00a0%");
+        case 50:
+            return tr("&50\u00a0%");
+        case 100:
+            return tr("&100\u00a0%");
+        case 200:
+            return tr("20&0\u00a0%");
+        default:
+            return tr("&400\u00a0%");
+        }
+    };
+    for (std::size_t i = 0; i < velmora::boxVolumes.size(); ++i) {
+        const std::int32_t percent = velmora::boxVolumes[i].percent;
+        auto* item = new QAction(volumeCaption(percent), this);
+        item->setObjectName(QStringLiteral("Volume%1").arg(percent));
+        item->setCheckable(true);
+        item->setChecked(percent == velmora::defaultVolume);
+        connect(item, &QAction::triggered, this, [this, percent] { volumeClick(percent); });
+        volumeGroup->addAction(item);
+        volumes->addAction(item);
+        volumeItems_[i] = item;
+    }
+
+    QMenu* affichage = menu(nullptr, "Performances1", tr("Affic&hage"));
     add(affichage, {"purger1",
-                    tr("Purger les produits"),
+                    tr("P&urger les produits"),
                     {QKeySequence(Qt::SHIFT | Qt::Key_P)},
                     &TFormmodel::purger1Click});
     QMenu* products =
-        menu(affichage, "Nombremaximaldeproduitslcran1", tr("Nombre maximal de produits à l'écran :"));
+        menu(affichage, "Nombremaximaldeproduitslcran1", tr("&Nombre maximal de produits à l'écran :"));
     QActionGroup* maxima = radioGroup("maxProductsGroup2");
     addRadio(products, maxima, {"N101", "10", {}, &TFormmodel::N101Click}, false);
     addRadio(products, maxima, {"N201", "20", {}, &TFormmodel::N201Click}, false);
@@ -122,18 +155,18 @@ void TFormmodel::createMenu()
     addRadio(products, maxima, {"N1001", "100", {}, &TFormmodel::N1001Click}, true);
     addRadio(products, maxima, {"N2001", "200", {}, &TFormmodel::N2001Click}, false);
     addRadio(products, maxima, {"N4001", "400", {}, &TFormmodel::N4001Click}, false);
-    QMenu* symbols = menu(affichage, "Modedereprsentation1", tr("Mode de représentation"));
+    QMenu* symbols = menu(affichage, "Modedereprsentation1", tr("&Mode de représentation"));
     QActionGroup* sizes = radioGroup("symbolGroup3");
     Grandssymboles1 =
         addRadio(symbols, sizes,
-                 {"Grandssymboles1", tr("Grands symboles"), {}, &TFormmodel::Grandssymboles1Click}, true);
+                 {"Grandssymboles1", tr("&Grands symboles"), {}, &TFormmodel::Grandssymboles1Click}, true);
     Petitssymboles1 =
         addRadio(symbols, sizes,
-                 {"Petitssymboles1", tr("Petits symboles"), {}, &TFormmodel::Petitssymboles1Click}, false);
+                 {"Petitssymboles1", tr("&Petits symboles"), {}, &TFormmodel::Petitssymboles1Click}, false);
     addHidden(affichage, {"changelegende1", "changelegende", {}, &TFormmodel::changelegende1Click});
     classWork_->addViewItems(affichage);
 
-    Cache1 = menu(nullptr, "Cache1", tr("Cache"));
+    Cache1 = menu(nullptr, "Cache1", tr("&Cache"));
     Cache1->menuAction()->setVisible(false);
     add(Cache1, {"Recalcdenat1", "Recalcdenat", {}, &TFormmodel::Recalcdenat1Click});
     add(Cache1, {"recalccharge1", "recalccharge", {}, &TFormmodel::recalccharge1Click});
@@ -159,14 +192,14 @@ void TFormmodel::createMenu()
     options->menuAction()->setEnabled(false);
     options->menuAction()->setVisible(false);
 
-    QMenu* aide = menu(nullptr, "Aide1", tr("En savoir plus sur"));
+    QMenu* aide = menu(nullptr, "Aide1", tr("&En savoir plus sur"));
     addHidden(aide, {"plus1", "plus", {QKeySequence(Qt::Key_F1)}, &TFormmodel::plus1Click});
     add(aide, {"laractiondhydrolysedulactose1",
-               tr("la réaction d'hydrolyse du lactose"),
+               tr("la &réaction d'hydrolyse du lactose"),
                {},
                &TFormmodel::laractiondhydrolysedulactose1Click});
     add(aide, {"lemcanismedelacatalyseenzymatique1",
-               tr("le mécanisme de la catalyse enzymatique"),
+               tr("le &mécanisme de la catalyse enzymatique"),
                {},
                &TFormmodel::lemcanismedelacatalyseenzymatique1Click});
 

@@ -67,11 +67,31 @@ public:
     }
 };
 
-QAccessibleInterface* informationIconFactory(const QString& className, QObject* object)
+constexpr const char* sentenceProperty = "velmoraSentence";
+
+// The scene and the graph say what they show when a screen reader asks, without telling it of each
+// change: the running experiment is told by the spoken notice, at its own pace.
+class TellsWhatItShows : public QAccessibleWidget
+{
+public:
+    explicit TellsWhatItShows(QWidget* surface) : QAccessibleWidget(surface, QAccessible::Client) {}
+    QString text(QAccessible::Text kind) const override
+    {
+        if (kind == QAccessible::Description) {
+            return widget()->property(sentenceProperty).toString();
+        }
+        return QAccessibleWidget::text(kind);
+    }
+};
+
+QAccessibleInterface* windowControlFactory(const QString& className, QObject* object)
 {
     if (className == QLatin1String("QLabel") && object->objectName() == QLatin1String("Image1") &&
         object->property("opensGraphExplanation").toBool()) {
         return new InformationIcon(static_cast<QWidget*>(object));
+    }
+    if (className == QLatin1String("DrawingSurface") && object->property(sentenceProperty).isValid()) {
+        return new TellsWhatItShows(static_cast<QWidget*>(object));
     }
     return nullptr;
 }
@@ -89,11 +109,13 @@ WindowAccessibility::WindowAccessibility(QMainWindow* window, const World& world
       scene_(window->findChild<QWidget*>("DXDraw1")), graph_(window->findChild<QWidget*>("EcranSub")),
       information_(window->findChild<QLabel*>("Image1")),
       percent_(window->findChild<QCheckBox*>("CheckBox1")), sceneTimer_(window->findChild<QTimer*>("Timer1")),
-      ring_(new FocusRing(window->centralWidget()))
+      ring_(new FocusRing(window->centralWidget())), notice_(window->centralWidget())
 {
-    static const bool factoryInstalled = (QAccessible::installFactory(informationIconFactory), true);
+    static const bool factoryInstalled = (QAccessible::installFactory(windowControlFactory), true);
     (void)factoryInstalled;
     information_->setProperty("opensGraphExplanation", true);
+    scene_->setProperty(sentenceProperty, QString());
+    graph_->setProperty(sentenceProperty, QString());
 
     scene_->setAccessibleName(tr("Molécules"));
     graph_->setAccessibleName(tr("Graphique\u00a0: substrat en fonction du temps"));
@@ -125,26 +147,34 @@ WindowAccessibility::WindowAccessibility(QMainWindow* window, const World& world
          {scene_, static_cast<QWidget*>(information_), graph_, static_cast<QWidget*>(percent_)}) {
         control->installEventFilter(this);
     }
-    connect(percent_, &QCheckBox::toggled, this, &WindowAccessibility::publish);
-    publish();
+    connect(percent_, &QCheckBox::toggled, this, [this] { publish(false); });
+    publish(false);
+    notice_.settle(scene_->property(sentenceProperty).toString(),
+                   graph_->property(sentenceProperty).toString());
 }
 
 void WindowAccessibility::followUpdate(const WindowUpdate& update)
 {
-    if (update.elapsedSeconds || update.sceneTimer || update.tickTimer || update.redrawGraph ||
-        update.blankScene) {
-        publish();
+    // A timer switched: a start, a pause, a stop.
+    const bool now = update.sceneTimer.has_value() || update.tickTimer.has_value();
+    if (now || update.elapsedSeconds || update.redrawGraph || update.blankScene) {
+        publish(now);
     }
 }
 
-void WindowAccessibility::publish()
+void WindowAccessibility::publish(bool now)
 {
-    // A screen reader is told of a change only: a description set to what it was sends nothing.
-    const bool paused = !sceneTimer_->isActive();
-    scene_->setAccessibleDescription(
-        QString::fromStdString(sceneSentence(sceneFacts(world_, paused), words_)));
-    graph_->setAccessibleDescription(
-        QString::fromStdString(graphSentence(graphFacts(world_, percent_->isChecked()), words_)));
+    const SceneFacts scene = sceneFacts(world_, !sceneTimer_->isActive());
+    const QString sceneText = QString::fromStdString(sceneSentence(scene, words_));
+    const QString graphText =
+        QString::fromStdString(graphSentence(graphFacts(world_, percent_->isChecked()), words_));
+    scene_->setProperty(sentenceProperty, sceneText);
+    graph_->setProperty(sentenceProperty, graphText);
+    // The last molecule of substrate is told at once.
+    const std::int32_t left = scene.running ? scene.substrate.count : -1;
+    const bool substrateGone = left == 0 && substrateLeft_ > 0;
+    substrateLeft_ = left;
+    notice_.offer(sceneText, graphText, now || substrateGone);
 }
 
 bool WindowAccessibility::eventFilter(QObject* watched, QEvent* event)

@@ -3,6 +3,7 @@
 #include "model/SceneDescription.h"
 #include "model/WindowUpdate.h"
 #include "model/World.h"
+#include "window/SpokenNotice.h"
 
 #include <QObject>
 #include <QPointer>
@@ -18,7 +19,7 @@ class QWidget;
 // box, the legend and the control panel; a ring shows which of the window's own controls the keyboard
 // brought the focus to (the movies draw their own). The information icon opens the graph's
 // explanation on Space or Enter. The scene and the graph tell what they show in their accessible
-// descriptions, refreshed once a second while an experiment runs.
+// descriptions, and a spoken notice tells it while an experiment runs (SpokenNotice).
 //
 // A control that the keyboard brought the focus to takes the keys it uses (Space ticks the box,
 // Space and Enter open the explanation) before the window's shortcut keys; clicked with the mouse,
@@ -31,10 +32,10 @@ public:
     WindowAccessibility(QMainWindow* window, const velmora::World& world);
 
     // After an operation of the model: the descriptions follow each second of the graph and each
-    // start, pause and stop.
+    // start, pause and stop, which the notice tells at once.
     void followUpdate(const velmora::WindowUpdate& update);
-    // Says again what the scene and the graph show.
-    void publish();
+    // Says again what the scene and the graph show; `now`: the notice tells it at once.
+    void publish(bool now);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -51,5 +52,7 @@ private:
     QCheckBox* percent_;
     QTimer* sceneTimer_;
     QWidget* ring_;
+    SpokenNotice notice_;
+    std::int32_t substrateLeft_ = -1;     // in the running experiment
     QPointer<QWidget> focusedByKeyboard_; // the window control the keyboard brought the focus to
 };

@@ -2,6 +2,7 @@
 #include "batch/BatchOptions.h"
 #include "batch/BatchSweep.h"
 #include "lab/ActivityCurves.h"
+#include "model/BoxVolume.h"
 
 #include <gtest/gtest.h>
 
@@ -23,12 +24,17 @@ TEST(BatchCommand, RunsTheWindowsActivityCurves)
     ExperimentSettings maltose;
     maltose.reaction = Reaction::maltoseHydrolysis;
     maltose.other = 80; // no thiolactose in this reaction: no comparison
-    for (const ExperimentSettings& settings : {ExperimentSettings{}, loaded, maltose}) {
+    ExperimentSettings quarterVolume;
+    quarterVolume.scene = *boxForVolume(25); // written as --volume 25
+    for (const ExperimentSettings& settings : {ExperimentSettings{}, loaded, maltose, quarterVolume}) {
         for (const ActivityCurve curve : {ActivityCurve::temperature, ActivityCurve::ph,
                                           ActivityCurve::substrate, ActivityCurve::inhibitor}) {
             SCOPED_TRACE(static_cast<int>(curve));
             SweepPlan plan = activityCurvePlan(curve, settings);
             plan.seed = settings.scene.width == 960 ? 12345u : designedSeed;
+            // Each way of taking the initial rate.
+            plan.measures.initialRateShare = settings.smallSymbols ? 25 : defaultInitialRateShare;
+            plan.measures.initialRateSeconds = settings.reaction == Reaction::maltoseHydrolysis ? 10 : 0;
             const std::vector<std::string> arguments = sweepArguments(plan);
             const BatchCommandLine line =
                 parseBatchCommandLine(std::vector<std::string_view>(arguments.begin(), arguments.end()));
@@ -49,6 +55,7 @@ TEST(BatchCommand, RunsTheWindowsActivityCurves)
             }
             EXPECT_EQ(parsed.measures.initialRate, plan.measures.initialRate);
             EXPECT_EQ(parsed.measures.initialRateSeconds, plan.measures.initialRateSeconds);
+            EXPECT_EQ(parsed.measures.initialRateShare, plan.measures.initialRateShare);
             EXPECT_EQ(std::tie(parsed.replicates, parsed.seed, parsed.ticks),
                       std::tie(plan.replicates, plan.seed, plan.ticks));
         }

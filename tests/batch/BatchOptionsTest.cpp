@@ -74,6 +74,23 @@ TEST(BatchOptions, EveryOptionIsRead)
     EXPECT_EQ(o.seed, 4294967295u);
 }
 
+TEST(BatchOptions, AVolumeIsTheBoxOfThatVolume)
+{
+    struct Case
+    {
+        std::string_view volume;
+        std::int32_t width;
+        std::int32_t height;
+    };
+    for (const Case& c : {Case{"25", 256, 192}, Case{"50", 362, 272}, Case{"100", 512, 384},
+                          Case{"200", 724, 543}, Case{"400", 1024, 768}}) {
+        const BatchCommandLine line = parse({"--volume", c.volume});
+        ASSERT_EQ(line.error, "") << c.volume;
+        EXPECT_EQ(line.options.scene.width, c.width) << c.volume;
+        EXPECT_EQ(line.options.scene.height, c.height) << c.volume;
+    }
+}
+
 TEST(BatchOptions, FaultyLinesAreRefusedNamingTheOption)
 {
     struct Case
@@ -111,6 +128,10 @@ TEST(BatchOptions, FaultyLinesAreRefusedNamingTheOption)
         {{"--seed", "-1"}, "--seed"},
         {{"--seed", "4294967296"}, "--seed"},
         {{"--seed", "12a"}, "--seed"},
+        {{"--volume", "30"}, "--volume"},
+        {{"--volume", "0"}, "--volume"},
+        {{"--volume", "abc"}, "--volume"},
+        {{"--volume", "100", "--scene", "512x384"}, "--volume"},
         {{"--ticks", "1\nvelmora2-batch: all experiments done"}, "'1\\nvelmora2-batch"},
         {{"--symbols", "\x1b[2J\r\t\x7f\xc2\x9b\xff"}, "'\\x1B[2J\\r\\t\\x7F\\xC2\\x9B\\xFF'"},
         {{"--symbols", "é\\x"}, "'é\\\\x'"},
@@ -140,6 +161,13 @@ TEST(BatchOptions, SweepOptionsAreRead)
     EXPECT_EQ(o.compare->values, (std::vector<std::int32_t>{0, 50}));
     EXPECT_EQ(o.measures, (std::vector<Measure>{Measure::initialRate, Measure::left}));
     EXPECT_EQ(o.initialRateSeconds, 20);
+    const BatchCommandLine share = parse({"--sweep", "ph=0:14:1", "--measure", "initial-rate@25"});
+    ASSERT_EQ(share.error, "");
+    EXPECT_EQ(share.options.initialRateShare, 25);
+    EXPECT_EQ(share.options.initialRateSeconds, 0);
+    const BatchCommandLine plain = parse({"--sweep", "ph=0:14:1", "--measure", "initial-rate"});
+    EXPECT_EQ(plain.options.initialRateShare, 10);
+    EXPECT_EQ(plain.options.initialRateSeconds, 0);
     EXPECT_EQ(o.repeat, 5);
     EXPECT_EQ(o.jobs, 3u);
     EXPECT_EQ(o.tablePath, "t.csv");
@@ -174,7 +202,13 @@ TEST(BatchOptions, FaultySweepsAreRefusedNamingTheOption)
         {{"--sweep", "ph=0:14:1", "--measure", "initial-rate:0"}, "--measure"},
         {{"--sweep", "ph=0:14:1", "--measure", "initial-rate:101"}, "--measure"},
         {{"--sweep", "ph=0:14:1", "--measure", "left", "--measure", "left"}, "--measure"},
-        {{"--sweep", "ph=0:14:1", "--ticks", "100"}, "--measure"},
+        {{"--sweep", "ph=0:14:1", "--measure", "initial-rate:10", "--ticks", "100"}, "--measure"},
+        {{"--sweep", "ph=0:14:1", "--ticks", "0"}, "--measure"},
+        {{"--sweep", "ph=0:14:1", "--measure", "initial-rate@0"}, "--measure"},
+        {{"--sweep", "ph=0:14:1", "--measure", "initial-rate@51"}, "--measure"},
+        {{"--sweep", "ph=0:14:1", "--measure", "initial-rate@ten"}, "--measure"},
+        {{"--sweep", "ph=0:14:1", "--measure", "initial-rate@10", "--measure", "initial-rate:10"},
+         "--measure"},
         {{"--sweep", "ph=0:14:1", "--repeat", "0"}, "--repeat"},
         {{"--sweep", "ph=0:14:1", "--jobs", "0"}, "--jobs"},
         {{"--sweep", "ph=0:14:1", "--plot", "curve.jpg"}, "--plot"},

@@ -8,7 +8,8 @@ failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
 # A faulty line: exit status 2, one line on stderr naming the option, no file written.
-for args in "--colour blue" "--reaction 9" "--ticks" "--event 5:speed=2" "--scene 10"; do
+for args in "--colour blue" "--reaction 9" "--ticks" "--event 5:speed=2" "--scene 10" "--volume 30" \
+    "--volume 100 --scene 512x384"; do
     # shellcheck disable=SC2086
     "$batch" $args --csv "$work/bad.csv" --dump "$work/bad.txt" 2>"$work/err"
     status=$?
@@ -66,7 +67,9 @@ cmp -s "$work/s1.csv" "$work/s2.csv" && cmp -s "$work/s1.png" "$work/s2.png" && 
 [ "$(wc -l <"$work/s1.csv")" -eq 11 ] || fail "the table does not have a header and 10 rows"
 [ "$(head -c 4 "$work/s1.png" | tail -c 3)" = "PNG" ] || fail "the plot is not a PNG picture"
 grep -q "Michaelis-Menten fit (other 50)" "$work/out1" || fail "the fit of each curve is not reported"
-for args in "--sweep ph=0:15:1" "--sweep ph=0:14:1 --plot a.gif" "--table t.csv"; do
+grep -q "^Competitive fit (one Vmax" "$work/out1" || fail "the competitive fit is not reported"
+for args in "--sweep ph=0:15:1" "--sweep ph=0:14:1 --plot a.gif" "--table t.csv" \
+    "--sweep ph=0:14:1 --measure initial-rate@0" "--sweep ph=0:14:1 --measure initial-rate@51"; do
     # shellcheck disable=SC2086
     "$batch" $args 2>"$work/err" >/dev/null
     [ $? -eq 2 ] && [ "$(wc -l <"$work/err")" -eq 1 ] || fail "'$args' is not refused with one line and status 2"
@@ -187,6 +190,10 @@ grep -q "cannot write" "$work/err" || fail "an unwritable dump is not told"
 
 "$batch" --help >"$work/help" || fail "--help fails"
 grep -q -- "--event" "$work/help" || fail "--help does not list the options"
+
+# --volume is the box of --scene of that size, byte for byte.
+"$batch" --volume 25 --ticks 200 --dump "$work/v.txt" && "$batch" --scene 256x192 --ticks 200 --dump "$work/s.txt" &&
+    cmp -s "$work/v.txt" "$work/s.txt" || fail "--volume 25 is not --scene 256x192"
 
 [ "$failures" -eq 0 ] && echo "all command-line checks passed"
 [ "$failures" -eq 0 ]

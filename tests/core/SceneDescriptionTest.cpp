@@ -113,6 +113,13 @@ TEST(SceneDescription, SaysWhatTheGraphShows)
              w.graphTimeOffset = 100;
          },
          false, "maltose restant~: 29~UA à 102~s"},
+        {"a change before the first second draws no mark", Reaction::lactoseHydrolysis,
+         [&](World& w) {
+             page(w, {});
+             recordGraphMark(w, temperatureMarkColour); // before the start: second 0
+             page(w, {100, 95});
+         },
+         true, "lactose restant~: 95~% à 2~s"},
         {"an empty page", Reaction::lactoseHydrolysis, [&](World& w) { page(w, {}); }, true, "courbe vide"},
         {"no substrate", Reaction::lactoseHydrolysis, [&](World& w) { w.substrateAmount = 0; }, true,
          "pas de courbe sans substrat"},

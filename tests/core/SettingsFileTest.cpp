@@ -23,6 +23,10 @@ struct RecordingTarget : SettingsTarget
         requests.push_back(std::string(name) + "=" + std::string(text));
     }
     void chooseSymbolSize(bool small) override { requests.push_back(small ? "petits" : "grands"); }
+    void chooseVolume(std::int32_t percent) override
+    {
+        requests.push_back("volume=" + std::to_string(percent));
+    }
 };
 
 struct Applied
@@ -112,6 +116,14 @@ TEST(SettingsFile, ABadNumberEndsTheReadAndKeepsWhatCameBefore)
         {"[autre]\n1.5\n", "'1.5' is not a valid integer value", {"valeurautre=1.5"}},
         {"[temperature]\n", "'' is not a valid integer value", {}},
         {"[temperature]\n99999999999\n", "'99999999999' is not a valid integer value", {}},
+        // A volume that the menu does not offer is named, in French.
+        {"[volume]\n25\n[volume]\n30\n[ph]\n6\n",
+         "Volume de la boîte non permis\u00a0: «\u00a0"
+         "30\u00a0» (25, 50, 100, 200 ou 400\u00a0%)",
+         {"volume=25"}},
+        {"[volume]\n\n",
+         "Volume de la boîte non permis\u00a0: «\u00a0\u00a0» (25, 50, 100, 200 ou 400\u00a0%)",
+         {}},
     };
     for (const Case& c : cases) {
         const Applied a = apply(c.text);

@@ -2,6 +2,8 @@
 #include "files/WriterProtocol.h"
 #include "window/Supervisor.h"
 
+#include "lab/Workbook.h"
+
 #include <gtest/gtest.h>
 
 #include <cerrno>
@@ -136,6 +138,31 @@ TEST_F(FileWriterTest, AFailureLeavesEveryFileAsItWasAndSaysWhy)
     if (geteuid() != 0) {
         EXPECT_TRUE(fs::is_empty(folder / "lecture"));
     }
+}
+
+TEST_F(FileWriterTest, WorkbooksAreMadeAndWrittenByTheWriterWholeOrNotAtAll)
+{
+    const std::unique_ptr<FileWriter> writer = FileWriter::start();
+    ASSERT_TRUE(writer);
+    velmora::CourseRecord record;
+    record.start({});
+    record.add({1, 90, 37, 7});
+    record.add({2, 80, 37, 7});
+    const std::string message = velmora::workbookMessage(velmora::timeCourseWorkbook(record, {}));
+    EXPECT_EQ(writer->writeWorkbook(path("donnees.xlsx"), message), "");
+    EXPECT_EQ(contents(path("donnees.xlsx")).substr(0, 2), "PK");
+    // A folder that does not exist: the reason, and nothing written anywhere.
+    const std::string error = writer->writeWorkbook(path("absent/donnees.xlsx"), message);
+    EXPECT_NE(error.find("absent/donnees.xlsx"), std::string::npos) << error;
+    EXPECT_FALSE(fs::exists(path("absent")));
+    // A message that is no workbook is refused, and the file already there stays.
+    EXPECT_NE(writer->writeWorkbook(path("donnees.xlsx"), "{not json"), "");
+    EXPECT_EQ(contents(path("donnees.xlsx")).substr(0, 2), "PK");
+    std::size_t entries = 0;
+    for ([[maybe_unused]] const auto& entry : fs::directory_iterator(folder)) {
+        ++entries;
+    }
+    EXPECT_EQ(entries, 1u);
 }
 
 TEST_F(FileWriterTest, OpensWithoutBlockingAndEndsWithTheProgram)

@@ -2,6 +2,7 @@
 
 #include "experiment/Lifecycle.h"
 #include "experiment/ReactionChoice.h"
+#include "model/BoxVolume.h"
 #include "model/Tick.h"
 #include "settings/IntegerText.h"
 #include "settings/SettingsFile.h"
@@ -23,6 +24,7 @@ struct FuzzTarget : SettingsTarget
     ReactionChoice menu{Reaction::lactoseHydrolysis, false};
     std::string valeurtemp = "37";
     std::string valeurph = "7";
+    SceneSize scene{512, 384};
 
     explicit FuzzTarget(World& w) : world(w) {}
     void setPanelVariable(std::string_view name, std::string_view text) override
@@ -39,6 +41,7 @@ struct FuzzTarget : SettingsTarget
         WindowUpdate update;
         changelegende1Click(world, menu, update);
     }
+    void chooseVolume(std::int32_t percent) override { scene = *boxForVolume(percent); }
 };
 
 void require(const World& world)
@@ -71,7 +74,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     require(*world);
 
-    const SceneSize scene{512, 384};
+    const SceneSize scene = target.scene;
     WindowUpdate update;
     recommencer1Click(*world, target.menu, scene,
                       {parseDecimalInteger(target.valeurtemp), parseDecimalInteger(target.valeurph)}, update);

@@ -3,7 +3,10 @@
 
 #include "MainWindowHarness.h"
 
+#include "batch/StateDump.h"
+
 #include "files/SaveDialog.h"
+#include "flash/TFormFlash.h"
 #include "graph/GraphMenu.h"
 #include "lab/ExperimentFile.h"
 #include "window/ClassWork.h"
@@ -16,12 +19,22 @@
 #include <QQmlProperty>
 #include <QSignalSpy>
 
+#include <sstream>
+
 #include <sys/wait.h>
 #include <unistd.h>
 
 using namespace velmora;
 
 namespace {
+
+// A start whose ticks the test runs itself, the window's timers held.
+void start(const StartedWindow& w)
+{
+    w.window->recommencer1Click();
+    w.timer("Timer1")->stop();
+    w.timer("Timer2")->stop();
+}
 
 void runTicks(const StartedWindow& w, int ticks)
 {
@@ -90,19 +103,19 @@ private slots:
             StartedWindow w(&defaultSettings, {1024, 768}, programMovies);
             write(folder.filePath("scenario.velmora"), example);
             QVERIFY(w.window->openExperimentFile(folder.filePath("scenario.velmora")));
-            w.window->recommencer1Click();
+            start(w);
             runTicks(w, 300);
             w.window->graphMenu()->keepCurve();
             w.panel()->SetVariable("valeurenz", "40");
             w.command(w.panel(), "changeenz");
-            w.window->recommencer1Click();
+            start(w);
             runTicks(w, 200);
             ClassWork* work = w.window->classWork();
             work->setAnswer("La demi-réaction dure « 12 s » de moins.\nDeuxième ligne.");
             ExperimentDocument named = work->currentDocument();
             named.group = {"Léa et Sam", "1re B", "12/03/2025"};
             work->applyDocument(named);
-            w.window->recommencer1Click();
+            start(w);
             runTicks(w, 100);
             const SaveTo to(path);
             work->saveExperiment();
@@ -137,13 +150,52 @@ private slots:
         QCOMPARE(status, 0);
     }
 
+    void theRunUnderWayComesBackExactly()
+    {
+        // What an autosave keeps: the run is replayed from its state and its panel changes.
+        QTemporaryDir folder;
+        const QString path = folder.filePath("en-cours.velmora");
+        std::string before;
+        {
+            StartedWindow w(&defaultSettings, {1024, 768}, programMovies);
+            start(w);
+            runTicks(w, 60);
+            start(w); // the second run starts from another state
+            runTicks(w, 300);
+            w.panel()->SetVariable("valeurtemp", "55");
+            w.command(w.panel(), "changetemp");
+            runTicks(w, 257);
+            std::ostringstream running;
+            writeStateDump(running, w.world(), 557);
+            ExperimentDocument named = w.window->classWork()->currentDocument();
+            QVERIFY(named.run);
+            QCOMPARE(named.run->ticks, 557);
+            QCOMPARE(named.run->settings.events.size(), 1u);
+            named.group = {"G", "C", "D"};
+            w.window->classWork()->applyDocument(named); // as opening it would, mid-run
+            std::ostringstream dump;
+            writeStateDump(dump, w.world(), 557);
+            before = dump.str();
+            QCOMPARE(before, running.str());
+            const SaveTo to(path);
+            w.window->classWork()->saveExperiment();
+        }
+        StartedWindow w(&defaultSettings, {1024, 768}, programMovies);
+        QVERIFY(w.window->openExperimentFile(path));
+        std::ostringstream dump;
+        writeStateDump(dump, w.world(), 557);
+        QCOMPARE(dump.str(), before);
+        QCOMPARE(w.window->graphMenu()->record().seconds().size(), 27u);
+        QVERIFY(!w.timer("Timer2")->isActive()); // held, for the group to go on
+    }
+
     void theScenarioRunsAsVelmora2BatchRunsIt()
     {
         QTemporaryDir folder;
         write(folder.filePath("chauffage.velmora"), example);
         StartedWindow w(&defaultSettings, {1024, 768}, programMovies);
         QVERIFY(w.window->openExperimentFile(folder.filePath("chauffage.velmora")));
-        w.window->recommencer1Click();
+        start(w);
         runTicks(w, 2000);
         QCOMPARE(w.world().temperature, 60); // heated after 60 s
         const CourseRecord& record = w.window->graphMenu()->record();
@@ -199,6 +251,26 @@ private slots:
         QCOMPARE(w.world().ph, 8);
     }
 
+    void aScenarioMayHideTheModelsAnswers()
+    {
+        QTemporaryDir folder;
+        for (const bool hidden : {false, true}) {
+            write(folder.filePath("guide.velmora"),
+                  QByteArray(R"({"format": "velmora-experiment", "version": 1, "hide-model-answers": )") +
+                      (hidden ? "true}" : "false}"));
+            StartedWindow w(&defaultSettings, {1024, 768}, programMovies);
+            QVERIFY(w.window->openExperimentFile(folder.filePath("guide.velmora")));
+            TFormFlash* viewer = w.window->fullScreenViewer();
+            viewer->movieFile = "experiences.swf";
+            viewer->Activer1Click();
+            viewer->player()->GotoFrame(4); // the first guided experiment's questions and answers
+            QTest::qWait(50);
+            QQuickItem* button = movieItem(viewer->player(), "answersButton");
+            QVERIFY(button);
+            QCOMPARE(button->isVisible(), !hidden);
+        }
+    }
+
     void aFaultyFileIsToldAndChangesNothing()
     {
         QTemporaryDir folder;
@@ -227,7 +299,7 @@ private slots:
         ExperimentDocument named = work->currentDocument();
         named.group = {"Léa et Sam", "1re B", "12/03/2025"};
         work->applyDocument(named);
-        w.window->recommencer1Click();
+        start(w);
         runTicks(w, 400);
         w.window->graphMenu()->keepCurve();
         work->setAnswer("Plus chaud, plus rapide.");
@@ -259,7 +331,8 @@ private slots:
     void aSecondStartHandsItsFileToTheFirst()
     {
         QTemporaryDir folder;
-        QFile::setPermissions(folder.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QFile::setPermissions(folder.path(),
+                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         const std::string place = folder.path().toStdString();
         SingleInstanceGuard::Outcome outcome;
         const auto guard = SingleInstanceGuard::acquire("", outcome, place);
@@ -270,7 +343,8 @@ private slots:
         const pid_t second = fork();
         if (second == 0) {
             SingleInstanceGuard::Outcome theirs;
-            const bool held = SingleInstanceGuard::acquire("/home/élève/TP 3.velmora", theirs, place) != nullptr;
+            const bool held =
+                SingleInstanceGuard::acquire("/home/élève/TP 3.velmora", theirs, place) != nullptr;
             _exit(!held && theirs == SingleInstanceGuard::Outcome::handedOff ? 0 : 1);
         }
         QVERIFY(requests.wait(5000));
@@ -288,7 +362,7 @@ private slots:
     void theLineOfResultsIsOneTabSeparatedLine()
     {
         StartedWindow w(&defaultSettings, {1024, 768}, programMovies);
-        w.window->recommencer1Click();
+        start(w);
         runTicks(w, 1000);
         w.window->classWork()->copyResultLine();
         const QStringList cells = QApplication::clipboard()->text().split('\t');

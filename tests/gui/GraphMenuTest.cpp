@@ -4,6 +4,9 @@
 
 #include "MainWindowHarness.h"
 
+#include "batch/StateDump.h"
+#include "model/TimeCourse.h"
+
 #include "files/SaveDialog.h"
 #include "graph/ActivityWindow.h"
 #include "graph/GraphExport.h"
@@ -14,15 +17,20 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
 #include <QContextMenuEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QProcess>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QSpinBox>
+#include <QToolButton>
 #include <QtTest>
 
+#include <algorithm>
 #include <atomic>
+#include <sstream>
 #include <unistd.h>
 
 using namespace velmora;
@@ -92,6 +100,32 @@ QByteArray batchOutput(QStringList arguments, const char* option, const QString&
         return "velmora2-batch failed";
     }
     return contents(path);
+}
+
+// Why the window's CSV (French: semicolons, decimal commas, per cents with a decimal) does not hold
+// the numbers of velmora2-batch's --csv for the same run; empty when it does.
+QString differenceFromRunner(const QByteArray& window, const QByteArray& runner)
+{
+    const QList<QByteArray> saved = window.trimmed().split('\n');
+    const QList<QByteArray> batch = runner.trimmed().split('\n');
+    if (saved.size() != batch.size()) {
+        return QString("%1 rows against %2").arg(saved.size()).arg(batch.size());
+    }
+    if (saved[0] != "seconde;substrat (molécules);substrat (%);température (°C);pH") {
+        return "header " + QString::fromUtf8(saved[0]);
+    }
+    for (qsizetype row = 1; row < saved.size(); ++row) {
+        const QList<QByteArray> w = saved[row].split(';');
+        const QList<QByteArray> b = batch[row].split(',');
+        const bool same =
+            w.size() == 5 && b.size() == 5 && w[0] == b[0] && w[1] == b[1] && w[3] == b[3] && w[4] == b[4] &&
+            w[2].contains(',') &&
+            static_cast<int>(QString::fromUtf8(w[2]).replace(',', '.').toDouble()) == b[2].toInt();
+        if (!same) {
+            return QString::fromUtf8(saved[row] + " against " + batch[row]);
+        }
+    }
+    return {};
 }
 
 const QByteArray loaded =
@@ -220,23 +254,9 @@ private slots:
                                "--seed",        QString::number(seed),
                                "--ticks",       "2300",
                                "--event",       "700:temperature=60"};
-        const QList<QByteArray> batch =
-            batchOutput(same, "--csv", folder.filePath("batch.csv")).trimmed().split('\n');
-        QCOMPARE(saved.size(), batch.size());
-        for (qsizetype row = 1; row < saved.size(); ++row) {
-            // The same numbers: second, substrate, temperature, pH; the per cent with one decimal
-            // where the runner truncates it.
-            const QList<QByteArray> window = saved[row].split(';');
-            const QList<QByteArray> runner = batch[row].split(',');
-            QCOMPARE(window.size(), 5);
-            QCOMPARE(window[0], runner[0]);
-            QCOMPARE(window[1], runner[1]);
-            QCOMPARE(window[3], runner[3]);
-            QCOMPARE(window[4], runner[4]);
-            QVERIFY2(window[2].contains(','), saved[row].constData());
-            QCOMPARE(static_cast<int>(QString::fromUtf8(window[2]).replace(',', '.').toDouble()),
-                     runner[2].toInt());
-        }
+        QCOMPARE(differenceFromRunner(contents(folder.filePath("window.csv")),
+                                      batchOutput(same, "--csv", folder.filePath("batch.csv"))),
+                 QString());
         QVERIFY(saved.size() > 101);
     }
 
@@ -262,6 +282,44 @@ private slots:
         QVERIFY(xml.contains("<c:scatterChart>"));
     }
 
+    void theSameRunGivesTheSameBytesOnEveryScreen()
+    {
+        // The box is the volume's, whatever the window's size: the same course, table and state.
+        QTemporaryDir folder;
+        for (const int volume : {100, 25}) {
+            QByteArray firstTable;
+            for (const QSize screen : {QSize(1024, 768), QSize(1920, 1080), QSize(3840, 2160)}) {
+                StartedWindow w(&loaded, screen);
+                w.window->volumeClick(volume);
+                const std::uint32_t seed = startRun(w);
+                runTicks(w, 30 * 20);
+                choose(w, "copyData");
+                const QByteArray table = QApplication::clipboard()->text().toUtf8();
+                firstTable = firstTable.isEmpty() ? table : firstTable;
+                QCOMPARE(table, firstTable);
+                {
+                    const SaveTo to(folder.filePath("window.csv"));
+                    choose(w, "saveData");
+                }
+                std::ostringstream dump;
+                writeStateDump(dump, w.world(), 30 * 20);
+                const QStringList same{"--temperature", "37",
+                                       "--ph",          "8",
+                                       "--enzyme",      "200",
+                                       "--substrate",   "200",
+                                       "--other",       "50",
+                                       "--volume",      QString::number(volume),
+                                       "--seed",        QString::number(seed),
+                                       "--ticks",       "600"};
+                QCOMPARE(differenceFromRunner(contents(folder.filePath("window.csv")),
+                                              batchOutput(same, "--csv", folder.filePath("batch.csv"))),
+                         QString());
+                QCOMPARE(QByteArray::fromStdString(dump.str()),
+                         batchOutput(same, "--dump", folder.filePath("batch.txt")));
+            }
+        }
+    }
+
     void thePictureShowsTheGraphWithItsTexts()
     {
         StartedWindow w;
@@ -273,28 +331,36 @@ private slots:
         QImage picture;
         QVERIFY(picture.load(folder.filePath("graphique.png"), "PNG"));
         auto* surface = w.window->findChild<DrawingSurface*>("EcranSub");
-        QCOMPARE(picture.size(), GraphExport::pictureSize(surface->size()));
-        QCOMPARE(picture.size(), QSize(2 * (432 + 80), 2 * (315 + 84)));
-        // The black plot, with the white curve over it, and dark text on the white around it.
-        const QRect plot(2 * 60, 2 * 58, 2 * 432, 2 * (315 - 20));
-        int curve = 0;
-        int black = 0;
+        QCOMPARE(picture.size(), 2 * GraphExport::pictureSize(surface->size()));
+        QCOMPARE(picture.size(), QSize(2 * (432 + 84), 2 * (315 + 84)));
+        // On white: a thick dark curve, and dark text around the plot (the caption, the substrate's
+        // numbers and title, the time's title).
+        const QRect plot(2 * 64, 2 * 58, 2 * 432, 2 * (315 - 20));
+        int dark = 0;
+        int white = 0;
         for (int y = plot.top(); y <= plot.bottom(); ++y) {
-            for (int x = plot.left(); x <= plot.right(); ++x) {
+            for (int x = plot.left() + 4; x <= plot.right() - 4; ++x) {
                 const QRgb pixel = picture.pixel(x, y);
-                curve += pixel == qRgb(255, 255, 255) ? 1 : 0;
-                black += pixel == qRgb(0, 0, 0) ? 1 : 0;
+                dark += qGray(pixel) < 60 ? 1 : 0;
+                white += pixel == qRgb(255, 255, 255) ? 1 : 0;
             }
         }
-        QVERIFY2(curve > 50, qPrintable(QString::number(curve)));
-        QVERIFY(black > plot.width() * plot.height() * 9 / 10);
-        int text = 0;
-        for (int y = 0; y < plot.top(); ++y) {
-            for (int x = 0; x < picture.width(); ++x) {
-                text += qGray(picture.pixel(x, y)) < 100 ? 1 : 0;
+        QVERIFY2(dark > 2 * 30 * 4, qPrintable(QString::number(dark))); // 30 s of curve, 4 pixels thick
+        QVERIFY(white > plot.width() * plot.height() * 8 / 10);
+        const auto darkIn = [&](const QRect& area) {
+            int text = 0;
+            for (int y = area.top(); y <= area.bottom(); ++y) {
+                for (int x = area.left(); x <= area.right(); ++x) {
+                    text += qGray(picture.pixel(x, y)) < 100 ? 1 : 0;
+                }
             }
-        }
-        QVERIFY(text > 200);
+            return text;
+        };
+        QVERIFY(darkIn({0, 0, picture.width(), plot.top()}) > 200);         // the caption
+        QVERIFY(darkIn({0, plot.top(), 2 * 20, plot.height()}) > 100);      // « substrat restant (%) »
+        QVERIFY(darkIn({2 * 24, plot.top(), 2 * 36, plot.height()}) > 100); // 0 to 100
+        QVERIFY(darkIn({plot.left(), picture.height() - 2 * 24, plot.width(), 2 * 22}) >
+                100); // « temps (s) »
     }
 
     void fiveRunsAreKeptBehindTheCurveAndASixthIsRefused()
@@ -338,8 +404,10 @@ private slots:
         QCOMPARE(colours(), 5);
         choose(w, "copyData");
         QVERIFY(QApplication::clipboard()->text().startsWith(
-            "seconde\tsubstrat (molécules)\tsubstrat (%)\ttempérature (°C)\tpH\tcourbe gardée 1 (%)\t"
-            "courbe gardée 2 (%)\tcourbe gardée 3 (%)\tcourbe gardée 4 (%)\tcourbe gardée 5 (%)\n"));
+            "seconde\tsubstrat (molécules)\tsubstrat (%)\ttempérature (°C)\tpH\t"
+            "courbe gardée 1, 25 °C pH 7 E20 S100 (%)\tcourbe gardée 2, 30 °C pH 7 E20 S100 (%)\t"
+            "courbe gardée 3, 35 °C pH 7 E20 S100 (%)\tcourbe gardée 4, 40 °C pH 7 E20 S100 (%)\t"
+            "courbe gardée 5, 45 °C pH 7 E20 S100 (%)\n"));
         QTemporaryDir folder;
         {
             const SaveTo to(folder.filePath("donnees.csv"));
@@ -347,9 +415,10 @@ private slots:
         }
         const QList<QByteArray> rows = contents(folder.filePath("donnees.csv")).split('\n');
         QCOMPARE(rows[0],
-                 QByteArray("seconde;substrat (molécules);substrat (%);température (°C);pH;courbe gardée "
-                            "1 (%);courbe gardée 2 (%);courbe gardée 3 (%);courbe gardée 4 (%);courbe "
-                            "gardée 5 (%)"));
+                 QByteArray("seconde;substrat (molécules);substrat (%);température (°C);pH;"
+                            "courbe gardée 1, 25 °C pH 7 E20 S100 (%);courbe gardée 2, 30 °C pH 7 E20 S100 (%);"
+                            "courbe gardée 3, 35 °C pH 7 E20 S100 (%);courbe gardée 4, 40 °C pH 7 E20 S100 (%);"
+                            "courbe gardée 5, 45 °C pH 7 E20 S100 (%)"));
         // At 15 s: runs 1 to 4 have ended, the fifth has its last second; the sixth, 17 s, is the longest.
         QCOMPARE(rows.size(), 1 + 17 + 1);
         const QList<QByteArray> fifteen = rows[15].split(';');
@@ -419,16 +488,25 @@ private slots:
             activity->findChild<QPushButton*>("saveDataButton")->click();
         }
         const QString command = activity->batchCommandText();
-        QVERIFY(command.contains("--scene 512x384 --max-products 100 --sweep substrate=0:200:10 "
-                                 "--compare other=0,50 --measure initial-rate:10 --repeat 10"));
-        const QByteArray saved = contents(folder.filePath("activite.csv"));
-        QVERIFY(saved.startsWith("other,substrate,initial_rate,initial_rate_sd\n0,0,0.000,0.000\n"));
-        QCOMPARE(saved, batchOutput(command.split(' ').mid(1), "--table", folder.filePath("batch.csv")));
+        QVERIFY(command.contains("--volume 100 --max-products 100 --sweep substrate=0:200:10 "
+                                 "--compare other=0,50 --measure initial-rate --repeat 10"));
+        // In French for a spreadsheet, with velmora2-batch's numbers for the command it shows.
+        const QList<QByteArray> saved = contents(folder.filePath("activite.csv")).trimmed().split('\n');
+        QCOMPARE(saved[0], QByteArray("thiolactose (molécules);substrat (molécules);vitesse initiale (molécules/s);"
+                                      "écart type (molécules/s);minimum (molécules/s);maximum (molécules/s);"
+                                      "mesure écourtée (expériences)"));
+        QCOMPARE(saved[1], QByteArray("0;0;0,000;0,000;0,000;0,000;0"));
+        const QList<QByteArray> batch =
+            batchOutput(command.split(' ').mid(1), "--table", folder.filePath("batch.csv")).trimmed().split('\n');
+        QCOMPARE(saved.size(), batch.size());
+        for (qsizetype row = 1; row < saved.size(); ++row) {
+            QCOMPARE(QByteArray(saved[row]).replace(',', '.').replace(';', ','), batch[row]);
+        }
         activity->findChild<QPushButton*>("copyButton")->click();
         QVERIFY(QApplication::clipboard()->text().startsWith(
             "thiolactose (molécules)\tsubstrat (molécules)\tvitesse initiale (molécules/s)\técart type "
-            "(molécules/s)\n"
-            "0\t0\t0,000\t0,000\n"));
+            "(molécules/s)\tminimum (molécules/s)\tmaximum (molécules/s)\tmesure écourtée (expériences)\n"
+            "0\t0\t0,000\t0,000\t0,000\t0,000\t0\n"));
 
         // Its picture; then Esc closes it.
         {
@@ -442,6 +520,124 @@ private slots:
         QTest::keyClick(activity, Qt::Key_Escape);
         QTRY_VERIFY(!open);
         QVERIFY(w.timer("Timer2")->isActive());
+    }
+
+    void keptRunsKeepTheirTimeAxisAndSurvivePastAPage()
+    {
+        StartedWindow w;
+        w.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.window.get()));
+        auto* surface = w.window->findChild<DrawingSurface*>("EcranSub");
+        const GraphMenu& menu = *w.window->graphMenu();
+        // A run of 130 s heated after 35 s, and one of 40 s.
+        startRun(w);
+        runTicks(w, 700);
+        w.panel()->SetVariable("valeurtemp", "50");
+        w.command(w.panel(), "changetemp");
+        runTicks(w, 130 * 20 - 700 + 20);
+        choose(w, "keepCurve");
+        w.panel()->SetVariable("valeurtemp", "25");
+        startRun(w);
+        runTicks(w, 40 * 20);
+        choose(w, "keepCurve");
+        QCOMPARE(menu.keptCurves()->courses->size(), 2u);
+
+        // A new run of 10 s: the time labels reach the 100 s of the first kept run's page.
+        startRun(w);
+        runTicks(w, 10 * 20);
+        QCOMPARE(keptSecondsOnPage(*menu.keptCurves(), 0), 100);
+        const auto inkIn = [&](const QRect& area, const QColor& colour) {
+            const QImage shown = surface->frontBuffer();
+            int found = 0;
+            for (int y = area.top(); y <= area.bottom(); ++y) {
+                for (int x = area.left(); x <= area.right(); ++x) {
+                    found += shown.pixelColor(x, y) == colour ? 1 : 0;
+                }
+            }
+            return found;
+        };
+        const int strip = graphPlotHeight(surface->height());
+        const QRect lateLabels(surface->width() * 45 / 100, strip + 1, surface->width() * 55 / 100 - 1, 19);
+        int green = 0;
+        for (int y = lateLabels.top(); y <= lateLabels.bottom(); ++y) {
+            for (int x = lateLabels.left(); x <= lateLabels.right(); ++x) {
+                const QColor c = surface->frontBuffer().pixelColor(x, y);
+                green += c.green() > c.red() + 40 && c.green() > c.blue() + 40 ? 1 : 0;
+            }
+        }
+        QVERIFY2(green > 20, qPrintable(QString::number(green)));
+        // The first kept run's heating is marked in its colour: a dotted line over the plot.
+        const int heated = graphSecondX(35, surface->width());
+        QVERIFY(inkIn({heated - 1, 0, 3, strip - 60}, keptCurveColour(0)) > 20);
+
+        // Past 100 s, the kept runs show their seconds of the second page: the first one's 101 to
+        // 130 s are drawn; the second one, ended, stays in the legend.
+        runTicks(w, 100 * 20);
+        QCOMPARE(w.world().graphTimeOffset, 100);
+        QCOMPARE(keptSecondsOnPage(*menu.keptCurves(), 100), 30);
+        QVERIFY(inkIn({0, 30, graphSecondX(30, surface->width()), strip - 30}, keptCurveColour(0)) > 20);
+        QCOMPARE(menu.keptCurves()->legend.size(), 2);
+    }
+
+    void theActivityWindowsChoicesChangeTheMeasureAndTheTable()
+    {
+        StartedWindow w(&loaded);
+        // Three amounts and two experiments a point are enough to read the window's choices.
+        ActivityWindow::setSweepRunner([](SweepPlan plan, const SweepControl& control) {
+            plan.x.values = {0, 100, 200};
+            plan.replicates = 2;
+            return runSweep(plan, control);
+        });
+        choose(w, "activitySubstrate");
+        ActivityWindow* activity = w.window->graphMenu()->activityWindow(ActivityCurve::substrate);
+        QSignalSpy computed(activity, &ActivityWindow::computed);
+        const auto waitForResult = [&] { QTRY_VERIFY_WITH_TIMEOUT(activity->result() != nullptr, 30000); };
+        waitForResult();
+
+        // The command shows on demand only.
+        auto* command = activity->findChild<QLabel*>("batchCommand");
+        QVERIFY(command->isHidden());
+        activity->findChild<QToolButton*>("commandDisclosure")->click();
+        QVERIFY(!command->isHidden());
+        QVERIFY(command->text().contains("--measure initial-rate --repeat 10"));
+
+        // One column per curve, then the fits, the competitive model's with Ki.
+        activity->findChild<QComboBox*>("tableForm")->setCurrentIndex(1);
+        activity->copyData();
+        const QStringList wide = QApplication::clipboard()->text().split('\n');
+        QCOMPARE(wide[0], QString("substrat (molécules)\tsans thiolactose\t50\u00a0molécules de thiolactose\t"
+                                  "Modèle compétitif (un seul Vmax)"));
+        QVERIFY(wide[1].startsWith("0\t0,000\t0,000"));
+        QCOMPARE(wide[4], QString());
+        QStringList names;
+        for (const QString& line : wide.mid(5)) {
+            names << line.section('\t', 0, 0);
+        }
+        QCOMPARE(names, QStringList({"Vmax (molécules/s)", "écart type de Vmax (molécules/s)",
+                                     "Km (molécules)", "écart type de Km (molécules)", "Ki (molécules)",
+                                     "écart type de Ki (molécules)", "erreur résiduelle (molécules/s)", ""}));
+
+        // Another share, more experiments, then the half-time: each computed anew.
+        activity->findChild<QSpinBox*>("shareChoice")->setValue(25);
+        waitForResult();
+        QCOMPARE(activity->plan().measures.initialRateShare, 25);
+        QVERIFY(command->text().contains("--measure initial-rate@25"));
+        activity->findChild<QComboBox*>("repeatsChoice")->setCurrentIndex(2);
+        waitForResult();
+        QCOMPARE(activity->plan().replicates, 50);
+        QVERIFY(command->text().contains("--repeat 50"));
+        activity->findChild<QComboBox*>("measureChoice")->setCurrentIndex(1);
+        waitForResult();
+        QVERIFY(activity->plan().measures.halfTime && !activity->plan().measures.initialRate);
+        QVERIFY(command->text().contains("--measure half-time --repeat 50"));
+        QVERIFY(!activity->findChild<QSpinBox*>("shareChoice")->isEnabled());
+        activity->findChild<QComboBox*>("tableForm")->setCurrentIndex(0);
+        activity->copyData();
+        QVERIFY(QApplication::clipboard()->text().startsWith(
+            "thiolactose (molécules)\tsubstrat (molécules)\ttemps de demi-réaction (s)\técart type (s)\t"
+            "minimum (s)\tmaximum (s)\tdemi-temps atteint (expériences)\n"));
+        ActivityWindow::setSweepRunner({});
+        activity->close();
     }
 
     void aComputationCanBeCancelled()

@@ -92,7 +92,11 @@ private slots:
     {
         StartedWindow w(&defaultSettings, {1920, 1080});
         QCOMPARE(w.window->findChild<QWidget*>("DXDraw1")->geometry(), QRect(0, 0, 960, 540));
-        QCOMPARE(w.window->findChild<QWidget*>("EcranSub")->geometry(), QRect(1020, 10, 880, 471));
+        // The graph's texts, margins and header grow by 1920 / 1024 or 1080 / 768, the smaller.
+        QCOMPARE(w.window->graphLook().scale, 1.40625);
+        QCOMPARE(w.window->findChild<QWidget*>("Panel3")->height(), 69);
+        QCOMPARE(w.window->findChild<QWidget*>("EcranSub")->geometry(), QRect(1044, 14, 847, 443));
+        QCOMPARE(w.window->findChild<QLabel*>("LabelTemps")->font().pointSizeF(), 8 * 1.40625);
     }
 
     void qtPartsOfAnUnscaledLargeScreenAreSizedAsOnAFullHdOne()
@@ -157,29 +161,35 @@ private slots:
         row("Quitter1", "&Fichier", "", "");
         row("Chargerlesvaleurspardfaut1", "&Charger les valeurs par défaut", "", "");
         row("Quitter2", "&Quitter ce logiciel", "Alt+F4", "");
-        row("Modle1", "Modèle", "", "");
-        row("recommencer1", "Démarrer / recommencer", "Enter", "");
-        row("Pause1", "Pause / reprise", "Space", "");
-        row("Arrter1", "Arrêter", "Esc", "");
+        row("Modle1", "&Modèle", "", "");
+        row("recommencer1", "&Démarrer / recommencer", "Enter", "");
+        row("Pause1", "&Pause / reprise", "Space", "");
+        row("Arrter1", "&Arrêter", "Esc", "");
         row("Raction1", "&Réaction", "", "");
-        row("Hydrolysedulactose1", "Hydrolyse du lactose", "", "radio checked");
-        row("Synthsedulactose1", "Synthèse du lactose", "", "radio");
-        row("Hydrolysedumaltose1", "Hydrolyse du maltose", "", "radio");
-        row("Hydrolysedelamylose1", "Hydrolyse de l'amylose", "", "radio");
-        row("Performances1", "Affichage", "", "");
-        row("purger1", "Purger les produits", "Shift+P", "");
-        row("Nombremaximaldeproduitslcran1", "Nombre maximal de produits à l'écran :", "", "");
+        row("Hydrolysedulactose1", "Hydrolyse du &lactose", "", "radio checked");
+        row("Synthsedulactose1", "&Synthèse du lactose", "", "radio");
+        row("Hydrolysedumaltose1", "Hydrolyse du &maltose", "", "radio");
+        row("Hydrolysedelamylose1", "Hydrolyse de l'&amylose", "", "radio");
+        row("Volumedelaboite1", "&Volume de la boîte", "", "");
+        row("Volume25", "&25\u00a0%", "", "radio");
+        row("Volume50", "&50\u00a0%", "", "radio");
+        row("Volume100", "&100\u00a0%", "", "radio checked");
+        row("Volume200", "20&0\u00a0%", "", "radio");
+        row("Volume400", "&400\u00a0%", "", "radio");
+        row("Performances1", "Affic&hage", "", "");
+        row("purger1", "P&urger les produits", "Shift+P", "");
+        row("Nombremaximaldeproduitslcran1", "&Nombre maximal de produits à l'écran :", "", "");
         row("N101", "10", "", "radio");
         row("N201", "20", "", "radio");
         row("N501", "50", "", "radio");
         row("N1001", "100", "", "radio checked");
         row("N2001", "200", "", "radio");
         row("N4001", "400", "", "radio");
-        row("Modedereprsentation1", "Mode de représentation", "", "");
-        row("Grandssymboles1", "Grands symboles", "", "radio checked");
-        row("Petitssymboles1", "Petits symboles", "", "radio");
+        row("Modedereprsentation1", "&Mode de représentation", "", "");
+        row("Grandssymboles1", "&Grands symboles", "", "radio checked");
+        row("Petitssymboles1", "&Petits symboles", "", "radio");
         row("changelegende1", "changelegende", "", "hidden");
-        row("Cache1", "Cache", "", "hidden");
+        row("Cache1", "&Cache", "", "hidden");
         row("Recalcdenat1", "Recalcdenat", "", "");
         row("recalccharge1", "recalccharge", "", "");
         row("afficherfps1", "afficherfps", "Shift+F", "");
@@ -190,10 +200,10 @@ private slots:
         row("rafraichircommentaire1", "rafraichircommentaire", "R", "");
         row("suspendrexp1", "suspendre", "", "");
         row("Options1", "Options", "", "hidden disabled");
-        row("Aide1", "En savoir plus sur", "", "");
+        row("Aide1", "&En savoir plus sur", "", "");
         row("plus1", "plus", "F1", "hidden");
-        row("laractiondhydrolysedulactose1", "la réaction d'hydrolyse du lactose", "", "");
-        row("lemcanismedelacatalyseenzymatique1", "le mécanisme de la catalyse enzymatique", "", "");
+        row("laractiondhydrolysedulactose1", "la &réaction d'hydrolyse du lactose", "", "");
+        row("lemcanismedelacatalyseenzymatique1", "le &mécanisme de la catalyse enzymatique", "", "");
         row("testi1", "", "", "disabled");
     }
 
@@ -350,13 +360,67 @@ private slots:
         QCOMPARE(w.legend()->GetVariable("texte"), comment(CommentText::welcome));
     }
 
-    void aNarrowScreenAlwaysStartsWithSmallSymbols()
+    void theSymbolSizeIsTheSettingsOnEveryScreen()
     {
-        StartedWindow w(&defaultSettings, {800, 600});
-        QVERIFY(w.item("Petitssymboles1")->isChecked());
-        QCOMPARE(w.world().spriteBase, 0);
-        QCOMPARE(clip(w.legend(), "legende")->property("currentFrame").toInt(), 1);
-        QCOMPARE(clip(w.legend(), "cadre1")->property("visible").toBool(), true);
+        // A small screen draws the box smaller, its symbols with it: the settings decide alone.
+        StartedWindow narrow(&defaultSettings, {800, 600});
+        QVERIFY(narrow.item("Grandssymboles1")->isChecked());
+        QCOMPARE(narrow.world().spriteBase, 20);
+        const QByteArray small = "[taille]\n0\n";
+        StartedWindow wide(&small, {1920, 1080});
+        QVERIFY(wide.item("Petitssymboles1")->isChecked());
+        QCOMPARE(clip(wide.legend(), "cadre1")->property("visible").toBool(), true);
+    }
+
+    void theBoxIsTheVolumesOnEveryScreenAndAChangeWaitsForTheNextStart()
+    {
+        for (const QSize screen : {QSize(1024, 768), QSize(1920, 1080), QSize(3840, 2160)}) {
+            StartedWindow w(&defaultSettings, screen);
+            QCOMPARE(w.window->sceneSize().width, 512);
+            QCOMPARE(w.window->sceneSize().height, 384);
+        }
+        StartedWindow w;
+        auto* volume = w.window->findChild<QLabel*>("LabelVolume");
+        QVERIFY(volume->isHidden());
+        w.window->recommencer1Click();
+        QVERIFY(w.timer("Timer2")->isActive());
+        w.item("Volume25")->trigger();
+        QVERIFY(!w.timer("Timer2")->isActive()); // suspended, as for a quantity
+        QCOMPARE(w.legend()->GetVariable("texte"), comment(CommentText::suspended));
+        QCOMPARE(w.window->volume(), 25);
+        QCOMPARE(w.window->sceneSize().width, 256);
+        QCOMPARE(w.window->sceneSize().height, 192);
+        QVERIFY(w.item("Volume25")->isChecked() && !w.item("Volume100")->isChecked());
+        QVERIFY(!volume->isHidden());
+        QCOMPARE(volume->text(), QString("Volume de la boîte\u00a0: 25\u00a0%"));
+        // The next start seeds the molecules in the smaller box.
+        w.window->recommencer1Click();
+        for (int s = 1; s <= w.world().count[Kind::lactose]; ++s) {
+            QVERIFY(w.world().posX[Kind::lactose][s] < 256 * 10);
+            QVERIFY(w.world().posY[Kind::lactose][s] < 192 * 10);
+        }
+        // The same volume again changes nothing.
+        w.item("Volume25")->trigger();
+        QVERIFY(w.timer("Timer2")->isActive());
+    }
+
+    void aVolumeComesFromTheSettingsFileOrIsRefusedByName()
+    {
+        {
+            const QByteArray good = "[volume]\n400\n[enzyme]\n5\n";
+            StartedWindow w(&good);
+            QCOMPARE(w.boxes.seen.size(), size_t(0));
+            QCOMPARE(w.window->volume(), 400);
+            QVERIFY(w.item("Volume400")->isChecked());
+        }
+        const QByteArray bad = "[enzyme]\n5\n[volume]\n30\n[substrat]\n7\n";
+        StartedWindow refused(&bad);
+        QCOMPARE(refused.boxes.seen.size(), size_t(1));
+        QCOMPARE(refused.boxes.seen[0].text, QString("Volume de la boîte non permis\u00a0: «\u00a0"
+                                                     "30\u00a0» (25, 50, 100, 200 ou 400\u00a0%)."));
+        QCOMPARE(refused.window->volume(), 100);
+        QCOMPARE(refused.world().enzymeAmount, 5);
+        QCOMPARE(refused.world().substrateAmount, 0);
     }
 
     void aBadValueStopsTheLoadAndKeepsWhatCameBefore()

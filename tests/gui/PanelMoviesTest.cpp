@@ -129,17 +129,43 @@ private slots:
         QCOMPARE(s.comment(), QString());
     }
 
-    void theArrowKeysMoveAFocusedSliderAndSendItsCommand()
+    void theKeysMoveAFocusedSliderAndSendItsCommand()
     {
         Student s;
-        QQuickItem* slider = movieItem(s.w.panel(), "temperatureSlider");
-        s.w.panel()->setFocus();
-        slider->forceActiveFocus();
-        QTest::keyClick(s.w.panel(), Qt::Key_Right);
-        QTest::keyClick(s.w.panel(), Qt::Key_Right);
-        QCoreApplication::processEvents();
-        QCOMPARE(s.w.panel()->GetVariable("valeurtemp"), QString("39"));
-        QCOMPARE(s.w.world().temperature, 39);
+        struct Case
+        {
+            const char* slider;
+            const char* variable;
+            Qt::Key key;
+            int presses;
+            const char* expected;
+        };
+        // From 37 °C, pH 7, 20 enzymes: a page is a tenth of the range, Home and End the ends.
+        const Case cases[] = {
+            {"temperatureSlider", "valeurtemp", Qt::Key_Right, 2, "39"},
+            {"temperatureSlider", "valeurtemp", Qt::Key_Up, 1, "40"},
+            {"temperatureSlider", "valeurtemp", Qt::Key_Down, 3, "37"},
+            {"temperatureSlider", "valeurtemp", Qt::Key_PageUp, 1, "47"},
+            {"temperatureSlider", "valeurtemp", Qt::Key_PageDown, 6, "-10"},
+            {"temperatureSlider", "valeurtemp", Qt::Key_End, 1, "90"},
+            {"phSlider", "valeurph", Qt::Key_PageUp, 8, "14"},
+            {"phSlider", "valeurph", Qt::Key_Home, 1, "0"},
+            {"enzymeSlider", "valeurenz", Qt::Key_PageUp, 1, "40"},
+            {"enzymeSlider", "valeurenz", Qt::Key_End, 1, "200"},
+        };
+        for (const Case& c : cases) {
+            s.w.panel()->setFocus();
+            movieItem(s.w.panel(), c.slider)->forceActiveFocus();
+            for (int i = 0; i < c.presses; ++i) {
+                QTest::keyClick(s.w.panel(), c.key);
+            }
+            QCoreApplication::processEvents();
+            QCOMPARE(s.w.panel()->GetVariable(c.variable), QString(c.expected));
+        }
+        // The commands went with each key let go (the model keeps 80 °C above 80).
+        QCOMPARE(s.w.world().temperature, 80);
+        QCOMPARE(s.w.world().ph, 0);
+        QCOMPARE(s.w.world().enzymeAmount, 200);
     }
 
     void theReactionButtonsStepAroundAndStop()
@@ -151,7 +177,8 @@ private slots:
         for (const int expected : {2, 3, 4, 1}) {
             clickInMovie(s.w.panel(), "reacsuivButton");
             QCOMPARE(s.w.world().reactionIndex, expected);
-            QCOMPARE(movieItem(s.w.panel(), "nomreacLabel")->property("text").toString(), QString(names[expected]));
+            QCOMPARE(movieItem(s.w.panel(), "nomreacLabel")->property("text").toString(),
+                     QString(names[expected]));
             QVERIFY(!s.w.timer("Timer2")->isActive());
         }
         clickInMovie(s.w.panel(), "reacprevButton");
@@ -243,8 +270,9 @@ private slots:
         QCOMPARE(s.w.panel()->GetVariable("valeurtemp"), QString("37"));
         QCOMPARE(movieItem(s.w.panel(), "temperatureSlider")->property("value").toInt(), 37);
         QCOMPARE(s.w.panel()->movieRoot()->property("currentFrame").toInt(), 5);
-        QTRY_COMPARE(movieItem(s.w.panel(), "startButton")->parentItem()->parentItem()->property("opacity").toDouble(),
-                     1.0);
+        QTRY_COMPARE(
+            movieItem(s.w.panel(), "startButton")->parentItem()->parentItem()->property("opacity").toDouble(),
+            1.0);
     }
 };
 

@@ -4,12 +4,15 @@
 
 #include "MainWindowHarness.h"
 
+#include "flash/TFormInfo.h"
+#include "graph/ActivityWindow.h"
 #include "graph/GraphExport.h"
+#include "graph/GraphMenu.h"
+#include "plot/ActivityChart.h"
 #include "window/ModelTexts.h"
 #include "window/Translation.h"
-#include "flash/TFormInfo.h"
-#include "plot/ActivityChart.h"
 
+#include <QAbstractButton>
 #include <QAccessible>
 #include <QLabel>
 #include <QMap>
@@ -186,15 +189,16 @@ private slots:
         QCOMPARE(installTranslations(*qApp, builtTranslations), QString("en"));
         ShownWindow w;
         TFormmodel& window = *w.window;
-        QCOMPARE(menuTitles(window), QStringList({"&File", "Model", "View", "Learn more about"}));
+        QCOMPARE(menuTitles(window), QStringList({"&File", "&Model", "&View", "&Learn more about"}));
         QCOMPARE(window.windowTitle(), QString("Modelling enzyme activity"));
         QCOMPARE(window.findChild<QLabel*>("Label14")->text(), QString("Time:"));
-        QCOMPARE(w.item("recommencer1")->text(), QString("Start / restart"));
+        QCOMPARE(w.item("recommencer1")->text(), QString("&Start / restart"));
         // The panel and the legend, with the texts that the window writes into them.
         QCOMPARE(itemText(w.panel(), "startButton"), QString("Start / restart the experiment"));
         QCOMPARE(w.panel()->GetVariable("nomreac"), QString("Lactose hydrolysis"));
         QVERIFY(w.legend()->GetVariable("texte").startsWith("Welcome to Velmora v2!"));
-        QCOMPARE(window.findChild<QWidget*>("DXDraw1")->accessibleDescription(),
+        QCOMPARE(QAccessible::queryAccessibleInterface(window.findChild<QWidget*>("DXDraw1"))
+                     ->text(QAccessible::Description),
                  QString("No experiment running"));
         // The activity curves' words, counted as English counts.
         const velmora::ChartWords chartWords = translatedChartWords();
@@ -213,7 +217,7 @@ private slots:
         lessonMenu.setMovie(programMovies + "/ensavoirplus.swf");
         QQuickItem* menu = lessonMenu.movieRoot();
         QVERIFY(menu);
-        QCOMPARE(menu->property("pages").toStringList().value(0), QString("Reaction and enzyme"));
+        QCOMPARE(menu->property("pages").toStringList().value(0), QString("The enzyme"));
         QCOMPARE(menu->property("topics").toList().value(4).toMap().value("title").toString(),
                  QString("Using Velmora"));
     }
@@ -224,10 +228,109 @@ private slots:
         QCOMPARE(installTranslations(*qApp, builtTranslations), QString());
         ShownWindow w;
         QCOMPARE(menuTitles(*w.window),
-                 QStringList({"&Fichier", "Modèle", "Affichage", "En savoir plus sur"}));
+                 QStringList({"&Fichier", "&Modèle", "Affic&hage", "&En savoir plus sur"}));
         QCOMPARE(itemText(w.panel(), "startButton"), QString("Démarrer / recommencer l'expérience"));
         QCOMPARE(w.panel()->GetVariable("nomreac"), QString("Hydrolyse du lactose"));
         QVERIFY(w.legend()->GetVariable("texte").startsWith("Bienvenue sur Velmora v2 !"));
+    }
+
+    // In each language, every menu and every row of buttons underlines a letter of each entry, never
+    // the same twice, and the menus name their keys in that language.
+    void everyMenuHasItsOwnUnderlinedLetters_data()
+    {
+        QTest::addColumn<QString>("variable");
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QStringList>("keys"); // of Démarrer, Pause, Arrêter, Purger, Quitter
+        QTest::newRow("fr") << "LC_ALL"
+                            << "C" << QStringList{"Entrée", "Espace", "Échap", "Maj+P", "Alt+F4"};
+        QTest::newRow("en") << "LANG"
+                            << "en_GB.UTF-8" << QStringList{"Enter", "Space", "Esc", "Shift+P", "Alt+F4"};
+    }
+
+    void everyMenuHasItsOwnUnderlinedLetters()
+    {
+        QFETCH(QString, variable);
+        QFETCH(QString, locale);
+        QFETCH(QStringList, keys);
+        const Locale chosen({{variable, locale}});
+        installTranslations(*qApp, builtTranslations);
+        StartedWindow w;
+        QStringList faults;
+        const auto check = [&](const QString& where, const QList<QString>& entries, bool everyOne) {
+            QMap<QChar, QString> taken;
+            for (const QString& entry : entries) {
+                const QChar letter = underlined(entry);
+                if (letter.isNull()) {
+                    // Numbers need none: the arrows reach them.
+                    if (everyOne && entry.contains(QRegularExpression("[^\\d\\s]"))) {
+                        faults << where + ": " + entry + " has no underlined letter";
+                    }
+                } else if (taken.contains(letter)) {
+                    faults << where + ": " + entry + " and " + taken[letter] + " share Alt+" + letter;
+                } else {
+                    taken.insert(letter, entry);
+                }
+            }
+        };
+        const auto texts = [](const QList<QAction*>& actions) {
+            QStringList found;
+            for (QAction* action : actions) {
+                if (!action->isSeparator() && !action->text().isEmpty()) {
+                    found << action->text();
+                }
+            }
+            return found;
+        };
+        QStringList bar;
+        for (QAction* entry : w.window->menuBar()->actions()) {
+            if (entry->menu() && entry->isEnabled()) { // "Options" never opens
+                bar << entry->text();
+            }
+        }
+        check("menu bar", bar, true);
+        // The hidden menu keeps the names its items always had.
+        choose(w, "activityTemperature");
+        QList<QMenu*> menus = w.window->findChildren<QMenu*>();
+        menus << w.window->graphMenu()->menu() << w.window->graphMenu()->menu()->findChildren<QMenu*>();
+        for (QMenu* menu : menus) {
+            check(menu->title(), texts(menu->actions()), menu->objectName() != "Cache1");
+        }
+        for (ActivityWindow* activity : w.window->findChildren<ActivityWindow*>()) {
+            QStringList buttons;
+            for (QAbstractButton* button : activity->findChildren<QAbstractButton*>()) {
+                buttons << button->text();
+            }
+            check(activity->windowTitle(), buttons, true);
+        }
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
+
+        QStringList shown;
+        for (const char* item : {"recommencer1", "Pause1", "Arrter1", "purger1", "Quitter2"}) {
+            shown << w.item(item)->shortcut().toString(QKeySequence::NativeText);
+        }
+        QCOMPARE(shown, keys);
+    }
+
+private:
+    // The letter that Alt reaches, in lower case; none for a text without one.
+    static QChar underlined(const QString& text)
+    {
+        for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+            if (text[i] == '&') {
+                if (text[i + 1] != '&') {
+                    return text[i + 1].toLower();
+                }
+                ++i;
+            }
+        }
+        return {};
+    }
+
+    static void choose(const StartedWindow& w, const char* entry)
+    {
+        QAction* action = w.window->graphMenu()->menu()->findChild<QAction*>(entry);
+        QVERIFY2(action, entry);
+        action->trigger();
     }
 };
 

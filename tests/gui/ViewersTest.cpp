@@ -2,9 +2,13 @@
 
 #include "flash/TFormFlash.h"
 #include "flash/TFormInfo.h"
+#include "graph/GraphMenu.h"
+#include "lab/ExperimentFile.h"
+#include "window/ClassWork.h"
 
 #include <QAction>
 #include <QLabel>
+#include <QMenu>
 #include <QQmlEngine>
 #include <QQuickItem>
 #include <QTemporaryDir>
@@ -54,7 +58,8 @@ private slots:
             QCOMPARE(viewer->Tag, 1);
             QVERIFY(!w.timer("Timer1")->isActive() && !w.timer("Timer2")->isActive());
 
-            // The student opens the third topic, comes back, then opens the sixth on page 2.
+            // The student opens the third topic on page 2, comes back, then opens the sixth on page 3.
+            clickInMovie(movie, "pageButton2");
             clickInMovie(movie, "topic3");
             QCOMPARE(shownFile(movie), QString("lactose.swf"));
             QTest::qWait(400);
@@ -66,11 +71,11 @@ private slots:
             QCOMPARE(movie->GetVariable("lastf"), QString("3"));
             QCOMPARE(movieItem(movie, "topic3")->property("seenLast").toBool(), true);
 
-            clickInMovie(movie, "pageButton2");
+            clickInMovie(movie, "pageButton3");
             clickInMovie(movie, "topic6");
             QCOMPARE(shownFile(movie), QString("eauiodee.swf"));
             clickInMovie(movie, "menuButton");
-            QCOMPARE(movie->movieRoot()->property("page").toInt(), 2); // the menu opens at the same page
+            QCOMPARE(movie->movieRoot()->property("page").toInt(), 3); // the menu opens at the same page
             QVERIFY(movieItem(movie, "topic6")->isVisible());
 
             // An unknown command changes nothing, but keeps the menu's "lastf".
@@ -93,15 +98,17 @@ private slots:
     {
         StartedWindow w(&defaultSettings, {1024, 768}, programMovies);
         TFormFlash* viewer = w.window->fullScreenViewer();
-        for (const auto& [action, file] : {std::pair{"laractiondhydrolysedulactose1", "hydrolyselactose.swf"},
-                                           std::pair{"lemcanismedelacatalyseenzymatique1", "mecanisme.swf"}}) {
+        for (const auto& [action, file] :
+             {std::pair{"laractiondhydrolysedulactose1", "hydrolyselactose.swf"},
+              std::pair{"lemcanismedelacatalyseenzymatique1", "mecanisme.swf"}}) {
             bool checked = false;
             whenOpen(viewer, [&, file = file] {
                 QCOMPARE(shownFile(viewer->player()), QString(file));
                 QCOMPARE(viewer->Tag, 0);
                 clickInMovie(viewer->player(), "nextButton");
                 QCOMPARE(viewer->player()->movieRoot()->property("currentFrame").toInt(), 2);
-                clickInMovie(viewer->player(), "menuButton"); // "retourmenu" without a menu: the viewer closes
+                clickInMovie(viewer->player(),
+                             "menuButton"); // "retourmenu" without a menu: the viewer closes
                 checked = true;
             });
             w.item(action)->trigger();
@@ -110,6 +117,90 @@ private slots:
         }
         // A suspended experiment stays suspended across a viewer.
         QVERIFY(!w.timer("Timer1")->isActive() && !w.timer("Timer2")->isActive());
+
+        // Esc closes a lesson, where the keyboard is, and does nothing else: the experiment runs on.
+        w.window->recommencer1Click();
+        bool closed = false;
+        whenOpen(viewer, [&] {
+            viewer->player()->setFocus();
+            QTest::keyClick(viewer->player(), Qt::Key_Escape);
+            closed = !viewer->isVisible();
+        });
+        w.item("lemcanismedelacatalyseenzymatique1")->trigger();
+        QVERIFY(closed);
+        QVERIFY(w.world().running && w.timer("Timer2")->isActive());
+    }
+
+    // The graph's menu explains the activity curve: « Courbe d’activité › Comprendre la courbe
+    // d’activité… » opens its topic full screen, as the menu bar's topics.
+    void theGraphsMenuOpensTheActivityCurvesTopic()
+    {
+        StartedWindow w(&defaultSettings, {1024, 768}, programMovies);
+        TFormFlash* viewer = w.window->fullScreenViewer();
+        auto* entry = w.window->graphMenu()->menu()->findChild<QAction*>("activityLesson");
+        QVERIFY(entry && entry->isEnabled());
+        bool checked = false;
+        whenOpen(viewer, [&] {
+            QCOMPARE(shownFile(viewer->player()), QString("courbeactivite.swf"));
+            clickInMovie(viewer->player(), "menuButton");
+            checked = true;
+        });
+        entry->trigger();
+        QVERIFY(checked);
+        QVERIFY(!viewer->isVisible());
+    }
+
+    // « Essayer dans Velmora »: the viewer closes and the panel takes the protocol's values as if the
+    // student had set them; the experiment waits to be started. A faulty request changes nothing.
+    void aLessonsTryButtonSetsThePanelOnceTheViewerIsClosed()
+    {
+        StartedWindow w(&defaultSettings, {1024, 768}, programMovies);
+        TFormFlash* viewer = w.window->fullScreenViewer();
+        velmora::World& world = w.window->world();
+        w.window->Hydrolysedumaltose1Click();
+        w.window->recommencer1Click();
+
+        bool checked = false;
+        whenOpen(viewer, [&] {
+            viewer->player()->GotoFrame(6); // the model's lactase, and its protocol
+            QTest::qWait(100);
+            clickInMovie(viewer->player(), "tryButton");
+            QVERIFY(!viewer->isVisible());
+            checked = true;
+        });
+        w.item("laractiondhydrolysedulactose1")->trigger();
+        QVERIFY(checked);
+        QCOMPARE(world.reactionIndex, 1);
+        const std::pair<const char*, std::int32_t> expected[] = {
+            {"valeurtemp", 37}, {"valeurph", 8}, {"valeurenz", 20}, {"valeursub", 100}, {"valeurautre", 0}};
+        for (const auto& [variable, value] : expected) {
+            QCOMPARE(w.panel()->GetVariable(variable), QString::number(value));
+        }
+        QCOMPARE(world.temperature, 37);
+        QCOMPARE(world.ph, 8);
+        QCOMPARE(world.enzymeAmount, 20);
+        QCOMPARE(world.substrateAmount, 100);
+        QCOMPARE(world.otherAmount, 0);
+        QVERIFY(!w.timer("Timer1")->isActive() && !w.timer("Timer2")->isActive());
+
+        // A movie may be replaced by anyone: a request out of range is refused whole.
+        whenOpen(viewer, [&] { viewer->FlashFSCommand("essayer", "temperature=60 ph=99"); });
+        w.item("laractiondhydrolysedulactose1")->trigger();
+        QCOMPARE(world.temperature, 37);
+        QCOMPARE(w.panel()->GetVariable("valeurtemp"), QString("37"));
+
+        // A control that the class's scenario locks keeps its value; the others follow the lesson.
+        velmora::ExperimentDocument document = w.window->classWork()->currentDocument();
+        document.scenario.locked.add(velmora::PanelControl::ph);
+        w.window->classWork()->applyDocument(document); // which may bring back the run under way
+        const std::int32_t heldPh = world.ph;
+        QCOMPARE(w.panel()->GetVariable("valeurph"), QString::number(heldPh));
+        whenOpen(viewer, [&] { viewer->FlashFSCommand("essayer", "temperature=60 ph=5 volume=25"); });
+        w.item("laractiondhydrolysedulactose1")->trigger();
+        QCOMPARE(world.temperature, 60);
+        QCOMPARE(w.window->volume(), 25);
+        QCOMPARE(world.ph, heldPh);
+        QCOMPARE(w.panel()->GetVariable("valeurph"), QString::number(heldPh));
     }
 
     void theGraphViewerLetsTheExperimentRunAndClosesOnItsKeys()

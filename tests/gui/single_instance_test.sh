@@ -10,7 +10,8 @@ pids=""
 other=velmora-guard-test
 made_user=""
 cleanup() {
-    for pid in $pids; do kill -9 "$pid" 2>/dev/null; done
+    for pid in $pids $(cat "$work"/other-runtime/*.pid 2>/dev/null); do kill -9 "$pid" 2>/dev/null; done
+    sleep 0.2
     [ -n "$made_user" ] && userdel "$other" 2>/dev/null
     rm -rf "$work"
 }
@@ -63,28 +64,23 @@ if [ "$(id -u)" -eq 0 ] && command -v useradd >/dev/null && command -v runuser >
         useradd --system --no-create-home --shell /usr/sbin/nologin "$other" && made_user=yes
     fi
     me=$(id -u)
+    mkdir -m 700 "$work/other-runtime"
+    chown "$other" "$work/other-runtime"
     # The old guard's name, and the fallback folder of this user, taken by the other user.
-    runuser -u "$other" -- python3 -c "
+    # Each process of the other user writes its id, so that the test ends it, and only it.
+    runuser -u "$other" -- sh -c "echo \$\$ >'$work/other-runtime/socket.pid'; exec python3 -c \"
 import socket, time
 s = socket.socket(socket.AF_UNIX)
-s.bind('\0Brendole.$me')
+s.bind('\\0Brendole.$me')
 s.listen()
-time.sleep(12)" >/dev/null 2>&1 &
-    pids="$pids $!"
+time.sleep(12)\"" >/dev/null 2>&1 &
     fallback="/tmp/velmora2-$me"
     if [ ! -e "$fallback" ]; then
         runuser -u "$other" -- mkdir -m 777 "$fallback" && taken=yes
     fi
     # The other user runs the program too, with its own guard.
-    mkdir -m 700 "$work/other-runtime"
-    chown "$other" "$work/other-runtime"
-    # Its own process id noted, so that the cleanup ends the program itself, not only runuser.
-    runuser -u "$other" -- sh -c 'echo $$ >"$0/pid"; exec "$@"' "$work/other-runtime" env \
-        XDG_RUNTIME_DIR="$work/other-runtime" QT_QPA_PLATFORM=offscreen QT_QUICK_BACKEND=software \
-        HOME="$work/other-runtime" "$program" >/dev/null 2>&1 &
-    pids="$pids $!"
-    sleep 1
-    [ -s "$work/other-runtime/pid" ] && pids="$pids $(cat "$work/other-runtime/pid")"
+    runuser -u "$other" -- sh -c "echo \$\$ >'$work/other-runtime/program.pid'; exec env XDG_RUNTIME_DIR='$work/other-runtime' \
+        QT_QPA_PLATFORM=offscreen QT_QUICK_BACKEND=software HOME='$work/other-runtime' '$program'" >/dev/null 2>&1 &
     sleep 2
     for runtime in "$work/runtime" "" "$work/other-runtime"; do
         if [ -n "$runtime" ]; then
@@ -99,6 +95,7 @@ time.sleep(12)" >/dev/null 2>&1 &
         wait "$last" 2>/dev/null
     done
     [ -n "${taken:-}" ] && rm -rf "$fallback"
+    kill -0 "$(cat "$work/other-runtime/program.pid" 2>/dev/null)" 2>/dev/null || echo "note: the other user's copy did not run"
 else
     echo "not root: the test with two users is skipped"
 fi

@@ -25,8 +25,15 @@ for file in bin/velmora2 bin/velmora2-batch share/velmora2/velmora.ini share/vel
     share/icons/hicolor/48x48/apps/fr.velmora.velmora2.png share/icons/hicolor/256x256/apps/fr.velmora.velmora2.png \
     share/man/man1/velmora2.1.gz share/man/man1/velmora2-batch.1.gz share/doc/velmora2/copyright \
     share/velmora2/translations/velmora2_en.qm share/mime/packages/fr.velmora.velmora2.xml \
-    share/velmora2/velmora-experiment.schema.json share/velmora2/exemples/chauffage.velmora; do
+    share/velmora2/velmora-experiment.schema.json share/velmora2/exemples/chauffage.velmora \
+    share/velmora2/exemples/tp-temperature.velmora share/velmora2/exemples/tp-ph.velmora \
+    share/velmora2/exemples/tp-substrat-inhibiteur.velmora; do
     [ -e "$prefix/$file" ] || fail "$file is not installed"
+done
+# The teacher's guide and the practical sheets, where the build printed them.
+for document in guide-enseignant tp-temperature tp-ph tp-substrat-inhibiteur; do
+    [ ! -e "$build/docs/$document.pdf" ] || [ -s "$prefix/share/doc/velmora2/$document.pdf" ] ||
+        fail "$document.pdf is not installed"
 done
 [ ! -e "$prefix/share/velmora2/anims/README.md" ] || fail "the movie authors' notes are installed"
 

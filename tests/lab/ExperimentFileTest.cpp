@@ -1,4 +1,5 @@
 #include "lab/ExperimentFile.h"
+#include "model/BoxVolume.h"
 
 #include <gtest/gtest.h>
 
@@ -46,11 +47,11 @@ TEST(ExperimentFile, VolumeGivesTheBoxSize)
     const std::pair<std::int32_t, SceneSize> cases[]{
         {25, {256, 192}}, {50, {362, 272}}, {100, {512, 384}}, {200, {724, 543}}, {400, {1024, 768}}};
     for (const auto& [volume, scene] : cases) {
-        ASSERT_TRUE(sceneForVolume(volume));
-        EXPECT_EQ(sceneForVolume(volume)->width, scene.width) << volume;
-        EXPECT_EQ(sceneForVolume(volume)->height, scene.height) << volume;
+        ASSERT_TRUE(boxForVolume(volume));
+        EXPECT_EQ(boxForVolume(volume)->width, scene.width) << volume;
+        EXPECT_EQ(boxForVolume(volume)->height, scene.height) << volume;
     }
-    EXPECT_FALSE(sceneForVolume(75));
+    EXPECT_FALSE(boxForVolume(75));
 }
 
 ExperimentDocument wholeDocument()
@@ -67,7 +68,7 @@ ExperimentDocument wholeDocument()
     document.settings.events = {{1200, PanelEvent::Variable::temperature, 60},
                                 {1201, PanelEvent::Variable::ph, 9}};
     document.volume = 200;
-    document.settings.scene = *sceneForVolume(200);
+    document.settings.scene = *boxForVolume(200);
     document.seed = 4294967295u;
     document.scenario.title = "Titre « avec » des \"guillemets\"";
     document.scenario.instructions = "Ligne 1\nLigne 2\u00a0: fin";
@@ -83,7 +84,7 @@ ExperimentDocument wholeDocument()
     kept.settings = document.settings;
     kept.settings.events.clear();
     kept.volume = 50;
-    kept.settings.scene = *sceneForVolume(50);
+    kept.settings.scene = *boxForVolume(50);
     kept.seconds = {{1, 150, 37, 8}, {2, 149, 37, 8}, {101, 10, 60, 8}};
     document.kept = {kept, kept};
     RunSoFar run;

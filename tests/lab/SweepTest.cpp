@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <set>
 #include <sstream>
@@ -93,8 +94,31 @@ TEST(Sweep, TableHasOneRowPerPointAndTheChosenColumns)
     std::string noSubstrate;
     std::getline(lines, header);
     std::getline(lines, noSubstrate);
-    EXPECT_EQ(header, "substrate,initial_rate,initial_rate_sd,half_time,half_time_sd,half_time_reached");
-    EXPECT_EQ(noSubstrate, "0,0.000,,,,0") << "no substrate: a rate of 0, no half-time, no spread of one run";
+    EXPECT_EQ(header,
+              "substrate,initial_rate,initial_rate_sd,initial_rate_min,initial_rate_max,"
+              "initial_rate_cut_short,half_time,half_time_sd,half_time_min,half_time_max,half_time_reached");
+    EXPECT_EQ(noSubstrate, "0,0.000,,0.000,0.000,0,,,,,0")
+        << "no substrate: a rate of 0, no half-time, no spread of one run";
+
+    // Over 10 seconds, as before, without the column of the runs cut short.
+    plan.measures.initialRateSeconds = 10;
+    plan.measures.halfTime = false;
+    plan.replicates = 4;
+    const SweepResult overSeconds = runSweep(plan);
+    std::istringstream again(table(overSeconds));
+    std::getline(again, header);
+    EXPECT_EQ(header, "substrate,initial_rate,initial_rate_sd,initial_rate_min,initial_rate_max");
+    // The range is that of the runs.
+    const SweepPoint& twenty = overSeconds.points[1];
+    double low = 1e9;
+    double high = -1e9;
+    for (const RunMeasures& run : twenty.runs) {
+        low = std::min(low, *run.initialRate);
+        high = std::max(high, *run.initialRate);
+    }
+    EXPECT_EQ(twenty.initialRate.minimum, low);
+    EXPECT_EQ(twenty.initialRate.maximum, high);
+    EXPECT_LT(low, high);
 }
 
 TEST(Experiment, WindowSettingsGiveBackTheExperimentThatItRuns)

@@ -78,18 +78,76 @@ TEST(ActivityChart, SubstrateSweepShowsTheFitAndLineweaverBurk)
     plan.x = steppedAxis(SweepParameter::substrate, 0, 200, 50);
     plan.series = SweepAxis{SweepParameter::other, {0, 50}};
     const SweepResult result = runSweep(plan, {1, nullptr, nullptr});
-    const std::vector<MichaelisMentenFit> fits = fitSweep(result);
-    ASSERT_EQ(fits.size(), 2u);
+    const SweepFits fits = sweepFits(result);
+    ASSERT_EQ(fits.series.size(), 2u);
+    ASSERT_TRUE(fits.competitive.has_value());
     const Chart chart = activityChart(result, Measure::initialRate, fits);
     EXPECT_EQ(chart.xTitle, "Quantité de substrat (molécules)");
     EXPECT_EQ(chart.yTitle, "Vitesse initiale (molécules/s)");
     EXPECT_EQ(chart.subtitle, "37\u00A0°C, pH\u00A08, 20\u00A0enzymes");
-    ASSERT_EQ(chart.series.size(), 2u);
+    ASSERT_GE(chart.series.size(), 3u);
     EXPECT_EQ(chart.series[0].label, "sans thiolactose");
     EXPECT_EQ(chart.series[1].label, "50\u00A0molécules de thiolactose");
     EXPECT_EQ(chart.series[0].points.size(), 5u);
     EXPECT_FALSE(chart.series[0].notes.empty());
+    // The competitive model's results close the legend.
+    EXPECT_EQ(chart.series.back().label, "Modèle compétitif (un seul Vmax)");
+    EXPECT_TRUE(chart.series.back().dashed);
     EXPECT_NE(chart.inset, nullptr);
+}
+
+// Each Lineweaver-Burk line is its fit's, across both axes; the competitive reading's lines meet on
+// the 1/v axis.
+TEST(ActivityChart, LineweaverBurkLinesComeFromTheFits)
+{
+    SweepFits fits;
+    for (const auto& [vmax, km] : {std::pair{15.0, 80.0}, std::pair{14.0, 200.0}}) {
+        MichaelisMentenFit fit;
+        fit.verdict = FitVerdict::fitted;
+        fit.vmax = vmax;
+        fit.km = km;
+        fit.lineweaverBurk.hasLine = true;
+        fit.lineweaverBurk.reciprocals = {{0.1, 1.0 / (vmax * 10 / (km + 10))},
+                                          {0.01, 1.0 / (vmax * 100 / (km + 100))}};
+        fit.lineweaverBurk.zeroAmountsLeftOut = 1;
+        fits.series.push_back(fit);
+    }
+    CompetitiveFit competitive;
+    competitive.verdict = FitVerdict::fitted;
+    competitive.vmax = 14.5;
+    competitive.km = 82.0;
+    competitive.ki = 35.0;
+    fits.competitive = competitive;
+    fits.inhibitors = {0.0, 50.0};
+
+    const Chart view = lineweaverBurkChart(fits);
+    ASSERT_EQ(view.series.size(), 4u);
+    const auto at = [](const ChartSeries& series, double x) {
+        const ChartLinePoint& a = series.line.front();
+        const ChartLinePoint& b = series.line.back();
+        return a.y + (b.y - a.y) * (x - a.x) / (b.x - a.x);
+    };
+    for (std::size_t s = 0; s < 2; ++s) {
+        const MichaelisMentenFit& fit = fits.series[s];
+        EXPECT_FALSE(view.series[s].dashed);
+        EXPECT_DOUBLE_EQ(view.series[s].line.front().x, -1.0 / fit.km);
+        EXPECT_DOUBLE_EQ(view.series[s].line.front().y, 0.0);
+        EXPECT_DOUBLE_EQ(view.series[s].line.back().x, 0.1) << "to the largest 1/S measured";
+        EXPECT_NEAR(at(view.series[s], 0.0), 1.0 / fit.vmax, 1e-12);
+        const ChartSeries& reading = view.series[2 + s];
+        EXPECT_TRUE(reading.dashed);
+        EXPECT_EQ(reading.colour, static_cast<int>(s));
+        EXPECT_NEAR(at(reading, 0.0), 1.0 / competitive.vmax, 1e-12) << "they meet on the 1/v axis";
+    }
+    EXPECT_NEAR(view.series[3].line.front().x, -1.0 / (82.0 * (1 + 50.0 / 35.0)), 1e-12);
+    ASSERT_EQ(view.labels.size(), 4u);
+    EXPECT_EQ(view.labels[0].text, "\u22121/Km\u00A0=\u00A0\u22120,013");
+    EXPECT_EQ(view.labels[1].text, "1/Vmax\u00A0=\u00A00,067");
+    EXPECT_TRUE(view.zeroLines);
+    EXPECT_EQ(view.footnotes.back(),
+              "2\u00A0points laissés de côté, sans inverse (S\u00A0=\u00A00 ou vitesse nulle).");
+    const ChartImage drawn = renderChartImage(view, 480, 320);
+    EXPECT_EQ(drawn.width, 480);
 }
 
 TEST(ActivityChart, WordsOfAnotherLanguageCountAndWriteNumbersTheirWay)
@@ -122,9 +180,13 @@ TEST(ActivityChart, WordsOfAnotherLanguageCountAndWriteNumbersTheirWay)
     fit.verdict = FitVerdict::fitted;
     fit.vmax = 4.834;
     fit.vmaxError = 0.34;
+    fit.residualError = 0.8412;
     EXPECT_EQ(fitLines(fit, english).front(), "Vmax = 4.83 ± 0.34 molecules/s");
     EXPECT_EQ(fitLines(fit).front(), "Vmax\u00A0=\u00A04,83\u00A0±\u00A00,34\u00A0molécules/s");
-    const Chart view = lineweaverBurkChart({fit}, english);
+    EXPECT_EQ(fitLines(fit).back(), "Erreur résiduelle\u202F: 0,84\u00A0molécules/s");
+    SweepFits one;
+    one.series = {fit};
+    const Chart view = lineweaverBurkChart(one, english);
     EXPECT_EQ(view.title, "Lineweaver-Burk plot");
     EXPECT_EQ(view.decimalMark, ".");
 }

@@ -197,6 +197,49 @@ private slots:
         QCOMPARE(colours(picture, {55, 0, 25, 30}), QSet<QRgb>{white.rgb()});
     }
 
+    void theBoxIsScaledToTheSceneItsShapeKept()
+    {
+        struct Case
+        {
+            QSize surface;
+            SceneSize box;
+            QRect drawn;
+        };
+        for (const Case& c :
+             {Case{{512, 384}, {512, 384}, {0, 0, 512, 384}},
+              Case{{960, 540}, {512, 384}, {120, 0, 720, 540}},
+              Case{{1920, 1080}, {512, 384}, {240, 0, 1440, 1080}},
+              Case{{512, 384}, {256, 192}, {0, 0, 512, 384}}, Case{{512, 384}, {1024, 768}, {0, 0, 512, 384}},
+              Case{{400, 500}, {512, 384}, {0, 100, 400, 300}}}) {
+            QCOMPARE(sceneScale(c.surface, c.box).box, c.drawn);
+        }
+    }
+
+    void aScaledBoxDrawsItsSymbolsAtTheirScaledSizeWithinItsWalls()
+    {
+        // A 512 x 384 box on a 960 x 540 scene: 1.40625 times larger, 120 pixels of white each side.
+        auto world = scenario(Reaction::lactoseHydrolysis, 37, true);
+        place(*world, Kind::enzyme, 1000, 800);           // (100, 80) in the box
+        place(*world, Kind::lactose, (512 - 15) * 10, 0); // cut off by the right wall
+        auto s = surface(960, 540);
+        const SceneScale scale = sceneScale(s->size(), {512, 384});
+        const SpriteSet sprites(SpriteSet::shared(), scale.numerator, scale.denominator);
+        QCOMPARE(sprites.itemSize(41), QSize(28, 28)); // 20 x 1.40625, to the nearest pixel
+        drawSceneFrame(*s, sprites, ice_, *world, scale);
+        const QImage picture = s->frontBuffer();
+        // The enzyme's top-left corner at 120 + 140, 112; its body 14 x 1.4 = 19 pixels wide.
+        QCOMPARE(picture.pixelColor(260, 112), enzymeGrey);
+        QCOMPARE(picture.pixelColor(259, 112), white);
+        QCOMPARE(picture.pixelColor(260 + 18, 112), enzymeGrey);
+        QCOMPARE(picture.pixelColor(260 + 21, 112), white);
+        // The lactose stops at the right wall; the margins are white, the walls a grey line.
+        QCOMPARE(picture.pixelColor(839, 2), blue);
+        QCOMPARE(picture.pixelColor(840, 2), QColor(150, 150, 150));
+        QCOMPARE(colours(picture, {841, 0, 119, 540}), QSet<QRgb>{white.rgb()});
+        QCOMPARE(picture.pixelColor(119, 300), QColor(150, 150, 150));
+        QCOMPARE(colours(picture, {0, 0, 119, 540}), QSet<QRgb>{white.rgb()});
+    }
+
     void emptyItemsDrawNothing()
     {
         const SpriteSet& sprites = SpriteSet::shared();
@@ -307,11 +350,53 @@ private slots:
         auto s = surface(200, 120); // plot rows 0..100
         drawGraph(*s, *world);
         const QImage g = s->frontBuffer();
-        QCOMPARE(g.pixelColor(3, 0), white);          // seconds 1..2 at 100 %
-        QCOMPARE(g.pixelColor(7, 100), white);         // seconds 3..4 at 0 %
-        QCOMPARE(g.pixelColor(3, 50), QColor(Qt::black));
+        QCOMPARE(g.pixelColor(3, 0), white);   // seconds 1..2 at 100 %
+        QCOMPARE(g.pixelColor(7, 100), white); // seconds 3..4 at 0 %
+        QCOMPARE(g.pixelColor(12, 50), QColor(Qt::black));
         QCOMPARE(g.pixelColor(100, 101), QColor(192, 192, 192)); // the strip
         QCOMPARE(g.pixelColor(100, 100), QColor(Qt::black));
+        // A tick every 10 % at both edges, longer at 50 %.
+        QCOMPARE(g.pixelColor(195, 10), QColor(110, 110, 110));
+        QCOMPARE(g.pixelColor(194, 10), QColor(Qt::black));
+        QCOMPARE(g.pixelColor(192, 50), QColor(110, 110, 110));
+        QCOMPARE(g.pixelColor(2, 90), QColor(110, 110, 110));
+    }
+
+    void theGraphGrowsWithTheWindowAndGoesOnPaperInDarkInk()
+    {
+        auto world = scenario(1, 37, true);
+        world->substrateAmount = 100;
+        world->graphCount = 4;
+        world->graphSamples = {0, 100, 100, 0, 0};
+        GraphLook twice;
+        twice.scale = 2.0;
+        QCOMPARE(twice.stripHeight(), 40);
+        QImage grown(400, 240, QImage::Format_RGB32);
+        {
+            QPainter painter(&grown);
+            paintGraph(painter, grown.size(), *world, nullptr, twice);
+        }
+        QCOMPARE(grown.pixelColor(100, 199), QColor(Qt::black)); // the plot reaches row 200 now
+        QCOMPARE(grown.pixelColor(100, 201), QColor(192, 192, 192));
+        QCOMPARE(grown.pixelColor(390, 20), QColor(110, 110, 110)); // ticks twice as long
+        QCOMPARE(grown.pixelColor(389, 20), QColor(Qt::black));
+
+        GraphLook paper;
+        paper.onPaper = true;
+        QImage printed(200, 120, QImage::Format_RGB32);
+        {
+            QPainter painter(&printed);
+            paintGraph(painter, printed.size(), *world, nullptr, paper);
+        }
+        QCOMPARE(printed.pixelColor(100, 55), QColor(Qt::white));
+        QCOMPARE(printed.pixelColor(100, 60), QColor(222, 222, 222)); // the grid, every 10 %
+        int dark = 0;
+        for (int y = 0; y < 100; ++y) {
+            for (int x = 1; x < 12; ++x) {
+                dark += qGray(printed.pixel(x, y)) < 80 ? 1 : 0;
+            }
+        }
+        QVERIFY2(dark > 30, qPrintable(QString::number(dark))); // the thick dark curve at 100 %, then down
     }
 
     void aSingleSampleDrawsNoCurve()

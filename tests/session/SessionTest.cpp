@@ -1,0 +1,251 @@
+#include "session/Session.h"
+#include "batch/BatchRun.h"
+#include "lab/SweepTable.h"
+#include "session/ActivityRun.h"
+#include "session/GraphView.h"
+#include "session/RunText.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <sstream>
+#include <string>
+
+namespace velmora {
+namespace {
+
+std::string batchCsv(const BatchOptions& options)
+{
+    std::ostringstream csv;
+    const auto world = std::make_unique<World>();
+    runBatch(options, *world, &csv);
+    return csv.str();
+}
+
+void runTicks(Session& session, int ticks)
+{
+    for (int t = 0; t < ticks; ++t) {
+        session.tick();
+    }
+}
+
+// The first start after the screen opens is velmora2-batch --seed 0 with the same settings, also
+// when the panel changes the temperature and pH on the way.
+TEST(Session, FirstStartIsTheRunnersSeedZero)
+{
+    struct Case
+    {
+        ExperimentSettings screen;
+        bool events;
+    };
+    ExperimentSettings amylose;
+    amylose.reaction = Reaction::amyloseHydrolysis;
+    amylose.temperature = 45;
+    amylose.smallSymbols = true;
+    amylose.maxProductsCaption = 20;
+    ExperimentSettings inhibited;
+    inhibited.other = 50;
+    inhibited.ph = 8;
+    inhibited.scene = {256, 192};
+    for (const Case& c : {Case{{}, false}, Case{amylose, false}, Case{inhibited, true}}) {
+        Session session(c.screen);
+        ASSERT_EQ(session.recommencer(), PanelFault::none);
+        BatchOptions options;
+        static_cast<ExperimentSettings&>(options) = c.screen;
+        options.ticks = 900;
+        if (c.events) {
+            runTicks(session, 300);
+            session.setPanelValue("valeurtemp", "60");
+            session.panelCommand("changetemp");
+            runTicks(session, 300);
+            session.setPanelValue("valeurph", "5");
+            session.panelCommand("changeph");
+            runTicks(session, 300);
+            options.events = {{300, PanelEvent::Variable::temperature, 60},
+                              {600, PanelEvent::Variable::ph, 5}};
+        } else {
+            runTicks(session, 900);
+        }
+        EXPECT_EQ(session.timeCourseCsv(), batchCsv(options)) << c.screen.reaction;
+    }
+}
+
+TEST(Session, PanelAndMenusDriveTheScreenAsInTheWindow)
+{
+    Session session;
+    EXPECT_TRUE(session.screen().sceneBlank);
+    EXPECT_NE(session.screen().comment.find("Bienvenue"), std::string::npos);
+    EXPECT_EQ(session.screen().reactionName, "Hydrolyse du lactose");
+    EXPECT_TRUE(session.screen().thiolactose);
+
+    session.recommencer();
+    EXPECT_TRUE(session.screen().sceneTimer && session.screen().tickTimer);
+    EXPECT_FALSE(session.screen().sceneBlank);
+    runTicks(session, 40);
+    EXPECT_EQ(session.screen().elapsedSeconds, 2);
+    EXPECT_EQ(session.record().seconds().size(), 2u);
+
+    session.pause();
+    EXPECT_FALSE(session.screen().sceneTimer || session.screen().tickTimer);
+    EXPECT_NE(session.sceneSentence().find("en pause"), std::string::npos);
+    session.pause();
+    EXPECT_TRUE(session.screen().tickTimer);
+
+    // A quantity changed: the experiment is suspended and the scene turns white.
+    session.setPanelValue("valeursub", "80");
+    session.panelCommand("changesub");
+    EXPECT_TRUE(session.screen().sceneBlank);
+    EXPECT_FALSE(session.screen().tickTimer);
+    EXPECT_NE(session.screen().comment.find("suspendue"), std::string::npos);
+    EXPECT_EQ(session.currentSettings().substrate, 80);
+
+    // A faulty value is named and changes nothing.
+    session.setPanelValue("valeurtemp", "chaud");
+    EXPECT_EQ(session.panelCommand("changetemp").fault, PanelFault::valeurtemp);
+
+    session.panelCommand("reacprev");
+    EXPECT_EQ(session.world().reactionIndex, Reaction::amyloseHydrolysis);
+    EXPECT_FALSE(session.screen().thiolactose);
+    session.panelCommand("reacsuiv");
+    EXPECT_EQ(session.world().reactionIndex, Reaction::lactoseHydrolysis);
+    session.chooseSymbols(true);
+    EXPECT_TRUE(session.screen().smallSymbols);
+    EXPECT_FALSE(session.chooseMaxProducts(30));
+    EXPECT_TRUE(session.chooseMaxProducts(400));
+    EXPECT_EQ(session.panelCommand("modelevelmora").advancedFeaturesNotice, true);
+
+    session.setPercent(false);
+    EXPECT_EQ(session.screen().axis.top, "80 UA");
+
+    // Another box: suspended, for the next start.
+    session.recommencer();
+    session.changeBox({724, 543});
+    EXPECT_TRUE(session.screen().sceneBlank);
+    EXPECT_NE(session.screen().comment.find("suspendue"), std::string::npos);
+    EXPECT_EQ(session.currentSettings().scene.width, 724);
+}
+
+TEST(Session, TranslatorGivesTheWordsOfItsLanguage)
+{
+    Translator english;
+    english.add("Catalogue", "Hydrolyse du lactose", "Lactose hydrolysis");
+    english.add("SceneDescription", "Aucune expérience en cours", "No experiment running");
+    english.add("TimeCourse", "UA", "AU");
+    english.add("GraphExport", ",", ".");
+    english.add("SettingsText", "sans thiolactose (inhibiteur)", "without thiolactose (inhibitor)");
+    english.pluralFromTwo = false;
+    Session session({}, english);
+    EXPECT_EQ(session.screen().reactionName, "Lactose hydrolysis");
+    EXPECT_EQ(session.sceneSentence(), "No experiment running");
+    EXPECT_NE(session.screen().comment.find("Bienvenue"), std::string::npos); // no translation given: French
+    session.setPercent(false);
+    EXPECT_EQ(session.screen().axis.top, "100 AU");
+
+    session.recommencer();
+    runTicks(session, 20);
+    const std::string table = timeCourseTable(session.record(), {}, english);
+    EXPECT_NE(table.find("\n1\t"), std::string::npos);
+    EXPECT_EQ(table.find(','), std::string::npos) << table;
+    EXPECT_NE(runCaption(session.record(), english).find("without thiolactose"), std::string::npos);
+}
+
+// The caption of the graph's picture: counts in the singular and the plural, the inhibitor only
+// in lactose hydrolysis.
+TEST(Session, RunCaptionTellsTheSettingsInWords)
+{
+    struct Case
+    {
+        std::int32_t reaction;
+        std::int32_t enzyme;
+        std::int32_t substrate;
+        std::int32_t other;
+        std::string caption;
+    };
+    const Case cases[] = {
+        {1, 20, 100, 0,
+         "37\u00a0°C, pH\u00a07, 20\u00a0enzymes, 100\u00a0molécules de substrat, sans thiolactose "
+         "(inhibiteur)"},
+        {1, 1, 1, 1,
+         "37\u00a0°C, pH\u00a07, 1\u00a0enzyme, 1\u00a0molécule de substrat, 1\u00a0molécule de thiolactose "
+         "(inhibiteur)"},
+        {1, 0, 200, 250,
+         "37\u00a0°C, pH\u00a07, 0\u00a0enzyme, 200\u00a0molécules de substrat, 200\u00a0molécules de "
+         "thiolactose (inhibiteur)"},
+        {3, 5, 50, 50,
+         "37\u00a0°C, pH\u00a07, 5\u00a0enzymes, 50\u00a0molécules de substrat, sans inhibiteur"},
+    };
+    for (const Case& c : cases) {
+        ExperimentSettings settings;
+        settings.reaction = c.reaction;
+        settings.enzyme = c.enzyme;
+        settings.substrate = c.substrate;
+        settings.other = c.other;
+        CourseRecord run;
+        run.start(settings);
+        EXPECT_EQ(runCaption(run, {}), c.caption);
+    }
+    EXPECT_EQ(reactionTitle(Reaction::amyloseHydrolysis, {}), "Hydrolyse de l’amylose");
+}
+
+TEST(Session, KeptRunsShowBehindTheCurveWithTheirLegend)
+{
+    Session session;
+    EXPECT_EQ(session.keepCurve(), KeepOutcome::nothingToKeep);
+    session.recommencer();
+    runTicks(session, 200);
+    session.setPanelValue("valeurtemp", "60");
+    session.panelCommand("changetemp");
+    runTicks(session, 100);
+    EXPECT_EQ(session.keepCurve(), KeepOutcome::kept);
+    EXPECT_EQ(keptLegendLine(0, session.keptCourses()[0], {}),
+              "1 · hydr. lactose · 37\u00a0\u2192 60\u00a0°C · pH\u00a07 · E\u00a020 · S\u00a0100");
+    session.recommencer();
+    runTicks(session, 100);
+
+    const GraphView view = graphView(session.world(), session.keptCourses(), 400, 300, 5);
+    EXPECT_EQ(view.plotHeight, 280);
+    ASSERT_EQ(view.kept.size(), 1u);
+    EXPECT_EQ(view.kept[0].size(), 15u); // the kept run's seconds of this page
+    EXPECT_EQ(view.curve.size(), 5u);
+    EXPECT_EQ(view.curve.front().x, 4);
+    EXPECT_EQ(view.curve.front().y, graphCurveY(session.world(), 1, 280));
+    EXPECT_TRUE(view.marks.empty());
+    ASSERT_EQ(view.labels.size(), 1u);
+    EXPECT_EQ(view.labels[0].text, "5");
+
+    const std::string csv = session.timeCourseCsv();
+    EXPECT_EQ(csv.substr(0, csv.find('\n')), "second,substrate,percent,temperature,ph,kept1");
+    session.clearKeptCurves();
+    EXPECT_TRUE(session.keptCourses().empty());
+}
+
+TEST(Session, ActivityCurveInOneThreadGivesTheRunnersTable)
+{
+    ExperimentSettings current;
+    current.other = 50;
+    std::size_t calls = 0;
+    const ActivityRun run =
+        runActivityCurve(ActivityCurve::ph, current, [&calls](std::size_t done, std::size_t total) {
+            ++calls;
+            EXPECT_LE(done, total);
+        });
+    EXPECT_EQ(calls, 2u * 15u * 10u);
+
+    SweepControl threads;
+    threads.jobs = 2;
+    std::ostringstream table;
+    writeSweepTable(table, runSweep(activityCurvePlan(ActivityCurve::ph, current), threads));
+    EXPECT_EQ(activityTableCsv(run), table.str());
+    EXPECT_EQ(activityBatchCommand(run).rfind("velmora2-batch ", 0), 0u);
+
+    const Chart chart = activityRunChart(run, false, {});
+    ASSERT_TRUE(chart.mark.has_value());
+    EXPECT_EQ(chart.mark->label, "réglage actuel\u00a0: pH\u00a07");
+    EXPECT_EQ(chart.series.size(), 2u);
+    const std::string text = activityTableText(run, {});
+    EXPECT_EQ(text.substr(0, text.find('\n')),
+              "thiolactose (molécules)\tpH\tvitesse initiale (molécules/s)\técart type (molécules/s)");
+}
+
+} // namespace
+} // namespace velmora

@@ -1,0 +1,86 @@
+// The time-course graph drawn from the core's numbers, as the window draws it: the black plot,
+// the kept runs behind the white curve, the red and blue marks over it, the time labels on the
+// silver strip below, and the kept runs' legend in the corner.
+
+import type { Graph, GraphSize } from './protocol';
+
+export const graphFont = '9.33px Arial, "Liberation Sans", Helvetica, sans-serif'; // 7 points
+const silver = 'rgb(192,192,192)';
+const labelGreen = 'rgb(0,128,0)';
+// Okabe and Ito's colours that stand out on black.
+export const keptColours = ['rgb(230,159,0)', 'rgb(86,180,233)', 'rgb(0,158,115)', 'rgb(240,228,66)', 'rgb(204,121,167)'];
+
+// A mark's colour stored as 0x00BBGGRR.
+function markColour(stored: number): string {
+  return `rgb(${stored & 0xff},${(stored >> 8) & 0xff},${(stored >> 16) & 0xff})`;
+}
+
+export function digitWidth(): number {
+  const context = document.createElement('canvas').getContext('2d') as CanvasRenderingContext2D;
+  context.font = graphFont;
+  return Math.max(1, Math.round(context.measureText('0').width));
+}
+
+// Draws the graph of `size` CSS pixels into `context` at its current place, `scale` device pixels
+// each.
+export function paintGraph(context: CanvasRenderingContext2D, graph: Graph, size: GraphSize, scale: number): void {
+  const { width, height } = size;
+  const plotHeight = graph.plotHeight;
+  context.save();
+  context.scale(scale, scale);
+  context.fillStyle = '#000000';
+  context.fillRect(0, 0, width, plotHeight + 1);
+  context.fillStyle = silver;
+  context.fillRect(0, plotHeight + 1, width, height - plotHeight - 1);
+  context.lineWidth = 1;
+  const polyline = (points: number[], colour: string) => {
+    if (points.length < 4) {
+      return;
+    }
+    context.strokeStyle = colour;
+    context.beginPath();
+    context.moveTo(points[0] + 0.5, points[1] + 0.5);
+    for (let i = 2; i + 1 < points.length; i += 2) {
+      context.lineTo(points[i] + 0.5, points[i + 1] + 0.5);
+    }
+    context.stroke();
+  };
+  graph.kept.forEach((points, k) => polyline(points, keptColours[k % keptColours.length]));
+  polyline(graph.curve, '#ffffff');
+  for (let i = 0; i + 1 < graph.marks.length; i += 2) {
+    context.strokeStyle = markColour(graph.marks[i + 1]);
+    context.beginPath();
+    context.moveTo(graph.marks[i] + 0.5, 0);
+    context.lineTo(graph.marks[i] + 0.5, plotHeight + 0.5);
+    context.stroke();
+  }
+  context.font = graphFont;
+  context.textBaseline = 'top';
+  for (const label of graph.labels) {
+    const textWidth = context.measureText(label.text).width;
+    context.fillStyle = silver;
+    context.fillRect(label.x, label.y, textWidth, 11);
+    context.fillStyle = labelGreen;
+    context.fillText(label.text, label.x, label.y);
+  }
+  if (graph.legend.length > 0) {
+    const sample = 14;
+    const lineHeight = 12;
+    const textWidth = Math.max(...graph.legend.map((line) => context.measureText(line).width));
+    const left = width - 4 - textWidth - 4 - sample;
+    graph.legend.forEach((line, k) => {
+      const top = 3 + k * lineHeight;
+      const middle = top + lineHeight / 2;
+      context.strokeStyle = keptColours[k % keptColours.length];
+      context.lineWidth = 2;
+      context.beginPath();
+      context.moveTo(left, middle);
+      context.lineTo(left + sample, middle);
+      context.stroke();
+      context.fillStyle = 'rgb(220,220,220)';
+      context.textBaseline = 'middle';
+      context.fillText(line, left + sample + 4, middle);
+    });
+  }
+  context.restore();
+}
