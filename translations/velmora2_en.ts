@@ -827,6 +827,10 @@ from the folder it is started from, or else from its installation.</translation>
         <source>Le fichier «&#xa0;%1&#xa0;» ne peut pas être ouvert&#xa0;: il dépasse 1&#xa0;Mo, et une expérience tient en bien moins.</source>
         <translation>The file “%1” cannot be opened: it is larger than 1&#xa0;MB, and an experiment takes far less.</translation>
     </message>
+    <message>
+        <source>Le fichier «&#xa0;%1&#xa0;» contient un nombre trop grand pour être lu.</source>
+        <translation>The file “%1” holds a number too large to be read.</translation>
+    </message>
 </context>
 <context>
     <name>ExperimentFiles</name>
@@ -2311,8 +2315,8 @@ from the folder it is started from, or else from its installation.</translation>
         <translation>put some thiolactose on the panel: the window draws the curves without and with the inhibitor, and compares the competitive reading with the two separate fits.</translation>
     </message>
     <message>
-        <source>Les courbes de ce sujet prennent pour vitesse initiale la pente des 5 premières secondes, comme les expériences guidées&amp;nbsp;; la fenêtre, elle, mesure d’abord le temps mis pour transformer les 10 premiers pour cent du substrat, au vingtième de seconde. Ses chiffres sont donc différents&amp;nbsp;: comparez des courbes faites de la même façon. La fenêtre donne aussi la commande équivalente de velmora2-batch.</source>
-        <translation>The curves of this topic take as initial rate the slope over the first 5 seconds, as the guided experiments do; the window first measures the time taken to transform the first 10 per cent of the substrate, to a twentieth of a second. Its figures are therefore different: compare curves made the same way. The window also gives the equivalent velmora2-batch command.</translation>
+        <source>Les courbes de ce sujet prennent pour vitesse initiale la pente des 5 premières secondes, comme les expériences guidées&amp;nbsp;; la fenêtre, elle, mesure d’abord le temps mis pour transformer le premier quart du substrat (le premier dixième pour ses autres courbes), au vingtième de seconde. Ses chiffres sont donc différents&amp;nbsp;: comparez des courbes faites de la même façon. La fenêtre donne aussi la commande équivalente de velmora2-batch.</source>
+        <translation>The curves of this topic take as initial rate the slope over the first 5 seconds, as the guided experiments do; the window first measures the time taken to transform the first quarter of the substrate (the first tenth for its other curves), to a twentieth of a second. Its figures are therefore different: compare curves made the same way. The window also gives the equivalent velmora2-batch command.</translation>
     </message>
     <message>
         <source>La vitesse initiale v₀ croît avec la quantité de substrat, de moins en moins vite&amp;nbsp;: les enzymes se saturent.</source>
