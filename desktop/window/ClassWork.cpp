@@ -317,13 +317,7 @@ void ClassWork::restoreRun(const RunSoFar& run)
     const auto changesAt = [&](std::int32_t tick) {
         for (const PanelEvent& event : run.settings.events) {
             if (event.tick == tick) {
-                const bool temperature = event.variable == PanelEvent::Variable::temperature;
-                window_->FlashBut->SetVariable(temperature ? "valeurtemp" : "valeurph",
-                                               QString::number(event.value));
-                bypassLocks_ = true;
-                window_->FlashButFSCommand(
-                    temperature ? QStringLiteral("changetemp") : QStringLiteral("changeph"), {});
-                bypassLocks_ = false;
+                changeOnPanel(event);
             }
         }
     };
@@ -344,11 +338,7 @@ void ClassWork::restoreRun(const RunSoFar& run)
     for (const auto& [quantity, name] : quantities) {
         if (after.*quantity != run.settings.*quantity) {
             replaying_ = true;
-            window_->FlashBut->SetVariable(QStringLiteral("valeur%1").arg(name),
-                                           QString::number(after.*quantity));
-            bypassLocks_ = true;
-            window_->FlashButFSCommand(QStringLiteral("change%1").arg(name), {});
-            bypassLocks_ = false;
+            changeOnPanel(name, after.*quantity);
             replaying_ = false;
         }
     }
@@ -593,13 +583,22 @@ void ClassWork::applyTimedChanges()
         if (event.tick != ticksRun_) {
             continue;
         }
-        const bool temperature = event.variable == PanelEvent::Variable::temperature;
-        window_->FlashBut->SetVariable(temperature ? "valeurtemp" : "valeurph", QString::number(event.value));
-        bypassLocks_ = true;
-        window_->FlashButFSCommand(temperature ? QStringLiteral("changetemp") : QStringLiteral("changeph"),
-                                   {});
-        bypassLocks_ = false;
+        changeOnPanel(event);
     }
+}
+
+void ClassWork::changeOnPanel(const char* control, std::int32_t value)
+{
+    window_->FlashBut->SetVariable(QStringLiteral("valeur%1").arg(QLatin1String(control)),
+                                   QString::number(value));
+    bypassLocks_ = true;
+    window_->FlashButFSCommand(QStringLiteral("change%1").arg(QLatin1String(control)), {});
+    bypassLocks_ = false;
+}
+
+void ClassWork::changeOnPanel(const PanelEvent& event)
+{
+    changeOnPanel(event.variable == PanelEvent::Variable::temperature ? "temp" : "ph", event.value);
 }
 
 void ClassWork::curveKept(std::size_t count)

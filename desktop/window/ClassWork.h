@@ -85,6 +85,10 @@ public slots:
 private:
     void applySettings(const velmora::ExperimentSettings& settings);
     void applyTimedChanges();
+    // A value set on the panel and its command sent ("enz": valeurenz, then changeenz), as the
+    // group would, whatever the scenario locks.
+    void changeOnPanel(const char* control, std::int32_t value);
+    void changeOnPanel(const velmora::PanelEvent& event);
     void restoreRun(const velmora::RunSoFar& run);
     void applyScenario();
     void note(const QString& text);
