@@ -2,10 +2,15 @@
 // sweep over 21 temperatures, and the window's four activity curves (10 experiments a point, with
 // and without thiolactose) at a classroom's settings and at full load, on the one job that the
 // window gives them on a two-core machine.
+// Also the window's copy of its experiment, taken every second for a restart: the whole file of
+// a full session (five kept runs of ten minutes, the run under way, the four curves and a log at
+// its largest).
 // Run: build/bench/lab_bench --benchmark_repetitions=10 --benchmark_report_aggregates_only=true
 
 #include "lab/ActivityCurves.h"
+#include "lab/CourseRecord.h"
 #include "lab/Experiment.h"
+#include "lab/ExperimentFile.h"
 #include "lab/MichaelisMenten.h"
 #include "lab/Sweep.h"
 
@@ -130,5 +135,40 @@ BENCHMARK(WindowActivityCurve)
     ->ArgNames({"curve", "full", "repeats", "seconds"})
     ->ArgsProduct({{0, 1, 2, 3}, {0, 1}, {10, 50}, {0, 10}})
     ->Unit(benchmark::kMillisecond);
+
+// The experiment file of a session at its largest, written as the window's autosave writes it.
+void AutosaveOfAFullSession(benchmark::State& state)
+{
+    ExperimentDocument document;
+    document.settings = classroom();
+    document.answer = std::string(2000, 'a');
+    for (std::size_t run = 0; run < mostKeptCourses; ++run) {
+        KeptRun kept;
+        kept.settings = classroom();
+        for (std::int32_t second = 0; second < 600; ++second) {
+            kept.seconds.push_back({second, 100 - second / 6, 37, 8});
+        }
+        document.kept.push_back(kept);
+    }
+    document.run = RunSoFar{classroom(), 100, designedSeed, 12000};
+    for (const char* variable : {"temperature", "ph", "substrate", "inhibitor"}) {
+        ActivityCurveRecord curve{variable, "37 °C, pH 8, 20 enzymes, 100 lactose", {}, 12.5, 3.25};
+        for (int point = 0; point < 21; ++point) {
+            curve.points.push_back({point * 5.0, point * 0.25});
+        }
+        document.curves.push_back(curve);
+    }
+    for (int entry = 0; entry < 10000; ++entry) {
+        document.log.push_back({"2025-03-12T10:04:05", "Température : 45 °C"});
+    }
+    std::size_t bytes = 0;
+    for (auto _ : state) {
+        const std::string file = writeExperimentFile(document);
+        bytes = file.size();
+        benchmark::DoNotOptimize(file.data());
+    }
+    state.counters["bytes"] = static_cast<double>(bytes);
+}
+BENCHMARK(AutosaveOfAFullSession)->Unit(benchmark::kMillisecond);
 
 } // namespace
