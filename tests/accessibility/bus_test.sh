@@ -20,6 +20,8 @@ source=$3
 
 # Inside the private session: a screen, the accessibility bus, the program, then the client.
 scratch=$(mktemp -d)
+# A state folder of its own: no experiment left by another test's kill is offered here.
+export XDG_STATE_HOME="$scratch/state"
 started=""
 cleanup() {
     for pid in $started; do

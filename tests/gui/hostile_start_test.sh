@@ -7,6 +7,8 @@ build="$2"
 without_landlock="$3"
 fixtures="$4"
 work=$(mktemp -d)
+# A state folder of its own: no experiment left by another test's kill is offered here.
+export XDG_STATE_HOME="$work/state"
 app=""
 cleanup() {
     [ -n "$app" ] && kill -9 "$app" 2>/dev/null

@@ -4,6 +4,8 @@
 set -u
 program="$1"
 work=$(mktemp -d)
+# A state folder of its own: no experiment left by another test's kill is offered here.
+export XDG_STATE_HOME="$work/state"
 trap 'rm -rf "$work"' EXIT
 cd "$work" || exit 1
 failures=0

@@ -5,6 +5,8 @@
 set -u
 build="$1"
 work=$(mktemp -d)
+# A state folder of its own: no experiment left by another test's kill is offered here.
+export XDG_STATE_HOME="$work/state"
 prefix="$work/prefix"
 app=""
 xvfb=""
