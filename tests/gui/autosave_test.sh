@@ -1,6 +1,7 @@
 #!/bin/sh
 # The experiment outlives the window: killed outright, the program leaves it in the state folder;
-# held by a movie in a native step that no interruption ends, the window saves it, starts again and
+# started again on a screen, it asks whether to take it up, and once closed as it should it leaves
+# nothing; held by a movie in a native step that no interruption ends, the window saves it, starts again and
 # takes it up, and a window held again at once ends the program with status 1, the experiment kept.
 set -u
 program="$1"
@@ -47,6 +48,41 @@ wait "$app" 2>/dev/null
 app=""
 sleep 1
 holds_scenario || fail "killed, the program left no experiment to take up"
+
+# Started again on a screen, it asks whether to take the experiment up (Enter: yes); closed as it
+# should (its own Alt+F4), it ends with status 0 and leaves nothing to take up.
+if command -v Xvfb >/dev/null && command -v xdotool >/dev/null; then
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+    xvfb=$!
+    for _ in $(seq 50); do
+        [ -s "$work/display" ] && break
+        sleep 0.1
+    done
+    export DISPLAY=":$(cat "$work/display")"
+    env -u QT_QPA_PLATFORM "$program" >"$work/out" 2>"$work/err" &
+    app=$!
+    # The question is the box named as the program alone (the main window's name is longer).
+    if timeout 60 xdotool search --sync --onlyvisible --name "^Velmora v2$" >/dev/null 2>&1; then
+        xdotool key Return
+        sleep 2
+        holds_scenario || fail "taken up, the experiment is no longer kept while the window runs"
+        xdotool search --onlyvisible --name "^Modélisation" windowfocus --sync key alt+F4 2>/dev/null
+        timeout 30 sh -c "while kill -0 $app 2>/dev/null; do sleep 0.2; done"
+    fi
+    if kill -0 "$app" 2>/dev/null; then
+        fail "on a screen, the question or the closing did not come: $(cat "$work/err")"
+        kill -9 "$app"
+    fi
+    wait "$app"
+    status=$?
+    app=""
+    [ "$status" -eq 0 ] || fail "closed as it should, status $status: $(cat "$work/err")"
+    [ ! -e "$autosave" ] || fail "closed as it should, the program left its experiment to take up"
+    kill "$xvfb" 2>/dev/null
+    unset DISPLAY
+else
+    echo "the question on a screen: not checked, no Xvfb or xdotool"
+fi
 
 # Held by its panel movie: saved, started again, taken up; held again at once: status 1, one French
 # line, the experiment still kept.
