@@ -261,7 +261,7 @@ bool ScriptWatchdog::anyScriptRunning()
 void ScriptWatchdog::watch(QJSEngine* engine)
 {
     const std::lock_guard<std::mutex> lock(state_->mutex);
-    state_->engines.push_back({engine, QString()});
+    state_->engines.push_back({engine, QString(), false, {}});
     if (!state_->heartbeat && QCoreApplication::instance()) {
         state_->heartbeat = new Heartbeat(*state_);
         state_->beat();
