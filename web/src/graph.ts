@@ -1,14 +1,26 @@
-// The time-course graph drawn from the core's numbers, as the window draws it: the black plot,
-// the kept runs behind the white curve, the red and blue marks over it, the time labels on the
-// silver strip below, and the kept runs' legend in the corner.
+// The time-course graph drawn from the core's numbers, as the window draws it: the black plot with
+// a tick every 10 %, the kept runs behind the white curve (each in its colour and dash, with its
+// temperature and pH changes), the red and blue marks over it, the time labels on the silver strip
+// below, and the kept runs' legend in the corner.
 
 import type { Graph, GraphSize } from './protocol';
 
 export const graphFont = '9.33px Arial, "Liberation Sans", Helvetica, sans-serif'; // 7 points
 const silver = 'rgb(192,192,192)';
 const labelGreen = 'rgb(0,128,0)';
-// Okabe and Ito's colours that stand out on black.
+const tickGrey = 'rgb(110,110,110)';
+// Okabe and Ito's colours that stand out on black, and each kept run its dash, so that the runs are
+// told apart without their colours too: solid, dashes, dots, dash-dot, dash-dot-dot.
 export const keptColours = ['rgb(230,159,0)', 'rgb(86,180,233)', 'rgb(0,158,115)', 'rgb(240,228,66)', 'rgb(204,121,167)'];
+const keptDashes = [[], [4, 2], [1, 2], [4, 2, 1, 2], [4, 2, 1, 2, 1, 2]];
+const keptWidth = 2;
+
+function keptPen(context: CanvasRenderingContext2D, k: number): void {
+  context.strokeStyle = keptColours[k % keptColours.length];
+  context.lineWidth = keptWidth;
+  context.lineCap = 'butt';
+  context.setLineDash(keptDashes[k % keptDashes.length].map((length) => length * keptWidth));
+}
 
 // A mark's colour stored as 0x00BBGGRR.
 function markColour(stored: number): string {
@@ -32,12 +44,18 @@ export function paintGraph(context: CanvasRenderingContext2D, graph: Graph, size
   context.fillRect(0, 0, width, plotHeight + 1);
   context.fillStyle = silver;
   context.fillRect(0, plotHeight + 1, width, height - plotHeight - 1);
-  context.lineWidth = 1;
-  const polyline = (points: number[], colour: string) => {
+  // A tick every 10 % at both edges, longer at 50 %.
+  context.fillStyle = tickGrey;
+  for (let percent = 10; percent < 100; percent += 10) {
+    const y = Math.floor((percent * plotHeight) / 100);
+    const length = percent === 50 ? 8 : 5;
+    context.fillRect(0, y, length, 1);
+    context.fillRect(width - length, y, length, 1);
+  }
+  const polyline = (points: number[]) => {
     if (points.length < 4) {
       return;
     }
-    context.strokeStyle = colour;
     context.beginPath();
     context.moveTo(points[0] + 0.5, points[1] + 0.5);
     for (let i = 2; i + 1 < points.length; i += 2) {
@@ -45,8 +63,23 @@ export function paintGraph(context: CanvasRenderingContext2D, graph: Graph, size
     }
     context.stroke();
   };
-  graph.kept.forEach((points, k) => polyline(points, keptColours[k % keptColours.length]));
-  polyline(graph.curve, '#ffffff');
+  graph.kept.forEach((points, k) => {
+    keptPen(context, k);
+    polyline(points);
+    // Its temperature and pH changes: a thin dotted line in its colour.
+    context.lineWidth = 1;
+    context.setLineDash([1, 2]);
+    for (const x of graph.keptMarks[k] ?? []) {
+      context.beginPath();
+      context.moveTo(x + 0.5, 0);
+      context.lineTo(x + 0.5, plotHeight + 0.5);
+      context.stroke();
+    }
+  });
+  context.setLineDash([]);
+  context.lineWidth = 1;
+  context.strokeStyle = '#ffffff';
+  polyline(graph.curve);
   for (let i = 0; i + 1 < graph.marks.length; i += 2) {
     context.strokeStyle = markColour(graph.marks[i + 1]);
     context.beginPath();
@@ -71,8 +104,7 @@ export function paintGraph(context: CanvasRenderingContext2D, graph: Graph, size
     graph.legend.forEach((line, k) => {
       const top = 3 + k * lineHeight;
       const middle = top + lineHeight / 2;
-      context.strokeStyle = keptColours[k % keptColours.length];
-      context.lineWidth = 2;
+      keptPen(context, k);
       context.beginPath();
       context.moveTo(left, middle);
       context.lineTo(left + sample, middle);

@@ -40,6 +40,9 @@ export async function startBrowser() {
     address,
     async close() {
       await browser.close();
+      // Connections that a page left open (a test that failed half-way) would keep the server, and
+      // so the test, waiting.
+      server.closeAllConnections();
       await new Promise((done) => server.close(done));
     },
   };
