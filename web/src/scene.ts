@@ -89,7 +89,9 @@ export class SceneView {
       for (let i = 0; i + 2 < sprites.length; i += 3) {
         const picture = this.pictures.get(sprites[i]);
         if (picture) {
-          context.drawImage(picture, Math.round(sprites[i + 1] * scale), Math.round(sprites[i + 2] * scale));
+          // Positions come in tenths of a box pixel; the picture's corner is truncated toward zero,
+          // as the window draws it.
+          context.drawImage(picture, Math.trunc((sprites[i + 1] * scale) / 10), Math.trunc((sprites[i + 2] * scale) / 10));
         }
       }
     }

@@ -340,6 +340,22 @@ test('the scene and the graph are drawn at the screen’s own pixels, whatever i
     // The box of 200 % keeps its shape: 724 x 543.
     const [[sceneWidth, , sceneHeight]] = sizes;
     assert.ok(Math.abs(sceneWidth / sceneHeight - 724 / 543) < 0.01);
+    // The molecules fill the whole box: each quarter of the scene has some.
+    const quarters = await page.evaluate(() => {
+      const canvas = document.querySelector('#scene');
+      const data = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height).data;
+      const inked = [0, 0, 0, 0];
+      for (let i = 0; i < data.length; i += 4) {
+        if (data[i] < 200 || data[i + 1] < 200 || data[i + 2] < 200) {
+          const pixel = i / 4;
+          const right = pixel % canvas.width >= canvas.width / 2;
+          const low = Math.floor(pixel / canvas.width) >= canvas.height / 2;
+          inked[(low ? 2 : 0) + (right ? 1 : 0)] += 1;
+        }
+      }
+      return inked;
+    });
+    assert.ok(quarters.every((count) => count > 100), `molecules in each quarter: ${quarters}`);
     assert.deepEqual(problems, []);
   }
 });
