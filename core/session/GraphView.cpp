@@ -6,12 +6,13 @@
 namespace velmora {
 
 GraphView graphView(const World& world, const std::vector<CourseRecord>& kept, std::int32_t width,
-                    std::int32_t height, std::int32_t digitWidth)
+                    std::int32_t height, std::int32_t digitWidth, std::int32_t fontPoints,
+                    std::int32_t stripHeight)
 {
     GraphView view;
     view.width = width;
     view.height = height;
-    view.plotHeight = graphPlotHeight(height);
+    view.plotHeight = graphPlotHeight(height, stripHeight);
     if (width <= 0 || view.plotHeight <= 0) {
         return view;
     }
@@ -57,8 +58,7 @@ GraphView graphView(const World& world, const std::vector<CourseRecord>& kept, s
     const auto textWidth = [digitWidth](const std::string& text) {
         return static_cast<std::int32_t>(text.size()) * digitWidth;
     };
-    view.labels =
-        timeAxisLabels(world, width, height, graphFontPoints, textWidth, graphStripHeight, secondsShown);
+    view.labels = timeAxisLabels(world, width, height, fontPoints, textWidth, stripHeight, secondsShown);
     return view;
 }
 

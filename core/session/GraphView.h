@@ -45,8 +45,11 @@ struct GraphView
 // The graph's text size in points, and so the labels' spacing.
 inline constexpr std::int32_t graphFontPoints = 7;
 
-// `digitWidth`: the width in pixels of one digit of the labels' font (all digits are as wide).
+// `digitWidth`: the width in pixels of one digit of the labels' font (all digits are as wide). On a
+// screen larger than the one the graph was designed for, its texts grow: the labels' `fontPoints`
+// and the strip's `stripHeight` with them.
 GraphView graphView(const World& world, const std::vector<CourseRecord>& kept, std::int32_t width,
-                    std::int32_t height, std::int32_t digitWidth);
+                    std::int32_t height, std::int32_t digitWidth, std::int32_t fontPoints = graphFontPoints,
+                    std::int32_t stripHeight = graphStripHeight);
 
 } // namespace velmora

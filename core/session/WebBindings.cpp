@@ -12,6 +12,8 @@
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
+#include <algorithm>
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -226,9 +228,13 @@ public:
         return val(emscripten::typed_memory_view(sprites_.size(), sprites_.data()));
     }
 
-    val graph(int width, int height, int digitWidth) const
+    // `scale`: how much the graph's texts grow on a larger screen (1 as designed).
+    val graph(int width, int height, int digitWidth, double scale) const
     {
-        const GraphView view = graphView(session_.world(), session_.keptCourses(), width, height, digitWidth);
+        const double grown = std::clamp(scale, 1.0, 4.0);
+        const GraphView view = graphView(session_.world(), session_.keptCourses(), width, height, digitWidth,
+                                         static_cast<std::int32_t>(std::lround(graphFontPoints * grown)),
+                                         static_cast<std::int32_t>(std::lround(graphStripHeight * grown)));
         const auto line = [](const std::vector<GraphPoint>& points) {
             val array = val::array();
             for (const GraphPoint& point : points) {

@@ -232,6 +232,11 @@ TEST(Session, KeptRunsShowBehindTheCurveWithTheirLegend)
     EXPECT_EQ(view.curve.front().x, 4);
     EXPECT_EQ(view.curve.front().y, graphCurveY(session.world(), 1, 280));
     EXPECT_TRUE(view.marks.empty());
+    // Texts twice as large on a larger screen: a strip twice as high, labels lower.
+    const GraphView grown = graphView(session.world(), session.keptCourses(), 400, 300, 10, 14, 40);
+    EXPECT_EQ(grown.plotHeight, 260);
+    ASSERT_FALSE(grown.labels.empty());
+    EXPECT_EQ(grown.labels[0].y, 262);
     // The time labels reach the kept run's 15 seconds, past the running one's 5.
     ASSERT_EQ(view.labels.size(), 3u);
     EXPECT_EQ(view.labels[0].text, "5");

@@ -6,7 +6,7 @@
 import { ActivityDialog } from './activity';
 import { type Address, type SettingName, productCaptions, rules } from './address';
 import { copyText, download, el, isControl, signed } from './dom';
-import { digitWidth, paintGraph } from './graph';
+import { digitWidth, graphScale, paintGraph } from './graph';
 import { coreWords, fill, t, tr } from './i18n';
 import { legendEntries } from './legend';
 import { Menu, type MenuItem } from './menus';
@@ -45,8 +45,7 @@ export class App {
   private readonly worker: Worker;
   private screen: Screen | null = null;
   private graph: Graph | null = null;
-  private graphSize: GraphSize = { width: 400, height: 300, digitWidth: 5 };
-  private readonly digit = digitWidth();
+  private graphSize: GraphSize = { width: 400, height: 300, digitWidth: 5, scale: 1 };
   private readonly scene: SceneView;
   private readonly settings: Setting[] = [];
   private readonly menus: Menu[] = [];
@@ -699,10 +698,13 @@ export class App {
     const box = this.graphCanvas.getBoundingClientRect();
     const width = Math.max(50, Math.round(box.width));
     const height = Math.max(60, Math.round(box.height));
-    if (width === this.graphSize.width && height === this.graphSize.height) {
+    const scale = Math.round(graphScale() * 100) / 100;
+    if (width === this.graphSize.width && height === this.graphSize.height && scale === this.graphSize.scale) {
       return;
     }
-    this.graphSize = { width, height, digitWidth: this.digit };
+    // The texts around the graph grow with it.
+    this.graphCanvas.closest<HTMLElement>('.graph-quarter')?.style.setProperty('--graph-scale', String(scale));
+    this.graphSize = { width, height, digitWidth: digitWidth(scale), scale };
     if (tell) {
       this.send({ type: 'graphSize', graph: this.graphSize });
     }

@@ -24,6 +24,7 @@ export interface GraphSize {
   width: number;
   height: number;
   digitWidth: number;
+  scale: number; // the texts' growth on a screen larger than 1024 x 768 (1 there and below)
 }
 
 export interface PanelTexts {

@@ -19,7 +19,7 @@ interface CoreSession {
   tick(): void;
   screen(): Screen;
   sprites(): Int32Array;
-  graph(width: number, height: number, digitWidth: number): unknown;
+  graph(width: number, height: number, digitWidth: number, scale: number): unknown;
   sceneSentence(): string;
   graphSentence(): string;
   timeCourseCsv(): string;
@@ -57,7 +57,7 @@ const tickInterval = 50; // milliseconds, as the window's timers
 
 let core: Core | undefined;
 let session: CoreSession | undefined;
-let graphSize: GraphSize = { width: 400, height: 300, digitWidth: 4 };
+let graphSize: GraphSize = { width: 400, height: 300, digitWidth: 4, scale: 1 };
 let ticks = 0;
 let shownSeconds = -1;
 let pending: ToWorker[] = [];
@@ -103,7 +103,7 @@ function publish(extra: Partial<Update> = {}, graphToo = true): void {
   }
   if (graphToo || screen.elapsedSeconds !== shownSeconds) {
     shownSeconds = screen.elapsedSeconds;
-    update.graph = session.graph(graphSize.width, graphSize.height, graphSize.digitWidth) as Update['graph'];
+    update.graph = session.graph(graphSize.width, graphSize.height, graphSize.digitWidth, graphSize.scale) as Update['graph'];
     update.sceneSentence = session.sceneSentence();
     update.graphSentence = session.graphSentence();
   }
