@@ -98,7 +98,7 @@ export class App {
     this.volume = address.settings.volume;
     // The box's shape until the core gives its size (every volume's box is 4 by 3).
     this.sceneCanvas.style.aspectRatio = '4 / 3';
-    this.scene = new SceneView(this.sceneCanvas, 4, 3);
+    this.scene = new SceneView(this.sceneCanvas);
     this.graphMenu = new Menu(t('Outils du graphique'), this.graphItems(), 'graphTools');
     this.activity = new ActivityDialog(() => this.ask('settings') as Promise<ScreenSettings>);
     this.build();
