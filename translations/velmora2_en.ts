@@ -827,6 +827,10 @@ from the folder it is started from, or else from its installation.</translation>
         <source>Le fichier «&#xa0;%1&#xa0;» ne peut pas être ouvert&#xa0;: il dépasse 1&#xa0;Mo, et une expérience tient en bien moins.</source>
         <translation>The file “%1” cannot be opened: it is larger than 1&#xa0;MB, and an experiment takes far less.</translation>
     </message>
+    <message>
+        <source>Le fichier «&#xa0;%1&#xa0;» contient un nombre trop grand pour être lu.</source>
+        <translation>The file “%1” holds a number too large to be read.</translation>
+    </message>
 </context>
 <context>
     <name>ExperimentFiles</name>
@@ -2113,7 +2117,7 @@ from the folder it is started from, or else from its installation.</translation>
     </message>
     <message>
         <source>A est le &lt;b&gt;témoin sans enzyme&lt;/b&gt;&amp;nbsp;; D est le témoin &lt;b&gt;enzyme bouillie&lt;/b&gt;. Bleu-noir&amp;nbsp;: il reste de l’amidon. Orangé&amp;nbsp;: il n’y a plus d’amidon.</source>
-        <translation>A is the &lt;b&gt;no-enzyme control&lt;/b&gt;; D is the &lt;b&gt;boiled-enzyme&lt;/b&gt; control. Blue-black: some starch is left. Orange-brown: there is no starch left.</translation>
+        <translation>A is the &lt;b&gt;no-enzyme control&lt;/b&gt;; D is the &lt;b&gt;boiled-enzyme&lt;/b&gt; control. Blue-black: some starch is left. Orange: there is no starch left.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Tube A&lt;/b&gt; (sans enzyme)&amp;nbsp;: l’amidon ne disparaît pas de lui-même à 37&amp;nbsp;°C. C’est bien l’amylase qui l’hydrolyse dans le tube B.</source>
@@ -2311,8 +2315,8 @@ from the folder it is started from, or else from its installation.</translation>
         <translation>put some thiolactose on the panel: the window draws the curves without and with the inhibitor, and compares the competitive reading with the two separate fits.</translation>
     </message>
     <message>
-        <source>Les courbes de ce sujet prennent pour vitesse initiale la pente des 5 premières secondes, comme les expériences guidées&amp;nbsp;; la fenêtre, elle, mesure d’abord le temps mis pour transformer les 10 premiers pour cent du substrat, au vingtième de seconde. Ses chiffres sont donc différents&amp;nbsp;: comparez des courbes faites de la même façon. La fenêtre donne aussi la commande équivalente de velmora2-batch.</source>
-        <translation>The curves of this topic take as initial rate the slope over the first 5 seconds, as the guided experiments do; the window first measures the time taken to transform the first 10 per cent of the substrate, to a twentieth of a second. Its figures are therefore different: compare curves made the same way. The window also gives the equivalent velmora2-batch command.</translation>
+        <source>Les courbes de ce sujet prennent pour vitesse initiale la pente des 5 premières secondes, comme les expériences guidées&amp;nbsp;; la fenêtre, elle, mesure d’abord le temps mis pour transformer le premier quart du substrat (le premier dixième pour ses autres courbes), au vingtième de seconde. Ses chiffres sont donc différents&amp;nbsp;: comparez des courbes faites de la même façon. La fenêtre donne aussi la commande équivalente de velmora2-batch.</source>
+        <translation>The curves of this topic take as initial rate the slope over the first 5 seconds, as the guided experiments do; the window first measures the time taken to transform the first quarter of the substrate (the first tenth for its other curves), to a twentieth of a second. Its figures are therefore different: compare curves made the same way. The window also gives the equivalent velmora2-batch command.</translation>
     </message>
     <message>
         <source>La vitesse initiale v₀ croît avec la quantité de substrat, de moins en moins vite&amp;nbsp;: les enzymes se saturent.</source>
@@ -2383,7 +2387,7 @@ from the folder it is started from, or else from its installation.</translation>
     </message>
     <message>
         <source>orangé</source>
-        <translation>orange-brown</translation>
+        <translation>orange</translation>
     </message>
     <message>
         <source>%1&#xa0;min</source>
@@ -2391,7 +2395,7 @@ from the folder it is started from, or else from its installation.</translation>
     </message>
     <message>
         <source>Quand l’eau iodée reste orangée, il n’y a plus d’amidon&amp;nbsp;; les petits fragments continuent d’être hydrolysés.</source>
-        <translation>When the iodine solution stays orange-brown, there is no starch left; the small fragments go on being hydrolysed.</translation>
+        <translation>When the iodine solution stays orange, there is no starch left; the small fragments go on being hydrolysed.</translation>
     </message>
     <message>
         <source>L’&lt;b&gt;eau iodée&lt;/b&gt; (ou lugol) est une solution de diiode dans une solution d’iodure de potassium, de couleur &lt;b&gt;orangée&lt;/b&gt;. Avec de l’&lt;b&gt;amidon&lt;/b&gt;, elle devient &lt;b&gt;bleu-noir&lt;/b&gt;&amp;nbsp;: le diiode se loge à l’intérieur des longues chaînes d’amylose, enroulées en hélice.</source>
@@ -2824,8 +2828,8 @@ from the folder it is started from, or else from its installation.</translation>
         <translation>a) Is the initial rate proportional to the amount of substrate?&lt;br&gt;&lt;br&gt;b) What happens when there is a lot of lactose?&lt;br&gt;&lt;br&gt;c) How can it be explained?</translation>
     </message>
     <message>
-        <source>a) Non&amp;nbsp;: elle augmente de moins en moins vite.&lt;br&gt;b) Vers 200&amp;nbsp;lactoses, elle n’augmente presque plus&amp;nbsp;: c’est le &lt;b&gt;plateau&lt;/b&gt;, vers %1.&lt;br&gt;c) Les enzymes sont presque toujours occupées&amp;nbsp;: elles sont &lt;b&gt;saturées&lt;/b&gt;, et chacune met un certain temps à couper un lactose. La moitié de Vmax est atteinte pour %2&amp;nbsp;lactoses environ&amp;nbsp;: c’est le &lt;b&gt;Km&lt;/b&gt; du modèle dans cette boîte. Dans la boîte standard, Km approche 200&amp;nbsp;: le plateau ne s’y voit pas.</source>
-        <translation>a) No: it rises more and more slowly.&lt;br&gt;b) Towards 200&amp;nbsp;lactoses, it hardly rises any more: this is the &lt;b&gt;plateau&lt;/b&gt;, towards %1.&lt;br&gt;c) The enzymes are almost always busy: they are &lt;b&gt;saturated&lt;/b&gt;, and each one takes some time to cut a lactose. Half of Vmax is reached at about %2&amp;nbsp;lactoses: this is the model’s &lt;b&gt;Km&lt;/b&gt; in this box. In the standard box, Km comes close to 200: the plateau does not show there.</translation>
+        <source>a) Non&amp;nbsp;: elle augmente de moins en moins vite.&lt;br&gt;b) Vers 200&amp;nbsp;lactoses, elle n’augmente presque plus&amp;nbsp;: elle approche d’un &lt;b&gt;plateau&lt;/b&gt;, Vmax&amp;nbsp;≈ %1, sans l’atteindre.&lt;br&gt;c) Les enzymes sont presque toujours occupées&amp;nbsp;: elles sont &lt;b&gt;saturées&lt;/b&gt;, et chacune met un certain temps à couper un lactose. La moitié de Vmax est atteinte pour %2&amp;nbsp;lactoses environ&amp;nbsp;: c’est le &lt;b&gt;Km&lt;/b&gt; du modèle dans cette boîte. Dans la boîte standard, Km approche 200&amp;nbsp;: le plateau ne s’y voit pas.</source>
+        <translation>a) No: it rises more and more slowly.&lt;br&gt;b) Towards 200&amp;nbsp;lactoses, it hardly rises any more: it comes close to a &lt;b&gt;plateau&lt;/b&gt;, Vmax ≈ %1, without reaching it.&lt;br&gt;c) The enzymes are almost always busy: they are &lt;b&gt;saturated&lt;/b&gt;, and each one takes some time to cut a lactose. Half of Vmax is reached at about %2&amp;nbsp;lactoses: this is the model’s &lt;b&gt;Km&lt;/b&gt; in this box. In the standard box, Km comes close to 200: the plateau does not show there.</translation>
     </message>
     <message>
         <source>%1&amp;nbsp;molécules/s</source>
@@ -3088,7 +3092,7 @@ from the folder it is started from, or else from its installation.</translation>
     </message>
     <message>
         <source>après&amp;nbsp;: eau iodée orangée</source>
-        <translation>after: iodine solution orange-brown</translation>
+        <translation>after: iodine solution orange</translation>
     </message>
     <message>
         <source>L’amidon a disparu et des sucres réducteurs sont apparus. Attention&amp;nbsp;: la liqueur de Fehling ne marche qu’en milieu basique, il faut d’abord &lt;b&gt;neutraliser&lt;/b&gt; l’acide (par de la soude). L’acide n’est &lt;b&gt;pas spécifique&lt;/b&gt;&amp;nbsp;: il coupe l’amidon, le maltose, le lactose, le saccharose…</source>
@@ -3160,7 +3164,7 @@ from the folder it is started from, or else from its installation.</translation>
     </message>
     <message>
         <source>oui&amp;nbsp;: toute la digestion</source>
-        <translation>yes: the whole of digestion</translation>
+        <translation>yes: all of digestion</translation>
     </message>
     <message>
         <source>avant&amp;nbsp;: eau iodée bleu‑noir</source>
@@ -4812,7 +4816,7 @@ from the folder it is started from, or else from its installation.</translation>
     </message>
     <message>
         <source>Orangée&amp;nbsp;; &lt;b&gt;bleu-noir avec l’amidon&lt;/b&gt;. Elle montre l’amidon, et lui seul.</source>
-        <translation>Orange-brown; &lt;b&gt;blue-black with starch&lt;/b&gt;. It shows starch, and starch only.</translation>
+        <translation>Orange; &lt;b&gt;blue-black with starch&lt;/b&gt;. It shows starch, and starch only.</translation>
     </message>
     <message>
         <source>La liqueur de Fehling</source>
@@ -4852,11 +4856,11 @@ from the folder it is started from, or else from its installation.</translation>
     </message>
     <message>
         <source>inutile&amp;nbsp;: pas d’amidon</source>
-        <translation>no use: no starch</translation>
+        <translation>not useful: no starch</translation>
     </message>
     <message>
         <source>rouge brique avant et après&amp;nbsp;: inutile, le lactose est déjà réducteur</source>
-        <translation>brick-red before and after: no use, lactose is already reducing</translation>
+        <translation>brick-red before and after: not useful, lactose is already reducing</translation>
     </message>
     <message>
         <source>négative, puis positive&amp;nbsp;: le glucose apparaît</source>
@@ -4868,7 +4872,7 @@ from the folder it is started from, or else from its installation.</translation>
     </message>
     <message>
         <source>rouge brique avant et après&amp;nbsp;: inutile, glucose et lactose sont réducteurs</source>
-        <translation>brick-red before and after: no use, glucose and lactose are both reducing</translation>
+        <translation>brick-red before and after: not useful, glucose and lactose are both reducing</translation>
     </message>
     <message>
         <source>positive, puis de plus en plus pâle&amp;nbsp;: le glucose disparaît</source>
@@ -4880,7 +4884,7 @@ from the folder it is started from, or else from its installation.</translation>
     </message>
     <message>
         <source>rouge brique avant et après&amp;nbsp;: inutile, maltose et glucose sont réducteurs</source>
-        <translation>brick-red before and after: no use, maltose and glucose are both reducing</translation>
+        <translation>brick-red before and after: not useful, maltose and glucose are both reducing</translation>
     </message>
     <message>
         <source>Hydrolyse de l’amidon (amylose)</source>
@@ -4888,7 +4892,7 @@ from the folder it is started from, or else from its installation.</translation>
     </message>
     <message>
         <source>bleu-noir, puis orangée&amp;nbsp;: l’amidon disparaît</source>
-        <translation>blue-black, then orange-brown: the starch disappears</translation>
+        <translation>blue-black, then orange: the starch disappears</translation>
     </message>
     <message>
         <source>bleue, puis rouge brique&amp;nbsp;: le maltose apparaît</source>

@@ -46,6 +46,9 @@ SweepPlan activityCurvePlan(ActivityCurve curve, const ExperimentSettings& curre
         thiolactose > 0) {
         plan.series = SweepAxis{SweepParameter::other, {0, thiolactose}};
     }
+    if (curve == ActivityCurve::substrate) {
+        plan.measures.initialRateShare = saturationInitialRateShare;
+    }
     plan.replicates = activityCurveReplicates;
     return plan;
 }

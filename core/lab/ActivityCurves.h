@@ -7,7 +7,8 @@
 namespace velmora {
 
 // The four activity curves that the window's graph offers, each a sweep of the initial rate (until
-// 10 % of the substrate is transformed, until the window chooses another measure), from the settings
+// 10 % of the substrate is transformed, 25 % for the substrate curve, until the window chooses
+// another measure), from the settings
 // of the experiment that the window would start now:
 //
 //   temperature  -10..90 degrees C by 5 (21 points)
@@ -28,6 +29,12 @@ enum class ActivityCurve
 };
 
 inline constexpr std::int32_t activityCurveReplicates = 10;
+
+// The substrate curve takes its initial rate until a quarter of the substrate is transformed: with
+// 10 % of at most 200 molecules, fewer molecules are transformed than there are enzymes, so the
+// measure would time the enzymes' first catalytic cycle, not the rate, and saturation would not
+// show (Km beyond the axis). A quarter gives Km within the axis in the smaller boxes.
+inline constexpr std::int32_t saturationInitialRateShare = 25;
 
 // Whether the curve exists for a reaction: the inhibitor only in lactose hydrolysis.
 bool activityCurveAvailable(ActivityCurve curve, std::int32_t reaction);

@@ -717,6 +717,13 @@ ExperimentReading readExperimentFile(std::string_view bytes, const std::string& 
                                              "était attendu."),
                         {fileName, std::to_string(line), std::to_string(column)}};
         return reading;
+    } catch (const Json::out_of_range&) {
+        // A number beyond what a double holds (1E400): valid JSON, but no value of ours.
+        reading.error = FileProblem{VELMORA_TRANSLATABLE("ExperimentFile",
+                                                         "Le fichier «\u00a0%1\u00a0» contient un nombre trop "
+                                                         "grand pour être lu."),
+                                    {fileName}};
+        return reading;
     }
     try {
         DocumentReader reader(fileName, reading.warnings);

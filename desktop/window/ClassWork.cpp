@@ -683,10 +683,10 @@ QString ClassWork::resultLine() const
     }
     course.substrateAtEnd = record.empty() ? course.substrateAmount : record.seconds().back().substrate;
     MeasureChoice choice;
-    choice.initialRateSeconds = 10; // over the first 10 s: the graph's seconds are what the window keeps
-    choice.halfTime = true;
-    // The window's record holds the graph's seconds, not the ticks: the rate over its first 10 s.
+    // The window's record holds the graph's seconds, not the ticks: the rate over its first 10 s,
+    // as a student reads it on the graph.
     choice.initialRateSeconds = 10;
+    choice.halfTime = true;
     const RunMeasures measures = measureCourse(course, choice);
     const auto number = [](std::optional<double> value, int decimals) {
         return value ? GraphExport::spreadsheetNumber(*value, decimals) : QString();

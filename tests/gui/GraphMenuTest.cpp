@@ -489,7 +489,7 @@ private slots:
         }
         const QString command = activity->batchCommandText();
         QVERIFY(command.contains("--volume 100 --max-products 100 --sweep substrate=0:200:10 "
-                                 "--compare other=0,50 --measure initial-rate --repeat 10"));
+                                 "--compare other=0,50 --measure initial-rate@25 --repeat 10"));
         // In French for a spreadsheet, with velmora2-batch's numbers for the command it shows.
         const QList<QByteArray> saved = contents(folder.filePath("activite.csv")).trimmed().split('\n');
         QCOMPARE(saved[0], QByteArray("thiolactose (molécules);substrat (molécules);vitesse initiale (molécules/s);"
@@ -599,7 +599,9 @@ private slots:
         QVERIFY(command->isHidden());
         activity->findChild<QToolButton*>("commandDisclosure")->click();
         QVERIFY(!command->isHidden());
-        QVERIFY(command->text().contains("--measure initial-rate --repeat 10"));
+        // Saturation is read over a quarter of the substrate.
+        QCOMPARE(activity->findChild<QSpinBox*>("shareChoice")->value(), 25);
+        QVERIFY(command->text().contains("--measure initial-rate@25 --repeat 10"));
 
         // One column per curve, then the fits, the competitive model's with Ki.
         activity->findChild<QComboBox*>("tableForm")->setCurrentIndex(1);
@@ -618,10 +620,10 @@ private slots:
                                      "écart type de Ki (molécules)", "erreur résiduelle (molécules/s)", ""}));
 
         // Another share, more experiments, then the half-time: each computed anew.
-        activity->findChild<QSpinBox*>("shareChoice")->setValue(25);
+        activity->findChild<QSpinBox*>("shareChoice")->setValue(10);
         waitForResult();
-        QCOMPARE(activity->plan().measures.initialRateShare, 25);
-        QVERIFY(command->text().contains("--measure initial-rate@25"));
+        QCOMPARE(activity->plan().measures.initialRateShare, 10);
+        QVERIFY(command->text().contains("--measure initial-rate --repeat 10"));
         activity->findChild<QComboBox*>("repeatsChoice")->setCurrentIndex(2);
         waitForResult();
         QCOMPARE(activity->plan().replicates, 50);

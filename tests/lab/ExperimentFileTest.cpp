@@ -191,6 +191,7 @@ TEST(ExperimentFile, FaultyFilesAreRefusedWithThePlaceAndWhatWasExpected)
         {head + R"("lesson": "../etc"})", {"«\u00a0lesson\u00a0»"}},
         {head + R"("title": "\udc00"})", {"JSON"}},
         {"{\"format\": \"velmora-experiment\", \"version\": 1, \"title\": \"\xff\"}", {"UTF-8"}},
+        {head + R"("temperature": 1E400})", {"nombre trop grand"}},
     };
     for (const auto& c : cases) {
         const ExperimentReading reading = readExperimentFile(c.bytes, "classe.velmora");

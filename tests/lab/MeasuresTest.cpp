@@ -12,7 +12,7 @@ namespace {
 // A course whose second i (from 1) holds substrates[i - 1].
 RunCourse course(std::int32_t amount, std::vector<std::int32_t> substrates, std::int32_t atEnd)
 {
-    RunCourse result{amount, {}, atEnd};
+    RunCourse result{amount, {}, atEnd, {}, 0};
     for (std::size_t i = 0; i < substrates.size(); ++i) {
         result.samples.push_back({static_cast<std::int32_t>(i + 1), substrates[i]});
     }
@@ -45,7 +45,7 @@ TEST(Measures, HandCheckedCourses)
         {"half never reached", course(40, {40, 39, 38, 37, 36, 35, 34, 33, 32, 31, 30}, 30), all, 0.9,
          std::nullopt, 75.0},
         {"record shorter than the rate's seconds", course(40, {40, 30, 20}, 20), all, std::nullopt, 3, 50.0},
-        {"no substrate", RunCourse{0, {}, 0}, all, 0.0, std::nullopt, std::nullopt},
+        {"no substrate", RunCourse{0, {}, 0, {}, 0}, all, 0.0, std::nullopt, std::nullopt},
     };
     for (const Case& c : cases) {
         const RunMeasures m = measureCourse(c.course, c.choice);
@@ -66,7 +66,7 @@ TEST(Measures, TheInitialRateRunsUntilItsShareIsTransformed)
 {
     const auto withShare = [](std::int32_t amount, std::optional<TickSample> reached, std::int32_t atEnd,
                               std::int64_t ticks) {
-        RunCourse result{amount, {}, atEnd};
+        RunCourse result{amount, {}, atEnd, {}, 0};
         result.shareReached = reached;
         result.ticksRun = ticks;
         return result;
@@ -111,7 +111,7 @@ TEST(Measures, RunsStoppedEarlyMeasureAsTheWholeRun)
         // The whole record, tick by tick.
         const auto world = std::make_unique<World>();
         Experiment experiment(settings, *world, seed);
-        RunCourse whole{world->substrateAmount, {}, 0};
+        RunCourse whole{world->substrateAmount, {}, 0, {}, 0};
         for (std::int32_t t = 1; t <= ticks; ++t) {
             if (const auto recorded = experiment.tick()) {
                 whole.samples.push_back({recorded->second, recorded->substrate});
