@@ -18,7 +18,9 @@ SweepPlan activityRunPlan(ActivityCurve curve, const ExperimentSettings& current
     const bool rate = choices.measure != Measure::halfTime;
     plan.measures.initialRate = rate;
     plan.measures.halfTime = !rate;
-    plan.measures.initialRateShare = std::clamp(choices.share, 1, largestInitialRateShare);
+    if (choices.share) {
+        plan.measures.initialRateShare = std::clamp(*choices.share, 1, largestInitialRateShare);
+    }
     plan.replicates = std::clamp(choices.replicates, 1, 1000);
     return plan;
 }

@@ -9,6 +9,7 @@
 #include "session/Translator.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,11 +19,14 @@ namespace velmora {
 // experiments run one after another in the calling thread, then the curve, its fit and its tables
 // are given as the window's activity-curve window gives them.
 // What the curve shows, as the activity window lets the user choose: the measure (the initial
-// rate, by default over the core's share, or the half-reaction time) and the experiments per point.
+// rate, by default over the curve's own share, or the half-reaction time) and the experiments per
+// point.
 struct ActivityChoices
 {
     Measure measure = Measure::initialRate;
-    std::int32_t share = defaultInitialRateShare; // per cent, 1..largestInitialRateShare
+    // Per cent, 1..largestInitialRateShare; none: the curve's own (10 %, a quarter for the substrate
+    // curve).
+    std::optional<std::int32_t> share;
     std::int32_t replicates = activityCurveReplicates;
 };
 

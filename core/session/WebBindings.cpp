@@ -389,17 +389,23 @@ ActivityChoices choicesFrom(const val& object)
     if (object["measure"].isString() && object["measure"].as<std::string>() == "halfTime") {
         choices.measure = Measure::halfTime;
     }
-    choices.share = integerOr(object, "share", choices.share);
+    if (object["share"].isNumber()) {
+        choices.share = object["share"].as<std::int32_t>();
+    }
     choices.replicates = integerOr(object, "replicates", choices.replicates);
     return choices;
 }
 
-// The choices' defaults and limits, for the page's activity window.
+// The choices' defaults and limits, for the page's activity window: each curve's own share.
 val activityDefaults()
 {
     const ActivityChoices choices;
     val object = val::object();
-    object.set("share", choices.share);
+    val shares = val::object();
+    for (const char* name : {"temperature", "ph", "substrate", "inhibitor"}) {
+        shares.set(name, activityCurvePlan(*curveNamed(name), {}).measures.initialRateShare);
+    }
+    object.set("shares", shares);
     object.set("largestShare", largestInitialRateShare);
     object.set("replicates", choices.replicates);
     return object;

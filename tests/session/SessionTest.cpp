@@ -308,6 +308,8 @@ TEST(Session, ActivityCurveFollowsTheWindowsChoices)
     const ExperimentSettings current;
     EXPECT_EQ(activityRunPlan(ActivityCurve::ph, current, {}).measures.initialRateShare,
               defaultInitialRateShare);
+    EXPECT_EQ(activityRunPlan(ActivityCurve::substrate, current, {}).measures.initialRateShare,
+              saturationInitialRateShare);
     ActivityChoices choices;
     choices.share = 80;
     EXPECT_EQ(activityRunPlan(ActivityCurve::ph, current, choices).measures.initialRateShare,

@@ -1,5 +1,5 @@
 // The activity curves of the graph's menu, computed in a worker of their own while the experiment
-// goes on: the measure (the initial rate over a share of the substrate, by default the core's, or
+// goes on: the measure (the initial rate over a share of the substrate, by default the curve's own, or
 // the half-reaction time) and the experiments per point to choose, the curve with the current
 // setting marked, its Michaelis-Menten fit (with the competitive model when an inhibitor is
 // compared) and its Lineweaver-Burk view for the substrate, its table to copy or save, and its
@@ -53,7 +53,7 @@ export class ActivityDialog {
       min: 1,
       max: defaults.largestShare,
       step: 1,
-      value: defaults.share,
+      value: defaults.shares[curve],
       title: w('La vitesse initiale est prise jusqu’à ce que cette part du substrat soit transformée.'),
     });
     const repeats = el(
@@ -63,7 +63,7 @@ export class ActivityDialog {
     );
     const choices = (): ActivityChoices => ({
       measure: measure.value === 'halfTime' ? 'halfTime' : 'initialRate',
-      share: Math.min(defaults.largestShare, Math.max(1, Math.round(Number(share.value) || defaults.share))),
+      share: Math.min(defaults.largestShare, Math.max(1, Math.round(Number(share.value) || defaults.shares[curve]))),
       replicates: Number(repeats.value),
     });
     const canvas = el('canvas', { id: 'activityChart', class: 'activity-chart', role: 'img', 'aria-label': w(titles[curve]) });

@@ -109,7 +109,7 @@ export interface ActivityChoices {
 }
 
 export interface ActivityDefaults {
-  share: number;
+  shares: Record<string, number>; // each curve's own share
   largestShare: number;
   replicates: number;
 }
