@@ -11,12 +11,28 @@
 
 namespace velmora {
 
+SweepPlan activityRunPlan(ActivityCurve curve, const ExperimentSettings& current,
+                          const ActivityChoices& choices)
+{
+    SweepPlan plan = activityCurvePlan(curve, current);
+    const bool rate = choices.measure != Measure::halfTime;
+    plan.measures.initialRate = rate;
+    plan.measures.halfTime = !rate;
+    if (choices.share) {
+        plan.measures.initialRateShare = std::clamp(*choices.share, 1, largestInitialRateShare);
+    }
+    plan.replicates = std::clamp(choices.replicates, 1, 1000);
+    return plan;
+}
+
 ActivityRun runActivityCurve(ActivityCurve curve, const ExperimentSettings& current,
-                             const std::function<void(std::size_t done, std::size_t total)>& progress)
+                             const std::function<void(std::size_t done, std::size_t total)>& progress,
+                             const ActivityChoices& choices)
 {
     ActivityRun run;
     run.curve = curve;
-    run.plan = activityCurvePlan(curve, current);
+    run.measure = choices.measure == Measure::halfTime ? Measure::halfTime : Measure::initialRate;
+    run.plan = activityRunPlan(curve, current, choices);
     run.current = currentSetting(curve, current);
     SweepControl control;
     control.jobs = 1;
@@ -44,12 +60,19 @@ ChartWords translatedChartWords(const Translator& translator)
 Chart activityRunChart(const ActivityRun& run, bool lineweaverBurk, const Translator& translator)
 {
     const ChartWords words = translatedChartWords(translator);
-    const Chart curve = activityChart(run.result, Measure::initialRate, run.fits, words);
+    const Chart curve = activityChart(run.result, run.measure, run.fits, words);
     if (lineweaverBurk && !run.fits.empty()) {
         Chart view = lineweaverBurkChart(run.fits, words);
         view.subtitle = curve.title + (curve.subtitle.empty() ? "" : words.listComma + curve.subtitle);
-        for (std::size_t s = 0; s < view.series.size() && s < curve.series.size(); ++s) {
+        for (std::size_t s = 0;
+             s < run.fits.series.size() && s < view.series.size() && s < curve.series.size(); ++s) {
             view.series[s].label = curve.series[s].label;
+            view.series[s].notes = curve.series[s].notes;
+        }
+        if (run.fits.competitive && !curve.series.empty()) {
+            ChartSeries summary = curve.series.back();
+            summary.line.clear();
+            view.series.push_back(std::move(summary));
         }
         return view;
     }
@@ -69,10 +92,12 @@ std::vector<std::string> activityFitLines(const ActivityRun& run, const Translat
     if (run.fits.empty()) {
         return lines;
     }
-    const Chart chart =
-        activityChart(run.result, Measure::initialRate, run.fits, translatedChartWords(translator));
+    const Chart chart = activityChart(run.result, run.measure, run.fits, translatedChartWords(translator));
     const std::string separator = translator.text("ActivityWindow", " ; ");
     for (const ChartSeries& series : chart.series) {
+        if (series.notes.empty()) {
+            continue; // a curve of another model, told with that model
+        }
         std::string joined;
         for (const std::string& note : series.notes) {
             joined += (joined.empty() ? "" : separator) + note;
@@ -94,7 +119,7 @@ std::string activityTableCsv(const ActivityRun& run)
 std::string activityTableText(const ActivityRun& run, const Translator& translator)
 {
     const auto word = [&translator](std::string_view source) {
-        return translator.text("ActivityWindow", source);
+        return translator.text("ActivityTable", source);
     };
     const auto heading = [&word](SweepParameter parameter) {
         switch (parameter) {
@@ -121,21 +146,60 @@ std::string activityTableText(const ActivityRun& run, const Translator& translat
         }
         return shown;
     };
-    std::string table;
+    const bool rate = run.measure == Measure::initialRate;
+    const bool cutShortColumn = rate && !run.plan.measures.initialRateOverSeconds();
+    std::vector<std::string> header;
     if (run.plan.series) {
-        table += heading(run.plan.series->parameter) + '\t';
+        header.push_back(heading(run.plan.series->parameter));
     }
-    table += heading(run.plan.x.parameter) + '\t' + word("vitesse initiale (molécules/s)") + '\t' +
-             word("écart type (molécules/s)") + '\n';
-    for (const SweepPoint& point : run.result.points) {
-        if (run.plan.series) {
-            table += std::to_string(point.seriesValue) + '\t';
+    header.push_back(heading(run.plan.x.parameter));
+    if (rate) {
+        header.insert(header.end(), {word("vitesse initiale (molécules/s)"), word("écart type (molécules/s)"),
+                                     word("minimum (molécules/s)"), word("maximum (molécules/s)")});
+    } else {
+        header.insert(header.end(), {word("temps de demi-réaction (s)"), word("écart type (s)"),
+                                     word("minimum (s)"), word("maximum (s)")});
+    }
+    if (cutShortColumn) {
+        header.push_back(word("mesure écourtée (expériences)"));
+    }
+    if (!rate) {
+        header.push_back(word("demi-temps atteint (expériences)"));
+    }
+    const auto line = [](const std::vector<std::string>& cells) {
+        std::string joined;
+        for (std::size_t c = 0; c < cells.size(); ++c) {
+            joined += (c == 0 ? "" : "\t") + cells[c];
         }
-        const Statistic& rate = point.initialRate;
-        table += std::to_string(point.xValue) + '\t' + (rate.count > 0 ? number(rate.mean) : std::string()) +
-                 '\t' + (rate.count > 1 ? number(rate.standardDeviation) : std::string()) + '\n';
+        return joined + '\n';
+    };
+    std::string table = line(header);
+    for (const SweepPoint& point : run.result.points) {
+        std::vector<std::string> cells;
+        if (run.plan.series) {
+            cells.push_back(std::to_string(point.seriesValue));
+        }
+        const Statistic& statistic = point.statistic(run.measure);
+        const auto cell = [&](double value, std::int32_t fewest) {
+            return statistic.count >= fewest ? number(value) : std::string();
+        };
+        cells.insert(cells.end(), {std::to_string(point.xValue), cell(statistic.mean, 1),
+                                   cell(statistic.standardDeviation, 2), cell(statistic.minimum, 1),
+                                   cell(statistic.maximum, 1)});
+        if (cutShortColumn) {
+            cells.push_back(std::to_string(point.initialRateCutShort));
+        }
+        if (!rate) {
+            cells.push_back(std::to_string(statistic.count));
+        }
+        table += line(cells);
     }
     return table;
+}
+
+std::string activityCutShortNote(const ActivityRun& run, const Translator& translator)
+{
+    return cutShortNote(run.result, translatedChartWords(translator));
 }
 
 std::string activityBatchCommand(const ActivityRun& run)

@@ -1,5 +1,6 @@
 #include "session/RunText.h"
 
+#include "model/BoxVolume.h"
 #include "model/Translatable.h"
 
 #include <cstdio>
@@ -48,6 +49,13 @@ std::string counted(std::int32_t count, std::string_view one, std::string_view m
     return fillPattern(tr(translator, count >= 2 ? many : one), {std::to_string(count)});
 }
 
+// The box's volume when it is not the usual one.
+std::optional<std::int32_t> otherVolume(const CourseRecord& run)
+{
+    const std::optional<std::int32_t> volume = volumeOfBox(run.settings().scene);
+    return volume && *volume != defaultVolume ? volume : std::nullopt;
+}
+
 std::string percentCell(const RecordedSecond* second, const CourseRecord& run, const std::string& mark)
 {
     if (!second || run.substrateAmount() == 0) {
@@ -94,15 +102,20 @@ std::string runCaption(const CourseRecord& run, const Translator& translator)
         inhibitor = counted(other, "%1\u00a0molécule de thiolactose (inhibiteur)",
                             "%1\u00a0molécules de thiolactose (inhibiteur)", translator);
     }
-    return fillPattern(
+    std::string text = fillPattern(
         tr(translator, "%1, %2, %3, %4, %5"),
         {temperatureText(run, translator), phText(run, translator),
          counted(enzyme, "%1\u00a0enzyme", "%1\u00a0enzymes", translator),
          counted(substrate, "%1\u00a0molécule de substrat", "%1\u00a0molécules de substrat", translator),
          inhibitor});
+    if (const std::optional<std::int32_t> volume = otherVolume(run)) {
+        text += fillPattern(tr(translator, ", volume de la boîte %1\u00a0%"), {std::to_string(*volume)});
+    }
+    return text;
 }
 
-std::string keptLegendLine(std::size_t index, const CourseRecord& run, const Translator& translator)
+std::string keptLegendLine(std::size_t index, const CourseRecord& run, const Translator& translator,
+                           std::int64_t endedAt)
 {
     const ExperimentSettings& settings = run.settings();
     std::string reaction;
@@ -127,6 +140,13 @@ std::string keptLegendLine(std::size_t index, const CourseRecord& run, const Tra
     if (settings.reaction == Reaction::lactoseHydrolysis && clampAmount(settings.other) > 0) {
         line += fillPattern(tr(translator, " · I\u00a0%1"), {std::to_string(clampAmount(settings.other))});
     }
+    if (const std::optional<std::int32_t> volume = otherVolume(run)) {
+        line += fillPattern(tr(translator, " · V\u00a0%1\u00a0%"), {std::to_string(*volume)});
+    }
+    if (endedAt >= 0) {
+        line +=
+            ' ' + fillPattern(translator.text("GraphMenu", "(fin à %1\u00a0s)"), {std::to_string(endedAt)});
+    }
     return line;
 }
 
@@ -139,8 +159,9 @@ std::string timeCourseTable(const CourseRecord& run, const std::vector<CourseRec
     const std::string mark = word(",");
     std::string table = word("seconde") + '\t' + word("substrat (molécules)") + '\t' + word("substrat (%)") +
                         '\t' + word("température (°C)") + '\t' + word("pH");
-    for (std::size_t k = 1; k <= kept.size(); ++k) {
-        table += '\t' + fillPattern(word("courbe gardée %1 (%)"), {std::to_string(k)});
+    for (std::size_t k = 0; k < kept.size(); ++k) {
+        table += '\t' + fillPattern(word("courbe gardée %1, %2 (%)"),
+                                    {std::to_string(k + 1), runSettingsTag(kept[k])});
     }
     table += '\n';
     forEachCourseRow(run, kept, [&](const CourseRow& row) {

@@ -3,6 +3,8 @@
 #include "experiment/Lifecycle.h"
 #include "experiment/ReactionChoice.h"
 #include "lab/Experiment.h"
+#include "lab/RunWords.h"
+#include "model/BoxVolume.h"
 #include "model/Tick.h"
 #include "settings/IntegerText.h"
 
@@ -145,16 +147,24 @@ bool Session::chooseMaxProducts(std::int32_t caption)
     return true;
 }
 
-void Session::changeBox(SceneSize box)
+bool Session::chooseVolume(std::int32_t percent)
 {
-    if (box.width == scene_.width && box.height == scene_.height) {
-        return;
+    const std::optional<SceneSize> box = boxForVolume(percent);
+    if (!box) {
+        return false;
     }
-    scene_ = box;
-    world_->concentrationsChanged = true;
-    WindowUpdate update;
-    suspendrexp1Click(*world_, update);
-    carryOut(update);
+    if (box->width != scene_.width || box->height != scene_.height) {
+        scene_ = *box;
+        WindowUpdate update;
+        changeVolume(*world_, update);
+        carryOut(update);
+    }
+    return true;
+}
+
+std::int32_t Session::volume() const
+{
+    return volumeOfBox(scene_).value_or(defaultVolume);
 }
 
 void Session::setPercent(bool percent)
@@ -254,6 +264,56 @@ void Session::carryOut(const WindowUpdate& update)
     if (update.reactionName) {
         screen_.reactionName = translator_.text("Catalogue", *update.reactionName);
     }
+}
+
+ExperimentReading Session::openExperiment(std::string_view bytes, const std::string& fileName)
+{
+    ExperimentReading reading = readExperimentFile(bytes, fileName);
+    if (!reading.document) {
+        return reading;
+    }
+    const ExperimentDocument& document = *reading.document;
+    ExperimentSettings settings = settingsWithVolume(document.settings, document.volume);
+    settings.events.clear();
+    Session opened(settings, translator_);
+    std::vector<CourseRecord> kept;
+    for (const KeptRun& run : document.kept) {
+        kept.push_back(courseRecordOf(run));
+    }
+    opened.kept_.restore(kept);
+    if (document.seed) {
+        opened.world_->random.state = *document.seed;
+    }
+    opened.document_ = document;
+    opened.changes_ = changes_ + 1;
+    *this = std::move(opened);
+    return reading;
+}
+
+ExperimentDocument Session::experimentDocument() const
+{
+    ExperimentDocument document = document_;
+    document.settings = currentSettings();
+    document.settings.events = document_.settings.events;
+    document.volume = volume();
+    document.kept.clear();
+    for (const CourseRecord& kept : keptCourses()) {
+        document.kept.push_back(
+            {kept.settings(), volumeOfBox(kept.settings().scene).value_or(document.volume), kept.seconds()});
+    }
+    document.run.reset();
+    return document;
+}
+
+std::string Session::problemText(const FileProblem& problem) const
+{
+    const std::string pattern = translator_.text("ExperimentFile", problem.pattern);
+    const std::string detail =
+        problem.detail ? translator_.text("ExperimentFile", problem.detail) : std::string();
+    FileProblem translated = problem;
+    translated.pattern = pattern.c_str();
+    translated.detail = problem.detail ? detail.c_str() : nullptr;
+    return translated.text();
 }
 
 } // namespace velmora

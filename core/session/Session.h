@@ -3,6 +3,7 @@
 #include "experiment/PanelCommands.h"
 #include "lab/CourseRecord.h"
 #include "lab/Experiment.h"
+#include "lab/ExperimentFile.h"
 #include "model/SceneDescription.h"
 #include "model/TimeCourse.h"
 #include "model/WindowUpdate.h"
@@ -62,9 +63,12 @@ public:
     void selectReaction(std::int32_t reaction);
     void chooseSymbols(bool small);
     bool chooseMaxProducts(std::int32_t caption);
-    // The box's size for the next start ("Volume de la boîte"): a change suspends the experiment,
-    // as a quantity does.
-    void changeBox(SceneSize box);
+    // "Volume de la boîte", in per cent (model/BoxVolume.h): its box for the next start; a change
+    // suspends the experiment, as a quantity does. A volume not in the list changes nothing and
+    // gives false.
+    bool chooseVolume(std::int32_t percent);
+    // The box's volume; the usual one for a box of another size.
+    std::int32_t volume() const;
     // The "pourcentage" box.
     void setPercent(bool percent);
 
@@ -93,6 +97,17 @@ public:
     // The whole run with the kept runs, as velmora2-batch's --csv writes it.
     std::string timeCourseCsv() const;
 
+    // Experiment files (.velmora), read and written as the window does. A file read opens as the
+    // screen opens: its panel, menus, volume and seed, its kept runs behind the curve; nothing
+    // changes when it is refused. The rest of the document (a teacher's scenario, the group's
+    // names, answer and log, the activity curves) is kept and written back on the next save; the
+    // run under way is not replayed.
+    ExperimentReading openExperiment(std::string_view bytes, const std::string& fileName);
+    // The document as the screen stands: the panel, menus and volume, the kept runs.
+    ExperimentDocument experimentDocument() const;
+    // A problem of a file in the translator's language.
+    std::string problemText(const FileProblem& problem) const;
+
 private:
     ReactionChoice menuChoice() const;
     PanelValues panelValues() const;
@@ -107,6 +122,7 @@ private:
     KeptCourses kept_;
     Translator translator_;
     SentenceWords words_;
+    ExperimentDocument document_; // the file opened last, for what the screen does not show
     std::uint64_t changes_ = 0;
 };
 

@@ -1,6 +1,8 @@
 // The session and the activity curves for JavaScript: the browser edition loads this module in a
 // worker. Values cross as plain JavaScript objects, the scene's sprites as one Int32Array.
 
+#include "lab/ExperimentFile.h"
+#include "model/BoxVolume.h"
 #include "model/SceneContent.h"
 #include "session/ActivityRun.h"
 #include "session/GraphView.h"
@@ -10,6 +12,8 @@
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
+#include <algorithm>
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -56,9 +60,9 @@ ExperimentSettings settingsFrom(const val& object)
     settings.other = integerOr(object, "other", settings.other);
     settings.smallSymbols = object["smallSymbols"].isTrue();
     settings.maxProductsCaption = integerOr(object, "maxProducts", settings.maxProductsCaption);
-    settings.scene.width = integerOr(object, "sceneWidth", settings.scene.width);
-    settings.scene.height = integerOr(object, "sceneHeight", settings.scene.height);
-    return settings;
+    // "Volume de la boîte" gives the box (model/BoxVolume.h); a volume not in the list keeps the usual
+    // one.
+    return settingsWithVolume(settings, integerOr(object, "volume", defaultVolume));
 }
 
 val settingsObject(const ExperimentSettings& settings)
@@ -72,8 +76,7 @@ val settingsObject(const ExperimentSettings& settings)
     object.set("other", settings.other);
     object.set("smallSymbols", settings.smallSymbols);
     object.set("maxProducts", settings.maxProductsCaption);
-    object.set("sceneWidth", settings.scene.width);
-    object.set("sceneHeight", settings.scene.height);
+    object.set("volume", volumeOfBox(settings.scene).value_or(defaultVolume));
     return object;
 }
 
@@ -171,7 +174,7 @@ public:
     void chooseSymbols(bool small) { session_.chooseSymbols(small); }
     bool chooseMaxProducts(int caption) { return session_.chooseMaxProducts(caption); }
     void setPercent(bool percent) { session_.setPercent(percent); }
-    void changeBox(int width, int height) { session_.changeBox({width, height}); }
+    bool chooseVolume(int percent) { return session_.chooseVolume(percent); }
     void tick() { session_.tick(); }
     double changes() const { return static_cast<double>(session_.changes()); }
 
@@ -196,6 +199,9 @@ public:
         object.set("axisBottom", state.axis.bottom);
         object.set("percent", state.percent);
         object.set("maxProducts", state.maxProductsCaption);
+        object.set("volume", session_.volume());
+        object.set("sceneWidth", session_.scene().width);
+        object.set("sceneHeight", session_.scene().height);
         object.set("running", world.running);
         // The substrate left while an experiment runs (its last molecule is told at once), else -1.
         object.set("substrateLeft",
@@ -222,9 +228,13 @@ public:
         return val(emscripten::typed_memory_view(sprites_.size(), sprites_.data()));
     }
 
-    val graph(int width, int height, int digitWidth) const
+    // `scale`: how much the graph's texts grow on a larger screen (1 as designed).
+    val graph(int width, int height, int digitWidth, double scale) const
     {
-        const GraphView view = graphView(session_.world(), session_.keptCourses(), width, height, digitWidth);
+        const double grown = std::clamp(scale, 1.0, 4.0);
+        const GraphView view = graphView(session_.world(), session_.keptCourses(), width, height, digitWidth,
+                                         static_cast<std::int32_t>(std::lround(graphFontPoints * grown)),
+                                         static_cast<std::int32_t>(std::lround(graphStripHeight * grown)));
         const auto line = [](const std::vector<GraphPoint>& points) {
             val array = val::array();
             for (const GraphPoint& point : points) {
@@ -254,13 +264,56 @@ public:
             kept.call<void>("push", line(points));
         }
         object.set("kept", kept);
+        val keptMarks = val::array();
+        for (const std::vector<std::int32_t>& changes : view.keptMarks) {
+            val xs = val::array();
+            for (const std::int32_t x : changes) {
+                xs.call<void>("push", x);
+            }
+            keptMarks.call<void>("push", xs);
+        }
+        object.set("keptMarks", keptMarks);
         std::vector<std::string> legend;
         for (std::size_t k = 0; k < session_.keptCourses().size(); ++k) {
-            legend.push_back(keptLegendLine(k, session_.keptCourses()[k], session_.translator()));
+            legend.push_back(
+                keptLegendLine(k, session_.keptCourses()[k], session_.translator(), view.keptEnded[k]));
         }
         object.set("legend", stringArray(legend));
         return object;
     }
+
+    // Opens an experiment file's text: {error: "" or why it was refused, warnings: [...], locked:
+    // [the keys of the controls that its scenario locks or hides], title, instructions}.
+    val openExperiment(const std::string& text, const std::string& fileName)
+    {
+        const ExperimentReading reading = session_.openExperiment(text, fileName);
+        val object = val::object();
+        object.set("error", reading.error ? session_.problemText(*reading.error) : std::string());
+        std::vector<std::string> warnings;
+        for (const FileProblem& warning : reading.warnings) {
+            warnings.push_back(session_.problemText(warning));
+        }
+        object.set("warnings", stringArray(warnings));
+        std::vector<std::string> locked;
+        std::string title;
+        std::string instructions;
+        if (reading.document) {
+            const Scenario& scenario = reading.document->scenario;
+            for (const PanelControl control : allPanelControls) {
+                if (scenario.locked.has(control) || scenario.hidden.has(control)) {
+                    locked.emplace_back(panelControlKey(control));
+                }
+            }
+            title = scenario.title;
+            instructions = scenario.instructions;
+        }
+        object.set("locked", stringArray(locked));
+        object.set("title", title);
+        object.set("instructions", instructions);
+        return object;
+    }
+
+    std::string experimentFile() const { return writeExperimentFile(session_.experimentDocument()); }
 
     std::string sceneSentence() const { return session_.sceneSentence(); }
     std::string graphSentence() const { return session_.graphSentence(); }
@@ -325,8 +378,41 @@ std::optional<ActivityCurve> curveNamed(const std::string& name)
     return std::nullopt;
 }
 
+// The activity window's choices as the page passes them: measure "initialRate" or "halfTime",
+// share, replicates; what it leaves out keeps the core's default.
+ActivityChoices choicesFrom(const val& object)
+{
+    ActivityChoices choices;
+    if (object.isUndefined() || object.isNull()) {
+        return choices;
+    }
+    if (object["measure"].isString() && object["measure"].as<std::string>() == "halfTime") {
+        choices.measure = Measure::halfTime;
+    }
+    if (object["share"].isNumber()) {
+        choices.share = object["share"].as<std::int32_t>();
+    }
+    choices.replicates = integerOr(object, "replicates", choices.replicates);
+    return choices;
+}
+
+// The choices' defaults and limits, for the page's activity window: each curve's own share.
+val activityDefaults()
+{
+    const ActivityChoices choices;
+    val object = val::object();
+    val shares = val::object();
+    for (const char* name : {"temperature", "ph", "substrate", "inhibitor"}) {
+        shares.set(name, activityCurvePlan(*curveNamed(name), {}).measures.initialRateShare);
+    }
+    object.set("shares", shares);
+    object.set("largestShare", largestInitialRateShare);
+    object.set("replicates", choices.replicates);
+    return object;
+}
+
 // Computes an activity curve in the calling worker; `progress(done, total)` after each experiment.
-val runActivity(const std::string& name, val settings, val words, val progress)
+val runActivity(const std::string& name, val settings, val words, val progress, val choices)
 {
     const std::optional<ActivityCurve> curve = curveNamed(name);
     const ExperimentSettings current = settingsFrom(settings);
@@ -334,18 +420,21 @@ val runActivity(const std::string& name, val settings, val words, val progress)
         return val::null();
     }
     const Translator translator = translatorFrom(words);
-    const ActivityRun run =
-        runActivityCurve(*curve, current, [&progress](std::size_t done, std::size_t total) {
+    const ActivityRun run = runActivityCurve(
+        *curve, current,
+        [&progress](std::size_t done, std::size_t total) {
             if (progress.typeOf().as<std::string>() == "function") {
                 progress(static_cast<double>(done), static_cast<double>(total));
             }
-        });
+        },
+        choicesFrom(choices));
     val object = val::object();
     object.set("chart", chartObject(activityRunChart(run, false, translator)));
-    const bool anyLine =
+    // As in the window: the Lineweaver-Burk view as soon as one series has a point to show.
+    const bool anyPoint =
         std::any_of(run.fits.series.begin(), run.fits.series.end(),
-                    [](const MichaelisMentenFit& fit) { return fit.lineweaverBurk.hasLine; });
-    if (anyLine) {
+                    [](const MichaelisMentenFit& fit) { return !fit.lineweaverBurk.reciprocals.empty(); });
+    if (anyPoint) {
         object.set("lineweaverBurk", chartObject(activityRunChart(run, true, translator)));
     }
     object.set("fitLines", stringArray(activityFitLines(run, translator)));
@@ -354,7 +443,19 @@ val runActivity(const std::string& name, val settings, val words, val progress)
     object.set("command", activityBatchCommand(run));
     object.set("runs", static_cast<double>(run.result.points.size()) * run.plan.replicates);
     object.set("replicates", run.plan.replicates);
+    object.set("share", run.plan.measures.initialRateShare);
+    object.set("cutShortNote", activityCutShortNote(run, translator));
     return object;
+}
+
+// "Volume de la boîte": the volumes in per cent, in the menu's order.
+val boxVolumeList()
+{
+    val list = val::array();
+    for (const BoxVolume& volume : boxVolumes) {
+        list.call<void>("push", volume.percent);
+    }
+    return list;
 }
 
 } // namespace
@@ -376,7 +477,7 @@ EMSCRIPTEN_BINDINGS(velmora)
         .function("chooseSymbols", &WebSession::chooseSymbols)
         .function("chooseMaxProducts", &WebSession::chooseMaxProducts)
         .function("setPercent", &WebSession::setPercent)
-        .function("changeBox", &WebSession::changeBox)
+        .function("chooseVolume", &WebSession::chooseVolume)
         .function("tick", &WebSession::tick)
         .function("changes", &WebSession::changes)
         .function("screen", &WebSession::screen)
@@ -389,6 +490,10 @@ EMSCRIPTEN_BINDINGS(velmora)
         .function("keepCurve", &WebSession::keepCurve)
         .function("clearKeptCurves", &WebSession::clearKeptCurves)
         .function("currentSettings", &WebSession::currentSettings)
+        .function("openExperiment", &WebSession::openExperiment)
+        .function("experimentFile", &WebSession::experimentFile)
         .function("pictureCaption", &WebSession::pictureCaption);
     emscripten::function("runActivity", &runActivity);
+    emscripten::function("boxVolumes", &boxVolumeList);
+    emscripten::function("activityDefaults", &activityDefaults);
 }

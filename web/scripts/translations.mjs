@@ -6,9 +6,12 @@ import { readFileSync } from 'node:fs';
 // The contexts whose texts the page or the core shows.
 export const pageContexts = [
   'ActivityChart',
+  'ActivityTable',
   'ActivityWindow',
   'Catalogue',
+  'ClassWork',
   'Comment',
+  'ExperimentFile',
   'GraphExport',
   'GraphMenu',
   'SceneDescription',

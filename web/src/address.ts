@@ -1,8 +1,20 @@
-// Settings in the page's address, so that a teacher can put one link on the class platform:
-// ?reaction=1&temperature=37&ph=8&enzyme=20&substrate=100&inhibitor=0&volume=100, and
-// lock=temperature,ph to lock controls. A faulty value is reported by name and leaves the default.
+// Settings in the page's address, under the names of the experiment files (.velmora), so that a
+// teacher can put one link on the class platform:
+// ?reaction=1&temperature=37&ph=8&enzyme=20&substrate=100&inhibitor=0&volume=100&symbols=small&products=50,
+// and lock=temperature,ph to lock controls. A faulty value is reported by name and leaves the
+// default. The volumes of the box are the core's: a volume is checked against them once the core
+// has started (see App).
 
-export type SettingName = 'reaction' | 'temperature' | 'ph' | 'enzyme' | 'substrate' | 'inhibitor' | 'volume';
+export type SettingName =
+  | 'reaction'
+  | 'temperature'
+  | 'ph'
+  | 'enzyme'
+  | 'substrate'
+  | 'inhibitor'
+  | 'volume'
+  | 'symbols'
+  | 'products';
 
 export interface AddressSettings {
   reaction: number;
@@ -12,6 +24,8 @@ export interface AddressSettings {
   substrate: number;
   inhibitor: number;
   volume: number;
+  symbols: number; // 1: small, 0: large
+  products: number;
 }
 
 export const defaultSettings: AddressSettings = {
@@ -22,21 +36,17 @@ export const defaultSettings: AddressSettings = {
   substrate: 100,
   inhibitor: 0,
   volume: 100,
+  symbols: 0,
+  products: 100,
 };
 
-// The volumes of the box in per cent, and the box's size for each: 512 x 384 at 100 %, each side
-// scaled by the square root of the volume and rounded to the nearest pixel.
-export const volumes = [25, 50, 100, 200, 400];
-
-export function boxSize(volume: number): { width: number; height: number } {
-  const side = Math.sqrt(volume / 100);
-  return { width: Math.round(512 * side), height: Math.round(384 * side) };
-}
+export const productCaptions = [10, 20, 50, 100, 200, 400];
 
 interface Rule {
   low: number;
   high: number;
-  allowed?: number[];
+  allowed?: number[]; // the volumes: given by the core
+  words?: string[]; // a word for each value from `low`
 }
 
 export const rules: Record<SettingName, Rule> = {
@@ -46,7 +56,9 @@ export const rules: Record<SettingName, Rule> = {
   enzyme: { low: 0, high: 200 },
   substrate: { low: 0, high: 200 },
   inhibitor: { low: 0, high: 200 },
-  volume: { low: 25, high: 400, allowed: volumes },
+  volume: { low: 1, high: 9999 },
+  symbols: { low: 0, high: 1, words: ['large', 'small'] },
+  products: { low: 10, high: 400, allowed: productCaptions },
 };
 
 export const settingNames = Object.keys(rules) as SettingName[];
@@ -63,23 +75,32 @@ export interface Address {
   faults: Fault[];
 }
 
+function readValue(rule: Rule, text: string): number | null {
+  const value = text.trim();
+  if (rule.words) {
+    const index = rule.words.indexOf(value);
+    return index < 0 ? null : rule.low + index;
+  }
+  const number = /^[-+]?\d{1,4}$/.test(value) ? Number(value) : NaN;
+  const inRange = Number.isInteger(number) && number >= rule.low && number <= rule.high;
+  return inRange && (!rule.allowed || rule.allowed.includes(number)) ? number : null;
+}
+
 export function readAddress(search: string): Address {
   const parameters = new URLSearchParams(search);
   const settings = { ...defaultSettings };
   const faults: Fault[] = [];
   for (const name of settingNames) {
-    const value = parameters.get(name);
+    const text = parameters.get(name);
+    if (text === null) {
+      continue;
+    }
+    const value = readValue(rules[name], text);
     if (value === null) {
+      faults.push({ name, value: text, kind: 'value' });
       continue;
     }
-    const rule = rules[name];
-    const number = /^[-+]?\d{1,4}$/.test(value.trim()) ? Number(value.trim()) : NaN;
-    const inRange = Number.isInteger(number) && number >= rule.low && number <= rule.high;
-    if (!inRange || (rule.allowed && !rule.allowed.includes(number))) {
-      faults.push({ name, value, kind: 'value' });
-      continue;
-    }
-    settings[name] = number;
+    settings[name] = value;
   }
   const locked = new Set<SettingName>();
   const lock = parameters.get('lock');

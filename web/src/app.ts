@@ -4,14 +4,14 @@
 // the student does.
 
 import { ActivityDialog } from './activity';
-import { type Address, boxSize, type SettingName, rules, volumes } from './address';
+import { type Address, type SettingName, productCaptions, rules } from './address';
 import { copyText, download, el, isControl, signed } from './dom';
-import { digitWidth, paintGraph } from './graph';
+import { digitWidth, graphScale, paintGraph } from './graph';
 import { coreWords, fill, t, tr } from './i18n';
 import { legendEntries } from './legend';
 import { Menu, type MenuItem } from './menus';
 import { informationIcon } from './pictures';
-import type { FromWorker, Graph, GraphSize, MenuAction, Question, Screen, ScreenSettings, ToWorker, Update } from './protocol';
+import type { FromWorker, Graph, GraphSize, MenuAction, Opening, Question, Screen, ScreenSettings, ToWorker, Update } from './protocol';
 import { SceneView } from './scene';
 import { graphInformation, lessonsDialog, noticeDialog } from './texts';
 
@@ -45,8 +45,7 @@ export class App {
   private readonly worker: Worker;
   private screen: Screen | null = null;
   private graph: Graph | null = null;
-  private graphSize: GraphSize = { width: 400, height: 300, digitWidth: 5 };
-  private readonly digit = digitWidth();
+  private graphSize: GraphSize = { width: 400, height: 300, digitWidth: 5, scale: 1 };
   private readonly scene: SceneView;
   private readonly settings: Setting[] = [];
   private readonly menus: Menu[] = [];
@@ -55,6 +54,10 @@ export class App {
   private nextQuestion = 1;
   private legendKey = '';
   private volume: number;
+  private readonly addressLocks: Set<SettingName>;
+  private volumes: number[] = [];
+  private readonly volumeItems: MenuItem[] = [];
+  private readonly banner = el('div', { id: 'banner', class: 'banner', role: 'alert', hidden: true });
   private readonly volumeLabel = el('span', { id: 'volume', class: 'graph-volume' });
   private readonly activity: ActivityDialog;
 
@@ -91,10 +94,11 @@ export class App {
     early.velmoraWorker = undefined;
     this.worker.onmessage = (event: MessageEvent<FromWorker>) => this.receive(event.data);
     this.worker.onerror = () => this.fail();
+    this.addressLocks = new Set(address.locked);
     this.volume = address.settings.volume;
-    const box = boxSize(this.volume);
-    this.sceneCanvas.style.aspectRatio = `${box.width} / ${box.height}`;
-    this.scene = new SceneView(this.sceneCanvas, box.width, box.height);
+    // The box's shape until the core gives its size (every volume's box is 4 by 3).
+    this.sceneCanvas.style.aspectRatio = '4 / 3';
+    this.scene = new SceneView(this.sceneCanvas);
     this.graphMenu = new Menu(t('Outils du graphique'), this.graphItems(), 'graphTools');
     this.activity = new ActivityDialog(() => this.ask('settings') as Promise<ScreenSettings>);
     this.build();
@@ -106,10 +110,9 @@ export class App {
       enzyme: address.settings.enzyme,
       substrate: address.settings.substrate,
       other: address.settings.inhibitor,
-      smallSymbols: false,
-      maxProducts: 100,
-      sceneWidth: box.width,
-      sceneHeight: box.height,
+      smallSymbols: address.settings.symbols === 1,
+      maxProducts: address.settings.products,
+      volume: address.settings.volume,
     };
     this.measureGraph();
     this.send({ type: 'start', settings, words: coreWords(), graph: this.graphSize });
@@ -118,6 +121,52 @@ export class App {
 
   private send(message: ToWorker): void {
     this.worker.postMessage(message);
+  }
+
+  // --- Experiment files (.velmora), read and written by the core ---
+
+  private openExperiment(): void {
+    const chooser = el('input', { type: 'file', accept: '.velmora,application/json', hidden: true });
+    chooser.addEventListener('change', async () => {
+      const file = chooser.files?.[0];
+      chooser.remove();
+      if (!file) {
+        return;
+      }
+      // The core refuses a file larger than it reads: the first 8 MB are enough for it to tell.
+      const text = await file.slice(0, 8 * 1024 * 1024).text();
+      const id = this.nextQuestion++;
+      const opening = (await new Promise<unknown>((resolve) => {
+        this.questions.set(id, resolve);
+        this.send({ type: 'open', id, text, fileName: file.name });
+      })) as Opening;
+      if (opening.error) {
+        noticeDialog(opening.error);
+        return;
+      }
+      this.lockControls(opening.locked);
+      const lines = [opening.title, opening.instructions, ...opening.warnings].filter((line) => line.length > 0);
+      if (lines.length > 0) {
+        noticeDialog(lines.join('\n'));
+      }
+    });
+    document.body.append(chooser);
+    chooser.click();
+  }
+
+  private async saveExperiment(): Promise<void> {
+    const text = (await this.ask('experimentFile')) as string;
+    download(tr('ClassWork', 'experience.velmora'), new Blob([text], { type: 'application/json' }));
+  }
+
+  // The controls that the address locks, and those that an opened file's scenario locks or hides.
+  private lockControls(keys: string[]): void {
+    this.address.locked = new Set([...this.addressLocks, ...(keys.filter((key) => (rules as object).hasOwnProperty(key)) as SettingName[])]);
+    for (const setting of this.settings) {
+      setting.input.disabled = this.address.locked.has(setting.name);
+    }
+    this.previous.disabled = this.next.disabled = this.address.locked.has('reaction');
+    this.smallButton.disabled = this.largeButton.disabled = this.address.locked.has('symbols');
   }
 
   private ask(question: Question): Promise<unknown> {
@@ -150,6 +199,14 @@ export class App {
   // --- Building the page ---
 
   private build(): void {
+    const fileMenu = new Menu(
+      tr('TFormmodel', '&Fichier'),
+      [
+        { label: tr('ClassWork', '&Ouvrir…'), action: () => this.openExperiment(), id: 'openExperiment' },
+        { label: tr('ClassWork', '&Enregistrer l’expérience…'), action: () => void this.saveExperiment(), id: 'saveExperiment' },
+      ],
+      'fileMenu',
+    );
     const modelMenu = new Menu(
       tr('TFormmodel', '&Modèle'),
       [
@@ -159,12 +216,7 @@ export class App {
         {
           label: t('Volume de la boîte'),
           separatorBefore: true,
-          submenu: volumes.map((volume) => ({
-            label: `${volume}\u00a0%`,
-            checked: () => this.volume === volume,
-            enabled: () => !this.address.locked.has('volume'),
-            action: () => this.chooseVolume(volume),
-          })),
+          submenu: this.volumeItems,
         },
         {
           label: tr('TFormmodel', '&Réaction'),
@@ -178,6 +230,7 @@ export class App {
       ],
       'modelMenu',
     );
+    const symbolsFree = () => !this.address.locked.has('symbols');
     const viewMenu = new Menu(
       tr('TFormmodel', 'Affic&hage'),
       [
@@ -185,17 +238,18 @@ export class App {
         {
           label: tr('TFormmodel', "&Nombre maximal de produits à l'écran :"),
           separatorBefore: true,
-          submenu: [10, 20, 50, 100, 200, 400].map((caption) => ({
+          submenu: productCaptions.map((caption) => ({
             label: String(caption),
             checked: () => this.screen?.maxProducts === caption,
+            enabled: () => !this.address.locked.has('products'),
             action: () => this.menu('maxProducts', caption),
           })),
         },
         {
           label: tr('TFormmodel', '&Mode de représentation'),
           submenu: [
-            { label: tr('TFormmodel', '&Grands symboles'), checked: () => this.screen?.smallSymbols === false, action: () => this.menu('symbols', false) },
-            { label: tr('TFormmodel', '&Petits symboles'), checked: () => this.screen?.smallSymbols === true, action: () => this.menu('symbols', true) },
+            { label: tr('TFormmodel', '&Grands symboles'), checked: () => this.screen?.smallSymbols === false, enabled: symbolsFree, action: () => this.menu('symbols', false) },
+            { label: tr('TFormmodel', '&Petits symboles'), checked: () => this.screen?.smallSymbols === true, enabled: symbolsFree, action: () => this.menu('symbols', true) },
           ],
         },
       ],
@@ -209,18 +263,16 @@ export class App {
       ],
       'helpMenu',
     );
-    this.menus.push(modelMenu, viewMenu, helpMenu, this.graphMenu);
+    this.menus.push(fileMenu, modelMenu, viewMenu, helpMenu, this.graphMenu);
     const menubar = el(
       'nav',
       { class: 'menubar', 'aria-label': t('Menus') },
-      ...[modelMenu, viewMenu, helpMenu].map((menu) => el('div', { class: 'menu' }, menu.button, menu.list)),
+      ...[fileMenu, modelMenu, viewMenu, helpMenu].map((menu) => el('div', { class: 'menu' }, menu.button, menu.list)),
       el('span', { class: 'title', text: tr('TFormmodel', "Velmora v2 — modélisation de l'activité enzymatique") }),
     );
 
-    const banner = el('div', { id: 'banner', class: 'banner', role: 'alert', hidden: this.address.faults.length === 0 });
-    for (const fault of this.address.faults) {
-      banner.append(el('p', { text: faultText(fault.name, fault.value, fault.kind) }));
-    }
+    const banner = this.banner;
+    this.showFaults();
 
     // The scene.
     this.sceneCanvas.setAttribute('aria-label', tr('WindowAccessibility', 'Molécules'));
@@ -282,6 +334,7 @@ export class App {
     this.smallButton.setAttribute('aria-label', tr('panellegende', 'Petits symboles'));
     this.largeButton.textContent = tr('panellegende', 'Grands');
     this.largeButton.setAttribute('aria-label', tr('panellegende', 'Grands symboles'));
+    this.smallButton.disabled = this.largeButton.disabled = this.address.locked.has('symbols');
     this.smallButton.addEventListener('click', () => this.panel('petits'));
     this.largeButton.addEventListener('click', () => this.panel('grands'));
     const legendQuarter = el(
@@ -434,13 +487,39 @@ export class App {
     ];
   }
 
-  // "Volume de la boîte": another box for the next start; the experiment is suspended.
+  // "Volume de la boîte": the core's volumes, known once it has started; a volume in the address
+  // that is not among them is named in the banner.
+  private receiveVolumes(volumes: number[]): void {
+    this.volumes = volumes;
+    this.volumeItems.splice(
+      0,
+      this.volumeItems.length,
+      ...volumes.map((volume) => ({
+        label: `${volume}\u00a0%`,
+        checked: () => this.volume === volume,
+        enabled: () => !this.address.locked.has('volume'),
+        action: () => this.chooseVolume(volume),
+      })),
+    );
+    if (!volumes.includes(this.volume)) {
+      // The core kept its usual box, which the next update shows.
+      this.address.faults.push({ name: 'volume', value: String(this.volume), kind: 'value' });
+    }
+    this.showFaults();
+  }
+
+  // Another box for the next start; the experiment is suspended.
   private chooseVolume(volume: number): void {
     this.volume = volume;
-    const box = boxSize(volume);
-    this.scene.setBox(box.width, box.height);
     this.showVolume();
     this.menu('volume', volume);
+  }
+
+  // The address's faulty parameters, each named; the volume's once the core has given its volumes.
+  private showFaults(): void {
+    const shown = this.address.faults.filter((fault) => fault.name !== 'volume' || this.volumes.length > 0);
+    this.banner.replaceChildren(...shown.map((fault) => el('p', { text: faultText(fault.name, fault.value, fault.kind, this.volumes) })));
+    this.banner.hidden = shown.length === 0;
   }
 
   // The volume beside the graph's title, when it is not the usual one.
@@ -509,6 +588,8 @@ export class App {
     switch (message.type) {
       case 'ready':
         performance.mark('velmora-core-ready');
+        this.receiveVolumes(message.volumes);
+        this.activity.defaults = message.activity;
         return;
       case 'failure':
         this.fail();
@@ -532,6 +613,11 @@ export class App {
     const before = this.screen;
     this.screen = screen;
     this.statistics.ticks = update.ticks;
+    this.scene.setBox(screen.sceneWidth, screen.sceneHeight);
+    if (screen.volume !== this.volume) {
+      this.volume = screen.volume;
+      this.showVolume();
+    }
     this.scene.show(update.sprites, screen.ice, screen.sceneBlank);
     Object.assign(this.statistics, this.scene.statistics);
     if (!before || before.reactionName !== screen.reactionName) {
@@ -550,6 +636,14 @@ export class App {
       this.comment.hidden = comment.length === 0;
     }
     this.settings.find((s) => s.name === 'inhibitor')!.row.hidden = !screen.thiolactose;
+    // The panel's values as the core holds them (an opened file sets them all).
+    for (const setting of this.settings) {
+      const text = screen.panel[setting.variable as keyof Screen['panel']];
+      if (text !== undefined && /^[-+]?\d+$/.test(text) && setting.input.value !== String(Number(text)) && document.activeElement !== setting.input) {
+        setting.input.value = String(Number(text));
+        setting.input.dispatchEvent(new Event('input'));
+      }
+    }
     this.time.textContent = `${screen.elapsedSeconds} s`;
     this.axisTop.textContent = screen.axisTop;
     this.axisBottom.textContent = screen.axisBottom;
@@ -604,10 +698,13 @@ export class App {
     const box = this.graphCanvas.getBoundingClientRect();
     const width = Math.max(50, Math.round(box.width));
     const height = Math.max(60, Math.round(box.height));
-    if (width === this.graphSize.width && height === this.graphSize.height) {
+    const scale = Math.round(graphScale() * 100) / 100;
+    if (width === this.graphSize.width && height === this.graphSize.height && scale === this.graphSize.scale) {
       return;
     }
-    this.graphSize = { width, height, digitWidth: this.digit };
+    // The texts around the graph grow with it.
+    this.graphCanvas.closest<HTMLElement>('.graph-quarter')?.style.setProperty('--graph-scale', String(scale));
+    this.graphSize = { width, height, digitWidth: digitWidth(scale), scale };
     if (tell) {
       this.send({ type: 'graphSize', graph: this.graphSize });
     }
@@ -687,14 +784,17 @@ function wrapText(context: CanvasRenderingContext2D, text: string, x: number, y:
   context.fillText(line, x, y);
 }
 
-function faultText(name: string, value: string, kind: 'value' | 'lock'): string {
+function faultText(name: string, value: string, kind: 'value' | 'lock', volumes: number[]): string {
   if (kind === 'lock') {
     return fill(t('Dans l’adresse, «\u00a0lock\u00a0» nomme «\u00a0%1\u00a0», qui n’est pas un réglage\u00a0: rien n’est verrouillé à sa place.'), value);
   }
   const rule = rules[name as SettingName];
-  const range = rule.allowed
-    ? rule.allowed.join(', ')
-    : fill(t('un nombre entier de %1 à %2'), signed(rule.low), signed(rule.high));
+  const allowed = name === 'volume' ? volumes : rule.allowed;
+  const range = rule.words
+    ? rule.words.join(', ')
+    : allowed
+      ? allowed.join(', ')
+      : fill(t('un nombre entier de %1 à %2'), signed(rule.low), signed(rule.high));
   return fill(
     t('Dans l’adresse, le réglage «\u00a0%1\u00a0» vaut «\u00a0%2\u00a0», ce qui ne convient pas (il faut %3)\u00a0: la valeur par défaut est gardée.'),
     name,

@@ -26,6 +26,5 @@ export const pageEnglish: Record<string, string> = {
   'Volume de la boîte\u00a0: %1\u00a0%': 'Volume of the box: %1\u00a0%',
   'Les explications de l’édition pour ordinateur, installée sur les postes de la classe, viendront dans une prochaine version de cette page\u00a0:':
     'The explanations of the desktop edition, installed on the classroom’s computers, will come in a later version of this page:',
-  'Chaque point est la vitesse initiale moyenne de %1\u00a0expériences faites avec les réglages actuels. L’expérience continue pendant le calcul.':
-    'Each point is the mean initial rate of %1 experiments made with the current settings. The experiment goes on during the calculation.',
+  'L’expérience continue pendant le calcul.': 'The experiment goes on during the calculation.',
 };

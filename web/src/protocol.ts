@@ -11,8 +11,7 @@ export interface ScreenSettings {
   other: number;
   smallSymbols: boolean;
   maxProducts: number;
-  sceneWidth: number;
-  sceneHeight: number;
+  volume: number; // "Volume de la boîte", per cent
 }
 
 // The core's French texts and their translations: [context, French, translation].
@@ -25,6 +24,7 @@ export interface GraphSize {
   width: number;
   height: number;
   digitWidth: number;
+  scale: number; // the texts' growth on a screen larger than 1024 x 768 (1 there and below)
 }
 
 export interface PanelTexts {
@@ -52,6 +52,9 @@ export interface Screen {
   axisBottom: string;
   percent: boolean;
   maxProducts: number;
+  volume: number;
+  sceneWidth: number; // the box of that volume
+  sceneHeight: number;
   running: boolean;
   substrateLeft: number; // while an experiment runs, else -1
   panel: PanelTexts;
@@ -71,6 +74,7 @@ export interface Graph {
   marks: number[]; // x, colour (0x00BBGGRR), ...
   labels: GraphLabel[];
   kept: number[][];
+  keptMarks: number[][]; // each kept run's temperature and pH changes: x, x...
   legend: string[];
 }
 
@@ -96,6 +100,20 @@ export interface Chart {
   inset?: Chart;
 }
 
+// The activity window's choices: the measure, the share of the initial rate (per cent), the
+// experiments per point; the core gives their defaults.
+export interface ActivityChoices {
+  measure: 'initialRate' | 'halfTime';
+  share: number;
+  replicates: number;
+}
+
+export interface ActivityDefaults {
+  shares: Record<string, number>; // each curve's own share
+  largestShare: number;
+  replicates: number;
+}
+
 export interface ActivityResult {
   chart: Chart;
   lineweaverBurk?: Chart;
@@ -105,6 +123,8 @@ export interface ActivityResult {
   command: string;
   runs: number;
   replicates: number;
+  share: number;
+  cutShortNote: string;
 }
 
 export type MenuAction =
@@ -120,7 +140,17 @@ export type MenuAction =
   | 'keep'
   | 'clearKept';
 
-export type Question = 'csv' | 'table' | 'caption' | 'settings';
+export type Question = 'csv' | 'table' | 'caption' | 'settings' | 'experimentFile';
+
+// What opening an experiment file gave: why it was refused (empty when opened), the keys it skipped,
+// the controls its scenario locks or hides (the files' names), its title and instructions.
+export interface Opening {
+  error: string;
+  warnings: string[];
+  locked: string[];
+  title: string;
+  instructions: string;
+}
 
 export type ToWorker =
   | { type: 'start'; settings: ScreenSettings; words: CoreWords; graph: GraphSize }
@@ -128,7 +158,8 @@ export type ToWorker =
   | { type: 'menu'; action: MenuAction; value?: number | boolean }
   | { type: 'graphSize'; graph: GraphSize }
   | { type: 'ask'; id: number; question: Question }
-  | { type: 'activity'; id: number; curve: string; settings: ScreenSettings; words: CoreWords };
+  | { type: 'open'; id: number; text: string; fileName: string }
+  | { type: 'activity'; id: number; curve: string; settings: ScreenSettings; words: CoreWords; choices: ActivityChoices };
 
 export interface Update {
   type: 'update';
@@ -144,7 +175,7 @@ export interface Update {
 }
 
 export type FromWorker =
-  | { type: 'ready' }
+  | { type: 'ready'; volumes: number[]; activity: ActivityDefaults }
   | Update
   | { type: 'answer'; id: number; value: unknown }
   | { type: 'progress'; id: number; done: number; total: number }

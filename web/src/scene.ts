@@ -20,11 +20,11 @@ export class SceneView {
   private blank = true;
   private dirty = true;
 
-  constructor(
-    readonly canvas: HTMLCanvasElement,
-    private width: number,
-    private height: number,
-  ) {
+  // The box's size comes from the core with its first picture (setBox); until then nothing is drawn.
+  private width = 0;
+  private height = 0;
+
+  constructor(readonly canvas: HTMLCanvasElement) {
     const observer = new ResizeObserver(() => this.resize());
     observer.observe(canvas);
     this.resize();
@@ -57,6 +57,9 @@ export class SceneView {
   }
 
   private resize(): void {
+    if (this.width <= 0 || this.height <= 0) {
+      return;
+    }
     const ratio = window.devicePixelRatio || 1;
     const shown = this.canvas.getBoundingClientRect().width || this.width;
     this.scale = (shown / this.width) * ratio;
@@ -70,6 +73,9 @@ export class SceneView {
   }
 
   private draw(): void {
+    if (this.width <= 0 || this.height <= 0) {
+      return;
+    }
     const start = performance.now();
     this.dirty = false;
     const context = this.canvas.getContext('2d', { alpha: false }) as CanvasRenderingContext2D;
@@ -89,7 +95,9 @@ export class SceneView {
       for (let i = 0; i + 2 < sprites.length; i += 3) {
         const picture = this.pictures.get(sprites[i]);
         if (picture) {
-          context.drawImage(picture, Math.round(sprites[i + 1] * scale), Math.round(sprites[i + 2] * scale));
+          // Positions come in tenths of a box pixel; the picture's corner is truncated toward zero,
+          // as the window draws it.
+          context.drawImage(picture, Math.trunc((sprites[i + 1] * scale) / 10), Math.trunc((sprites[i + 2] * scale) / 10));
         }
       }
     }

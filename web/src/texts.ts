@@ -22,8 +22,9 @@ export function openDialog(title: string, body: Node[], id: string): HTMLDialogE
   return dialog;
 }
 
+// (Its id is not the live region's, #notice, which stays for the screen reader.)
 export function noticeDialog(text: string): void {
-  openDialog('Velmora v2', [el('p', { text })], 'notice');
+  openDialog('Velmora v2', [el('p', { text })], 'noticeDialog');
 }
 
 // The explanations of the desktop edition, by page as its menu shows them.

@@ -2,8 +2,7 @@
 // 50 ms timers. A second copy of this worker computes activity curves, one experiment after
 // another.
 
-import { boxSize } from './address';
-import type { CoreWords, FromWorker, GraphSize, Question, ScreenSettings, Screen, ToWorker, Update } from './protocol';
+import type { ActivityChoices, ActivityDefaults, CoreWords, Opening, FromWorker, GraphSize, Question, ScreenSettings, Screen, ToWorker, Update } from './protocol';
 
 interface CoreSession {
   setPanelValue(variable: string, text: string): void;
@@ -16,11 +15,11 @@ interface CoreSession {
   chooseSymbols(small: boolean): void;
   chooseMaxProducts(caption: number): boolean;
   setPercent(percent: boolean): void;
-  changeBox(width: number, height: number): void;
+  chooseVolume(percent: number): boolean;
   tick(): void;
   screen(): Screen;
   sprites(): Int32Array;
-  graph(width: number, height: number, digitWidth: number): unknown;
+  graph(width: number, height: number, digitWidth: number, scale: number): unknown;
   sceneSentence(): string;
   graphSentence(): string;
   timeCourseCsv(): string;
@@ -29,6 +28,8 @@ interface CoreSession {
   clearKeptCurves(): void;
   currentSettings(): ScreenSettings;
   pictureCaption(): { title: string; caption: string };
+  openExperiment(text: string, fileName: string): Opening;
+  experimentFile(): string;
 }
 
 interface Core {
@@ -38,7 +39,10 @@ interface Core {
     settings: ScreenSettings,
     words: CoreWords,
     progress: (done: number, total: number) => void,
+    choices: ActivityChoices,
   ): unknown;
+  boxVolumes(): number[];
+  activityDefaults(): ActivityDefaults;
 }
 
 declare function importScripts(...urls: string[]): void;
@@ -53,7 +57,7 @@ const tickInterval = 50; // milliseconds, as the window's timers
 
 let core: Core | undefined;
 let session: CoreSession | undefined;
-let graphSize: GraphSize = { width: 400, height: 300, digitWidth: 4 };
+let graphSize: GraphSize = { width: 400, height: 300, digitWidth: 4, scale: 1 };
 let ticks = 0;
 let shownSeconds = -1;
 let pending: ToWorker[] = [];
@@ -99,7 +103,7 @@ function publish(extra: Partial<Update> = {}, graphToo = true): void {
   }
   if (graphToo || screen.elapsedSeconds !== shownSeconds) {
     shownSeconds = screen.elapsedSeconds;
-    update.graph = session.graph(graphSize.width, graphSize.height, graphSize.digitWidth) as Update['graph'];
+    update.graph = session.graph(graphSize.width, graphSize.height, graphSize.digitWidth, graphSize.scale) as Update['graph'];
     update.sceneSentence = session.sceneSentence();
     update.graphSentence = session.graphSentence();
   }
@@ -133,6 +137,8 @@ function answer(question: Question): unknown {
       return session.pictureCaption();
     case 'settings':
       return session.currentSettings();
+    case 'experimentFile':
+      return session.experimentFile();
   }
   return null;
 }
@@ -145,7 +151,7 @@ function handle(message: ToWorker): void {
       if (done === total || done % Math.max(1, Math.floor(total / 100)) === 0) {
         post({ type: 'progress', id, done, total });
       }
-    });
+    }, message.choices);
     post({ type: 'activity', id, result: result as never });
     return;
   }
@@ -153,7 +159,7 @@ function handle(message: ToWorker): void {
     graphSize = message.graph;
     session = new core!.Session(message.settings, message.words);
     setInterval(tickTimers, tickInterval);
-    post({ type: 'ready' });
+    post({ type: 'ready', volumes: core!.boxVolumes(), activity: core!.activityDefaults() });
     publish();
     return;
   }
@@ -204,11 +210,9 @@ function handle(message: ToWorker): void {
         case 'percent':
           session.setPercent(Boolean(message.value));
           break;
-        case 'volume': {
-          const box = boxSize(Number(message.value));
-          session.changeBox(box.width, box.height);
+        case 'volume':
+          session.chooseVolume(Number(message.value));
           break;
-        }
         case 'keep':
           keep = session.keepCurve();
           break;
@@ -225,6 +229,10 @@ function handle(message: ToWorker): void {
       return;
     case 'ask':
       post({ type: 'answer', id: message.id, value: answer(message.question) });
+      return;
+    case 'open':
+      post({ type: 'answer', id: message.id, value: session.openExperiment(message.text, message.fileName) });
+      publish();
       return;
   }
 }

@@ -38,20 +38,27 @@ export async function startBrowser() {
   return {
     browser,
     address,
+    contexts: [],
     async close() {
       await browser.close();
+      // Connections that a page left open (a test that failed half-way) would keep the server, and
+      // so the test, waiting.
+      server.closeAllConnections();
       await new Promise((done) => server.close(done));
     },
   };
 }
 
-// A page in French (or `locale`), with its console errors and failed requests collected.
+// A page in French (or `locale`), with its console errors and failed requests collected. One page
+// at a time: the pages opened before are closed, so that their animation does not slow this one.
 export async function openPage(
   session,
   query = '',
   { locale = 'fr-FR', viewport = { width: 1024, height: 768 }, deviceScaleFactor = 1, init } = {},
 ) {
+  await Promise.all(session.contexts.splice(0).map((earlier) => earlier.close()));
   const context = await session.browser.newContext({ locale, viewport, deviceScaleFactor, acceptDownloads: true });
+  session.contexts.push(context);
   if (init) {
     await context.addInitScript(init);
   }

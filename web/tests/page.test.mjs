@@ -175,7 +175,7 @@ test('a kept curve shows behind the next run, and an activity curve is drawn wit
   });
   assert.ok(keptColour > 20, 'the kept run is drawn in its colour');
   const csv = await downloaded(page, () => graphTools(page, 'saveData'));
-  assert.match(csv.text, /^second,substrate,percent,temperature,ph,kept1\n/);
+  assert.match(csv.text, /^second,substrate,percent,temperature,ph,kept1 \(37 °C pH 7 E20 S100\)\n/);
   // The graph's picture, twice as fine as the graph with its texts around it.
   const [picture] = await Promise.all([page.waitForEvent('download'), graphTools(page, 'saveImage')]);
   const png = readFileSync(await picture.path());
@@ -199,11 +199,65 @@ test('a kept curve shows behind the next run, and an activity curve is drawn wit
     return count;
   });
   assert.ok(inked > 2000, 'the curve is drawn');
-  const command = (await page.textContent('.activity-command')).replace(/^[^:]*:\s*velmora2-batch /, '');
+  await page.click('.activity-disclosure summary');
+  assert.ok(await page.isVisible('.activity-command'), 'the equivalent command shows on demand');
+  const command = (await page.textContent('.activity-command')).replace(/^velmora2-batch /, '');
   const table = await downloaded(page, () => page.click('#activitySaveData'));
   assert.equal(table.name, 'activite-ph.csv');
   assert.equal(table.text, runner(command.split(' '), '--table'));
   await page.keyboard.press('Escape');
+  assert.deepEqual(problems, []);
+});
+
+test('experiment files open and save in the page through the core, with their kept runs and their scenario', async () => {
+  const { page, problems } = await openPage(session);
+  await ready(page);
+  const open = async (files) => {
+    const [chooser] = await Promise.all([page.waitForEvent('filechooser'), (async () => {
+      await page.click('#fileMenu-button');
+      await page.click('#openExperiment');
+    })()]);
+    await chooser.setFiles(files);
+  };
+  await open(join(root, 'examples', 'chauffage.velmora'));
+  await page.waitForSelector('#noticeDialog');
+  assert.match(await page.textContent('#noticeDialog'), /Effet de la température/);
+  await page.keyboard.press('Escape');
+  await page.waitForSelector('#noticeDialog', { state: 'detached' });
+  await page.waitForFunction(() => document.querySelector('#setting-ph').value === '8');
+  assert.equal(await page.isDisabled('#setting-ph'), true, 'the scenario locks the pH');
+  assert.equal(await page.isDisabled('#setting-temperature'), false);
+  assert.equal(await page.getAttribute('#notice', 'aria-live'), 'polite', 'the live region stays');
+
+  await page.click('#start');
+  await ticksAtLeast(page, 60);
+  await graphTools(page, 'keepCurve');
+  await page.click('#modelMenu-button');
+  await page.click('#modelMenu-list [role="menuitemradio"]:has-text("50")');
+  const saved = await downloaded(page, async () => {
+    await page.click('#fileMenu-button');
+    await page.click('#saveExperiment');
+  });
+  assert.equal(saved.name, 'experience.velmora');
+  const file = JSON.parse(saved.text);
+  assert.equal(file.format, 'velmora-experiment');
+  assert.equal(file.volume, 50);
+  assert.equal(file.ph, 8);
+  assert.equal(file.title, 'Effet de la température');
+  assert.deepEqual(file.locked, ['ph']);
+  assert.equal(file.kept.length, 1);
+  assert.equal(file.kept[0].volume, 100);
+
+  // Saved, then opened again: the kept run is behind the curve; a faulty file is named.
+  await open({ name: 'reprise.velmora', mimeType: 'application/json', buffer: Buffer.from(saved.text) });
+  await page.waitForSelector('#noticeDialog');
+  await page.keyboard.press('Escape');
+  await page.waitForFunction(() => document.querySelector('#volume').textContent.includes('50'));
+  const csv = await downloaded(page, () => graphTools(page, 'saveData'));
+  assert.match(csv.text, /^second,substrate,percent,temperature,ph,kept1 \(37 °C pH 8 E20 S100\)\n/);
+  await open({ name: 'notes.velmora', mimeType: 'application/json', buffer: Buffer.from('{"format": "tableur"') });
+  await page.waitForSelector('#noticeDialog');
+  assert.match(await page.textContent('#noticeDialog'), /notes\.velmora/);
   assert.deepEqual(problems, []);
 });
 
@@ -243,6 +297,24 @@ test('English from ?lang=en or the browser; settings and locks from the address,
     assert.match(await page.textContent('#banner'), /Dans l’adresse, le réglage «\u00a0substrate\u00a0» vaut «\u00a0201\u00a0»/);
     assert.equal(await page.isDisabled('#reacsuiv'), true);
   }
+  {
+    // The experiment files' names: the core's volumes, the symbols' words, the products' captions.
+    const { page, problems } = await openPage(session, '?volume=150&symbols=petits&products=50&lock=symbols');
+    await ready(page);
+    const banner = await page.textContent('#banner');
+    assert.match(banner, /«\u00a0volume\u00a0» vaut «\u00a0150\u00a0».*\(il faut 25, 50, 100, 200, 400\)/);
+    assert.match(banner, /«\u00a0symbols\u00a0» vaut «\u00a0petits\u00a0».*\(il faut large, small\)/);
+    assert.doesNotMatch(banner, /products/);
+    assert.equal(await page.isDisabled('#petits'), true);
+    assert.equal(await page.isVisible('#volume'), false, 'the usual box');
+    assert.deepEqual(problems, []);
+  }
+  {
+    const { page } = await openPage(session, '?volume=25&symbols=small');
+    await ready(page);
+    assert.match(await page.textContent('#volume'), /25\u00a0%/);
+    assert.equal(await page.getAttribute('#petits', 'aria-pressed'), 'true');
+  }
 });
 
 test('the scene and the graph are drawn at the screen’s own pixels, whatever its pixel ratio and size', async () => {
@@ -268,6 +340,22 @@ test('the scene and the graph are drawn at the screen’s own pixels, whatever i
     // The box of 200 % keeps its shape: 724 x 543.
     const [[sceneWidth, , sceneHeight]] = sizes;
     assert.ok(Math.abs(sceneWidth / sceneHeight - 724 / 543) < 0.01);
+    // The molecules fill the whole box: each quarter of the scene has some.
+    const quarters = await page.evaluate(() => {
+      const canvas = document.querySelector('#scene');
+      const data = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height).data;
+      const inked = [0, 0, 0, 0];
+      for (let i = 0; i < data.length; i += 4) {
+        if (data[i] < 200 || data[i + 1] < 200 || data[i + 2] < 200) {
+          const pixel = i / 4;
+          const right = pixel % canvas.width >= canvas.width / 2;
+          const low = Math.floor(pixel / canvas.width) >= canvas.height / 2;
+          inked[(low ? 2 : 0) + (right ? 1 : 0)] += 1;
+        }
+      }
+      return inked;
+    });
+    assert.ok(quarters.every((count) => count > 100), `molecules in each quarter: ${quarters}`);
     assert.deepEqual(problems, []);
   }
 });
