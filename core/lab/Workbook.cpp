@@ -194,14 +194,14 @@ std::optional<Workbook> workbookFromMessage(std::string_view message)
             }
             if (item.contains("chart")) {
                 const auto& chart = item.at("chart");
-                WorkbookChart spec;
-                spec.title = chart.at("title").get<std::string>();
-                spec.xTitle = chart.at("x_title").get<std::string>();
-                spec.yTitle = chart.at("y_title").get<std::string>();
-                spec.xColumn = chart.at("x").get<std::size_t>();
-                spec.yColumns = chart.at("y").get<std::vector<std::size_t>>();
-                spec.rowRanges = chart.at("ranges").get<std::vector<std::pair<std::size_t, std::size_t>>>();
-                sheet.chart = spec;
+                WorkbookChart wanted;
+                wanted.title = chart.at("title").get<std::string>();
+                wanted.xTitle = chart.at("x_title").get<std::string>();
+                wanted.yTitle = chart.at("y_title").get<std::string>();
+                wanted.xColumn = chart.at("x").get<std::size_t>();
+                wanted.yColumns = chart.at("y").get<std::vector<std::size_t>>();
+                wanted.rowRanges = chart.at("ranges").get<std::vector<std::pair<std::size_t, std::size_t>>>();
+                sheet.chart = wanted;
             }
             workbook.sheets.push_back(std::move(sheet));
         }

@@ -95,30 +95,30 @@ public:
     }
 
 private:
-    void addChart(lxw_worksheet* page, const WorkbookSheet& sheet, const WorkbookChart& spec)
+    void addChart(lxw_worksheet* page, const WorkbookSheet& sheet, const WorkbookChart& wanted)
     {
         lxw_chart* chart = workbook_add_chart(book_, LXW_CHART_SCATTER_STRAIGHT);
-        for (std::size_t s = 0; s < spec.yColumns.size(); ++s) {
+        for (std::size_t s = 0; s < wanted.yColumns.size(); ++s) {
             std::size_t first = 1;
             std::size_t last = sheet.rows.size();
-            if (s < spec.rowRanges.size()) {
-                first = spec.rowRanges[s].first + 1;
-                last = spec.rowRanges[s].second + 1;
+            if (s < wanted.rowRanges.size()) {
+                first = wanted.rowRanges[s].first + 1;
+                last = wanted.rowRanges[s].second + 1;
             }
-            const std::size_t column = spec.yColumns[s];
-            const std::string x = rangeOf(sheet.name, spec.xColumn, first, last);
+            const std::size_t column = wanted.yColumns[s];
+            const std::string x = rangeOf(sheet.name, wanted.xColumn, first, last);
             const std::string y = rangeOf(sheet.name, column, first, last);
             lxw_chart_series* series = chart_add_series(chart, x.c_str(), y.c_str());
             const std::string name = "='" + sheet.name + "'!" + cellReference(0, column);
-            if (spec.rowRanges.empty()) {
+            if (wanted.rowRanges.empty()) {
                 chart_series_set_name(series, name.c_str());
             } else if (s < seriesNames_.size()) {
                 chart_series_set_name(series, seriesNames_[s].c_str());
             }
         }
-        chart_title_set_name(chart, spec.title.c_str());
-        chart_axis_set_name(chart->x_axis, spec.xTitle.c_str());
-        chart_axis_set_name(chart->y_axis, spec.yTitle.c_str());
+        chart_title_set_name(chart, wanted.title.c_str());
+        chart_axis_set_name(chart->x_axis, wanted.xTitle.c_str());
+        chart_axis_set_name(chart->y_axis, wanted.yTitle.c_str());
         chart_legend_set_position(chart, LXW_CHART_LEGEND_BOTTOM);
         lxw_chart_options placement{};
         placement.x_scale = 1.6;
