@@ -385,4 +385,30 @@ Chart lineweaverBurkChart(const SweepFits& fits, const ChartWords& words)
     return chart;
 }
 
+Chart shownActivityChart(const SweepResult& result, Measure measure, const SweepFits& fits,
+                         const ChartWords& words, bool lineweaverBurk, std::int32_t current,
+                         const std::string& markLabel)
+{
+    const Chart curve = activityChart(result, measure, fits, words);
+    if (lineweaverBurk && !fits.empty()) {
+        Chart view = lineweaverBurkChart(fits, words);
+        view.subtitle = curve.title + (curve.subtitle.empty() ? "" : words.listComma + curve.subtitle);
+        for (std::size_t s = 0; s < fits.series.size() && s < view.series.size() && s < curve.series.size();
+             ++s) {
+            view.series[s].label = curve.series[s].label;
+            view.series[s].notes = curve.series[s].notes;
+        }
+        if (fits.competitive && !curve.series.empty()) {
+            ChartSeries summary = curve.series.back();
+            summary.line.clear();
+            view.series.push_back(std::move(summary));
+        }
+        return view;
+    }
+    Chart chart = curve;
+    chart.inset.reset(); // the Lineweaver-Burk view is shown on demand, full size
+    chart.mark = ChartMark{static_cast<double>(current), markLabel};
+    return chart;
+}
+
 } // namespace velmora

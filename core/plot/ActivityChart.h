@@ -25,6 +25,14 @@ Chart activityChart(const SweepResult& result, Measure measure, const SweepFits&
 // fit, its lines dashed, meeting on the 1/v axis. As drawn inset.
 Chart lineweaverBurkChart(const SweepFits& fits, const ChartWords& words = {});
 
+// What an activity window shows of a sweep: the curve with the current setting marked at `current`
+// (labelled `markLabel`) and the inset left out, or, with `lineweaverBurk` and fits, the
+// Lineweaver-Burk view full size, each series named as on the curve with its fit under it, and the
+// competitive model's results last.
+Chart shownActivityChart(const SweepResult& result, Measure measure, const SweepFits& fits,
+                         const ChartWords& words, bool lineweaverBurk, std::int32_t current,
+                         const std::string& markLabel);
+
 // Texts of the chart, for the window's own labels.
 std::string parameterAxisTitle(SweepParameter parameter, std::int32_t reaction,
                                const ChartWords& words = {}); // « Température (°C) »

@@ -60,30 +60,11 @@ ChartWords translatedChartWords(const Translator& translator)
 Chart activityRunChart(const ActivityRun& run, bool lineweaverBurk, const Translator& translator)
 {
     const ChartWords words = translatedChartWords(translator);
-    const Chart curve = activityChart(run.result, run.measure, run.fits, words);
-    if (lineweaverBurk && !run.fits.empty()) {
-        Chart view = lineweaverBurkChart(run.fits, words);
-        view.subtitle = curve.title + (curve.subtitle.empty() ? "" : words.listComma + curve.subtitle);
-        for (std::size_t s = 0;
-             s < run.fits.series.size() && s < view.series.size() && s < curve.series.size(); ++s) {
-            view.series[s].label = curve.series[s].label;
-            view.series[s].notes = curve.series[s].notes;
-        }
-        if (run.fits.competitive && !curve.series.empty()) {
-            ChartSeries summary = curve.series.back();
-            summary.line.clear();
-            view.series.push_back(std::move(summary));
-        }
-        return view;
-    }
-    Chart chart = curve;
-    chart.inset.reset(); // the Lineweaver-Burk view is shown on demand, full size
     const std::string value =
         parameterValueText(run.plan.x.parameter, run.current, run.plan.base.reaction, words);
-    chart.mark =
-        ChartMark{static_cast<double>(run.current),
-                  fillPattern(translator.text("ActivityWindow", "réglage actuel\u00a0: %1"), {value})};
-    return chart;
+    return shownActivityChart(
+        run.result, run.measure, run.fits, words, lineweaverBurk, run.current,
+        fillPattern(translator.text("ActivityWindow", "réglage actuel\u00a0: %1"), {value}));
 }
 
 std::vector<std::string> activityFitLines(const ActivityRun& run, const Translator& translator)

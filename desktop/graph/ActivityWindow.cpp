@@ -448,28 +448,9 @@ Chart ActivityWindow::shownChart() const
     if (!result_) {
         return {};
     }
-    const Chart curve = activityChart(*result_, measure(), fits_, words_);
-    if (lineweaverBurk_->isChecked() && !fits_.empty()) {
-        Chart view = lineweaverBurkChart(fits_, words_);
-        view.subtitle = curve.title + (curve.subtitle.empty() ? "" : words_.listComma + curve.subtitle);
-        // Each series named, its fit under it, and the competitive model's results last.
-        for (std::size_t s = 0; s < fits_.series.size() && s < view.series.size(); ++s) {
-            view.series[s].label = curve.series[s].label;
-            view.series[s].notes = curve.series[s].notes;
-        }
-        if (fits_.competitive) {
-            ChartSeries summary = curve.series.back();
-            summary.line.clear();
-            view.series.push_back(std::move(summary));
-        }
-        return view;
-    }
-    Chart chart = curve;
-    chart.inset.reset(); // the Lineweaver-Burk view is shown on demand, full size
     const std::string value = parameterValueText(plan_.x.parameter, current_, plan_.base.reaction, words_);
-    chart.mark = ChartMark{static_cast<double>(current_),
-                           tr("réglage actuel\u00a0: %1").arg(fromCore(value)).toStdString()};
-    return chart;
+    return shownActivityChart(*result_, measure(), fits_, words_, lineweaverBurk_->isChecked(), current_,
+                              tr("réglage actuel\u00a0: %1").arg(fromCore(value)).toStdString());
 }
 
 void ActivityWindow::showChart()
