@@ -457,10 +457,6 @@
         <translation>Calculation finished: %1&#xa0;experiments.</translation>
     </message>
     <message>
-        <source> ; </source>
-        <translation>; </translation>
-    </message>
-    <message>
         <source>%1&#xa0;: %2</source>
         <translation>%1: %2</translation>
     </message>
@@ -527,6 +523,10 @@
     <message>
         <source>L’expérience de la fenêtre principale continue pendant le calcul.</source>
         <translation>The experiment in the main window carries on during the calculation.</translation>
+    </message>
+    <message>
+        <source>&#x202f;; </source>
+        <translation>; </translation>
     </message>
 </context>
 <context>

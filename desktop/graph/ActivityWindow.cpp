@@ -421,7 +421,7 @@ void ActivityWindow::finish(std::shared_ptr<SweepResult> result, QString failure
             for (const std::string& note : chart.series[s].notes) {
                 notes << fromCore(note);
             }
-            const QString joined = notes.join(tr(" ; "));
+            const QString joined = notes.join(tr("\u202f; "));
             lines << (chart.series[s].label.empty()
                           ? joined
                           : tr("%1\u00a0: %2").arg(fromCore(chart.series[s].label), joined));
