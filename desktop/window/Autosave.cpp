@@ -44,24 +44,26 @@ Autosave::Autosave(ClassWork& work, QObject* parent) : QObject(parent), work_(wo
 {
     timer_.setInterval(snapshotInterval);
     connect(&timer_, &QTimer::timeout, this, [this] {
-        takeSnapshot();
         if (++snapshotsSinceSave_ * snapshotInterval >= interval) {
-            saveIfChanged();
+            saveIfChanged(); // which takes the snapshot too
+        } else {
+            takeSnapshot();
         }
     });
 }
 
-void Autosave::takeSnapshot()
+std::string Autosave::takeSnapshot()
 {
     std::string bytes = writeExperimentFile(work_.currentDocument());
     const std::lock_guard<std::mutex> lock(snapshotMutex_);
-    snapshot_ = std::move(bytes);
+    snapshot_ = bytes;
+    return bytes;
 }
 
 void Autosave::saveIfChanged()
 {
     snapshotsSinceSave_ = 0;
-    const std::string bytes = writeExperimentFile(work_.currentDocument());
+    const std::string bytes = takeSnapshot();
     if (bytes == lastSaved_) {
         return;
     }
@@ -96,11 +98,7 @@ bool Autosave::offerResumption(QWidget* parent, bool withoutAsking)
     // What is there now is not a change to save; the keeping starts from it (not before: while the
     // question waits, the experiment left must stay as it is).
     const auto settle = [this] {
-        lastSaved_ = writeExperimentFile(work_.currentDocument());
-        {
-            const std::lock_guard<std::mutex> lock(snapshotMutex_);
-            snapshot_ = lastSaved_;
-        }
+        lastSaved_ = takeSnapshot();
         snapshotsSinceSave_ = 0;
         timer_.start();
     };

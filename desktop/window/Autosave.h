@@ -40,7 +40,7 @@ public:
     void finish();
 
 private:
-    void takeSnapshot();
+    std::string takeSnapshot(); // the experiment as a file, kept for a save during a hold
 
     ClassWork& work_;
     QTimer timer_;
