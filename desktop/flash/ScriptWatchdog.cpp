@@ -144,8 +144,8 @@ struct ScriptWatchdog::State
             if (turning && share > 0.9 && watched.samples.size() == samplesKept() &&
                 busy * 2 >= static_cast<long>(samplesKept())) {
                 watched.stopped = true;
-                watched.engine->setInterrupted(true);
                 watched.samples.clear();
+                interruptBetweenJobs(watched.engine);
                 std::fprintf(
                     stderr,
                     "velmora2: the scripts of the movie %s kept the window busy for %lld ms: they are "
@@ -156,6 +156,10 @@ struct ScriptWatchdog::State
     }
 
     void watch(); // the watcher thread
+
+    // Interrupts `engine` from the GUI thread, between two of its jobs, as the loop turns (with the
+    // mutex held). The movie may have started anew meanwhile: it is then left as it is.
+    void interruptBetweenJobs(QJSEngine* engine);
 };
 
 // Lives on the GUI thread: its timer is the heartbeat. It goes with the application.
@@ -191,6 +195,23 @@ private:
     State& state_;
     int timer_ = 0;
 };
+
+void ScriptWatchdog::State::interruptBetweenJobs(QJSEngine* engine)
+{
+    if (!heartbeat) {
+        engine->setInterrupted(true);
+        return;
+    }
+    QMetaObject::invokeMethod(
+        heartbeat,
+        [this, engine] {
+            const std::lock_guard<std::mutex> lock(mutex);
+            if (const auto found = find(engine); found != engines.end() && found->stopped) {
+                engine->setInterrupted(true);
+            }
+        },
+        Qt::QueuedConnection);
+}
 
 void ScriptWatchdog::State::watch()
 {

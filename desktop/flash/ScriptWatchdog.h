@@ -19,7 +19,8 @@ class QJSEngine;
 // scripts run without end but let the event loop turn between them (an endless chain of promise
 // jobs) keeps the thread busy all the same: when the thread computed nearly all of the last two time
 // limits and the movie was running a script at most of the samples taken meanwhile, it is stopped
-// too.
+// too, from the GUI thread between two of its jobs: a promise job interrupted midway leaves Qt's
+// promise machinery half-built, and the next job crashed the program now and then.
 //
 // The GUI thread counts as held while it runs movie code called from C++ (a `Busy` scope: a movie
 // being loaded, a variable set, a frame shown) and, from the first movie on, between two beats of
