@@ -196,10 +196,10 @@ std::string FileWriter::printDocument(const std::string& printer, const std::str
     return error == 0 ? std::string() : printErrorText(printer, error);
 }
 
-int FileWriter::openForReading(const std::string& path)
+int FileWriter::openThroughWriter(int operation, const std::string& path)
 {
     int file = -1;
-    const int error = request(openOperation, path, {}, &file);
+    const int error = request(operation, path, {}, &file);
     if (error == writerGone || error == noAnswer) {
         return -ECHILD;
     }
@@ -209,17 +209,14 @@ int FileWriter::openForReading(const std::string& path)
     return file >= 0 ? file : -EIO;
 }
 
+int FileWriter::openForReading(const std::string& path)
+{
+    return openThroughWriter(openOperation, path);
+}
+
 int FileWriter::openFolder(const std::string& path)
 {
-    int file = -1;
-    const int error = request(openFolderOperation, path, {}, &file);
-    if (error == writerGone || error == noAnswer) {
-        return -ECHILD;
-    }
-    if (error != 0) {
-        return -error;
-    }
-    return file >= 0 ? file : -EIO;
+    return openThroughWriter(openFolderOperation, path);
 }
 
 std::string FileWriter::writeAutosave(std::string_view bytes)

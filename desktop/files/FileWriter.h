@@ -80,6 +80,8 @@ private:
     {
     }
     int request(int operation, const std::string& path, std::string_view bytes, int* receivedFile);
+    // A descriptor the writer opened and passed back, or minus the reason (-ECHILD: no writer).
+    int openThroughWriter(int operation, const std::string& path);
     int requestOnce(int operation, const std::string& path, std::string_view bytes, int* receivedFile);
     // Gives up the writer there is, and asks the supervisor for a new one.
     bool replaceWriter();
